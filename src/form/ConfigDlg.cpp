@@ -1,0 +1,125 @@
+#include "form/ConfigDlg.h"
+
+#include <algorithm>
+
+#include "form/ControlIds.h"
+#include "form/EnablingGroups.h"
+#include "form/ListContents.h"
+
+namespace wifi {
+
+CConfigDlg::CConfigDlg(Controls& controls, CMSComm& comm, SleepFn sleep)
+    : m_cbNetType(controls, IDC_NETTYPE),
+      m_cbBaudRate(controls, IDC_BAUDRATE),
+      m_ipServer(controls, IDC_SERVERIP),
+      m_cbCsMode(controls, IDC_CSMODE),
+      m_cbProtocol(controls, IDC_PROTOCOL),
+      m_ipDns(controls, IDC_DNS),
+      m_ipGateway(controls, IDC_GATEWAY),
+      m_ipNetmask(controls, IDC_NETMASK),
+      m_ipAddr(controls, IDC_IPADDR),
+      m_cbKeyIndex(controls, IDC_KEYINDEX),
+      m_cbKeyFormat(controls, IDC_KEYFORMAT),
+      m_cbSecurity(controls, IDC_SECURITY),
+      m_cbStopBits(controls, IDC_STOPBITS),
+      m_cbParity(controls, IDC_PARITY),
+      m_cbDataBits(controls, IDC_DATABITS),
+      m_cbComPort(controls, IDC_COMPORT),
+      m_comm(comm),
+      controls_(controls),
+      sleep_(std::move(sleep)) {}
+
+bool CConfigDlg::OnInitDialog() {
+    // The window's own initialisation shows the members once.
+    UpdateData(false);
+
+    // A port left open by an earlier run of the control is closed first.
+    if (IsPortOpen(m_comm)) {
+        ClosePort(m_comm);
+    }
+    for (const auto& list : ParameterLists()) {
+        if (list.initialSelection >= 0) {
+            controls_.SetCurSel(list.id, list.initialSelection);
+        }
+    }
+    DisableStartGroup();
+    m_strStatus = kStatusNotConnected;
+    UpdateData(false);
+    return true;
+}
+
+void CConfigDlg::ExchangeText(int id, std::string& member, bool save) {
+    auto it = std::find_if(exchanged_.begin(), exchanged_.end(),
+                           [id](const auto& e) { return e.first == id; });
+    if (it == exchanged_.end()) {
+        exchanged_.emplace_back(id, std::string());
+        it = std::prev(exchanged_.end());
+    }
+    std::string& last = it->second;
+    const std::string shown = controls_.GetWindowText(id);
+    if (save) {
+        member = shown;
+        last = shown;
+        return;
+    }
+    // Typing not yet read stays, unless the program has a new value for it.
+    const bool typedSinceExchange = shown != last;
+    const bool memberChanged = member != last;
+    if (typedSinceExchange && !memberChanged) {
+        return;
+    }
+    if (shown != member) {
+        controls_.SetWindowText(id, member);
+    }
+    last = member;
+}
+
+void CConfigDlg::UpdateData(bool save) {
+    ExchangeText(IDC_STATUS, m_strStatus, save);
+    ExchangeText(IDC_SSID, m_strSsid, save);
+    ExchangeText(IDC_KEY, m_strKey, save);
+    if (save) {
+        m_nDhcp = controls_.GetCheck(IDC_DHCP);
+    } else {
+        controls_.SetCheck(IDC_DHCP, m_nDhcp);
+    }
+    ExchangeText(IDC_SERVERPORT, m_strServerPort, save);
+    ExchangeText(IDC_FRAMELEN, m_strFrameLen, save);
+    ExchangeText(IDC_FRAMETIME, m_strFrameTime, save);
+}
+
+bool CConfigDlg::Dispatch(int id, Notification code) {
+    for (const auto& entry : MessageMap()) {
+        if (entry.code == code && entry.id == id) {
+            if (!entry.handler) {
+                return false;
+            }
+            (this->*entry.handler)();
+            return true;
+        }
+    }
+    return false;
+}
+
+void CConfigDlg::SetModuleGroupEnabled(bool enabled) {
+    for (int id : kModuleGroup) {
+        controls_.EnableWindow(id, enabled);
+    }
+}
+
+void CConfigDlg::DisableStartGroup() {
+    for (int id : kStartGroup) {
+        controls_.EnableWindow(id, false);
+    }
+}
+
+void CConfigDlg::SendLine(const std::string& line) {
+    SendCommand(m_comm, sleep_, line);
+}
+
+void CConfigDlg::ClearReceived() {
+    session_.rxBuffer.Clear();
+    refusalTold_ = false;
+}
+
+}  // namespace wifi

@@ -1,0 +1,140 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "form/ControlObjects.h"
+#include "form/Controls.h"
+#include "form/Notification.h"
+#include "protocol/ConfigSnapshot.h"
+#include "protocol/Dispatcher.h"
+#include "protocol/SessionEvents.h"
+#include "protocol/SessionState.h"
+#include "serial/CMSComm.h"
+#include "serial/SerialLink.h"
+
+namespace wifi {
+
+// Texts the dialog shows (UTF-8).
+inline constexpr const char* kStatusNotConnected = "未连接";
+inline constexpr const char* kStatusConnected = "已连接";
+inline constexpr const char* kSavedMessage = "参数已保存!";
+
+// The configuration dialog: its bound members, its data exchange, and the
+// handlers that its controls and its serial control reach through the message
+// map and the receive event. It owns the session state and the snapshot of
+// its connection, so several dialogs (one per module) can run side by side.
+class CConfigDlg : private ReceiveBranches {
+  public:
+    CConfigDlg(Controls& controls, CMSComm& comm, SleepFn sleep);
+
+    // Optional observer of the connection's progress; not owned.
+    void SetEvents(SessionEvents* events) { events_ = events; }
+
+    // The dialog's initialisation, once its controls exist. Returns true: the
+    // first control gets the focus.
+    bool OnInitDialog();
+
+    // true reads the controls into the bound members, false writes them back.
+    void UpdateData(bool saveAndValidate = true);
+
+    // The message map: runs the handler bound to this notification of this
+    // control. False when nothing is bound, or when the window itself handles
+    // it (painting).
+    bool Dispatch(int id, Notification code);
+
+    // Handlers.
+    void OnConnect();
+    void OnSubmit();
+    void OnCommEvent();  // the serial control's receive event
+
+    // The steps the handlers are made of.
+    void ProcessReceived();
+    void ParseReport();
+    void SetAddressFromText(CIPAddressCtrl& control, const std::string& text);
+    void CaptureSnapshot();
+    void ReadAddressText(CIPAddressCtrl& control, std::string& field);
+    void SetModuleGroupEnabled(bool enabled);
+    void DisableStartGroup();
+
+    const SessionState& session() const { return session_; }
+    const ConfigSnapshot& snapshot() const { return snapshot_; }
+
+    // Control objects, bound to their controls by id.
+    CComboBox m_cbNetType;
+    CComboBox m_cbBaudRate;
+    CIPAddressCtrl m_ipServer;
+    CComboBox m_cbCsMode;
+    CComboBox m_cbProtocol;
+    CIPAddressCtrl m_ipDns;
+    CIPAddressCtrl m_ipGateway;
+    CIPAddressCtrl m_ipNetmask;
+    CIPAddressCtrl m_ipAddr;
+    CComboBox m_cbKeyIndex;
+    CComboBox m_cbKeyFormat;
+    CComboBox m_cbSecurity;
+    CComboBox m_cbStopBits;
+    CComboBox m_cbParity;
+    CComboBox m_cbDataBits;
+    CComboBox m_cbComPort;
+    CMSComm& m_comm;
+
+    // Bound members: what data exchange moves to and from the controls.
+    std::string m_strStatus;
+    std::string m_strSsid;
+    std::string m_strKey;
+    int m_nDhcp = 0;
+    std::string m_strServerPort;
+    std::string m_strFrameLen;
+    std::string m_strFrameTime;
+
+  private:
+    using Handler = void (CConfigDlg::*)();
+    struct MessageMapEntry {
+        Notification code;
+        int id;
+        Handler handler;  // nullptr: the window draws it itself
+    };
+    static const std::vector<MessageMapEntry>& MessageMap();
+
+    // Dispatcher branches.
+    void ReportBranch() override;
+    void ConnectedBranch() override;
+    void AcknowledgementBranch() override;
+    void ErrorBranch() override;
+
+    void SendLine(const std::string& line);
+    void ClearReceived();
+    void ExchangeText(int id, std::string& member, bool save);
+
+    // Message-map handlers.
+    void Ignore() {}
+    void OnSelChangeSecurity();
+    void OnSelChangeKeyFormat();
+    void OnSelChangeKeyIndex();
+    void OnClickDhcp();
+    void OnFieldChangedIpAddr();
+    void OnFieldChangedNetmask();
+    void OnFieldChangedGateway();
+    void OnFieldChangedDns();
+    void OnSelChangeCsMode();
+    void OnFieldChangedServerIp();
+    void OnSelChangeBaudRate();
+    void OnSelChangeParity();
+    void OnSelChangeDataBits();
+    void OnSelChangeStopBits();
+    void OnSelChangeNetType();
+    void OnSelChangeProtocol();
+
+    Controls& controls_;
+    SleepFn sleep_;
+    SessionEvents* events_ = nullptr;
+    SessionState session_;
+    ConfigSnapshot snapshot_;
+    // The text of each edit as last exchanged with its member: an edit whose
+    // text differs holds typing not yet read, which a write must not discard.
+    std::vector<std::pair<int, std::string>> exchanged_;
+    bool refusalTold_ = false;
+};
+
+}  // namespace wifi

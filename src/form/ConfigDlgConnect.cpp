@@ -1,0 +1,78 @@
+// The connect button, the receive event, and the handshake branches of the
+// dispatcher: query the configuration, parse the report, ask the module to
+// connect, unlock the form when it says "CONNECTED".
+#include "form/ConfigDlg.h"
+#include "protocol/Commands.h"
+
+namespace wifi {
+
+namespace {
+constexpr unsigned kAfterReportPauseMs = 50;
+constexpr unsigned kAfterConnectedPauseMs = 20;
+}  // namespace
+
+void CConfigDlg::OnConnect() {
+    if (!IsPortOpen(m_comm)) {
+        OpenPort(m_comm, m_cbComPort.GetCurSel());
+        // A new connection starts a new session: nothing received or counted
+        // on an earlier connection may reach this module's report or send it
+        // a write command.
+        ClearReceived();
+        session_.writeStep = 0;
+        session_.moduleReady = 0;
+        SendLine(CommandLine(cmd::kCheckConfig));
+        m_cbComPort.EnableWindow(false);
+        return;
+    }
+    ClosePort(m_comm);
+    m_strStatus = kStatusNotConnected;
+    UpdateData(false);
+    m_cbComPort.EnableWindow(true);
+    SetModuleGroupEnabled(false);
+}
+
+void CConfigDlg::OnCommEvent() {
+    if (auto bytes = ReadReceived(m_comm)) {
+        std::string received;
+        received.reserve(bytes->size());
+        for (auto b : *bytes) {
+            if (b != 0) {  // a zero byte carries nothing
+                received.push_back(static_cast<char>(b));
+            }
+        }
+        session_.rxBuffer.Append(received);
+        ProcessReceived();
+    }
+    UpdateData(false);
+}
+
+void CConfigDlg::ProcessReceived() {
+    wifi::ProcessReceived(session_, *this);
+}
+
+void CConfigDlg::ReportBranch() {
+    sleep_(kAfterReportPauseMs);
+    session_.reportText = session_.rxBuffer.str();
+    ParseReport();
+    ClearReceived();
+    if (events_) {
+        events_->ReportParsed();
+    }
+    SendLine(CommandLine(cmd::kConnect));
+}
+
+void CConfigDlg::ConnectedBranch() {
+    sleep_(kAfterConnectedPauseMs);
+    m_strStatus = kStatusConnected;
+    ClearReceived();
+    session_.moduleReady = 1;
+    UpdateData(false);
+    UpdateData(true);
+    SetModuleGroupEnabled(true);
+    CaptureSnapshot();
+    if (events_) {
+        events_->Connected();
+    }
+}
+
+}  // namespace wifi

@@ -1,0 +1,62 @@
+// The write sequence: submit opens it with the configure command, each "OK"
+// sends the next parameter, the acknowledged save command completes it.
+#include "form/ConfigDlg.h"
+#include "protocol/Commands.h"
+#include "protocol/WriteSequence.h"
+
+namespace wifi {
+
+namespace {
+constexpr unsigned kAfterAcknowledgementPauseMs = 10;
+}  // namespace
+
+void CConfigDlg::OnSubmit() {
+    session_.writeStep = 0;
+    UpdateData(true);
+    snapshot_.baudText = m_cbBaudRate.GetWindowText();
+    snapshot_.dataBitsText = m_cbDataBits.GetWindowText();
+    snapshot_.stopBitsText = m_cbStopBits.GetWindowText();
+    UpdateData(true);
+    SendLine(CommandLine(cmd::kConfigure));
+}
+
+void CConfigDlg::AcknowledgementBranch() {
+    const unsigned step = ++session_.writeStep;
+    sleep_(kAfterAcknowledgementPauseMs);
+    if (step >= 1 && step <= kStepCount) {
+        const WriteSource source{snapshot_,       m_strSsid,     m_strKey,      m_nDhcp,
+                                 m_strServerPort, m_strFrameLen, m_strFrameTime};
+        const StepCommand command = BuildStepCommand(step, source);
+        if (command.line) {
+            SendLine(*command.line);
+        }
+        if (events_) {
+            events_->StepPerformed(step, command);
+        }
+    } else if (step == kCompletionStep) {
+        // Settle everything before the message opens: events handled while
+        // it is open must find the sequence finished, not restart it.
+        session_.writeStep = 0;
+        session_.moduleReady = 0;
+        ClearReceived();
+        if (events_) {
+            events_->Completed();
+        }
+        controls_.MessageBox(kSavedMessage, MB_ICONINFORMATION);
+        return;
+    }
+    ClearReceived();
+}
+
+void CConfigDlg::ErrorBranch() {
+    const unsigned refused = session_.writeStep;
+    session_.writeStep = 0;
+    if (!refusalTold_) {
+        refusalTold_ = true;
+        if (events_) {
+            events_->Refused(refused);
+        }
+    }
+}
+
+}  // namespace wifi

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "protocol/ReportParser.h"
+
+namespace wifi {
+
+// Message box type of the completion message: information icon, one OK button.
+inline constexpr unsigned MB_ICONINFORMATION = 0x40;
+
+// The dialog's controls, reached by id: the operations the program needs of a
+// window, and nothing more. Setting a value from code raises no notification;
+// only the user's own changes do.
+class Controls {
+  public:
+    virtual ~Controls() = default;
+
+    // Drop lists: the selected index, -1 when nothing is selected.
+    virtual int GetCurSel(int id) const = 0;
+    virtual void SetCurSel(int id, int index) = 0;
+
+    // An edit's text; for a drop list, the text of the selected entry (empty
+    // when nothing is selected).
+    virtual std::string GetWindowText(int id) const = 0;
+    virtual void SetWindowText(int id, const std::string& text) = 0;
+
+    // Check box: 0 unchecked, 1 checked.
+    virtual int GetCheck(int id) const = 0;
+    virtual void SetCheck(int id, int state) = 0;
+
+    // Address controls: blank when all four fields are empty; a field left
+    // empty in a partly filled control reads as 0.
+    virtual bool IsBlank(int id) const = 0;
+    virtual Address GetAddress(int id) const = 0;
+    virtual void SetAddress(int id, const Address& address) = 0;
+
+    virtual void EnableWindow(int id, bool enable) = 0;
+    virtual bool IsWindowEnabled(int id) const = 0;
+
+    // A modal message; returns when the user has closed it.
+    virtual void MessageBox(std::string_view text, unsigned type) = 0;
+};
+
+}  // namespace wifi

@@ -1,0 +1,16 @@
+#include "protocol/Commands.h"
+
+namespace wifi {
+
+std::string CommandLine(std::string_view prefix, std::string_view value) {
+    std::string line;
+    line.reserve(prefix.size() + value.size() + cmd::kLineEnd.size());
+    line.append(prefix).append(value).append(cmd::kLineEnd);
+    return line;
+}
+
+bool HoldsLineEnd(std::string_view value) {
+    return value.find_first_of("\r\n") != std::string_view::npos;
+}
+
+}  // namespace wifi

@@ -1,0 +1,144 @@
+#include "protocol/ReportParser.h"
+
+#include <cctype>
+
+#include "protocol/Commands.h"
+
+namespace wifi {
+
+int ListIndexOfToken(const ListTokens& tokens, std::string_view value) {
+    for (std::size_t i = 0; i < tokens.size(); ++i) {
+        if (!tokens[i].empty() && tokens[i] == value) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+std::optional<std::string> ReportValue(std::string_view reportText, std::string_view key) {
+    const auto keyAt = reportText.find(key);
+    if (keyAt == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const auto start = keyAt + key.size();
+    const auto end = reportText.find(cmd::kLineEnd, start);
+    if (end == std::string_view::npos) {
+        return std::string();
+    }
+    return std::string(reportText.substr(start, end - start));
+}
+
+namespace {
+
+std::optional<int> ListValue(std::string_view text, std::string_view key,
+                             const ListTokens& tokens) {
+    auto value = ReportValue(text, key);
+    if (!value) {
+        return std::nullopt;
+    }
+    return ListIndexOfToken(tokens, *value);
+}
+
+std::optional<int> DhcpValue(std::string_view text) {
+    auto value = ReportValue(text, report::kDhcp);
+    if (value == report::kDhcpEnable) {
+        return 1;
+    }
+    if (value == report::kDhcpDisable) {
+        return 0;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+ReportValues ParseReportValues(std::string_view text) {
+    using namespace report;
+    ReportValues v;
+    v.netType = ListValue(text, kNetworkType, kNetworkTypeTokens);
+    v.security = ListValue(text, kSecurity, kSecurityTokens);
+    v.keyMode = ListValue(text, kKeyMode, kKeyModeTokens);
+    v.keyIndex = ListValue(text, kKeyIndex, kKeyIndexTokens);
+    v.baudRate = ListValue(text, kBaudrate, kBaudrateTokens);
+    v.parity = ListValue(text, kUartCheck, kUartCheckTokens);
+    v.dataBits = ListValue(text, kUartBit, kUartBitTokens);
+    v.stopBits = ListValue(text, kUartStopbit, kUartStopbitTokens);
+    v.scMode = ListValue(text, kScMode, kScModeTokens);
+    v.ssid = ReportValue(text, kSsid);
+    v.dhcp = DhcpValue(text);
+    v.ipAddress = ReportValue(text, kIpAddress);
+    v.dnsServer = ReportValue(text, kDnsServer);
+    v.gateway = ReportValue(text, kGateway);
+    v.subnetMask = ReportValue(text, kSubnetMask);
+    v.serverIp = ReportValue(text, kServerIp);
+    v.key = ReportValue(text, kKey);
+    v.port = ReportValue(text, kPort);
+    v.frameLength = ReportValue(text, kUartLong);
+    v.frameTimeout = ReportValue(text, kUartTimeout);
+    return v;
+}
+
+namespace {
+
+bool IsScanSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+// One "%d": white space, an optional sign, at least one digit. The value is
+// clamped far outside the byte range so that long digit runs cannot overflow.
+std::optional<long> ScanNumber(std::string_view text, std::size_t& pos) {
+    while (pos < text.size() && IsScanSpace(text[pos])) {
+        ++pos;
+    }
+    bool negative = false;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+        negative = text[pos] == '-';
+        ++pos;
+    }
+    const auto digitsAt = pos;
+    long value = 0;
+    while (pos < text.size() && std::isdigit(static_cast<unsigned char>(text[pos]))) {
+        if (value < 100000) {
+            value = value * 10 + (text[pos] - '0');
+        }
+        ++pos;
+    }
+    if (pos == digitsAt) {
+        return std::nullopt;
+    }
+    return negative ? -value : value;
+}
+
+}  // namespace
+
+std::optional<Address> ScanDottedAddress(std::string_view text) {
+    Address address{};
+    std::size_t pos = 0;
+    for (std::size_t i = 0; i < address.size(); ++i) {
+        if (i > 0) {
+            if (pos >= text.size() || text[pos] != '.') {
+                return std::nullopt;
+            }
+            ++pos;
+        }
+        const auto number = ScanNumber(text, pos);
+        if (!number || *number < 0 || *number > 255) {
+            return std::nullopt;
+        }
+        address[i] = static_cast<std::uint8_t>(*number);
+    }
+    return address;
+}
+
+std::string FormatDottedAddress(const Address& address) {
+    std::string text;
+    for (std::size_t i = 0; i < address.size(); ++i) {
+        if (i > 0) {
+            text += '.';
+        }
+        text += std::to_string(address[i]);
+    }
+    return text;
+}
+
+}  // namespace wifi

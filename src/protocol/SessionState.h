@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "protocol/ReceiveBuffer.h"
+
+namespace wifi {
+
+// The protocol's progress, shared by the receive handling, the report parser
+// and the write sequence of one connection context.
+struct SessionState {
+    // Bytes received and not yet consumed by a branch of the dispatcher.
+    ReceiveBuffer rxBuffer;
+    // A complete configuration report while the parser reads it.
+    std::string reportText;
+    // The write step performed last; 0 before the first step of a sequence.
+    std::uint32_t writeStep = 0;
+    // 1 from the module's connected reply until a write sequence completes.
+    std::int32_t moduleReady = 0;
+};
+
+}  // namespace wifi

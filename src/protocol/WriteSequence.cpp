@@ -1,0 +1,130 @@
+#include "protocol/WriteSequence.h"
+
+#include "protocol/Commands.h"
+
+namespace wifi {
+
+namespace {
+
+constexpr std::array<WriteStep, kStepCount> kSteps = {{
+    {cmd::kSsid, "ssid"},
+    {cmd::kNetworkType, "netType"},
+    {cmd::kSecurity, "security"},
+    {cmd::kWepIndex, "keyIndex"},
+    {cmd::kSecurityKey, "key"},
+    {cmd::kDhcp, "dhcp"},
+    {cmd::kIpDefault, "ip"},
+    {cmd::kMaskDefault, "netmask"},
+    {cmd::kGateDefault, "gateway"},
+    {cmd::kDnsDefault, "dns"},
+    {cmd::kTcpUdpModel, "protocol"},
+    {cmd::kScModel, "csMode"},
+    {cmd::kTcpServerIp, "serverIp"},
+    {cmd::kScPort, "serverPort"},
+    {cmd::kBaudRate, "baudRate"},
+    {cmd::kUartDataCheck, "parity"},
+    {cmd::kUartDataBit, "dataBits"},
+    {cmd::kUartDataStopBit, "stopBits"},
+    {cmd::kDateLength, "frameLen"},
+    {cmd::kDateTimeout, "frameTime"},
+    {cmd::kSaveConfig, "save"},
+}};
+
+// The value a list index stands for in its command; nothing when the command
+// has no token for it.
+template <std::size_t N>
+std::optional<std::string_view> Token(const std::array<std::string_view, N>& tokens, int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= N) {
+        return std::nullopt;
+    }
+    return tokens[static_cast<std::size_t>(index)];
+}
+
+constexpr std::array<std::string_view, 2> kNetworkTypes = {"AP", "STA"};
+constexpr std::array<std::string_view, 4> kSecurityModes = {"OPEN", "WEP64", "WEP128", "WPA"};
+constexpr std::array<std::string_view, 2> kDhcpModes = {"DISABLE", "ENABLE"};
+constexpr std::array<std::string_view, 2> kProtocols = {"TCP", "UDP"};
+constexpr std::array<std::string_view, 2> kCsModes = {"CLIENT", "SERVER"};
+// The key slot digit is zero-based; the letter is the key format.
+constexpr std::array<std::string_view, 8> kWepIndices = {"0H", "1H", "2H", "3H",
+                                                         "0A", "1A", "2A", "3A"};
+
+std::optional<std::string_view> WepIndex(int keyFormat, int keyIndex) {
+    if (keyFormat < 0 || keyFormat > 1 || keyIndex < 0 || keyIndex > 3) {
+        return std::nullopt;
+    }
+    return kWepIndices[static_cast<std::size_t>(keyFormat * 4 + keyIndex)];
+}
+
+// Parity is the one mapped step that always sends: no parity is an empty value.
+std::string_view ParityValue(int parity) {
+    switch (parity) {
+        case 1: return "ODD";
+        case 2: return "EVEN";
+        default: return "";
+    }
+}
+
+std::optional<std::string_view> DhcpValue(int dhcp) {
+    if (dhcp < 0) {
+        return std::nullopt;
+    }
+    return kDhcpModes[dhcp > 0 ? 1 : 0];
+}
+
+std::optional<std::string_view> StepValue(unsigned step, const WriteSource& src) {
+    const ConfigSnapshot& s = src.snapshot;
+    switch (step) {
+        case 1: return src.ssid;
+        case 2: return Token(kNetworkTypes, s.netType);
+        case 3: return Token(kSecurityModes, s.security);
+        case 4: return WepIndex(s.keyFormat, s.keyIndex);
+        case 5: return src.key;
+        case 6: return DhcpValue(src.dhcp);
+        case 7: return s.ipText;
+        case 8: return s.maskText;
+        case 9: return s.gatewayText;
+        case 10: return s.dnsText;
+        case 11: return Token(kProtocols, s.protocol);
+        case 12: return Token(kCsModes, s.csMode);
+        case 13: return s.serverIpText;
+        case 14: return src.serverPort;
+        case 15: return s.baudText;
+        case 16: return ParityValue(s.parity);
+        case 17: return s.dataBitsText;
+        case 18: return s.stopBitsText;
+        case 19: return src.frameLen;
+        case 20: return src.frameTime;
+        case 21: return cmd::kSaveValue;
+        default: return std::nullopt;
+    }
+}
+
+}  // namespace
+
+const std::array<WriteStep, kStepCount>& WriteSteps() {
+    return kSteps;
+}
+
+StepCommand BuildStepCommand(unsigned step, const WriteSource& source) {
+    if (step < 1 || step > kStepCount) {
+        return {};
+    }
+    const WriteStep& def = kSteps[step - 1];
+    StepCommand out;
+    out.field = def.field;
+    if (step == 4 && (source.snapshot.keyFormat < 0 || source.snapshot.keyFormat > 1)) {
+        out.field = "keyFormat";
+    }
+    const auto value = StepValue(step, source);
+    if (!value) {
+        out.skip = StepSkip::NoToken;
+    } else if (HoldsLineEnd(*value)) {
+        out.skip = StepSkip::LineEnd;
+    } else {
+        out.line = CommandLine(def.prefix, *value);
+    }
+    return out;
+}
+
+}  // namespace wifi

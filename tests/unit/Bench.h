@@ -1,0 +1,106 @@
+#pragma once
+
+// A dialog wired to in-memory controls and a fake serial control, as the
+// window wires the real ones: notifications go to the message map, receive
+// events to OnCommEvent, and every pause is recorded instead of slept.
+
+#include <string>
+#include <vector>
+
+#include "form/ConfigDlg.h"
+#include "form/ControlIds.h"
+#include "form/ListContents.h"
+#include "form/MemoryControls.h"
+#include "serial/FakeComm.h"
+
+namespace wifi::testing {
+
+// A module's report as it arrives, echo of the query first, lines in the
+// module's own order, "Web_Password:" last.
+inline const std::string kReport =
+    "AT+SZ_CHECKCONFIG=ALL\r\n"
+    "NetworkType:STA\r\n"
+    "SSID:Bench-AP\r\n"
+    "Security:WEP128\r\n"
+    "Key_Mode:ASCII\r\n"
+    "Key_Index:3\r\n"
+    "KEY:secret\r\n"
+    "DHCP:DISENABLE\r\n"
+    "IP_address:192.168.1.10\r\n"
+    "Subnet_mask:255.255.255.0\r\n"
+    "Gateway_address:192.168.1.1\r\n"
+    "DNS_server:8.8.8.8\r\n"
+    "SC_Mode:Server\r\n"
+    "Server_IP:10.0.0.2\r\n"
+    "Port:8080\r\n"
+    "Baudrate:115200\r\n"
+    "Uartdata_Check:EVEN\r\n"
+    "Uartdata_Bit:9\r\n"
+    "Uartdata_Stopbit:2\r\n"
+    "Uartdata_Long:512\r\n"
+    "Uartdata_Timeout:100\r\n"
+    "Web_Password:admin\r\n";
+
+// The lines the write sequence sends for kReport, in order.
+inline const std::vector<std::string> kReportWriteLines = {
+    "AT+SZ_SSID=Bench-AP\r\n",
+    "AT+SZ_NETWORKTYPE=STA\r\n",
+    "AT+SZ_SECURITY=WEP128\r\n",
+    "AT+SZ_WEPINDEX=2A\r\n",
+    "AT+SZ_SECURITY_KEY=secret\r\n",
+    "AT+SZ_DHCP=DISABLE\r\n",
+    "AT+SZ_IP_DEFAULT=192.168.1.10\r\n",
+    "AT+SZ_MASK_DEFAULT=255.255.255.0\r\n",
+    "AT+SZ_GATE_DEFAULT=192.168.1.1\r\n",
+    "AT+SZ_DNS_DEFAULT=8.8.8.8\r\n",
+    "AT+SZ_TCPUDP_MODEL=TCP\r\n",
+    "AT+SZ_S_C_MODEL=SERVER\r\n",
+    "AT+SZ_TCP_SERVER_IP=10.0.0.2\r\n",
+    "AT+SZ_S_C_PORT=8080\r\n",
+    "AT+SZ_BAUDRATE=115200\r\n",
+    "AT+SZ_UARTDATA_CHECK=EVEN\r\n",
+    "AT+SZ_UARTDATA_BIT=9\r\n",
+    "AT+SZ_UARTDATA_STOPBIT=2\r\n",
+    "AT+SZ_DATELENGTH=512\r\n",
+    "AT+SZ_DATETIMEOUT=100\r\n",
+    "AT+SZ_SAVE_CONFIG=SAVE\r\n",
+};
+
+struct Bench {
+    MemoryControls controls{WindowsComPorts()};
+    FakeComm comm;
+    std::vector<unsigned> pauses;
+    CConfigDlg dlg{controls, comm, [this](unsigned ms) { pauses.push_back(ms); }};
+
+    Bench() {
+        controls.notify = [this](int id, Notification code) { dlg.Dispatch(id, code); };
+        comm.onComm = [this] { dlg.OnCommEvent(); };
+        dlg.OnInitDialog();
+    }
+
+    // Picks COM1 and presses connect.
+    void Open() {
+        controls.UserSelect(IDC_COMPORT, 0);
+        controls.UserClick(IDC_CONNECT);
+    }
+
+    // Open, report, "CONNECTED": the form is ready to edit.
+    void Connect(const std::string& report = kReport) {
+        Open();
+        comm.Deliver(report);
+        comm.Deliver("CONNECTED\r\n");
+    }
+
+    // Answers "OK" n times, as the module acknowledges.
+    void Acknowledge(int n) {
+        for (int i = 0; i < n; ++i) {
+            comm.Deliver("OK\r\n");
+        }
+    }
+
+    std::vector<std::string> Sent() const { return comm.WrittenLines(); }
+    std::string Text(int id) const { return controls.GetWindowText(id); }
+    bool Enabled(int id) const { return controls.IsWindowEnabled(id); }
+};
+
+}  // namespace wifi::testing

@@ -1,0 +1,45 @@
+#include <gtest/gtest.h>
+
+#include "protocol/Commands.h"
+#include "protocol/WriteSequence.h"
+
+namespace wifi {
+namespace {
+
+TEST(CommandLine, IsPrefixValueAndCrLfWithNothingElse) {
+    EXPECT_EQ(CommandLine(cmd::kSecurity, "WEP128"), "AT+SZ_SECURITY=WEP128\r\n");
+    EXPECT_EQ(CommandLine(cmd::kSsid, ""), "AT+SZ_SSID=\r\n");
+    EXPECT_EQ(CommandLine(cmd::kCheckConfig), "AT+SZ_CHECKCONFIG=ALL\r\n");
+    EXPECT_EQ(CommandLine(cmd::kConnect), "AT+SZ_CONNECT=START\r\n");
+    EXPECT_EQ(CommandLine(cmd::kConfigure), "AT+SZ_CONFIGURE=START\r\n");
+}
+
+TEST(CommandLine, ValuesGoOutUnquotedAndUnescaped) {
+    EXPECT_EQ(CommandLine(cmd::kSsid, "a \"b\"=c,d"), "AT+SZ_SSID=a \"b\"=c,d\r\n");
+}
+
+TEST(WriteSteps, PrefixesAreTheModulesSpellingsInSequenceOrder) {
+    const std::vector<std::string_view> expected = {
+        "AT+SZ_SSID=",           "AT+SZ_NETWORKTYPE=",  "AT+SZ_SECURITY=",
+        "AT+SZ_WEPINDEX=",       "AT+SZ_SECURITY_KEY=", "AT+SZ_DHCP=",
+        "AT+SZ_IP_DEFAULT=",     "AT+SZ_MASK_DEFAULT=", "AT+SZ_GATE_DEFAULT=",
+        "AT+SZ_DNS_DEFAULT=",    "AT+SZ_TCPUDP_MODEL=", "AT+SZ_S_C_MODEL=",
+        "AT+SZ_TCP_SERVER_IP=",  "AT+SZ_S_C_PORT=",     "AT+SZ_BAUDRATE=",
+        "AT+SZ_UARTDATA_CHECK=", "AT+SZ_UARTDATA_BIT=", "AT+SZ_UARTDATA_STOPBIT=",
+        "AT+SZ_DATELENGTH=",     "AT+SZ_DATETIMEOUT=",  "AT+SZ_SAVE_CONFIG=",
+    };
+    ASSERT_EQ(WriteSteps().size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(WriteSteps()[i].prefix, expected[i]) << "step " << i + 1;
+    }
+}
+
+TEST(Tokens, AreTheModulesReplies) {
+    EXPECT_EQ(token::kOk, "OK\r\n");
+    EXPECT_EQ(token::kError, "ERROR\r\n");
+    EXPECT_EQ(token::kConnected, "CONNECTED\r\n");
+    EXPECT_EQ(token::kReportEnd, "Web_Password:");
+}
+
+}  // namespace
+}  // namespace wifi

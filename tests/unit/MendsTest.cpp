@@ -1,0 +1,149 @@
+// Where the module's original tool lost, corrupted or wrongly sent data, the
+// behaviour here is the sound one.
+#include <gtest/gtest.h>
+
+#include "Bench.h"
+
+namespace wifi::testing {
+namespace {
+
+// Typed text is never lost to a receive event.
+TEST(TypedText, SurvivesReceiveEventsUntilItIsRead) {
+    Bench b;
+    b.Connect();
+    b.controls.UserType(IDC_SSID, "half-typed");
+    b.comm.Deliver("unsolicited chatter");
+    b.comm.DeliverOtherEvent(3);
+    EXPECT_EQ(b.Text(IDC_SSID), "half-typed");
+    // And it is what the write sequence sends.
+    b.controls.UserClick(IDC_SUBMIT);
+    b.Acknowledge(1);
+    EXPECT_EQ(b.Sent().back(), "AT+SZ_SSID=half-typed\r\n");
+}
+
+TEST(TypedText, ANewValueFromTheProgramStillShows) {
+    Bench b;
+    b.Connect();
+    b.controls.UserType(IDC_KEY, "typed");
+    b.dlg.m_strStatus = "x";  // an unrelated member changes
+    b.comm.DeliverOtherEvent(3);
+    EXPECT_EQ(b.Text(IDC_STATUS), "x");
+    EXPECT_EQ(b.Text(IDC_KEY), "typed");
+    // A fresh report replaces what the form showed.
+    b.controls.UserClick(IDC_CONNECT);
+    b.controls.UserClick(IDC_CONNECT);
+    std::string report = kReport;
+    report.replace(report.find("KEY:secret"), 10, "KEY:module");
+    b.comm.Deliver(report);
+    EXPECT_EQ(b.Text(IDC_KEY), "module");
+}
+
+// A new connection starts a new session.
+TEST(NewConnection, BytesOfAnEarlierConnectionNeverReachTheNextReport) {
+    Bench b;
+    b.Open();
+    b.comm.Deliver("NetworkType:AP\r\nSSID:stale\r\n");  // a report cut off by the user
+    b.controls.UserClick(IDC_CONNECT);
+    b.controls.UserClick(IDC_CONNECT);
+    b.comm.Deliver(kReport);
+    EXPECT_EQ(b.Text(IDC_SSID), "Bench-AP");
+    EXPECT_EQ(b.controls.GetCurSel(IDC_NETTYPE), 1);
+}
+
+TEST(NewConnection, AnAcknowledgementDuringTheHandshakeWritesNothing) {
+    Bench b;
+    b.Connect();
+    b.controls.UserClick(IDC_SUBMIT);
+    b.Acknowledge(4);  // closed mid-sequence: ready, at step 4
+    b.controls.UserClick(IDC_CONNECT);
+    b.controls.UserClick(IDC_CONNECT);
+    const auto sent = b.Sent().size();
+    b.comm.Deliver("OK\r\n");
+    EXPECT_EQ(b.Sent().size(), sent);
+    EXPECT_EQ(b.dlg.session().writeStep, 0u);
+    EXPECT_EQ(b.dlg.session().moduleReady, 0);
+}
+
+// Completion is settled before the message shows.
+TEST(Completion, EventsWhileTheMessageIsOpenDoNotRestartTheSequence) {
+    Bench b;
+    b.Connect();
+    b.controls.UserClick(IDC_SUBMIT);
+    std::size_t sentWhileOpen = 0;
+    b.controls.whileMessageBoxOpen = [&] {
+        EXPECT_EQ(b.dlg.session().writeStep, 0u);
+        EXPECT_EQ(b.dlg.session().moduleReady, 0);
+        EXPECT_TRUE(b.dlg.session().rxBuffer.empty());
+        const auto before = b.Sent().size();
+        b.comm.Deliver("OK\r\n");
+        sentWhileOpen = b.Sent().size() - before;
+    };
+    b.Acknowledge(22);
+    EXPECT_EQ(sentWhileOpen, 0u);
+    EXPECT_EQ(b.controls.messages().size(), 1u);
+    // What arrived while the message was open is kept, not wiped afterwards.
+    EXPECT_EQ(b.dlg.session().rxBuffer.str(), "OK\r\n");
+}
+
+// The receive buffer is bounded.
+TEST(BoundedBuffer, AFloodWithoutTokensCannotGrowMemoryAndTheNextTokenStillWorks) {
+    Bench b;
+    b.Connect();
+    b.controls.UserClick(IDC_SUBMIT);
+    const std::string noise(1024, '~');
+    for (int i = 0; i < 300; ++i) {
+        b.comm.Deliver(noise);
+        ASSERT_LE(b.dlg.session().rxBuffer.size(), ReceiveBuffer::kLimit);
+    }
+    b.comm.Deliver("OK\r\n");
+    EXPECT_EQ(b.Sent().back(), "AT+SZ_SSID=Bench-AP\r\n");
+}
+
+// No wrapped addresses.
+TEST(Addresses, ANumberOutsideAByteLeavesTheControlAsItWas) {
+    for (const char* value : {"10.0.0.256", "10.0.-1.1", "300.1.1.1"}) {
+        Bench b;
+        std::string report = kReport;
+        report.replace(report.find("IP_address:192.168.1.10"), 23,
+                       std::string("IP_address:") + value);
+        b.Connect(report);
+        EXPECT_TRUE(b.controls.IsBlank(IDC_IPADDR)) << value;
+    }
+}
+
+// An absent key leaves its target unchanged.
+TEST(AbsentKey, LeavesEveryKindOfTargetUnchanged) {
+    Bench b;
+    b.Connect();
+    b.controls.UserClick(IDC_CONNECT);
+    b.controls.UserClick(IDC_CONNECT);
+    b.comm.Deliver("SSID:only this\r\nWeb_Password:\r\n");
+    EXPECT_EQ(b.Text(IDC_SSID), "only this");
+    EXPECT_EQ(b.controls.GetCurSel(IDC_NETTYPE), 1);
+    EXPECT_EQ(b.Text(IDC_BAUDRATE), "115200");
+    EXPECT_EQ(b.Text(IDC_KEY), "secret");
+    EXPECT_EQ(b.Text(IDC_SERVERPORT), "8080");
+    EXPECT_EQ(b.Text(IDC_FRAMETIME), "100");
+    EXPECT_EQ(b.controls.GetAddress(IDC_DNS), (Address{8, 8, 8, 8}));
+}
+
+// No line end inside a value.
+TEST(LineEnds, AValueHoldingOneIsNeverSent) {
+    Bench b;
+    std::string report = kReport;
+    report.replace(report.find("SSID:Bench-AP"), 13, "SSID:evil\nAT+SZ_SAVE_CONFIG=SAVE");
+    b.Connect(report);
+    b.controls.UserType(IDC_KEY, "two\rlines");
+    b.controls.UserClick(IDC_SUBMIT);
+    b.Acknowledge(1);
+    EXPECT_EQ(b.dlg.session().writeStep, 1u);
+    EXPECT_EQ(b.Sent().back(), "AT+SZ_CONFIGURE=START\r\n") << "step 1 sent nothing";
+    b.Acknowledge(4);
+    EXPECT_EQ(b.Sent().back(), "AT+SZ_WEPINDEX=2A\r\n") << "step 5 sent nothing either";
+    for (const auto& line : b.Sent()) {
+        EXPECT_EQ(line.find_first_of("\r\n"), line.size() - 2) << line;
+    }
+}
+
+}  // namespace
+}  // namespace wifi::testing

@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include "Bench.h"
+#include "serial/CommError.h"
+#include "serial/SerialLink.h"
+
+namespace wifi::testing {
+namespace {
+
+using Accesses = std::vector<std::string>;
+
+TEST(OpenPort, SetsTheLinkUpInItsNineStepsAndDiscardsPendingInput) {
+    FakeComm comm;
+    comm.QueueInput("stale bytes");
+    OpenPort(comm, 2);
+    EXPECT_EQ(comm.accesses(), (Accesses{"CommPort=3", "InputMode=1", "InBufferSize=1024",
+                                         "OutBufferSize=512", "Settings=19200,n,8,1", "PortOpen=1",
+                                         "RThreshold=1", "InputLen=0", "Input?"}));
+    EXPECT_TRUE(comm.GetInput().empty());
+}
+
+TEST(OpenPort, NoSelectionAsksForPortZeroWhichTheControlRefuses) {
+    FakeComm comm;
+    EXPECT_THROW(OpenPort(comm, -1), CommError);
+    EXPECT_EQ(comm.commPort(), 0);
+    EXPECT_EQ(comm.accesses().back(), "PortOpen=1");
+}
+
+TEST(SendCommand, PausesThenWritesExactlyTheLineBytes) {
+    FakeComm comm;
+    OpenPort(comm, 0);
+    comm.ClearAccesses();
+    std::vector<unsigned> pauses;
+    SendCommand(
+        comm, [&](unsigned ms) { pauses.push_back(ms); }, "AT+SZ_SSID=x\r\n");
+    EXPECT_EQ(pauses, std::vector<unsigned>{10});
+    EXPECT_EQ(comm.accesses(), Accesses{"Output=AT+SZ_SSID=x\r\n"});
+    EXPECT_EQ(comm.written(), "AT+SZ_SSID=x\r\n");
+}
+
+TEST(SendCommand, ALineBeyondASixteenBitCountIsRefusedNotTruncated) {
+    FakeComm comm;
+    OpenPort(comm, 0);
+    EXPECT_THROW(SendCommand(
+                     comm, [](unsigned) {}, std::string(70000, 'a')),
+                 CommError);
+    EXPECT_EQ(comm.written(), "");
+}
+
+TEST(ClosePortAndIsPortOpen, AreOnePropertyAccessEach) {
+    FakeComm comm;
+    OpenPort(comm, 0);
+    comm.ClearAccesses();
+    EXPECT_TRUE(IsPortOpen(comm));
+    ClosePort(comm);
+    EXPECT_FALSE(IsPortOpen(comm));
+    EXPECT_EQ(comm.accesses(), (Accesses{"PortOpen?", "PortOpen=0", "PortOpen?"}));
+}
+
+TEST(ReadReceived, OnlyADataEventReadsInput) {
+    FakeComm comm;
+    OpenPort(comm, 0);
+    comm.QueueInput("abc");
+    comm.DeliverOtherEvent(3);
+    comm.ClearAccesses();
+    EXPECT_FALSE(ReadReceived(comm));
+    EXPECT_EQ(comm.accesses(), Accesses{"CommEvent?"});
+}
+
+// What the user sees when the port cannot be opened: the handler ends at the
+// failing step, the query is never sent, and the port list stays usable.
+TEST(ConnectFailure, EndsTheHandlerWithTheControlsError) {
+    Bench b;
+    b.comm.FailOn("PortOpen", "port busy: COM1");
+    b.controls.UserSelect(IDC_COMPORT, 0);
+    try {
+        b.dlg.OnConnect();
+        FAIL() << "no error raised";
+    } catch (const CommError& e) {
+        EXPECT_STREQ(e.what(), "port busy: COM1");
+    }
+    EXPECT_EQ(b.comm.written(), "");
+    EXPECT_TRUE(b.Enabled(IDC_COMPORT));
+    EXPECT_EQ(b.Text(IDC_STATUS), "未连接");
+}
+
+TEST(ConnectFailure, NoPortSelected) {
+    Bench b;
+    EXPECT_THROW(b.dlg.OnConnect(), CommError);
+    EXPECT_EQ(b.comm.commPort(), 0);
+    EXPECT_EQ(b.comm.written(), "");
+}
+
+TEST(SubmitFailure, WithThePortClosedTheHandlerEndsAtTheSend) {
+    Bench b;
+    b.controls.SetCurSel(IDC_BAUDRATE, 7);
+    EXPECT_THROW(b.dlg.OnSubmit(), CommError);
+    EXPECT_EQ(b.dlg.snapshot().baudText, "115200");
+}
+
+}  // namespace
+}  // namespace wifi::testing

@@ -1,0 +1,201 @@
+// Submit and the acknowledged write sequence, byte for byte.
+#include <gtest/gtest.h>
+
+#include "Bench.h"
+
+namespace wifi::testing {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+struct Recorder : SessionEvents {
+    std::vector<std::string> log;
+    void ReportParsed() override { log.push_back("report"); }
+    void Connected() override { log.push_back("connected"); }
+    void StepPerformed(unsigned step, const StepCommand& c) override {
+        log.push_back("step " + std::to_string(step) + (c.line ? " sent" : " skipped ") +
+                      (c.line ? "" : std::string(c.field)));
+    }
+    void Refused(unsigned step) override { log.push_back("refused " + std::to_string(step)); }
+    void Completed() override { log.push_back("completed"); }
+};
+
+struct WriteTest : ::testing::Test {
+    Bench b;
+    Lines SentFrom(std::size_t first) const {
+        const auto all = b.Sent();
+        return Lines(all.begin() + static_cast<std::ptrdiff_t>(first), all.end());
+    }
+};
+
+TEST_F(WriteTest, AWholeSequenceFromAParsedReport) {
+    b.Connect();
+    b.pauses.clear();
+    b.controls.UserClick(IDC_SUBMIT);
+    EXPECT_EQ(b.Sent().back(), "AT+SZ_CONFIGURE=START\r\n");
+    b.Acknowledge(21);
+    EXPECT_EQ(SentFrom(3), kReportWriteLines);
+    EXPECT_TRUE(b.controls.messages().empty());
+    // Every parameter leaves after two pauses: one after the acknowledgement,
+    // one in the send itself.
+    EXPECT_EQ(b.pauses.size(), 1u + 21u * 2u);
+    for (unsigned p : b.pauses) {
+        EXPECT_EQ(p, 10u);
+    }
+
+    b.Acknowledge(1);
+    ASSERT_EQ(b.controls.messages().size(), 1u);
+    EXPECT_EQ(b.controls.messages()[0].first, "参数已保存!");
+    EXPECT_EQ(b.controls.messages()[0].second, MB_ICONINFORMATION);
+    EXPECT_EQ(b.dlg.session().writeStep, 0u);
+    EXPECT_EQ(b.dlg.session().moduleReady, 0);
+
+    const auto sent = b.Sent().size();
+    b.Acknowledge(1);
+    EXPECT_EQ(b.Sent().size(), sent) << "a 23rd acknowledgement is ignored";
+    EXPECT_EQ(b.controls.messages().size(), 1u);
+}
+
+TEST_F(WriteTest, TheUsersEditsAreWhatIsWritten) {
+    b.Connect();
+    b.controls.UserType(IDC_SSID, "");
+    b.controls.UserSelect(IDC_NETTYPE, 0);
+    b.controls.UserSelect(IDC_SECURITY, 3);
+    b.controls.UserSelect(IDC_KEYFORMAT, 0);
+    b.controls.UserSelect(IDC_KEYINDEX, 0);
+    b.controls.UserType(IDC_KEY, "k e y");
+    b.controls.UserClick(IDC_DHCP);
+    b.controls.UserSelect(IDC_PROTOCOL, 1);
+    b.controls.UserSelect(IDC_CSMODE, 0);
+    b.controls.UserType(IDC_SERVERPORT, "9000");
+    b.controls.UserSelect(IDC_BAUDRATE, 3);
+    b.controls.UserSelect(IDC_PARITY, 0);
+    b.controls.UserSelect(IDC_DATABITS, 0);
+    b.controls.UserSelect(IDC_STOPBITS, 0);
+    b.controls.UserType(IDC_FRAMELEN, "");
+    b.controls.UserType(IDC_FRAMETIME, "20");
+    b.controls.UserClick(IDC_SUBMIT);
+    b.Acknowledge(21);
+    EXPECT_EQ(SentFrom(3), (Lines{
+                               "AT+SZ_SSID=\r\n",
+                               "AT+SZ_NETWORKTYPE=AP\r\n",
+                               "AT+SZ_SECURITY=WPA\r\n",
+                               "AT+SZ_WEPINDEX=0H\r\n",
+                               "AT+SZ_SECURITY_KEY=k e y\r\n",
+                               "AT+SZ_DHCP=ENABLE\r\n",
+                               "AT+SZ_IP_DEFAULT=192.168.1.10\r\n",
+                               "AT+SZ_MASK_DEFAULT=255.255.255.0\r\n",
+                               "AT+SZ_GATE_DEFAULT=192.168.1.1\r\n",
+                               "AT+SZ_DNS_DEFAULT=8.8.8.8\r\n",
+                               "AT+SZ_TCPUDP_MODEL=UDP\r\n",
+                               "AT+SZ_S_C_MODEL=CLIENT\r\n",
+                               "AT+SZ_TCP_SERVER_IP=10.0.0.2\r\n",
+                               "AT+SZ_S_C_PORT=9000\r\n",
+                               "AT+SZ_BAUDRATE=9600\r\n",
+                               "AT+SZ_UARTDATA_CHECK=\r\n",
+                               "AT+SZ_UARTDATA_BIT=8\r\n",
+                               "AT+SZ_UARTDATA_STOPBIT=1\r\n",
+                               "AT+SZ_DATELENGTH=\r\n",
+                               "AT+SZ_DATETIMEOUT=20\r\n",
+                               "AT+SZ_SAVE_CONFIG=SAVE\r\n",
+                           }));
+}
+
+TEST_F(WriteTest, ValuesAreReadWhenTheStepRunsNotAtSubmit) {
+    b.Connect();
+    b.controls.UserClick(IDC_SUBMIT);
+    b.Acknowledge(1);  // step 1 sent
+    b.controls.UserSelect(IDC_SECURITY, 0);
+    b.Acknowledge(2);  // steps 2 and 3
+    EXPECT_EQ(b.Sent().back(), "AT+SZ_SECURITY=OPEN\r\n");
+}
+
+TEST_F(WriteTest, AnUnselectedListSendsNothingAndTheSequenceWaitsThere) {
+    std::string report = kReport;
+    report.replace(report.find("Security:WEP128"), 15, "Security:WEP999");
+    b.Connect(report);
+    Recorder events;
+    b.dlg.SetEvents(&events);
+    b.controls.UserClick(IDC_SUBMIT);
+    b.Acknowledge(3);  // configure, step 1, step 2 acknowledged: step 3 skipped
+    EXPECT_EQ(b.Sent().back(), "AT+SZ_NETWORKTYPE=STA\r\n");
+    EXPECT_EQ(events.log.back(), "step 3 skipped security");
+    EXPECT_EQ(b.dlg.session().writeStep, 3u);
+    // Another acknowledgement for any reason continues with step 4.
+    b.Acknowledge(1);
+    EXPECT_EQ(b.Sent().back(), "AT+SZ_WEPINDEX=2A\r\n");
+}
+
+TEST_F(WriteTest, UnselectedTextListsSendAnEmptyValue) {
+    std::string report = kReport;
+    report.replace(report.find("Baudrate:115200"), 15, "Baudrate:7");
+    b.Connect(report);
+    b.controls.UserClick(IDC_SUBMIT);
+    b.Acknowledge(15);
+    EXPECT_EQ(b.Sent().back(), "AT+SZ_BAUDRATE=\r\n");
+}
+
+TEST_F(WriteTest, ErrorStopsTheSequenceAndANewSubmitStartsOver) {
+    b.Connect();
+    Recorder events;
+    b.dlg.SetEvents(&events);
+    b.controls.UserClick(IDC_SUBMIT);
+    b.Acknowledge(5);
+    b.comm.Deliver("ERROR\r\n");
+    EXPECT_EQ(b.dlg.session().writeStep, 0u);
+    EXPECT_EQ(events.log.back(), "refused 5");
+    const auto sent = b.Sent().size();
+    b.comm.Deliver("noise");  // the token stays: every later event resets again
+    EXPECT_EQ(b.Sent().size(), sent);
+    EXPECT_EQ(std::count(events.log.begin(), events.log.end(), "refused 5"), 1)
+        << "one refusal is told once";
+
+    b.controls.UserClick(IDC_SUBMIT);
+    b.Acknowledge(1);
+    EXPECT_EQ(b.Sent().back(), "AT+SZ_SSID=Bench-AP\r\n");
+}
+
+TEST_F(WriteTest, ASubmitMidSequenceRestartsAtStepOne) {
+    b.Connect();
+    b.controls.UserClick(IDC_SUBMIT);
+    b.Acknowledge(8);
+    b.controls.UserClick(IDC_SUBMIT);
+    EXPECT_EQ(b.Sent().back(), "AT+SZ_CONFIGURE=START\r\n");
+    b.Acknowledge(1);
+    EXPECT_EQ(b.Sent().back(), "AT+SZ_SSID=Bench-AP\r\n");
+}
+
+TEST_F(WriteTest, AfterCompletionOnlyANewHandshakeArmsTheSequence) {
+    b.Connect();
+    b.controls.UserClick(IDC_SUBMIT);
+    b.Acknowledge(22);
+    b.controls.UserClick(IDC_SUBMIT);
+    const auto sent = b.Sent().size();
+    b.Acknowledge(3);
+    EXPECT_EQ(b.Sent().size(), sent) << "not ready: nothing is written";
+
+    b.controls.UserClick(IDC_CONNECT);
+    b.controls.UserClick(IDC_CONNECT);
+    b.comm.Deliver(kReport);
+    b.comm.Deliver("CONNECTED\r\n");
+    b.controls.UserClick(IDC_SUBMIT);
+    b.Acknowledge(1);
+    EXPECT_EQ(b.Sent().back(), "AT+SZ_SSID=Bench-AP\r\n");
+}
+
+TEST_F(WriteTest, EventsFollowTheSession) {
+    Recorder events;
+    b.dlg.SetEvents(&events);
+    b.Connect();
+    b.controls.UserClick(IDC_SUBMIT);
+    b.Acknowledge(22);
+    ASSERT_EQ(events.log.size(), 2u + 21u + 1u);
+    EXPECT_EQ(events.log[0], "report");
+    EXPECT_EQ(events.log[1], "connected");
+    EXPECT_EQ(events.log[2], "step 1 sent");
+    EXPECT_EQ(events.log[22], "step 21 sent");
+    EXPECT_EQ(events.log[23], "completed");
+}
+
+}  // namespace
+}  // namespace wifi::testing
