@@ -74,7 +74,13 @@ void CConfigDlg::ExchangeText(int id, std::string& member, bool save) {
     last = member;
 }
 
-void CConfigDlg::UpdateData(bool save) {
+void CConfigDlg::UpdateData(bool saveAndValidate) {
+    DoDataExchange(saveAndValidate);
+}
+
+// The bindings in their order: status, SSID, key, DHCP, server port, frame
+// length, frame period. Lists and addresses have no value binding.
+void CConfigDlg::DoDataExchange(bool save) {
     ExchangeText(IDC_STATUS, m_strStatus, save);
     ExchangeText(IDC_SSID, m_strSsid, save);
     ExchangeText(IDC_KEY, m_strKey, save);

@@ -37,6 +37,7 @@ class CConfigDlg : private ReceiveBranches {
 
     // true reads the controls into the bound members, false writes them back.
     void UpdateData(bool saveAndValidate = true);
+    void DoDataExchange(bool saveAndValidate);
 
     // The message map: runs the handler bound to this notification of this
     // control. False when nothing is bound, or when the window itself handles
