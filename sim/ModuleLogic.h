@@ -1,0 +1,45 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ModuleConfig.h"
+
+namespace sim {
+
+// What the module does with one command line: its answer, and whether the
+// configuration was saved. Parameter values are staged and take effect only
+// at the save; the report always shows the saved configuration.
+class ModuleLogic {
+  public:
+    explicit ModuleLogic(ModuleConfig config);
+
+    struct Outcome {
+        std::string answer;  // empty: no answer at all
+        bool saved = false;  // the staged values became the configuration
+    };
+    // line: one command without its "\r\n".
+    Outcome Handle(std::string_view line);
+
+    // Commands starting with these prefixes are answered "ERROR\r\n" / never.
+    void RefuseCommandsStartingWith(std::string prefix);
+    void IgnoreCommandsStartingWith(std::string prefix);
+
+    const ModuleConfig& config() const { return config_; }
+    const ModuleConfig& staged() const { return staged_; }
+    // The transport protocol is a setting the report does not carry.
+    const std::string& protocol() const { return protocol_; }
+
+  private:
+    bool Apply(std::string_view prefix, std::string_view value);
+
+    ModuleConfig config_;
+    ModuleConfig staged_;
+    std::string protocol_ = "TCP";
+    std::string stagedProtocol_ = "TCP";
+    std::vector<std::string> refused_;
+    std::vector<std::string> ignored_;
+};
+
+}  // namespace sim

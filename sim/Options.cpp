@@ -1,0 +1,129 @@
+#include "Options.h"
+
+#include <cerrno>
+#include <cstdlib>
+
+namespace sim {
+
+const char* const kHelpText = R"(Usage: wifi-module-sim [OPTIONS]
+
+Plays a Wi-Fi serial module on a pseudo-terminal, so the configuration tool
+can be run and tested without hardware. Prints the path of the terminal to
+use (e.g. /dev/pts/5) as the first line on standard output, then serves until
+SIGINT or SIGTERM, or until standard input closes.
+
+It answers the module's commands, each a line ended by "\r\n":
+  AT+SZ_CHECKCONFIG=ALL   the configuration report, "Key:value\r\n" lines,
+                          "Web_Password:" last
+  AT+SZ_CONNECT=START     CONNECTED
+  AT+SZ_CONFIGURE=START   OK (starts staging from the saved configuration)
+  AT+SZ_<PARAMETER>=...   OK when the value is valid, ERROR when not
+  AT+SZ_SAVE_CONFIG=SAVE  OK; the staged values become the configuration
+Anything else, and a line over 4 KiB without "\r\n", gets ERROR.
+
+Options:
+  --state FILE        load the configuration from FILE ("Key:value" lines) and
+                      write it back, atomically, at every accepted save; a
+                      FILE that does not exist starts from the default
+  --link PATH         also make a symlink PATH to the terminal (removed on exit)
+  --log FILE          append every line received and sent, with a timestamp
+  --echo              echo every received line before the answer
+  --pace BAUD         send no faster than BAUD at 10 bits a byte
+                      (19200 -> 1920 bytes a second)
+  --chunk N           send answers in pieces of at most N bytes, with a gap
+  --noise             send an unsolicited line of text now and then
+  --reply-error PREFIX  answer ERROR to commands starting with PREFIX
+  --no-reply PREFIX   never answer commands starting with PREFIX
+  --hangup-after N    close the terminal when the N-th command line arrives,
+                      as a device unplugged then would (that line gets no
+                      answer; the simulator then exits)
+  --help              show this text
+
+The options that take PREFIX may be given more than once.
+
+Exit status: 0 on a clean stop, 2 on bad arguments, 1 when the terminal
+cannot be opened or the state file cannot be read or holds a bad line.
+
+Example:
+  $ wifi-module-sim --state module.txt --link /tmp/wifi-module &
+  /dev/pts/5
+  $ wifi-config-gui --port /tmp/wifi-module
+)";
+
+namespace {
+
+bool ParseCount(const std::string& text, long low, long& out) {
+    if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos) {
+        return false;
+    }
+    errno = 0;
+    const long value = std::strtol(text.c_str(), nullptr, 10);
+    if (errno != 0 || value < low || value > 100000000) {
+        return false;
+    }
+    out = value;
+    return true;
+}
+
+}  // namespace
+
+ParsedArgs ParseArgs(const std::vector<std::string>& args) {
+    ParsedArgs parsed;
+    Options& o = parsed.options;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        auto value = [&](std::string& out) {
+            if (i + 1 >= args.size()) {
+                parsed.error = arg + " needs a value";
+                return false;
+            }
+            out = args[++i];
+            return true;
+        };
+        auto count = [&](long low, long& out) {
+            std::string text;
+            if (!value(text)) {
+                return;
+            }
+            if (!ParseCount(text, low, out)) {
+                parsed.error = arg + ": not a number from " + std::to_string(low) + ": " + text;
+            }
+        };
+        std::string text;
+        if (arg == "--help" || arg == "-h") {
+            parsed.help = true;
+        } else if (arg == "--echo") {
+            o.echo = true;
+        } else if (arg == "--noise") {
+            o.noise = true;
+        } else if (arg == "--link" && value(text)) {
+            o.link = text;
+        } else if (arg == "--state" && value(text)) {
+            o.state = text;
+        } else if (arg == "--log" && value(text)) {
+            o.log = text;
+        } else if (arg == "--reply-error" && value(text)) {
+            o.replyError.push_back(text);
+        } else if (arg == "--no-reply" && value(text)) {
+            o.noReply.push_back(text);
+        } else if (arg == "--pace") {
+            count(10, o.paceBaud);
+        } else if (arg == "--chunk") {
+            long n = 0;
+            count(1, n);
+            o.chunk = static_cast<std::size_t>(n);
+        } else if (arg == "--hangup-after") {
+            count(1, o.hangupAfter);
+        } else if (parsed.error.empty()) {
+            const bool known = arg == "--link" || arg == "--state" || arg == "--log" ||
+                               arg == "--reply-error" || arg == "--no-reply";
+            parsed.error = known ? arg + " needs a value" : "unknown argument: " + arg;
+        }
+        if (!parsed.error.empty()) {
+            break;
+        }
+    }
+    return parsed;
+}
+
+}  // namespace sim

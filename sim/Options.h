@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace sim {
+
+struct Options {
+    std::optional<std::string> link;
+    std::optional<std::string> state;
+    std::optional<std::string> log;
+    bool echo = false;
+    bool noise = false;
+    long paceBaud = 0;      // 0: as fast as the terminal takes it
+    std::size_t chunk = 0;  // 0: answers in one piece
+    std::vector<std::string> replyError;
+    std::vector<std::string> noReply;
+    long hangupAfter = 0;  // 0: never
+};
+
+struct ParsedArgs {
+    Options options;
+    bool help = false;
+    std::string error;  // non-empty: bad arguments
+};
+
+ParsedArgs ParseArgs(const std::vector<std::string>& args);
+
+extern const char* const kHelpText;
+
+}  // namespace sim

@@ -1,0 +1,172 @@
+#include "Server.h"
+
+#include <poll.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <cstdio>
+
+namespace sim {
+
+namespace {
+
+using Clock = OutputQueue::Clock;
+constexpr std::chrono::milliseconds kNoiseInterval{700};
+
+// What a module prints of its own accord. None of it holds a reply token.
+constexpr std::array<std::string_view, 3> kNoise = {
+    "+EVENT:LINK_UP\r\n",
+    "+RSSI:-47\r\n",
+    "+EVENT:DHCP_RENEW\r\n",
+};
+
+int MillisUntil(Clock::time_point when, Clock::time_point now) {
+    if (when <= now) {
+        return 0;
+    }
+    const auto ms = std::chrono::ceil<std::chrono::milliseconds>(when - now).count();
+    return static_cast<int>(std::min<long long>(ms, 1000));
+}
+
+}  // namespace
+
+Server::Server(const Options& options, ModuleLogic& module, Pty& pty, TrafficLog& log)
+    : options_(options),
+      module_(module),
+      pty_(pty),
+      log_(log),
+      out_(options.paceBaud, options.chunk) {}
+
+void Server::Send(std::string_view bytes) {
+    // One log entry a line, as the other side will read them.
+    for (std::size_t at = 0; at < bytes.size();) {
+        auto end = bytes.find("\r\n", at);
+        end = end == std::string_view::npos ? bytes.size() : end + 2;
+        log_.Write("send", bytes.substr(at, end - at));
+        at = end;
+    }
+    out_.Enqueue(bytes, Clock::now());
+}
+
+void Server::SaveIfAsked(bool saved) {
+    if (!saved || !options_.state) {
+        return;
+    }
+    std::string error;
+    if (!SaveState(*options_.state, module_.config(), error)) {
+        std::fprintf(stderr, "wifi-module-sim: cannot save state: %s\n", error.c_str());
+    }
+}
+
+void Server::HandleLine(const std::string& line) {
+    log_.Write("recv", line + "\r\n");
+    if (options_.hangupAfter > 0 && ++lines_ >= options_.hangupAfter) {
+        hangingUp_ = true;  // unplugged as this line arrived: it gets no answer
+        return;
+    }
+    if (options_.echo) {
+        Send(line + "\r\n");
+    }
+    const auto outcome = module_.Handle(line);
+    if (!outcome.answer.empty()) {
+        Send(outcome.answer);
+    }
+    SaveIfAsked(outcome.saved);
+}
+
+void Server::Receive() {
+    char buffer[4096];
+    const ssize_t n = ::read(pty_.master(), buffer, sizeof buffer);
+    if (n <= 0) {
+        return;
+    }
+    for (auto& item : reader_.Feed(std::string_view(buffer, static_cast<std::size_t>(n)))) {
+        if (hangingUp_) {
+            break;  // an unplugged device hears nothing more
+        }
+        if (item.overflow) {
+            log_.Write("drop", "over 4096 bytes without a line end");
+            Send("ERROR\r\n");
+        } else {
+            HandleLine(item.line);
+        }
+    }
+}
+
+void Server::Flush() {
+    writeBlocked_ = false;
+    for (;;) {
+        const auto now = Clock::now();
+        const auto piece = out_.NextPiece(now);
+        if (piece.empty()) {
+            return;
+        }
+        const ssize_t n = ::write(pty_.master(), piece.data(), piece.size());
+        if (n < 0) {
+            writeBlocked_ = errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR;
+            if (!writeBlocked_) {
+                out_.Written(piece.size(), now);  // nobody can take it: drop
+            }
+            return;
+        }
+        out_.Written(static_cast<std::size_t>(n), now);
+    }
+}
+
+int Server::Run(int stopFd) {
+    auto nextNoise = Clock::now() + kNoiseInterval;
+    std::size_t noiseIndex = 0;
+    for (;;) {
+        Flush();
+        auto now = Clock::now();
+        if (hangingUp_ && out_.empty()) {
+            log_.Write("hangup", "");
+            pty_.HangUp();
+            return 0;
+        }
+        if (options_.noise && !hangingUp_ && out_.empty() && now >= nextNoise) {
+            Send(kNoise[noiseIndex++ % kNoise.size()]);
+            nextNoise = now + kNoiseInterval;
+            continue;
+        }
+
+        int timeout = -1;
+        if (!out_.empty() && !writeBlocked_) {
+            timeout = MillisUntil(out_.NextWriteAt(), now);
+        }
+        if (options_.noise && out_.empty()) {
+            const int untilNoise = MillisUntil(nextNoise, now);
+            timeout = timeout < 0 ? untilNoise : std::min(timeout, untilNoise);
+        }
+
+        std::array<pollfd, 3> fds{};
+        fds[0] = {pty_.master(), static_cast<short>(hangingUp_ ? 0 : POLLIN), 0};
+        if (writeBlocked_) {
+            fds[0].events |= POLLOUT;
+        }
+        fds[1] = {stopFd, POLLIN, 0};
+        fds[2] = {STDIN_FILENO, POLLIN, 0};
+        if (::poll(fds.data(), fds.size(), timeout) < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            std::perror("wifi-module-sim: poll");
+            return 1;
+        }
+        if (fds[1].revents) {
+            return 0;
+        }
+        if (fds[2].revents) {
+            char scratch[256];
+            if (::read(STDIN_FILENO, scratch, sizeof scratch) <= 0) {
+                return 0;  // standard input closed
+            }
+        }
+        if (fds[0].revents & POLLIN) {
+            Receive();
+        }
+    }
+}
+
+}  // namespace sim

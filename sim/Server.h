@@ -1,0 +1,40 @@
+#pragma once
+
+#include "LineReader.h"
+#include "ModuleLogic.h"
+#include "Options.h"
+#include "OutputQueue.h"
+#include "Pty.h"
+#include "TrafficLog.h"
+
+namespace sim {
+
+// Serves one pseudo-terminal: reads command lines, answers them through the
+// module logic, paces and chunks the answers, adds noise, hangs up when told.
+class Server {
+  public:
+    Server(const Options& options, ModuleLogic& module, Pty& pty, TrafficLog& log);
+
+    // Runs until stopFd becomes readable (a signal arrived), standard input
+    // closes, or the terminal was hung up. Returns the exit status.
+    int Run(int stopFd);
+
+  private:
+    void Receive();
+    void HandleLine(const std::string& line);
+    void Send(std::string_view bytes);
+    void Flush();
+    void SaveIfAsked(bool saved);
+
+    const Options& options_;
+    ModuleLogic& module_;
+    Pty& pty_;
+    TrafficLog& log_;
+    OutputQueue out_;
+    LineReader reader_;
+    long lines_ = 0;
+    bool hangingUp_ = false;
+    bool writeBlocked_ = false;
+};
+
+}  // namespace sim

@@ -1,0 +1,112 @@
+// wifi-module-sim: a Wi-Fi serial module on a pseudo-terminal.
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "ModuleConfig.h"
+#include "ModuleLogic.h"
+#include "Options.h"
+#include "Pty.h"
+#include "Server.h"
+#include "TrafficLog.h"
+
+namespace {
+
+int stopPipe[2] = {-1, -1};
+
+void OnStopSignal(int) {
+    const char byte = 0;
+    [[maybe_unused]] const auto n = ::write(stopPipe[1], &byte, 1);
+}
+
+int Fail(const std::string& reason) {
+    std::fprintf(stderr, "wifi-module-sim: %s\n", reason.c_str());
+    return 1;
+}
+
+// A symlink PATH -> target; an existing symlink at PATH is replaced, anything
+// else there is left alone and reported.
+bool MakeLink(const std::string& path, const std::string& target, std::string& error) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) == 0) {
+        if (!S_ISLNK(st.st_mode)) {
+            error = path + ": exists and is not a symlink";
+            return false;
+        }
+        ::unlink(path.c_str());
+    }
+    if (::symlink(target.c_str(), path.c_str()) != 0) {
+        error = path + ": " + std::strerror(errno);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const auto parsed = sim::ParseArgs(std::vector<std::string>(argv + 1, argv + argc));
+    if (!parsed.error.empty()) {
+        std::fprintf(stderr, "wifi-module-sim: %s\nTry 'wifi-module-sim --help'.\n",
+                     parsed.error.c_str());
+        return 2;
+    }
+    if (parsed.help) {
+        std::fputs(sim::kHelpText, stdout);
+        return 0;
+    }
+    const sim::Options& options = parsed.options;
+
+    std::string error;
+    auto config = options.state ? sim::LoadState(*options.state, error)
+                                : std::optional(sim::ModuleConfig::Default());
+    if (!config) {
+        return Fail(error);
+    }
+    sim::ModuleLogic module(*config);
+    for (const auto& p : options.replyError) {
+        module.RefuseCommandsStartingWith(p);
+    }
+    for (const auto& p : options.noReply) {
+        module.IgnoreCommandsStartingWith(p);
+    }
+
+    sim::TrafficLog log;
+    if (options.log && !log.Open(*options.log, error)) {
+        return Fail(error);
+    }
+    sim::Pty pty;
+    if (!pty.Open(error)) {
+        return Fail("cannot open a pseudo-terminal: " + error);
+    }
+    if (options.link && !MakeLink(*options.link, pty.path(), error)) {
+        return Fail(error);
+    }
+
+    if (::pipe2(stopPipe, O_CLOEXEC | O_NONBLOCK) != 0) {
+        return Fail(std::string("pipe: ") + std::strerror(errno));
+    }
+    struct sigaction sa {};
+    sa.sa_handler = OnStopSignal;
+    sigemptyset(&sa.sa_mask);
+    ::sigaction(SIGINT, &sa, nullptr);
+    ::sigaction(SIGTERM, &sa, nullptr);
+    ::signal(SIGPIPE, SIG_IGN);
+
+    std::printf("%s\n", pty.path().c_str());
+    std::fflush(stdout);
+
+    sim::Server server(options, module, pty, log);
+    const int status = server.Run(stopPipe[0]);
+    if (options.link) {
+        ::unlink(options.link->c_str());
+    }
+    return status;
+}

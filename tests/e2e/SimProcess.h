@@ -1,0 +1,84 @@
+#pragma once
+
+// Starts wifi-module-sim as a child process and talks to it over its real
+// pseudo-terminal, the way the configuration tool does. Every wait is bounded
+// and ends as soon as its condition holds.
+
+#include <chrono>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace wifi::e2e {
+
+using Clock = std::chrono::steady_clock;
+using std::chrono::milliseconds;
+inline constexpr milliseconds kBound{10000};
+
+// Polls cond every few milliseconds until it holds or the bound passes.
+bool WaitFor(const std::function<bool()>& cond, milliseconds bound = kBound);
+
+class SimProcess {
+  public:
+    explicit SimProcess(std::vector<std::string> args);
+    ~SimProcess();
+    SimProcess(const SimProcess&) = delete;
+    SimProcess& operator=(const SimProcess&) = delete;
+
+    // The terminal path from the first line of standard output; empty when
+    // the process ended without one.
+    const std::string& path() const { return path_; }
+    int pid() const { return pid_; }
+
+    // Exit status once the process has ended within the bound.
+    std::optional<int> Wait(milliseconds bound = kBound);
+    void Signal(int sig);
+    void CloseStdin();
+    std::string Stderr();
+    // Resident memory in KiB, from /proc.
+    long RssKiB() const;
+
+  private:
+    int pid_ = -1;
+    int stdin_ = -1;
+    int stdout_ = -1;
+    int stderr_ = -1;
+    std::string path_;
+    std::optional<int> status_;
+};
+
+// Runs the simulator to its end (for --help and bad arguments).
+struct RunResult {
+    int status;
+    std::string out, err;
+};
+RunResult RunSim(const std::vector<std::string>& args);
+
+// The client side of the line: raw mode, like a serial port at 19200 8N1.
+class Line {
+  public:
+    explicit Line(const std::string& path);
+    ~Line();
+    Line(const Line&) = delete;
+    Line& operator=(const Line&) = delete;
+
+    void Write(const std::string& bytes);
+    void Send(const std::string& command) { Write(command + "\r\n"); }
+    // Reads until `until` occurs in what was received, or the bound passes.
+    // Returns everything received so far and consumes it.
+    std::string ReadUntil(const std::string& until, milliseconds bound = kBound);
+    // True once the far side hung up (read fails or reports end).
+    bool WaitHangUp(milliseconds bound = kBound);
+    // Sizes of the reads that delivered data since the last ReadUntil.
+    const std::vector<std::size_t>& readSizes() const { return readSizes_; }
+
+  private:
+    bool ReadSome(int timeoutMs);
+    int fd_ = -1;
+    bool hungUp_ = false;
+    std::string received_;
+    std::vector<std::size_t> readSizes_;
+};
+
+}  // namespace wifi::e2e
