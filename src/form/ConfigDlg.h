@@ -48,6 +48,9 @@ class CConfigDlg : private ReceiveBranches {
     void OnConnect();
     void OnSubmit();
     void OnCommEvent();  // the serial control's receive event
+    // The port failed or vanished: the form returns to its closed state, as
+    // after a second press of connect. Telling the user is the window's part.
+    void OnPortLost();
 
     // The steps the handlers are made of.
     void ProcessReceived();
@@ -104,6 +107,7 @@ class CConfigDlg : private ReceiveBranches {
     void AcknowledgementBranch() override;
     void ErrorBranch() override;
 
+    void ShowClosed();
     void SendLine(const std::string& line);
     void ClearReceived();
     void ExchangeText(int id, std::string& member, bool save);

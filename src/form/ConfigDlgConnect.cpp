@@ -25,6 +25,17 @@ void CConfigDlg::OnConnect() {
         return;
     }
     ClosePort(m_comm);
+    ShowClosed();
+}
+
+void CConfigDlg::OnPortLost() {
+    if (IsPortOpen(m_comm)) {
+        ClosePort(m_comm);
+    }
+    ShowClosed();
+}
+
+void CConfigDlg::ShowClosed() {
     m_strStatus = kStatusNotConnected;
     UpdateData(false);
     m_cbComPort.EnableWindow(true);

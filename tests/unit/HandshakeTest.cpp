@@ -76,6 +76,22 @@ TEST(Handshake, SecondPressClosesThePortAndLocksTheForm) {
     EXPECT_EQ(b.Text(IDC_BAUDRATE), "115200");
 }
 
+TEST(Handshake, ALostPortReturnsTheFormToItsClosedState) {
+    Bench b;
+    b.Connect();
+    b.comm.SetPortOpen(false);  // the device went away and the port was shut
+    b.comm.ClearAccesses();
+    b.dlg.OnPortLost();
+    EXPECT_EQ(b.comm.accesses(), Lines{"PortOpen?"}) << "nothing more to close";
+    EXPECT_EQ(b.Text(IDC_STATUS), "未连接");
+    EXPECT_TRUE(b.Enabled(IDC_COMPORT));
+    EXPECT_FALSE(b.Enabled(IDC_SSID));
+    // The next press of connect opens the port again.
+    b.controls.UserClick(IDC_CONNECT);
+    EXPECT_TRUE(b.comm.GetPortOpen());
+    EXPECT_EQ(b.Sent().back(), "AT+SZ_CHECKCONFIG=ALL\r\n");
+}
+
 TEST(Dispatcher, AReportRunsAloneAndTakesOtherTokensWithIt) {
     Bench b;
     b.Open();

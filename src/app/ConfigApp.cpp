@@ -1,0 +1,39 @@
+#include "app/ConfigApp.h"
+
+#include <QCommandLineParser>
+#include <QIcon>
+
+#include "platform/ConfigWindow.h"
+
+namespace wifi {
+
+CConfigApp::CConfigApp(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName(QStringLiteral("wifi-config-gui"));
+    setApplicationVersion(QString::fromLatin1(kVersion));
+    setWindowIcon(QIcon(QStringLiteral(":/res/app.ico")));
+}
+
+int CConfigApp::InitInstance() {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Reads a Wi-Fi serial module's configuration into a form, lets you edit it, and\n"
+        "writes it back over the serial port (19200 baud, 8N1)."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption port(
+        QStringLiteral("port"),
+        QStringLiteral("Adds DEVICE (a pseudo-terminal, say) to the port list and selects it. "
+                       "May be given more than once; the first is selected."),
+        QStringLiteral("DEVICE"));
+    parser.addOption(port);
+    parser.process(*this);
+    if (!parser.positionalArguments().isEmpty()) {
+        parser.showHelp(2);
+    }
+
+    ConfigWindow window(parser.values(port));
+    window.show();
+    return exec();
+}
+
+}  // namespace wifi

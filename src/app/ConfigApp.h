@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QApplication>
+
+namespace wifi {
+
+// The application: one window, the configuration dialog, run until it closes.
+class CConfigApp : public QApplication {
+    Q_OBJECT
+public:
+    static constexpr const char* kVersion = "1.0.0.1";
+
+    CConfigApp(int& argc, char** argv);
+
+    // Parses the command line, shows the window, runs it; the exit status.
+    int InitInstance();
+};
+
+}  // namespace wifi

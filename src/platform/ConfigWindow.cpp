@@ -1,0 +1,246 @@
+#include "platform/ConfigWindow.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QThread>
+
+#include "form/ControlIds.h"
+#include "form/DialogTemplate.h"
+#include "form/ListContents.h"
+#include "platform/IpAddressEdit.h"
+#include "platform/PortList.h"
+#include "serial/CommError.h"
+
+// The icon and banner live in the platform library's resources.
+static void InitResources() { Q_INIT_RESOURCE(app); }
+
+namespace wifi {
+
+namespace {
+
+// Group box captions sit on the frame's top line, as the dialog's do.
+constexpr const char* kGroupBoxStyle =
+    "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 0.5em; }"
+    "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }";
+
+// A drop list's template height includes its opened list; closed, it is as
+// tall as an edit of the dialog font.
+constexpr int kClosedDropListHeight = 13;
+// The free space left of the submit button, where the invisible serial
+// control sits: the write progress goes there.
+constexpr int kProgressRect[4] = {92, 342, 126, 16};
+
+QString Text(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+}  // namespace
+
+ConfigWindow::ConfigWindow(const QStringList& namedPorts, QWidget* parent)
+    : QDialog(parent),
+      font_(DialogFont(Text(ConfigDialogTemplate().fontName),
+                       ConfigDialogTemplate().fontPointSize)),
+      units_(font_) {
+    InitResources();
+    const DialogTemplate& t = ConfigDialogTemplate();
+    setWindowTitle(Text(t.caption));
+    setStyleSheet(QString::fromLatin1(kGroupBoxStyle));
+    setFont(font_);
+    setFixedSize(units_.ToPixels(t.width, t.height));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+
+    comm_ = std::make_unique<SerialComm>([this](int number) {
+        return number >= 1 && number <= ports_->count() ? ports_->itemText(number - 1) : QString();
+    });
+    BuildItems(namedPorts);
+    controls_.SetWindow(this, windowTitle());
+    dlg_ = std::make_unique<CConfigDlg>(controls_, *comm_,
+                                        [](unsigned ms) { QThread::msleep(ms); });
+    progressEvents_ = std::make_unique<WriteProgress>(progress_);
+    dlg_->SetEvents(progressEvents_.get());
+    WireNotifications();
+    dlg_->OnInitDialog();
+    if (!namedPorts.isEmpty()) {
+        ports_->setCurrentIndex(ports_->findText(namedPorts.first()));
+    }
+    if (!items_.isEmpty()) {
+        ports_->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+ConfigWindow::~ConfigWindow() = default;
+
+void ConfigWindow::BuildItems(const QStringList& namedPorts) {
+    const DialogTemplate& t = ConfigDialogTemplate();
+    for (const DialogItem& item : t.items) {
+        QWidget* w = nullptr;
+        QRect geometry = units_.ToPixels(item.x, item.y, item.width, item.height);
+        switch (item.kind) {
+            case ItemKind::GroupBox:
+                w = new QGroupBox(Text(item.text), this);
+                break;
+            case ItemKind::Label: {
+                auto* label = new QLabel(Text(item.text), this);
+                Qt::Alignment align = Qt::AlignTop;
+                if (item.style & style::kCentreImage) {
+                    align = Qt::AlignVCenter;
+                }
+                align |= (item.style & style::kCentre) ? Qt::AlignHCenter : Qt::AlignLeft;
+                label->setAlignment(align);
+                w = label;
+                break;
+            }
+            case ItemKind::DropList: {
+                QComboBox* box = nullptr;
+                if (item.id == IDC_COMPORT) {
+                    box = ports_ = new PortComboBox(namedPorts, this);
+                } else {
+                    box = new QComboBox(this);
+                    for (auto entry : ListEntries(item.id)) {
+                        box->addItem(Text(entry));
+                    }
+                    box->setCurrentIndex(-1);
+                }
+                box->setMaxVisibleItems(16);
+                geometry.setHeight(units_.ToY(kClosedDropListHeight));
+                w = box;
+                break;
+            }
+            case ItemKind::Edit: {
+                auto* edit = new QLineEdit(this);
+                w = edit;
+                break;
+            }
+            case ItemKind::CheckBox:
+                w = new QCheckBox(this);
+                break;
+            case ItemKind::PushButton: {
+                auto* button = new QPushButton(Text(item.text), this);
+                button->setAutoDefault(false);
+                button->setDefault(false);
+                w = button;
+                break;
+            }
+            case ItemKind::IpAddress:
+                w = new IpAddressEdit(this);
+                break;
+            case ItemKind::CommControl:
+                // Invisible at run time; its place is kept.
+                w = new QWidget(this);
+                w->hide();
+                break;
+            case ItemKind::Picture: {
+                auto* picture = new QLabel(this);
+                const QPixmap banner(QStringLiteral(":/res/banner.bmp"));
+                picture->setPixmap(banner);
+                if (!banner.isNull()) {
+                    geometry.setSize(banner.size());  // the bitmap's own size
+                }
+                w = picture;
+                break;
+            }
+        }
+        w->setGeometry(geometry);
+        w->setFocusPolicy((item.style & style::kTabStop) ? Qt::StrongFocus : Qt::NoFocus);
+        if (item.id != IDC_STATIC) {
+            controls_.Add(item.id, w);
+            w->setObjectName(QStringLiteral("item%1").arg(item.id));
+        }
+        if (item.kind == ItemKind::GroupBox || item.kind == ItemKind::Label ||
+            item.kind == ItemKind::Picture) {
+            // Frames and captions never take a click meant for what they enclose.
+            w->setAttribute(Qt::WA_TransparentForMouseEvents);
+        }
+        items_.append(w);
+    }
+    for (QWidget* w : items_) {
+        if (qobject_cast<QGroupBox*>(w)) {
+            w->lower();
+        }
+    }
+    // Tab order: the template's order of items with a tab stop.
+    QWidget* previous = nullptr;
+    for (int id : TabOrder(t)) {
+        QWidget* w = controls_.Widget(id);
+        if (id == IDC_MSCOMM) {
+            continue;
+        }
+        if (previous) {
+            setTabOrder(previous, w);
+        }
+        previous = w;
+    }
+
+    progress_ = new QLabel(this);
+    progress_->setObjectName(QStringLiteral("writeProgress"));
+    progress_->setGeometry(units_.ToPixels(kProgressRect[0], kProgressRect[1], kProgressRect[2],
+                                           kProgressRect[3]));
+    progress_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+void ConfigWindow::WireNotifications() {
+    for (const DialogItem& item : ConfigDialogTemplate().items) {
+        const int id = item.id;
+        QWidget* w = controls_.Widget(id);
+        if (!w) {
+            continue;
+        }
+        auto dispatch = [this, id](Notification code) {
+            Handle([this, id, code] { dlg_->Dispatch(id, code); });
+        };
+        if (auto* button = qobject_cast<QPushButton*>(w)) {
+            connect(button, &QPushButton::clicked, this,
+                    [dispatch] { dispatch(Notification::Clicked); });
+        } else if (auto* check = qobject_cast<QCheckBox*>(w)) {
+            connect(check, &QCheckBox::clicked, this,
+                    [dispatch] { dispatch(Notification::Clicked); });
+        } else if (auto* box = qobject_cast<QComboBox*>(w)) {
+            // activated: the user's choice only; selecting from code raises nothing.
+            connect(box, &QComboBox::activated, this,
+                    [dispatch] { dispatch(Notification::SelChange); });
+        } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+            connect(edit, &QLineEdit::textChanged, this,
+                    [dispatch] { dispatch(Notification::EditChange); });
+        } else if (auto* address = qobject_cast<IpAddressEdit*>(w)) {
+            connect(address, &IpAddressEdit::fieldChanged, this,
+                    [dispatch] { dispatch(Notification::FieldChanged); });
+        }
+    }
+    connect(comm_.get(), &SerialComm::commEvent, this,
+            [this] { Handle([this] { dlg_->OnCommEvent(); }); });
+    connect(comm_.get(), &SerialComm::portLost, this, &ConfigWindow::OnPortLost);
+}
+
+void ConfigWindow::Handle(const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (const CommError& e) {
+        QMessageBox::critical(this, windowTitle(), QString::fromLocal8Bit(e.what()));
+    }
+}
+
+void ConfigWindow::OnPortLost(const QString& description) {
+    Handle([this] { dlg_->OnPortLost(); });
+    progress_->clear();
+    QMessageBox::warning(this, windowTitle(),
+                         QStringLiteral("串口已断开，连接已关闭。\n%1").arg(description));
+}
+
+void ConfigWindow::keyPressEvent(QKeyEvent* event) {
+    // Enter must not end the program; only Escape and the close box do.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+}  // namespace wifi

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QFont>
+#include <QRect>
+#include <QSize>
+
+namespace wifi {
+
+// Dialog units to pixels, from the dialog font's metrics as the dialog
+// framework computes them: a horizontal unit is a quarter of the font's
+// average letter width, a vertical unit an eighth of its height.
+class DialogUnits {
+public:
+    explicit DialogUnits(const QFont& font);
+    DialogUnits(int baseX, int baseY) : baseX_(baseX), baseY_(baseY) {}
+
+    int ToX(int dlu) const;
+    int ToY(int dlu) const;
+    QRect ToPixels(int x, int y, int width, int height) const;
+    QSize ToPixels(int width, int height) const;
+
+    int baseX() const { return baseX_; }
+    int baseY() const { return baseY_; }
+
+private:
+    int baseX_;
+    int baseY_;
+};
+
+// The font the dialog is drawn in: "宋体" at 10 points where it is installed,
+// otherwise an installed font that covers Simplified Chinese, so that no
+// text shows as boxes.
+QFont DialogFont(const QString& family, int pointSize);
+
+}  // namespace wifi

@@ -1,0 +1,125 @@
+#include "platform/IpAddressEdit.h"
+
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+
+namespace wifi {
+
+IpAddressEdit::IpAddressEdit(QWidget* parent) : QFrame(parent) {
+    setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::Base);
+    setStyleSheet(QStringLiteral("QLineEdit { border: none; background: transparent; }"));
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(1, 0, 1, 0);
+    layout->setSpacing(0);
+    auto* validator =
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,3}")), this);
+    for (int i = 0; i < 4; ++i) {
+        if (i > 0) {
+            auto* dot = new QLabel(QStringLiteral("."), this);
+            dot->setAlignment(Qt::AlignCenter);
+            layout->addWidget(dot);
+        }
+        auto* f = new QLineEdit(this);
+        f->setFrame(false);
+        f->setAlignment(Qt::AlignCenter);
+        f->setValidator(validator);
+        f->setMinimumWidth(0);
+        f->installEventFilter(this);
+        // Tab leaves the whole control; the fields are reached by typing.
+        f->setFocusPolicy(i == 0 ? Qt::StrongFocus : Qt::ClickFocus);
+        connect(f, &QLineEdit::textEdited, this, [this, i] { OnEdited(i); });
+        fields_[static_cast<std::size_t>(i)] = f;
+        layout->addWidget(f, 1);
+    }
+    setFocusProxy(fields_[0]);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+bool IpAddressEdit::isBlank() const {
+    for (auto* f : fields_) {
+        if (!f->text().isEmpty()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::array<std::uint8_t, 4> IpAddressEdit::address() const {
+    std::array<std::uint8_t, 4> a{};
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        a[i] = static_cast<std::uint8_t>(std::min(fields_[i]->text().toInt(), 255));
+    }
+    return a;
+}
+
+void IpAddressEdit::setAddress(const std::array<std::uint8_t, 4>& address) {
+    for (std::size_t i = 0; i < address.size(); ++i) {
+        fields_[i]->setText(QString::number(address[i]));
+    }
+}
+
+void IpAddressEdit::clear() {
+    for (auto* f : fields_) {
+        f->clear();
+    }
+}
+
+void IpAddressEdit::FocusField(int index) {
+    if (index >= 0 && index < 4) {
+        auto* f = field(index);
+        f->setFocus(Qt::OtherFocusReason);
+        f->selectAll();
+    }
+}
+
+void IpAddressEdit::OnEdited(int index) {
+    auto* f = field(index);
+    if (f->text().toInt() > 255) {
+        f->setText(QStringLiteral("255"));
+    }
+    emit fieldChanged(index);
+    if (f->text().size() == 3 && f->cursorPosition() == 3) {
+        FocusField(index + 1);
+    }
+}
+
+bool IpAddressEdit::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) {
+        return QFrame::eventFilter(watched, event);
+    }
+    const auto* key = static_cast<QKeyEvent*>(event);
+    for (int i = 0; i < 4; ++i) {
+        if (watched != fields_[static_cast<std::size_t>(i)]) {
+            continue;
+        }
+        auto* f = field(i);
+        if (key->text() == QStringLiteral(".")) {
+            if (!f->text().isEmpty()) {
+                FocusField(i + 1);
+            }
+            return true;
+        }
+        if (key->key() == Qt::Key_Backspace && f->cursorPosition() == 0 && !f->hasSelectedText() &&
+            i > 0) {
+            FocusField(i - 1);
+            field(i - 1)->end(false);
+            return true;
+        }
+        if (key->key() == Qt::Key_Right && f->cursorPosition() == f->text().size() && i < 3) {
+            FocusField(i + 1);
+            return true;
+        }
+        if (key->key() == Qt::Key_Left && f->cursorPosition() == 0 && i > 0) {
+            FocusField(i - 1);
+            return true;
+        }
+    }
+    return QFrame::eventFilter(watched, event);
+}
+
+}  // namespace wifi

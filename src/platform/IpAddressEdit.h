@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QFrame>
+#include <array>
+#include <cstdint>
+
+class QLineEdit;
+
+namespace wifi {
+
+// An IPv4 address entry of four fields, 0 to 255 each. Typing "." or a third
+// digit moves on to the next field; a value over 255 becomes 255. Blank means
+// all four fields empty; in a partly filled control an empty field reads 0.
+// Only a user's change raises fieldChanged; setting from code raises nothing.
+class IpAddressEdit : public QFrame {
+    Q_OBJECT
+public:
+    explicit IpAddressEdit(QWidget* parent = nullptr);
+
+    bool isBlank() const;
+    std::array<std::uint8_t, 4> address() const;
+    void setAddress(const std::array<std::uint8_t, 4>& address);
+    void clear();
+    QLineEdit* field(int index) const { return fields_[static_cast<std::size_t>(index)]; }
+
+signals:
+    void fieldChanged(int field);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void OnEdited(int index);
+    void FocusField(int index);
+
+    std::array<QLineEdit*, 4> fields_{};
+};
+
+}  // namespace wifi

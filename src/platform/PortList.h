@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QComboBox>
+#include <QStringList>
+
+namespace wifi {
+
+// The ports offered in the port list: "COM1" to "COM16" on Windows, as the
+// module's users always had them; elsewhere the serial devices the system
+// reports, in a stable order, followed by the devices named on the command
+// line (a pseudo-terminal, for example) that are not among them.
+QStringList AvailablePorts(const QStringList& named);
+
+// The port list. While it can be used (the port is closed), opening it
+// refreshes its entries, keeping the chosen one.
+class PortComboBox : public QComboBox {
+    Q_OBJECT
+public:
+    PortComboBox(QStringList named, QWidget* parent = nullptr);
+    void Refresh();
+    void showPopup() override;
+
+private:
+    QStringList named_;
+};
+
+}  // namespace wifi

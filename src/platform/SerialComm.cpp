@@ -1,0 +1,148 @@
+#include "platform/SerialComm.h"
+
+#include <QFileInfo>
+#include <QStringList>
+#include <QTimer>
+
+#include "serial/CommError.h"
+
+namespace wifi {
+
+SerialComm::SerialComm(std::function<QString(int)> portName, QObject* parent)
+    : QObject(parent), portNameOf_(std::move(portName)) {
+    connect(&port_, &QSerialPort::readyRead, this, &SerialComm::OnReadyRead);
+    connect(&port_, &QSerialPort::errorOccurred, this, &SerialComm::OnError);
+}
+
+void SerialComm::SetCommPort(short port) { commPort_ = port; }
+
+// Input is always bytes and everything available is read; nothing to set.
+void SerialComm::SetInputMode(long) {}
+void SerialComm::SetRThreshold(short) {}
+void SerialComm::SetInputLen(short) {}
+void SerialComm::SetOutBufferSize(short) {}
+
+void SerialComm::SetInBufferSize(short size) { inBufferSize_ = size > 0 ? size : 1024; }
+
+void SerialComm::SetSettings(const std::string& settings) {
+    // "baud,parity,data,stop", for example "19200,n,8,1".
+    const QStringList parts = QString::fromStdString(settings).split(QLatin1Char(','));
+    bool ok = parts.size() == 4;
+    const int baud = ok ? parts[0].toInt(&ok) : 0;
+    static const QHash<QString, QSerialPort::Parity> parities = {
+        {QStringLiteral("n"), QSerialPort::NoParity},
+        {QStringLiteral("e"), QSerialPort::EvenParity},
+        {QStringLiteral("o"), QSerialPort::OddParity}};
+    static const QHash<QString, QSerialPort::DataBits> dataBits = {
+        {QStringLiteral("7"), QSerialPort::Data7}, {QStringLiteral("8"), QSerialPort::Data8}};
+    static const QHash<QString, QSerialPort::StopBits> stopBits = {
+        {QStringLiteral("1"), QSerialPort::OneStop}, {QStringLiteral("2"), QSerialPort::TwoStop}};
+    ok = ok && baud > 0 && parities.contains(parts[1].toLower()) && dataBits.contains(parts[2]) &&
+         stopBits.contains(parts[3]);
+    if (!ok) {
+        throw CommError("unsupported port settings: " + settings);
+    }
+    port_.setBaudRate(baud);
+    port_.setParity(parities[parts[1].toLower()]);
+    port_.setDataBits(dataBits[parts[2]]);
+    port_.setStopBits(stopBits[parts[3]]);
+    port_.setFlowControl(QSerialPort::NoFlowControl);
+}
+
+void SerialComm::SetPortOpen(bool open) {
+    if (!open) {
+        port_.close();
+        return;
+    }
+    if (port_.isOpen()) {
+        throw CommError(device_.toStdString() + ": port already open");
+    }
+    const QString name = commPort_ > 0 ? portNameOf_(commPort_) : QString();
+    if (name.isEmpty()) {
+        throw CommError(commPort_ <= 0 ? "no port selected: choose one in the port list"
+                                       : "no such port: " + std::to_string(commPort_));
+    }
+    device_ = name;
+    port_.setPortName(name);
+    if (!port_.open(QIODevice::ReadWrite)) {
+        throw CommError(Describe(port_.error()).toStdString());
+    }
+    lostTold_ = false;
+    event_ = 0;
+}
+
+bool SerialComm::GetPortOpen() { return port_.isOpen(); }
+
+Bytes SerialComm::GetInput() {
+    if (!port_.isOpen()) {
+        throw CommError(device_.toStdString() + ": port is closed");
+    }
+    const QByteArray data = port_.read(inBufferSize_);
+    if (port_.bytesAvailable() > 0) {
+        // More than one buffer's worth: deliver the rest in the next event.
+        QTimer::singleShot(0, this, &SerialComm::OnReadyRead);
+    }
+    return Bytes(data.begin(), data.end());
+}
+
+void SerialComm::SetOutput(const Bytes& bytes) {
+    if (!port_.isOpen()) {
+        throw CommError(device_.toStdString() + ": port is closed");
+    }
+    const auto data = QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                                 static_cast<qsizetype>(bytes.size()));
+    if (port_.write(data) != data.size()) {
+        throw CommError(Describe(port_.error()).toStdString());
+    }
+    port_.flush();
+}
+
+short SerialComm::GetCommEvent() { return event_; }
+
+void SerialComm::OnReadyRead() {
+    if (!port_.isOpen() || port_.bytesAvailable() <= 0) {
+        return;
+    }
+    event_ = comEvReceive;
+    emit commEvent();
+}
+
+void SerialComm::OnError(QSerialPort::SerialPortError error) {
+    if (error == QSerialPort::NoError || !port_.isOpen()) {
+        return;  // a failed open is reported by the open itself
+    }
+    const QString description = Describe(error);
+    port_.close();
+    if (lostTold_) {
+        return;
+    }
+    lostTold_ = true;
+    QMetaObject::invokeMethod(
+        this, [this, description] { emit portLost(description); }, Qt::QueuedConnection);
+}
+
+QString SerialComm::Describe(QSerialPort::SerialPortError error) const {
+    const QString& name = device_;
+    switch (error) {
+        case QSerialPort::DeviceNotFoundError:
+            return name + QStringLiteral(": no such device");
+        case QSerialPort::PermissionError: {
+            // Qt reports a busy port as a permission error too.
+            const QFileInfo device(name.startsWith(QLatin1Char('/')) ? name
+                                                                      : QStringLiteral("/dev/") + name);
+            if (device.exists() && device.isReadable() && device.isWritable()) {
+                return name + QStringLiteral(": port busy: another program is using it");
+            }
+            return name + QStringLiteral(": permission denied: add the user to the dialout group");
+        }
+        case QSerialPort::OpenError:
+            return name + QStringLiteral(": port busy: already open");
+        case QSerialPort::ResourceError:
+            return name + QStringLiteral(": the device went away (") + port_.errorString() +
+                   QStringLiteral(")");
+        default:
+            return name + QStringLiteral(": ") + port_.errorString();
+    }
+}
+
+}  // namespace wifi
