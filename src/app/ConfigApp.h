@@ -7,7 +7,7 @@ namespace wifi {
 // The application: one window, the configuration dialog, run until it closes.
 class CConfigApp : public QApplication {
     Q_OBJECT
-public:
+  public:
     static constexpr const char* kVersion = "1.0.0.1";
 
     CConfigApp(int& argc, char** argv);

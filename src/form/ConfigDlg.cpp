@@ -48,30 +48,40 @@ bool CConfigDlg::OnInitDialog() {
     return true;
 }
 
-void CConfigDlg::ExchangeText(int id, std::string& member, bool save) {
+CConfigDlg::Exchanged& CConfigDlg::ExchangedFor(int id) {
     auto it = std::find_if(exchanged_.begin(), exchanged_.end(),
-                           [id](const auto& e) { return e.first == id; });
+                           [id](const Exchanged& e) { return e.id == id; });
     if (it == exchanged_.end()) {
-        exchanged_.emplace_back(id, std::string());
+        exchanged_.push_back(Exchanged{id, std::string(), false});
         it = std::prev(exchanged_.end());
     }
-    std::string& last = it->second;
+    return *it;
+}
+
+void CConfigDlg::MarkAssigned(int id) {
+    ExchangedFor(id).assigned = true;
+}
+
+void CConfigDlg::ExchangeText(int id, std::string& member, bool save) {
+    Exchanged& last = ExchangedFor(id);
     const std::string shown = controls_.GetWindowText(id);
     if (save) {
         member = shown;
-        last = shown;
+        last.text = shown;
+        last.assigned = false;
         return;
     }
     // Typing not yet read stays, unless the program has a new value for it.
-    const bool typedSinceExchange = shown != last;
-    const bool memberChanged = member != last;
-    if (typedSinceExchange && !memberChanged) {
+    const bool typedSinceExchange = shown != last.text;
+    const bool newValue = last.assigned || member != last.text;
+    if (typedSinceExchange && !newValue) {
         return;
     }
     if (shown != member) {
         controls_.SetWindowText(id, member);
     }
-    last = member;
+    last.text = member;
+    last.assigned = false;
 }
 
 void CConfigDlg::UpdateData(bool saveAndValidate) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -111,6 +112,9 @@ class CConfigDlg : private ReceiveBranches {
     void SendLine(const std::string& line);
     void ClearReceived();
     void ExchangeText(int id, std::string& member, bool save);
+    // The member bound to this edit was given a value the next write shows.
+    void MarkAssigned(int id);
+    void AssignReported(int id, std::string& member, const std::optional<std::string>& value);
 
     // Message-map handlers.
     void Ignore() {}
@@ -136,9 +140,16 @@ class CConfigDlg : private ReceiveBranches {
     SessionEvents* events_ = nullptr;
     SessionState session_;
     ConfigSnapshot snapshot_;
-    // The text of each edit as last exchanged with its member: an edit whose
-    // text differs holds typing not yet read, which a write must not discard.
-    std::vector<std::pair<int, std::string>> exchanged_;
+    // Each edit's text as last exchanged with its member: an edit whose text
+    // differs holds typing not yet read, which a write must not discard unless
+    // the program assigned the member a value of its own since (a report).
+    struct Exchanged {
+        int id;
+        std::string text;
+        bool assigned;
+    };
+    Exchanged& ExchangedFor(int id);
+    std::vector<Exchanged> exchanged_;
     bool refusalTold_ = false;
 };
 

@@ -1,5 +1,6 @@
 // Filling the form from the module's configuration report.
 #include "form/ConfigDlg.h"
+#include "form/ControlIds.h"
 #include "protocol/ReportParser.h"
 
 namespace wifi {
@@ -12,13 +13,15 @@ void Select(CComboBox& list, const std::optional<int>& index) {
     }
 }
 
-void Assign(std::string& member, const std::optional<std::string>& value) {
+}  // namespace
+
+void CConfigDlg::AssignReported(int id, std::string& member,
+                                const std::optional<std::string>& value) {
     if (value) {
         member = *value;
+        MarkAssigned(id);
     }
 }
-
-}  // namespace
 
 // Selections and addresses go straight into the controls (selecting from code
 // runs no change handler); texts and the DHCP flag go into the members and
@@ -34,7 +37,7 @@ void CConfigDlg::ParseReport() {
     Select(m_cbDataBits, v.dataBits);
     Select(m_cbStopBits, v.stopBits);
     Select(m_cbCsMode, v.scMode);
-    Assign(m_strSsid, v.ssid);
+    AssignReported(IDC_SSID, m_strSsid, v.ssid);
     if (v.dhcp) {
         m_nDhcp = *v.dhcp;
     }
@@ -47,10 +50,10 @@ void CConfigDlg::ParseReport() {
             SetAddressFromText(*control, **text);
         }
     }
-    Assign(m_strKey, v.key);
-    Assign(m_strServerPort, v.port);
-    Assign(m_strFrameLen, v.frameLength);
-    Assign(m_strFrameTime, v.frameTimeout);
+    AssignReported(IDC_KEY, m_strKey, v.key);
+    AssignReported(IDC_SERVERPORT, m_strServerPort, v.port);
+    AssignReported(IDC_FRAMELEN, m_strFrameLen, v.frameLength);
+    AssignReported(IDC_FRAMETIME, m_strFrameTime, v.frameTimeout);
     session_.reportText.clear();
 }
 

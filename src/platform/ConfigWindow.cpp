@@ -18,7 +18,9 @@
 #include "serial/CommError.h"
 
 // The icon and banner live in the platform library's resources.
-static void InitResources() { Q_INIT_RESOURCE(app); }
+static void InitResources() {
+    Q_INIT_RESOURCE(app);
+}
 
 namespace wifi {
 
@@ -44,8 +46,8 @@ QString Text(std::string_view utf8) {
 
 ConfigWindow::ConfigWindow(const QStringList& namedPorts, QWidget* parent)
     : QDialog(parent),
-      font_(DialogFont(Text(ConfigDialogTemplate().fontName),
-                       ConfigDialogTemplate().fontPointSize)),
+      font_(
+          DialogFont(Text(ConfigDialogTemplate().fontName), ConfigDialogTemplate().fontPointSize)),
       units_(font_) {
     InitResources();
     const DialogTemplate& t = ConfigDialogTemplate();
@@ -62,8 +64,8 @@ ConfigWindow::ConfigWindow(const QStringList& namedPorts, QWidget* parent)
     });
     BuildItems(namedPorts);
     controls_.SetWindow(this, windowTitle());
-    dlg_ = std::make_unique<CConfigDlg>(controls_, *comm_,
-                                        [](unsigned ms) { QThread::msleep(ms); });
+    dlg_ =
+        std::make_unique<CConfigDlg>(controls_, *comm_, [](unsigned ms) { QThread::msleep(ms); });
     progressEvents_ = std::make_unique<WriteProgress>(progress_);
     dlg_->SetEvents(progressEvents_.get());
     WireNotifications();
@@ -84,9 +86,7 @@ void ConfigWindow::BuildItems(const QStringList& namedPorts) {
         QWidget* w = nullptr;
         QRect geometry = units_.ToPixels(item.x, item.y, item.width, item.height);
         switch (item.kind) {
-            case ItemKind::GroupBox:
-                w = new QGroupBox(Text(item.text), this);
-                break;
+            case ItemKind::GroupBox: w = new QGroupBox(Text(item.text), this); break;
             case ItemKind::Label: {
                 auto* label = new QLabel(Text(item.text), this);
                 Qt::Alignment align = Qt::AlignTop;
@@ -119,9 +119,7 @@ void ConfigWindow::BuildItems(const QStringList& namedPorts) {
                 w = edit;
                 break;
             }
-            case ItemKind::CheckBox:
-                w = new QCheckBox(this);
-                break;
+            case ItemKind::CheckBox: w = new QCheckBox(this); break;
             case ItemKind::PushButton: {
                 auto* button = new QPushButton(Text(item.text), this);
                 button->setAutoDefault(false);
@@ -129,9 +127,7 @@ void ConfigWindow::BuildItems(const QStringList& namedPorts) {
                 w = button;
                 break;
             }
-            case ItemKind::IpAddress:
-                w = new IpAddressEdit(this);
-                break;
+            case ItemKind::IpAddress: w = new IpAddressEdit(this); break;
             case ItemKind::CommControl:
                 // Invisible at run time; its place is kept.
                 w = new QWidget(this);
@@ -181,8 +177,8 @@ void ConfigWindow::BuildItems(const QStringList& namedPorts) {
 
     progress_ = new QLabel(this);
     progress_->setObjectName(QStringLiteral("writeProgress"));
-    progress_->setGeometry(units_.ToPixels(kProgressRect[0], kProgressRect[1], kProgressRect[2],
-                                           kProgressRect[3]));
+    progress_->setGeometry(
+        units_.ToPixels(kProgressRect[0], kProgressRect[1], kProgressRect[2], kProgressRect[3]));
     progress_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 

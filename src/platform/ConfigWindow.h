@@ -24,23 +24,24 @@ class PortComboBox;
 // serial control error ends the handler and shows its description.
 class ConfigWindow : public QDialog {
     Q_OBJECT
-public:
+  public:
     // namedPorts: devices named on the command line; the first is selected.
     explicit ConfigWindow(const QStringList& namedPorts = {}, QWidget* parent = nullptr);
     ~ConfigWindow() override;
 
     CConfigDlg& dlg() { return *dlg_; }
     SerialComm& comm() { return *comm_; }
+    QtControls& controls() { return controls_; }
     QWidget* Item(int id) const { return controls_.Widget(id); }
     // Every item in template order (labels and group boxes included).
     const QList<QWidget*>& Items() const { return items_; }
     const DialogUnits& units() const { return units_; }
     QLabel* progress() const { return progress_; }
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     void BuildItems(const QStringList& namedPorts);
     void WireNotifications();
     void Handle(const std::function<void()>& handler);

@@ -18,20 +18,26 @@ int MulDiv(int a, int b, int c) {
 
 DialogUnits::DialogUnits(const QFont& font) {
     const QFontMetrics fm(font);
-    const int letters =
-        fm.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    const int letters = fm.horizontalAdvance(
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
     baseX_ = (letters / 26 + 1) / 2;
     baseY_ = fm.height();
 }
 
-int DialogUnits::ToX(int dlu) const { return MulDiv(dlu, baseX_, 4); }
-int DialogUnits::ToY(int dlu) const { return MulDiv(dlu, baseY_, 8); }
+int DialogUnits::ToX(int dlu) const {
+    return MulDiv(dlu, baseX_, 4);
+}
+int DialogUnits::ToY(int dlu) const {
+    return MulDiv(dlu, baseY_, 8);
+}
 
 QRect DialogUnits::ToPixels(int x, int y, int width, int height) const {
     return QRect(ToX(x), ToY(y), ToX(width), ToY(height));
 }
 
-QSize DialogUnits::ToPixels(int width, int height) const { return QSize(ToX(width), ToY(height)); }
+QSize DialogUnits::ToPixels(int width, int height) const {
+    return QSize(ToX(width), ToY(height));
+}
 
 QFont DialogFont(const QString& family, int pointSize) {
     QString chosen = family;
@@ -52,8 +58,7 @@ QFont DialogFont(const QString& family, int pointSize) {
             }
         }
         if (chosen.isEmpty()) {
-            const QStringList chinese =
-                QFontDatabase::families(QFontDatabase::SimplifiedChinese);
+            const QStringList chinese = QFontDatabase::families(QFontDatabase::SimplifiedChinese);
             chosen = chinese.isEmpty() ? QString() : chinese.first();
         }
     }

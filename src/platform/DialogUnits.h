@@ -10,7 +10,7 @@ namespace wifi {
 // framework computes them: a horizontal unit is a quarter of the font's
 // average letter width, a vertical unit an eighth of its height.
 class DialogUnits {
-public:
+  public:
     explicit DialogUnits(const QFont& font);
     DialogUnits(int baseX, int baseY) : baseX_(baseX), baseY_(baseY) {}
 
@@ -22,7 +22,7 @@ public:
     int baseX() const { return baseX_; }
     int baseY() const { return baseY_; }
 
-private:
+  private:
     int baseX_;
     int baseY_;
 };

@@ -14,7 +14,7 @@ namespace wifi {
 // Only a user's change raises fieldChanged; setting from code raises nothing.
 class IpAddressEdit : public QFrame {
     Q_OBJECT
-public:
+  public:
     explicit IpAddressEdit(QWidget* parent = nullptr);
 
     bool isBlank() const;
@@ -23,13 +23,13 @@ public:
     void clear();
     QLineEdit* field(int index) const { return fields_[static_cast<std::size_t>(index)]; }
 
-signals:
+  signals:
     void fieldChanged(int field);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void OnEdited(int index);
     void FocusField(int index);
 

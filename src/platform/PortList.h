@@ -15,12 +15,12 @@ QStringList AvailablePorts(const QStringList& named);
 // refreshes its entries, keeping the chosen one.
 class PortComboBox : public QComboBox {
     Q_OBJECT
-public:
+  public:
     PortComboBox(QStringList named, QWidget* parent = nullptr);
     void Refresh();
     void showPopup() override;
 
-private:
+  private:
     QStringList named_;
 };
 

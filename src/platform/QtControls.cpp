@@ -23,7 +23,9 @@ std::string ToModuleText(int id, const QString& text) {
 
 }  // namespace
 
-QWidget* QtControls::Widget(int id) const { return widgets_.value(id, nullptr); }
+QWidget* QtControls::Widget(int id) const {
+    return widgets_.value(id, nullptr);
+}
 
 void QtControls::SetWindow(QWidget* window, const QString& caption) {
     window_ = window;
@@ -39,7 +41,9 @@ T* QtControls::As(int id) const {
     return widget;
 }
 
-int QtControls::GetCurSel(int id) const { return As<QComboBox>(id)->currentIndex(); }
+int QtControls::GetCurSel(int id) const {
+    return As<QComboBox>(id)->currentIndex();
+}
 
 void QtControls::SetCurSel(int id, int index) {
     auto* box = As<QComboBox>(id);
@@ -62,13 +66,21 @@ void QtControls::SetWindowText(int id, const std::string& text) {
     }
 }
 
-int QtControls::GetCheck(int id) const { return As<QCheckBox>(id)->isChecked() ? 1 : 0; }
+int QtControls::GetCheck(int id) const {
+    return As<QCheckBox>(id)->isChecked() ? 1 : 0;
+}
 
-void QtControls::SetCheck(int id, int state) { As<QCheckBox>(id)->setChecked(state != 0); }
+void QtControls::SetCheck(int id, int state) {
+    As<QCheckBox>(id)->setChecked(state != 0);
+}
 
-bool QtControls::IsBlank(int id) const { return As<IpAddressEdit>(id)->isBlank(); }
+bool QtControls::IsBlank(int id) const {
+    return As<IpAddressEdit>(id)->isBlank();
+}
 
-Address QtControls::GetAddress(int id) const { return As<IpAddressEdit>(id)->address(); }
+Address QtControls::GetAddress(int id) const {
+    return As<IpAddressEdit>(id)->address();
+}
 
 void QtControls::SetAddress(int id, const Address& address) {
     As<IpAddressEdit>(id)->setAddress(address);

@@ -13,7 +13,7 @@ namespace wifi {
 // module are converted with the local 8-bit codec; the status field and the
 // list entries are interface texts and stay UTF-8.
 class QtControls : public Controls {
-public:
+  public:
     void Add(int id, QWidget* widget) { widgets_.insert(id, widget); }
     QWidget* Widget(int id) const;
     // The parent of message boxes and their caption.
@@ -32,7 +32,7 @@ public:
     bool IsWindowEnabled(int id) const override;
     void MessageBox(std::string_view text, unsigned type) override;
 
-private:
+  private:
     template <class T>
     T* As(int id) const;
 

@@ -14,7 +14,9 @@ SerialComm::SerialComm(std::function<QString(int)> portName, QObject* parent)
     connect(&port_, &QSerialPort::errorOccurred, this, &SerialComm::OnError);
 }
 
-void SerialComm::SetCommPort(short port) { commPort_ = port; }
+void SerialComm::SetCommPort(short port) {
+    commPort_ = port;
+}
 
 // Input is always bytes and everything available is read; nothing to set.
 void SerialComm::SetInputMode(long) {}
@@ -22,7 +24,9 @@ void SerialComm::SetRThreshold(short) {}
 void SerialComm::SetInputLen(short) {}
 void SerialComm::SetOutBufferSize(short) {}
 
-void SerialComm::SetInBufferSize(short size) { inBufferSize_ = size > 0 ? size : 1024; }
+void SerialComm::SetInBufferSize(short size) {
+    inBufferSize_ = size > 0 ? size : 1024;
+}
 
 void SerialComm::SetSettings(const std::string& settings) {
     // "baud,parity,data,stop", for example "19200,n,8,1".
@@ -71,7 +75,9 @@ void SerialComm::SetPortOpen(bool open) {
     event_ = 0;
 }
 
-bool SerialComm::GetPortOpen() { return port_.isOpen(); }
+bool SerialComm::GetPortOpen() {
+    return port_.isOpen();
+}
 
 Bytes SerialComm::GetInput() {
     if (!port_.isOpen()) {
@@ -97,7 +103,9 @@ void SerialComm::SetOutput(const Bytes& bytes) {
     port_.flush();
 }
 
-short SerialComm::GetCommEvent() { return event_; }
+short SerialComm::GetCommEvent() {
+    return event_;
+}
 
 void SerialComm::OnReadyRead() {
     if (!port_.isOpen() || port_.bytesAvailable() <= 0) {
@@ -124,24 +132,21 @@ void SerialComm::OnError(QSerialPort::SerialPortError error) {
 QString SerialComm::Describe(QSerialPort::SerialPortError error) const {
     const QString& name = device_;
     switch (error) {
-        case QSerialPort::DeviceNotFoundError:
-            return name + QStringLiteral(": no such device");
+        case QSerialPort::DeviceNotFoundError: return name + QStringLiteral(": no such device");
         case QSerialPort::PermissionError: {
             // Qt reports a busy port as a permission error too.
-            const QFileInfo device(name.startsWith(QLatin1Char('/')) ? name
-                                                                      : QStringLiteral("/dev/") + name);
+            const QFileInfo device(
+                name.startsWith(QLatin1Char('/')) ? name : QStringLiteral("/dev/") + name);
             if (device.exists() && device.isReadable() && device.isWritable()) {
                 return name + QStringLiteral(": port busy: another program is using it");
             }
             return name + QStringLiteral(": permission denied: add the user to the dialout group");
         }
-        case QSerialPort::OpenError:
-            return name + QStringLiteral(": port busy: already open");
+        case QSerialPort::OpenError: return name + QStringLiteral(": port busy: already open");
         case QSerialPort::ResourceError:
             return name + QStringLiteral(": the device went away (") + port_.errorString() +
                    QStringLiteral(")");
-        default:
-            return name + QStringLiteral(": ") + port_.errorString();
+        default: return name + QStringLiteral(": ") + port_.errorString();
     }
 }
 

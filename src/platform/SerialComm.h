@@ -20,7 +20,7 @@ namespace wifi {
 // is what stops that loop.
 class SerialComm : public QObject, public CMSComm {
     Q_OBJECT
-public:
+  public:
     explicit SerialComm(std::function<QString(int)> portName, QObject* parent = nullptr);
 
     void SetCommPort(short port) override;
@@ -39,13 +39,13 @@ public:
     // The device of the open port, or of the last one tried.
     const QString& portName() const { return device_; }
 
-signals:
+  signals:
     // The receive event: data arrived (GetCommEvent says 2).
     void commEvent();
     // The open port failed or vanished and has been closed.
     void portLost(const QString& description);
 
-private:
+  private:
     void OnReadyRead();
     void OnError(QSerialPort::SerialPortError error);
     QString Describe(QSerialPort::SerialPortError error) const;

@@ -12,7 +12,7 @@ namespace wifi {
 // button: the step in progress, a refusal, or a step that could not be sent,
 // each naming the parameter in the form's own words.
 class WriteProgress : public SessionEvents {
-public:
+  public:
     explicit WriteProgress(QLabel* label) : label_(label) {}
 
     void ReportParsed() override;
@@ -24,7 +24,7 @@ public:
     // The form's label for a write-sequence field ("ssid" -> "网络名称").
     static QString FieldLabel(std::string_view field);
 
-private:
+  private:
     void Show(const QString& text, bool problem);
     QLabel* label_;
 };

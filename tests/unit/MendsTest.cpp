@@ -38,6 +38,16 @@ TEST(TypedText, ANewValueFromTheProgramStillShows) {
     EXPECT_EQ(b.Text(IDC_KEY), "module");
 }
 
+TEST(TypedText, AReportReplacesTypingEvenWithTheValueTheFormHadBefore) {
+    Bench b;
+    b.Connect();
+    b.controls.UserType(IDC_SSID, "typed, never read");
+    b.controls.UserClick(IDC_CONNECT);
+    b.controls.UserClick(IDC_CONNECT);
+    b.comm.Deliver(kReport);  // reports "Bench-AP" again
+    EXPECT_EQ(b.Text(IDC_SSID), "Bench-AP");
+}
+
 // A new connection starts a new session.
 TEST(NewConnection, BytesOfAnEarlierConnectionNeverReachTheNextReport) {
     Bench b;

@@ -1,0 +1,209 @@
+// The real window against the module simulator over a pseudo-terminal.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <fstream>
+#include <sstream>
+
+#include "SimProcess.h"
+#include "form/ControlIds.h"
+#include "form/EnablingGroups.h"
+#include "platform/ConfigWindow.h"
+#include "platform/IpAddressEdit.h"
+#include "protocol/WriteSequence.h"
+
+using namespace wifi;
+
+namespace {
+
+constexpr int kWaitMs = 10000;
+
+std::string ReadFile(const QString& path) {
+    std::ifstream in(path.toStdString(), std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// The command lines the simulator received, from its log, in order.
+QStringList Received(const QString& logPath) {
+    QStringList lines;
+    std::istringstream log(ReadFile(logPath));
+    for (std::string entry; std::getline(log, entry);) {
+        const auto at = entry.find(" recv \"");
+        if (at != std::string::npos) {
+            lines << QString::fromStdString(entry.substr(at + 7, entry.size() - at - 7 - 5));
+        }
+    }
+    return lines;
+}
+
+// Answers every message box as a user would, remembering what it said.
+class MessageWatcher : public QObject {
+  public:
+    QStringList seen;
+    MessageWatcher() {
+        connect(&timer_, &QTimer::timeout, this, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                seen << box->text();
+                box->done(QMessageBox::Ok);
+            }
+        });
+        timer_.start(5);
+    }
+
+  private:
+    QTimer timer_;
+};
+
+}  // namespace
+
+class GuiEndToEndTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    std::unique_ptr<e2e::SimProcess> sim_;
+    std::unique_ptr<ConfigWindow> window_;
+    std::unique_ptr<MessageWatcher> messages_;
+
+    QString Path(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
+
+    void Start(std::vector<std::string> simArgs = {}) {
+        simArgs.insert(simArgs.end(),
+                       {"--state", Path("module.txt").toStdString(), "--log",
+                        Path("traffic.log").toStdString(), "--link", Path("module").toStdString()});
+        sim_ = std::make_unique<e2e::SimProcess>(simArgs);
+        QVERIFY(!sim_->path().empty());
+        window_ = std::make_unique<ConfigWindow>(QStringList{Path("module")});
+        window_->show();
+        messages_ = std::make_unique<MessageWatcher>();
+    }
+
+    QString Status() { return Edit(IDC_STATUS)->text(); }
+    QLineEdit* Edit(int id) { return qobject_cast<QLineEdit*>(window_->Item(id)); }
+    QComboBox* Combo(int id) { return qobject_cast<QComboBox*>(window_->Item(id)); }
+    IpAddressEdit* Address(int id) { return qobject_cast<IpAddressEdit*>(window_->Item(id)); }
+    void Click(int id) { qobject_cast<QAbstractButton*>(window_->Item(id))->click(); }
+    // A user's choice in a list.
+    void Choose(int id, int index) {
+        Combo(id)->setCurrentIndex(index);
+        emit Combo(id)->activated(index);
+    }
+    void Connect() {
+        Click(IDC_CONNECT);
+        QTRY_COMPARE_WITH_TIMEOUT(Status(), QStringLiteral("已连接"), kWaitMs);
+    }
+
+  private slots:
+    void init() { QVERIFY(dir_.isValid()); }
+    void cleanup() {
+        window_.reset();
+        messages_.reset();
+        sim_.reset();
+    }
+
+    void connectFillsTheFormFromTheReport() {
+        Start();
+        Connect();
+        QCOMPARE(Edit(IDC_SSID)->text(), QStringLiteral("SimNet"));
+        QCOMPARE(Combo(IDC_SECURITY)->currentText(), QStringLiteral("WPA"));
+        QCOMPARE(Combo(IDC_KEYFORMAT)->currentText(), QStringLiteral("ASCII"));
+        QCOMPARE(Combo(IDC_NETTYPE)->currentText(), QStringLiteral("STA模式"));
+        QCOMPARE(Combo(IDC_BAUDRATE)->currentText(), QStringLiteral("115200"));
+        QCOMPARE(Combo(IDC_CSMODE)->currentText(), QStringLiteral("客户端"));
+        QVERIFY(qobject_cast<QCheckBox*>(window_->Item(IDC_DHCP))->isChecked());
+        QCOMPARE(Address(IDC_IPADDR)->address(), (wifi::Address{192, 168, 1, 100}));
+        QCOMPARE(Edit(IDC_SERVERPORT)->text(), QStringLiteral("8899"));
+        for (int id : kModuleGroup) {
+            QVERIFY(window_->Item(id)->isEnabled());
+        }
+        QVERIFY(!window_->Item(IDC_COMPORT)->isEnabled());
+    }
+
+    void editingAndSubmittingWritesEveryParameter() {
+        Start();
+        Connect();
+        Edit(IDC_SSID)->setFocus();
+        Edit(IDC_SSID)->selectAll();
+        QTest::keyClicks(Edit(IDC_SSID), QStringLiteral("Line 9"));
+        Choose(IDC_SECURITY, 2);
+        Choose(IDC_KEYINDEX, 3);
+        Address(IDC_GATEWAY)->field(3)->selectAll();
+        QTest::keyClicks(Address(IDC_GATEWAY)->field(3), QStringLiteral("254"));
+        Choose(IDC_BAUDRATE, 3);
+        Click(IDC_SUBMIT);
+        QTRY_VERIFY_WITH_TIMEOUT(messages_->seen.contains(QStringLiteral("参数已保存!")), kWaitMs);
+        QCOMPARE(messages_->seen.size(), 1);
+
+        const std::string saved = ReadFile(Path("module.txt"));
+        for (const char* line : {"SSID:Line 9\n", "Security:WEP128\n", "Key_Index:4\n",
+                                 "Gateway_address:192.168.1.254\n", "Baudrate:9600\n"}) {
+            QVERIFY2(saved.find(line) != std::string::npos, line);
+        }
+        // The module got the sequence in its order.
+        const QStringList received = Received(Path("traffic.log"));
+        const auto from = received.indexOf(QStringLiteral("AT+SZ_CONFIGURE=START"));
+        QVERIFY(from >= 0);
+        QCOMPARE(received.size() - from, qsizetype(1 + kStepCount));
+        for (unsigned k = 1; k <= kStepCount; ++k) {
+            const QString prefix = QString::fromLatin1(
+                WriteSteps()[k - 1].prefix.data(), qsizetype(WriteSteps()[k - 1].prefix.size()));
+            QVERIFY2(received[from + k].startsWith(prefix), qPrintable(received[from + k]));
+        }
+
+        // A reconnect shows what was written.
+        Click(IDC_CONNECT);
+        QCOMPARE(Status(), QStringLiteral("未连接"));
+        Edit(IDC_SSID)->setText(QString());
+        Connect();
+        QCOMPARE(Edit(IDC_SSID)->text(), QStringLiteral("Line 9"));
+        QCOMPARE(Combo(IDC_KEYINDEX)->currentText(), QStringLiteral("4"));
+    }
+
+    void aRefusalShowsInTheWindowAndNothingMoreIsWritten() {
+        Start({"--reply-error", "AT+SZ_DHCP="});
+        Connect();
+        Click(IDC_SUBMIT);
+        QTRY_VERIFY_WITH_TIMEOUT(window_->progress()->text().contains(QStringLiteral("拒绝")),
+                                 kWaitMs);
+        QVERIFY2(window_->progress()->text().contains(QStringLiteral("DHCP")),
+                 qPrintable(window_->progress()->text()));
+        QCOMPARE(Received(Path("traffic.log")).last(), QStringLiteral("AT+SZ_DHCP=ENABLE"));
+        QVERIFY(messages_->seen.isEmpty());
+    }
+
+    void aHangUpMidSequenceClosesThePortAndTellsTheUserOnce() {
+        Start({"--hangup-after", "8"});
+        Connect();
+        Click(IDC_SUBMIT);
+        QTRY_COMPARE_WITH_TIMEOUT(messages_->seen.size(), qsizetype(1), kWaitMs);
+        QVERIFY2(messages_->seen.first().contains(Path("module")),
+                 qPrintable(messages_->seen.first()));
+        QCOMPARE(Status(), QStringLiteral("未连接"));
+        QVERIFY(!window_->comm().GetPortOpen());
+        QVERIFY(window_->Item(IDC_COMPORT)->isEnabled());
+        QVERIFY(!window_->Item(IDC_SSID)->isEnabled());
+        QCoreApplication::processEvents();
+        QCOMPARE(messages_->seen.size(), qsizetype(1));
+    }
+
+    void noPortSelectedGivesAClearMessage() {
+        Start();
+        Combo(IDC_COMPORT)->setCurrentIndex(-1);
+        Click(IDC_CONNECT);
+        QTRY_COMPARE_WITH_TIMEOUT(messages_->seen.size(), qsizetype(1), kWaitMs);
+        QVERIFY2(messages_->seen.first().contains(QStringLiteral("no port selected")),
+                 qPrintable(messages_->seen.first()));
+        QVERIFY(window_->Item(IDC_COMPORT)->isEnabled());
+        QCOMPARE(Status(), QStringLiteral("未连接"));
+    }
+};
+
+QTEST_MAIN(GuiEndToEndTest)
+#include "GuiEndToEndTest.moc"

@@ -1,0 +1,216 @@
+// The window against its template, its state after start, and what reaches
+// the dialog from the user and from code.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "form/ControlIds.h"
+#include "form/DialogTemplate.h"
+#include "form/EnablingGroups.h"
+#include "form/ListContents.h"
+#include "platform/ConfigWindow.h"
+#include "platform/IpAddressEdit.h"
+
+using namespace wifi;
+
+namespace {
+
+bool IsKind(QWidget* w, ItemKind kind) {
+    switch (kind) {
+        case ItemKind::GroupBox: return qobject_cast<QGroupBox*>(w);
+        case ItemKind::Label:
+            return qobject_cast<QLabel*>(w) &&
+                   !qobject_cast<QLabel*>(w)->pixmap().toImage().width();
+        case ItemKind::DropList: return qobject_cast<QComboBox*>(w);
+        case ItemKind::Edit: return qobject_cast<QLineEdit*>(w);
+        case ItemKind::CheckBox: return qobject_cast<QCheckBox*>(w);
+        case ItemKind::PushButton: return qobject_cast<QPushButton*>(w);
+        case ItemKind::IpAddress: return qobject_cast<IpAddressEdit*>(w);
+        case ItemKind::CommControl: return w && w->isHidden();
+        case ItemKind::Picture:
+            return qobject_cast<QLabel*>(w) && !qobject_cast<QLabel*>(w)->pixmap().isNull();
+    }
+    return false;
+}
+
+QString TextOf(QWidget* w) {
+    if (auto* g = qobject_cast<QGroupBox*>(w))
+        return g->title();
+    if (auto* l = qobject_cast<QLabel*>(w))
+        return l->text();
+    if (auto* b = qobject_cast<QPushButton*>(w))
+        return b->text();
+    return QString();
+}
+
+int IdOf(ConfigWindow& window, QWidget* w) {
+    for (const auto& item : ConfigDialogTemplate().items) {
+        QWidget* control = window.Item(item.id);
+        if (control && (control == w || control->isAncestorOf(w))) {
+            return item.id;
+        }
+    }
+    return 0;
+}
+
+}  // namespace
+
+class WindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<ConfigWindow> window_;
+
+    QComboBox* Combo(int id) { return qobject_cast<QComboBox*>(window_->Item(id)); }
+    QLineEdit* Edit(int id) { return qobject_cast<QLineEdit*>(window_->Item(id)); }
+    IpAddressEdit* Address(int id) { return qobject_cast<IpAddressEdit*>(window_->Item(id)); }
+
+    void Show() {
+        window_->show();
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    }
+
+    // The ids focus visits from IDC_COMPORT on, one Tab at a time, until it
+    // comes back.
+    QList<int> TabCycle() {
+        window_->Item(IDC_COMPORT)->setFocus();
+        QList<int> ids{IDC_COMPORT};
+        for (int i = 0; i < 40; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            const int id = IdOf(*window_, QApplication::focusWidget());
+            if (id == IDC_COMPORT) {
+                break;
+            }
+            ids << id;
+        }
+        return ids;
+    }
+
+  private slots:
+    void init() { window_ = std::make_unique<ConfigWindow>(QStringList{"/dev/null-port"}); }
+    void cleanup() { window_.reset(); }
+
+    void captionSizeAndFont() {
+        const auto& t = ConfigDialogTemplate();
+        QCOMPARE(window_->windowTitle(), QString::fromUtf8(t.caption.data()));
+        QCOMPARE(window_->size(), window_->units().ToPixels(t.width, t.height));
+        QCOMPARE(window_->minimumSize(), window_->maximumSize());
+        QVERIFY(QFontInfo(window_->font()).family().size() > 0);
+        QCOMPARE(window_->font().pointSize(), 10);
+    }
+
+    void everyItemAtItsPlaceWithItsKindAndText() {
+        const auto& items = ConfigDialogTemplate().items;
+        QCOMPARE(window_->Items().size(), qsizetype(items.size()));
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            const DialogItem& item = items[i];
+            QWidget* w = window_->Items()[qsizetype(i)];
+            const QString where = QStringLiteral("item %1 (id %2)").arg(i + 1).arg(item.id);
+            QVERIFY2(IsKind(w, item.kind), qPrintable(where));
+            if (item.id != IDC_STATIC) {
+                QCOMPARE(window_->Item(item.id), w);
+            }
+            QCOMPARE(TextOf(w), QString::fromUtf8(item.text.data(), qsizetype(item.text.size())));
+            const QRect expected =
+                window_->units().ToPixels(item.x, item.y, item.width, item.height);
+            QCOMPARE(w->pos(), expected.topLeft());
+            if (item.kind == ItemKind::Picture) {
+                QCOMPARE(w->size(), QSize(549, 73));  // the bitmap's own size
+            } else if (item.kind == ItemKind::DropList) {
+                QCOMPARE(w->width(), expected.width());
+                QVERIFY2(w->height() <= expected.height(), qPrintable(where));
+            } else {
+                QCOMPARE(w->size(), expected.size());
+            }
+            const bool framing = item.kind == ItemKind::GroupBox || item.kind == ItemKind::Label;
+            QCOMPARE(w->testAttribute(Qt::WA_TransparentForMouseEvents),
+                     framing || item.kind == ItemKind::Picture);
+        }
+    }
+
+    void listsHoldTheirEntries() {
+        for (const auto& list : ParameterLists()) {
+            QComboBox* box = Combo(list.id);
+            QCOMPARE(box->count(), qsizetype(list.entries.size()));
+            for (std::size_t i = 0; i < list.entries.size(); ++i) {
+                QCOMPARE(box->itemText(int(i)).toStdString(), std::string(list.entries[i]));
+            }
+        }
+        QVERIFY(Combo(IDC_COMPORT)->findText(QStringLiteral("/dev/null-port")) >= 0);
+    }
+
+    void initialState() {
+        QCOMPARE(Edit(IDC_STATUS)->text(), QStringLiteral("未连接"));
+        QCOMPARE(Combo(IDC_BAUDRATE)->currentText(), QStringLiteral("19200"));
+        QCOMPARE(Combo(IDC_PARITY)->currentText(), QStringLiteral("无校验"));
+        QCOMPARE(Combo(IDC_DATABITS)->currentText(), QStringLiteral("8"));
+        QCOMPARE(Combo(IDC_STOPBITS)->currentText(), QStringLiteral("1"));
+        QCOMPARE(Combo(IDC_PROTOCOL)->currentText(), QStringLiteral("TCP"));
+        for (int id : {IDC_SECURITY, IDC_KEYFORMAT, IDC_KEYINDEX, IDC_CSMODE, IDC_NETTYPE}) {
+            QCOMPARE(Combo(id)->currentIndex(), -1);
+        }
+        QCOMPARE(Combo(IDC_COMPORT)->currentText(), QStringLiteral("/dev/null-port"));
+        for (int id : kStartGroup) {
+            QVERIFY2(!window_->Item(id)->isEnabled(), qPrintable(QString::number(id)));
+        }
+        for (int id : {IDC_COMPORT, IDC_CONNECT, IDC_SUBMIT}) {
+            QVERIFY(window_->Item(id)->isEnabled());
+        }
+        QVERIFY(!qobject_cast<QPushButton*>(window_->Item(IDC_CONNECT))->isDefault());
+    }
+
+    void tabOrderFollowsTheTemplate() {
+        Show();
+        // At start only the port list and the two buttons can take focus.
+        QCOMPARE(TabCycle(), (QList<int>{IDC_COMPORT, IDC_SUBMIT, IDC_CONNECT}));
+        window_->dlg().SetModuleGroupEnabled(true);
+        QList<int> expected;
+        for (int id : TabOrder(ConfigDialogTemplate())) {
+            if (id != IDC_MSCOMM && id != IDC_STATUS) {  // invisible; disabled for good
+                expected << id;
+            }
+        }
+        QCOMPARE(TabCycle(), expected);
+    }
+
+    void userChangesReachTheSnapshotCodeChangesDoNot() {
+        Show();
+        window_->dlg().SetModuleGroupEnabled(true);
+        const ConfigSnapshot before = window_->dlg().snapshot();
+        window_->controls().SetCurSel(IDC_NETTYPE, 1);
+        window_->controls().SetAddress(IDC_GATEWAY, {10, 0, 0, 1});
+        QCOMPARE(window_->dlg().snapshot(), before);
+
+        Combo(IDC_NETTYPE)->setFocus();
+        QTest::keyClick(Combo(IDC_NETTYPE), Qt::Key_Up);  // to the first entry
+        QCOMPARE(window_->dlg().snapshot().netType, 0);
+
+        Address(IDC_GATEWAY)->field(3)->setFocus();
+        Address(IDC_GATEWAY)->field(3)->selectAll();
+        QTest::keyClicks(Address(IDC_GATEWAY)->field(3), QStringLiteral("254"));
+        QCOMPARE(window_->dlg().snapshot().gatewayText, std::string("10.0.0.254"));
+
+        qobject_cast<QCheckBox*>(window_->Item(IDC_DHCP))->click();
+        QCOMPARE(window_->dlg().m_nDhcp, 1);
+    }
+
+    void enterInAnEditLeavesTheWindowOpenEscapeClosesIt() {
+        Show();
+        window_->dlg().SetModuleGroupEnabled(true);
+        Edit(IDC_SSID)->setFocus();
+        QTest::keyClicks(Edit(IDC_SSID), QStringLiteral("net"));
+        QTest::keyClick(Edit(IDC_SSID), Qt::Key_Return);
+        QTest::keyClick(Edit(IDC_SSID), Qt::Key_Enter);
+        QVERIFY(window_->isVisible());
+        QCOMPARE(Edit(IDC_SSID)->text(), QStringLiteral("net"));
+        QTest::keyClick(Edit(IDC_SSID), Qt::Key_Escape);
+        QVERIFY(!window_->isVisible());
+    }
+};
+
+QTEST_MAIN(WindowTest)
+#include "WindowTest.moc"
