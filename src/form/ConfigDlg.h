@@ -11,6 +11,7 @@
 #include "protocol/Dispatcher.h"
 #include "protocol/SessionEvents.h"
 #include "protocol/SessionState.h"
+#include "protocol/WriteSequence.h"
 #include "serial/CMSComm.h"
 #include "serial/SerialLink.h"
 
@@ -62,6 +63,10 @@ class CConfigDlg : private ReceiveBranches {
     void SetModuleGroupEnabled(bool enabled);
     void DisableStartGroup();
 
+    // The commands of steps 1 to 21 as a write sequence would build them from
+    // the form now: a front end can refuse to start one that would stall.
+    std::vector<StepCommand> PlanWrite() const;
+
     const SessionState& session() const { return session_; }
     const ConfigSnapshot& snapshot() const { return snapshot_; }
 
@@ -109,6 +114,7 @@ class CConfigDlg : private ReceiveBranches {
     void ErrorBranch() override;
 
     void ShowClosed();
+    WriteSource Source() const;
     void SendLine(const std::string& line);
     void ClearReceived();
     void ExchangeText(int id, std::string& member, bool save);

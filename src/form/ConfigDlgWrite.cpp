@@ -10,6 +10,19 @@ namespace {
 constexpr unsigned kAfterAcknowledgementPauseMs = 10;
 }  // namespace
 
+WriteSource CConfigDlg::Source() const {
+    return {snapshot_,       m_strSsid,     m_strKey,      m_nDhcp,
+            m_strServerPort, m_strFrameLen, m_strFrameTime};
+}
+
+std::vector<StepCommand> CConfigDlg::PlanWrite() const {
+    std::vector<StepCommand> plan;
+    for (unsigned step = 1; step <= kStepCount; ++step) {
+        plan.push_back(BuildStepCommand(step, Source()));
+    }
+    return plan;
+}
+
 void CConfigDlg::OnSubmit() {
     session_.writeStep = 0;
     UpdateData(true);
@@ -24,9 +37,7 @@ void CConfigDlg::AcknowledgementBranch() {
     const unsigned step = ++session_.writeStep;
     sleep_(kAfterAcknowledgementPauseMs);
     if (step >= 1 && step <= kStepCount) {
-        const WriteSource source{snapshot_,       m_strSsid,     m_strKey,      m_nDhcp,
-                                 m_strServerPort, m_strFrameLen, m_strFrameTime};
-        const StepCommand command = BuildStepCommand(step, source);
+        const StepCommand command = BuildStepCommand(step, Source());
         if (command.line) {
             SendLine(*command.line);
         }

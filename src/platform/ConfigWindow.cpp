@@ -14,7 +14,7 @@
 #include "form/DialogTemplate.h"
 #include "form/ListContents.h"
 #include "platform/IpAddressEdit.h"
-#include "platform/PortList.h"
+#include "platform/PortComboBox.h"
 #include "serial/CommError.h"
 
 // The icon and banner live in the platform library's resources.

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QComboBox>
 #include <QStringList>
 
 namespace wifi {
@@ -10,18 +9,5 @@ namespace wifi {
 // reports, in a stable order, followed by the devices named on the command
 // line (a pseudo-terminal, for example) that are not among them.
 QStringList AvailablePorts(const QStringList& named);
-
-// The port list. While it can be used (the port is closed), opening it
-// refreshes its entries, keeping the chosen one.
-class PortComboBox : public QComboBox {
-    Q_OBJECT
-  public:
-    PortComboBox(QStringList named, QWidget* parent = nullptr);
-    void Refresh();
-    void showPopup() override;
-
-  private:
-    QStringList named_;
-};
 
 }  // namespace wifi

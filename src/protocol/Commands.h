@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -39,6 +40,17 @@ inline constexpr std::string_view kDateLength = "AT+SZ_DATELENGTH=";
 inline constexpr std::string_view kDateTimeout = "AT+SZ_DATETIMEOUT=";
 inline constexpr std::string_view kSaveConfig = "AT+SZ_SAVE_CONFIG=";
 inline constexpr std::string_view kSaveValue = "SAVE";
+
+// Values of the list commands, by the list's index.
+inline constexpr std::array<std::string_view, 2> kNetworkTypeValues = {"AP", "STA"};
+inline constexpr std::array<std::string_view, 4> kSecurityValues = {"OPEN", "WEP64", "WEP128",
+                                                                    "WPA"};
+inline constexpr std::array<std::string_view, 2> kProtocolValues = {"TCP", "UDP"};
+inline constexpr std::array<std::string_view, 2> kCsModeValues = {"CLIENT", "SERVER"};
+// By the DHCP flag: 0 off, 1 on.
+inline constexpr std::array<std::string_view, 2> kDhcpValues = {"DISABLE", "ENABLE"};
+// By the parity list's index: no parity is an empty value.
+inline constexpr std::array<std::string_view, 3> kParityValues = {"", "ODD", "EVEN"};
 }  // namespace cmd
 
 // Reply tokens, recognised anywhere in the received bytes.

@@ -40,11 +40,6 @@ std::optional<std::string_view> Token(const std::array<std::string_view, N>& tok
     return tokens[static_cast<std::size_t>(index)];
 }
 
-constexpr std::array<std::string_view, 2> kNetworkTypes = {"AP", "STA"};
-constexpr std::array<std::string_view, 4> kSecurityModes = {"OPEN", "WEP64", "WEP128", "WPA"};
-constexpr std::array<std::string_view, 2> kDhcpModes = {"DISABLE", "ENABLE"};
-constexpr std::array<std::string_view, 2> kProtocols = {"TCP", "UDP"};
-constexpr std::array<std::string_view, 2> kCsModes = {"CLIENT", "SERVER"};
 // The key slot digit is zero-based; the letter is the key format.
 constexpr std::array<std::string_view, 8> kWepIndices = {"0H", "1H", "2H", "3H",
                                                          "0A", "1A", "2A", "3A"};
@@ -56,28 +51,26 @@ std::optional<std::string_view> WepIndex(int keyFormat, int keyIndex) {
     return kWepIndices[static_cast<std::size_t>(keyFormat * 4 + keyIndex)];
 }
 
-// Parity is the one mapped step that always sends: no parity is an empty value.
+// Parity is the one mapped step that always sends: anything but odd or even
+// is no parity, an empty value.
 std::string_view ParityValue(int parity) {
-    switch (parity) {
-        case 1: return "ODD";
-        case 2: return "EVEN";
-        default: return "";
-    }
+    return parity == 1 || parity == 2 ? cmd::kParityValues[static_cast<std::size_t>(parity)]
+                                      : cmd::kParityValues[0];
 }
 
 std::optional<std::string_view> DhcpValue(int dhcp) {
     if (dhcp < 0) {
         return std::nullopt;
     }
-    return kDhcpModes[dhcp > 0 ? 1 : 0];
+    return cmd::kDhcpValues[dhcp > 0 ? 1 : 0];
 }
 
 std::optional<std::string_view> StepValue(unsigned step, const WriteSource& src) {
     const ConfigSnapshot& s = src.snapshot;
     switch (step) {
         case 1: return src.ssid;
-        case 2: return Token(kNetworkTypes, s.netType);
-        case 3: return Token(kSecurityModes, s.security);
+        case 2: return Token(cmd::kNetworkTypeValues, s.netType);
+        case 3: return Token(cmd::kSecurityValues, s.security);
         case 4: return WepIndex(s.keyFormat, s.keyIndex);
         case 5: return src.key;
         case 6: return DhcpValue(src.dhcp);
@@ -85,8 +78,8 @@ std::optional<std::string_view> StepValue(unsigned step, const WriteSource& src)
         case 8: return s.maskText;
         case 9: return s.gatewayText;
         case 10: return s.dnsText;
-        case 11: return Token(kProtocols, s.protocol);
-        case 12: return Token(kCsModes, s.csMode);
+        case 11: return Token(cmd::kProtocolValues, s.protocol);
+        case 12: return Token(cmd::kCsModeValues, s.csMode);
         case 13: return s.serverIpText;
         case 14: return src.serverPort;
         case 15: return s.baudText;

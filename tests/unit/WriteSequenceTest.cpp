@@ -126,6 +126,20 @@ TEST_F(WriteTest, AnUnselectedListSendsNothingAndTheSequenceWaitsThere) {
     EXPECT_EQ(b.Sent().back(), "AT+SZ_WEPINDEX=2A\r\n");
 }
 
+TEST_F(WriteTest, ThePlanShowsWhichStepsWouldSendNothing) {
+    std::string report = kReport;
+    report.replace(report.find("Key_Mode:ASCII"), 14, "Key_Mode:BASE64");
+    b.Connect(report);
+    const auto plan = b.dlg.PlanWrite();
+    ASSERT_EQ(plan.size(), 21u);
+    EXPECT_EQ(*plan[0].line, "AT+SZ_SSID=Bench-AP\r\n");
+    EXPECT_FALSE(plan[3].line);
+    EXPECT_EQ(plan[3].skip, StepSkip::NoToken);
+    EXPECT_EQ(plan[3].field, "keyFormat");
+    EXPECT_EQ(*plan[20].line, "AT+SZ_SAVE_CONFIG=SAVE\r\n");
+    EXPECT_EQ(b.Sent().size(), 2u) << "planning sends nothing";
+}
+
 TEST_F(WriteTest, UnselectedTextListsSendAnEmptyValue) {
     std::string report = kReport;
     report.replace(report.find("Baudrate:115200"), 15, "Baudrate:7");
