@@ -8,6 +8,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <array>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
@@ -35,7 +36,7 @@ struct Spawned {
     int pid, in, out, err;
 };
 
-Spawned Spawn(const std::vector<std::string>& args) {
+Spawned Spawn(const std::string& program, const std::vector<std::string>& args) {
     int in[2], out[2], err[2];
     if (pipe2(in, O_CLOEXEC) || pipe2(out, O_CLOEXEC) || pipe2(err, O_CLOEXEC)) {
         throw std::runtime_error("pipe failed");
@@ -45,7 +46,7 @@ Spawned Spawn(const std::vector<std::string>& args) {
     posix_spawn_file_actions_adddup2(&actions, in[0], 0);
     posix_spawn_file_actions_adddup2(&actions, out[1], 1);
     posix_spawn_file_actions_adddup2(&actions, err[1], 2);
-    std::vector<std::string> all = {WIFI_MODULE_SIM};
+    std::vector<std::string> all = {program};
     all.insert(all.end(), args.begin(), args.end());
     std::vector<char*> argv;
     for (auto& a : all) {
@@ -98,7 +99,7 @@ std::string ReadFirstLine(int fd, milliseconds bound) {
 }  // namespace
 
 SimProcess::SimProcess(std::vector<std::string> args) {
-    const auto s = Spawn(args);
+    const auto s = Spawn(WIFI_MODULE_SIM, args);
     pid_ = s.pid;
     stdin_ = s.in;
     stdout_ = s.out;
@@ -158,11 +159,32 @@ long SimProcess::RssKiB() const {
 }
 
 RunResult RunSim(const std::vector<std::string>& args) {
-    const auto s = Spawn(args);
+    return Run(WIFI_MODULE_SIM, args);
+}
+
+RunResult Run(const std::string& program, const std::vector<std::string>& args) {
+    const auto s = Spawn(program, args);
     close(s.in);
     RunResult r{};
-    r.out = ReadAll(s.out);
-    r.err = ReadAll(s.err);
+    // Both pipes at once, so a chatty standard error cannot stall the child.
+    std::array<pollfd, 2> fds{{{s.out, POLLIN, 0}, {s.err, POLLIN, 0}}};
+    std::array<std::string*, 2> sinks{&r.out, &r.err};
+    while (fds[0].fd >= 0 || fds[1].fd >= 0) {
+        if (poll(fds.data(), fds.size(), 1000) < 0 && errno != EINTR) {
+            break;
+        }
+        for (std::size_t i = 0; i < fds.size(); ++i) {
+            if (fds[i].fd >= 0 && fds[i].revents) {
+                char buf[4096];
+                const ssize_t n = read(fds[i].fd, buf, sizeof buf);
+                if (n > 0) {
+                    sinks[i]->append(buf, static_cast<std::size_t>(n));
+                } else {
+                    fds[i].fd = -1;
+                }
+            }
+        }
+    }
     int st = 0;
     waitpid(s.pid, &st, 0);
     r.status = WIFEXITED(st) ? WEXITSTATUS(st) : 128 + WTERMSIG(st);

@@ -54,6 +54,8 @@ struct RunResult {
     std::string out, err;
 };
 RunResult RunSim(const std::vector<std::string>& args);
+// Runs any program to its end; standard input is closed at once.
+RunResult Run(const std::string& program, const std::vector<std::string>& args);
 
 // The client side of the line: raw mode, like a serial port at 19200 8N1.
 class Line {

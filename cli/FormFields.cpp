@@ -1,0 +1,288 @@
+#include "FormFields.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonParseError>
+
+#include "form/ControlIds.h"
+#include "form/ListContents.h"
+#include "protocol/Commands.h"
+#include "protocol/ReportParser.h"
+
+namespace cli {
+
+using namespace wifi;
+
+namespace {
+
+template <class Container>
+std::vector<std::string> Names(const Container& values) {
+    return std::vector<std::string>(values.begin(), values.end());
+}
+
+std::vector<std::string> ParityNames() {
+    auto names = Names(cmd::kParityValues);
+    names[0] = "NONE";  // the command sends no parity as an empty value
+    return names;
+}
+
+bool HoldsLineEnd(const std::string& text) {
+    return wifi::HoldsLineEnd(text);
+}
+
+std::string Quoted(std::string_view s) {
+    return "\"" + std::string(s) + "\"";
+}
+
+std::string OneOf(const Field& f) {
+    std::string list;
+    for (const auto& t : f.tokens) {
+        list += (list.empty() ? "" : ", ") + t;
+    }
+    return list;
+}
+
+// Checks and converts one value given as text.
+std::optional<Setting> FromText(const Field& f, const std::string& value, std::string& error) {
+    Setting s;
+    s.field = &f;
+    switch (f.kind) {
+        case FieldKind::List:
+        case FieldKind::KeyIndex:
+            for (std::size_t i = 0; i < f.tokens.size(); ++i) {
+                if (f.tokens[i] == value) {
+                    s.index = static_cast<int>(i);
+                    return s;
+                }
+            }
+            error = f.name + ": " + Quoted(value) + " is not one of " + OneOf(f);
+            return std::nullopt;
+        case FieldKind::Text:
+            if (HoldsLineEnd(value)) {
+                error = f.name + ": the value holds a line end, which would split the command";
+                return std::nullopt;
+            }
+            s.text = value;
+            return s;
+        case FieldKind::Flag:
+            if (value != "true" && value != "false") {
+                error = f.name + ": " + Quoted(value) + " is not true or false";
+                return std::nullopt;
+            }
+            s.flag = value == "true";
+            return s;
+        case FieldKind::Address: {
+            // Exactly four numbers 0 to 255 and nothing else.
+            const auto address = ScanDottedAddress(value);
+            if (!address || FormatDottedAddress(*address) != value) {
+                error = f.name + ": " + Quoted(value) +
+                        " is not an address of four numbers 0 to 255 (like 192.168.1.10)";
+                return std::nullopt;
+            }
+            s.address = *address;
+            return s;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+const std::vector<Field>& Fields() {
+    static const std::vector<Field> fields = {
+        {"netType", IDC_NETTYPE, FieldKind::List, Names(cmd::kNetworkTypeValues)},
+        {"ssid", IDC_SSID, FieldKind::Text, {}},
+        {"security", IDC_SECURITY, FieldKind::List, Names(cmd::kSecurityValues)},
+        {"keyFormat", IDC_KEYFORMAT, FieldKind::List, Names(ListEntries(IDC_KEYFORMAT))},
+        {"keyIndex", IDC_KEYINDEX, FieldKind::KeyIndex, Names(ListEntries(IDC_KEYINDEX))},
+        {"key", IDC_KEY, FieldKind::Text, {}},
+        {"dhcp", IDC_DHCP, FieldKind::Flag, {}},
+        {"ip", IDC_IPADDR, FieldKind::Address, {}},
+        {"netmask", IDC_NETMASK, FieldKind::Address, {}},
+        {"gateway", IDC_GATEWAY, FieldKind::Address, {}},
+        {"dns", IDC_DNS, FieldKind::Address, {}},
+        {"serverIp", IDC_SERVERIP, FieldKind::Address, {}},
+        {"protocol", IDC_PROTOCOL, FieldKind::List, Names(cmd::kProtocolValues)},
+        {"csMode", IDC_CSMODE, FieldKind::List, Names(cmd::kCsModeValues)},
+        {"serverPort", IDC_SERVERPORT, FieldKind::Text, {}},
+        {"baudRate", IDC_BAUDRATE, FieldKind::List, Names(ListEntries(IDC_BAUDRATE))},
+        {"parity", IDC_PARITY, FieldKind::List, ParityNames()},
+        {"dataBits", IDC_DATABITS, FieldKind::List, Names(ListEntries(IDC_DATABITS))},
+        {"stopBits", IDC_STOPBITS, FieldKind::List, Names(ListEntries(IDC_STOPBITS))},
+        {"frameLen", IDC_FRAMELEN, FieldKind::Text, {}},
+        {"frameTime", IDC_FRAMETIME, FieldKind::Text, {}},
+    };
+    return fields;
+}
+
+const Field* FindField(std::string_view name) {
+    for (const auto& f : Fields()) {
+        if (f.name == name) {
+            return &f;
+        }
+    }
+    return nullptr;
+}
+
+std::optional<Setting> ParseSetting(std::string_view assignment, std::string& error) {
+    const auto eq = assignment.find('=');
+    if (eq == std::string_view::npos) {
+        error = "--set " + std::string(assignment) + ": expected NAME=VALUE";
+        return std::nullopt;
+    }
+    const std::string name(assignment.substr(0, eq));
+    const Field* f = FindField(name);
+    if (!f) {
+        error = "--set: unknown name " + Quoted(name);
+        return std::nullopt;
+    }
+    return FromText(*f, std::string(assignment.substr(eq + 1)), error);
+}
+
+std::optional<Setting> ParseJsonSetting(const std::string& name, const QJsonValue& value,
+                                        std::string& error) {
+    const Field* f = FindField(name);
+    if (!f) {
+        error = "unknown name " + Quoted(name);
+        return std::nullopt;
+    }
+    if (value.isNull()) {
+        Setting s;
+        s.field = f;
+        s.isNull = true;
+        return s;
+    }
+    if (f->kind == FieldKind::Flag && value.isBool()) {
+        return FromText(*f, value.toBool() ? "true" : "false", error);
+    }
+    if (f->kind == FieldKind::KeyIndex && value.isDouble()) {
+        const double n = value.toDouble();
+        return FromText(*f, n == static_cast<int>(n) ? std::to_string(static_cast<int>(n)) : "?",
+                        error);
+    }
+    if (!value.isString()) {
+        error = name + ": expected " +
+                (f->kind == FieldKind::Flag       ? std::string("true or false")
+                 : f->kind == FieldKind::KeyIndex ? std::string("a number 1 to 4")
+                                                  : std::string("a string")) +
+                " or null";
+        return std::nullopt;
+    }
+    return FromText(*f, value.toString().toStdString(), error);
+}
+
+std::optional<std::vector<Setting>> LoadSettings(const std::string& path, std::string& error) {
+    QFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = path + ": " + file.errorString().toStdString();
+        return std::nullopt;
+    }
+    QJsonParseError parse{};
+    const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &parse);
+    if (parse.error != QJsonParseError::NoError || !doc.isObject()) {
+        error = path + ": not a JSON object" +
+                (parse.error != QJsonParseError::NoError
+                     ? " (" + parse.errorString().toStdString() + " at offset " +
+                           std::to_string(parse.offset) + ")"
+                     : std::string());
+        return std::nullopt;
+    }
+    std::vector<Setting> settings;
+    const QJsonObject object = doc.object();
+    for (auto it = object.begin(); it != object.end(); ++it) {
+        auto s = ParseJsonSetting(it.key().toStdString(), it.value(), error);
+        if (!s) {
+            error = path + ": " + error;
+            return std::nullopt;
+        }
+        settings.push_back(*s);
+    }
+    return settings;
+}
+
+bool ApplyAsUser(MemoryControls& controls, const Setting& s) {
+    if (s.isNull) {
+        return true;
+    }
+    const int id = s.field->id;
+    switch (s.field->kind) {
+        case FieldKind::List:
+        case FieldKind::KeyIndex: return controls.UserSelect(id, s.index);
+        case FieldKind::Text: return controls.UserType(id, s.text);
+        case FieldKind::Flag:
+            return (controls.GetCheck(id) != 0) == s.flag || controls.UserClick(id);
+        case FieldKind::Address:
+            for (int i = 0; i < 4; ++i) {
+                if (!controls.UserSetAddressField(id, i, s.address[static_cast<std::size_t>(i)])) {
+                    return false;
+                }
+            }
+            return true;
+    }
+    return false;
+}
+
+QJsonObject ReadForm(const MemoryControls& controls) {
+    QJsonObject form;
+    for (const Field& f : Fields()) {
+        const QString name = QString::fromStdString(f.name);
+        switch (f.kind) {
+            case FieldKind::List: {
+                const int i = controls.GetCurSel(f.id);
+                form[name] = i < 0 ? QJsonValue()
+                                   : QString::fromStdString(f.tokens[static_cast<std::size_t>(i)]);
+                break;
+            }
+            case FieldKind::KeyIndex: {
+                const int i = controls.GetCurSel(f.id);
+                form[name] = i < 0 ? QJsonValue() : QJsonValue(i + 1);
+                break;
+            }
+            case FieldKind::Text:
+                form[name] = QString::fromLocal8Bit(controls.GetWindowText(f.id));
+                break;
+            case FieldKind::Flag: form[name] = controls.GetCheck(f.id) != 0; break;
+            case FieldKind::Address:
+                form[name] =
+                    controls.IsBlank(f.id)
+                        ? QJsonValue()
+                        : QString::fromStdString(FormatDottedAddress(controls.GetAddress(f.id)));
+                break;
+        }
+    }
+    return form;
+}
+
+std::string FormAsJson(const QJsonObject& form) {
+    std::string json = "{";
+    for (const Field& f : Fields()) {
+        // A one-element array serialises the value with JSON's own escaping.
+        const QJsonArray one{form[QString::fromStdString(f.name)]};
+        const QByteArray value = QJsonDocument(one).toJson(QJsonDocument::Compact);
+        json += (json.size() > 1 ? ", \"" : "\"") + f.name +
+                "\": " + value.mid(1, value.size() - 2).toStdString();
+    }
+    return json + "}";
+}
+
+std::string FormAsText(const QJsonObject& form) {
+    std::string text;
+    for (const Field& f : Fields()) {
+        const QJsonValue v = form[QString::fromStdString(f.name)];
+        std::string value;
+        if (v.isNull()) {
+            value = "null";
+        } else if (v.isBool()) {
+            value = v.toBool() ? "true" : "false";
+        } else if (v.isDouble()) {
+            value = std::to_string(v.toInt());
+        } else {
+            value = v.toString().toStdString();
+        }
+        text += f.name + ": " + value + "\n";
+    }
+    return text;
+}
+
+}  // namespace cli

@@ -1,0 +1,232 @@
+// wifi-config: read or write Wi-Fi serial modules from the command line.
+#include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QThread>
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "FormFields.h"
+#include "ModuleJob.h"
+
+namespace {
+
+constexpr const char* kVersion = "1.0.0.1";
+
+constexpr const char* kHelp = R"(Usage:
+  wifi-config read  --port DEVICE [--timeout SECONDS] [--format json|text] [--trace]
+  wifi-config write --port DEVICE [--port DEVICE ...] [--from FILE] [--set NAME=VALUE ...]
+                    [--timeout SECONDS] [--trace]
+  wifi-config --help | --version
+
+Reads a Wi-Fi serial module's configuration, or writes one into one module or
+many at once, over serial ports at 19200 baud 8N1, exactly as the window does.
+
+read   connects, waits for the module's configuration and its connected reply,
+       prints the form, and closes the port.
+write  for each port: connects and reads as above, applies FILE's values and
+       then each --set to the form as a user's edits would (fields not given
+       keep the module's values), submits, waits until the module has
+       acknowledged every parameter and the save, and closes the port. Several
+       --port options configure several modules at the same time; each gets
+       one result line: {"port": ..., "ok": ..., "error": ..., "seconds": ...}.
+
+Options:
+  --port DEVICE      the serial device (/dev/ttyUSB0, a pseudo-terminal, COM3)
+  --timeout SECONDS  how long to wait for each answer (default 10)
+  --format json|text read's output: one JSON object (default) or "name: value" lines
+  --from FILE        a JSON object of form values, as read prints it
+  --set NAME=VALUE   one form value; given after --from, it wins
+  --trace            print every line sent and received, with port and time,
+                     on standard error
+
+Form values (null: no selection, or a blank address; in --from, null leaves
+the field as the module reported it):
+  netType    AP | STA                    protocol   TCP | UDP
+  ssid       text                        csMode     CLIENT | SERVER
+  security   OPEN | WEP64 | WEP128 | WPA serverPort text
+  keyFormat  HEX | ASCII                 baudRate   1200 2400 4800 9600 19200
+  keyIndex   1 | 2 | 3 | 4                          38400 57600 115200
+  key        text                        parity     NONE | ODD | EVEN
+  dhcp       true | false                dataBits   8 | 9
+  ip, netmask, gateway, dns, serverIp    stopBits   1 | 2
+             four numbers 0-255          frameLen, frameTime  text
+The report does not carry the protocol: read shows what the form holds.
+
+Exit status (with several ports, the highest of them):
+  0  done
+  1  the module refused a parameter (named, with its command); nothing more sent
+  2  bad arguments or values, a --from FILE missing or not JSON, or a list the
+     module left without a usable value (set it with --set)
+  3  a port could not be opened, disappeared or failed
+  4  no answer within --timeout (the phase is named)
+
+Examples:
+  wifi-config read --port /dev/ttyUSB0 --format text
+  wifi-config read --port /dev/ttyUSB0 > line7.json
+  wifi-config write --port /dev/ttyUSB0 --from line7.json --set ssid="Line 7" --set dhcp=false
+  wifi-config write --port /dev/ttyUSB0 --port /dev/ttyUSB1 --set baudRate=115200
+)";
+
+struct Args {
+    std::string command;
+    std::vector<QString> ports;
+    int timeout = 10;
+    bool json = true;
+    bool trace = false;
+    std::vector<cli::Setting> settings;
+};
+
+int Usage(const std::string& error) {
+    std::fprintf(stderr, "wifi-config: %s\nTry 'wifi-config --help'.\n", error.c_str());
+    return cli::kBadInput;
+}
+
+// Parses and checks everything before any port is opened. Empty on success.
+std::string Parse(int argc, char** argv, Args& args) {
+    std::vector<std::string> a(argv + 1, argv + argc);
+    if (a.empty()) {
+        return "no command: read or write";
+    }
+    args.command = a[0];
+    if (args.command != "read" && args.command != "write") {
+        return "unknown command: " + args.command;
+    }
+    std::string from;
+    std::vector<std::string> sets;
+    for (std::size_t i = 1; i < a.size(); ++i) {
+        const std::string& opt = a[i];
+        auto value = [&](std::string& out) {
+            if (i + 1 >= a.size()) {
+                return false;
+            }
+            out = a[++i];
+            return true;
+        };
+        std::string v;
+        if (opt == "--trace") {
+            args.trace = true;
+        } else if (opt == "--port" && value(v)) {
+            args.ports.push_back(QString::fromLocal8Bit(v));
+        } else if (opt == "--timeout" && value(v)) {
+            try {
+                std::size_t used = 0;
+                args.timeout = std::stoi(v, &used);
+                if (used != v.size() || args.timeout < 1 || args.timeout > 3600) {
+                    throw std::out_of_range(v);
+                }
+            } catch (const std::exception&) {
+                return "--timeout: not a number of seconds from 1 to 3600: " + v;
+            }
+        } else if (opt == "--format" && args.command == "read" && value(v)) {
+            if (v != "json" && v != "text") {
+                return "--format: json or text, not " + v;
+            }
+            args.json = v == "json";
+        } else if (opt == "--from" && args.command == "write" && value(v)) {
+            from = v;
+        } else if (opt == "--set" && args.command == "write" && value(v)) {
+            sets.push_back(v);
+        } else {
+            const bool takesValue = opt == "--port" || opt == "--timeout" || opt == "--format" ||
+                                    opt == "--from" || opt == "--set";
+            return takesValue && i + 1 >= a.size()
+                       ? opt + " needs a value"
+                       : "unexpected argument for " + args.command + ": " + opt;
+        }
+    }
+    if (args.ports.empty()) {
+        return "no --port given";
+    }
+    if (args.command == "read" && args.ports.size() > 1) {
+        return "read takes one --port";
+    }
+    std::string error;
+    if (!from.empty()) {
+        auto loaded = cli::LoadSettings(from, error);
+        if (!loaded) {
+            return error;
+        }
+        args.settings = *loaded;
+    }
+    for (const auto& s : sets) {
+        auto setting = cli::ParseSetting(s, error);
+        if (!setting) {
+            return error;
+        }
+        args.settings.push_back(*setting);
+    }
+    return {};
+}
+
+// {"port": ..., "ok": ..., "error": ..., "seconds": ...}, in that order.
+std::string ResultLine(const cli::JobResult& r) {
+    auto json = [](const QJsonValue& v) {
+        const QByteArray one = QJsonDocument(QJsonArray{v}).toJson(QJsonDocument::Compact);
+        return one.mid(1, one.size() - 2).toStdString();
+    };
+    const double seconds = static_cast<double>(static_cast<long long>(r.seconds * 1000)) / 1000.0;
+    return "{\"port\": " + json(r.port) + ", \"ok\": " + json(r.exit == cli::kOk) +
+           ", \"error\": " + json(r.error.isEmpty() ? QJsonValue() : QJsonValue(r.error)) +
+           ", \"seconds\": " + json(seconds) + "}";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--help" || arg == "-h" || arg == "help") {
+            std::fputs(kHelp, stdout);
+            return 0;
+        }
+        if (arg == "--version") {
+            std::printf("wifi-config %s\n", kVersion);
+            return 0;
+        }
+    }
+    QCoreApplication app(argc, argv);
+    Args args;
+    if (const std::string error = Parse(argc, argv, args); !error.empty()) {
+        return Usage(error);
+    }
+
+    // One thread per module: each has its own port, its own form and its own
+    // pauses, so several modules are configured in the time of one.
+    std::mutex outputLock;
+    std::vector<cli::JobResult> results(args.ports.size());
+    std::vector<std::unique_ptr<QThread>> threads;
+    for (std::size_t i = 0; i < args.ports.size(); ++i) {
+        cli::JobSpec spec{args.ports[i], args.command == "write", args.settings, args.timeout,
+                          args.trace};
+        threads.emplace_back(QThread::create([spec, i, &results, &outputLock, &args] {
+            results[i] = cli::RunJob(spec);
+            const cli::JobResult& r = results[i];
+            std::lock_guard<std::mutex> hold(outputLock);
+            if (r.exit != cli::kOk) {
+                std::fprintf(stderr, "wifi-config: %s: %s\n", r.port.toLocal8Bit().constData(),
+                             r.error.toLocal8Bit().constData());
+            }
+            if (spec.write) {
+                std::printf("%s\n", ResultLine(r).c_str());
+            } else if (r.exit == cli::kOk) {
+                const std::string form =
+                    args.json ? cli::FormAsJson(r.form) + "\n" : cli::FormAsText(r.form);
+                std::fputs(form.c_str(), stdout);
+            }
+            std::fflush(stdout);
+        }));
+        threads.back()->start();
+    }
+    int exit = cli::kOk;
+    for (std::size_t i = 0; i < threads.size(); ++i) {
+        threads[i]->wait();
+        exit = std::max(exit, results[i].exit);
+    }
+    return exit;
+}

@@ -1,0 +1,293 @@
+// wifi-config against simulated modules over pseudo-terminals.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "SimProcess.h"
+
+namespace wifi::e2e {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadFile(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+struct TempDir {
+    fs::path path;
+    TempDir() {
+        std::string pattern = (fs::temp_directory_path() / "wifi-cli-XXXXXX").string();
+        path = mkdtemp(pattern.data());
+    }
+    ~TempDir() { fs::remove_all(path); }
+};
+
+RunResult Cli(const std::vector<std::string>& args) {
+    return Run(WIFI_CONFIG, args);
+}
+
+// The command lines a simulator received, from its log.
+std::vector<std::string> Received(const fs::path& log) {
+    std::vector<std::string> lines;
+    std::istringstream in(ReadFile(log));
+    for (std::string entry; std::getline(in, entry);) {
+        const auto at = entry.find(" recv \"");
+        if (at != std::string::npos) {
+            lines.push_back(entry.substr(at + 7, entry.size() - at - 7 - 5));
+        }
+    }
+    return lines;
+}
+
+// One simulated module with its state file, log and link in a folder.
+struct Module {
+    TempDir dir;
+    fs::path state = dir.path / "module.txt";
+    fs::path log = dir.path / "traffic.log";
+    fs::path link = dir.path / "module";
+    std::unique_ptr<SimProcess> sim;
+
+    explicit Module(std::vector<std::string> options = {}, const std::string& stateText = {}) {
+        if (!stateText.empty()) {
+            std::ofstream(state) << stateText;
+        }
+        options.insert(options.end(),
+                       {"--state", state.string(), "--log", log.string(), "--link", link.string()});
+        sim = std::make_unique<SimProcess>(options);
+    }
+    std::string port() const { return link.string(); }
+};
+
+const std::string kDefaultForm =
+    R"({"netType": "STA", "ssid": "SimNet", "security": "WPA", "keyFormat": "ASCII", )"
+    R"("keyIndex": 1, "key": "sim-password", "dhcp": true, "ip": "192.168.1.100", )"
+    R"("netmask": "255.255.255.0", "gateway": "192.168.1.1", "dns": "192.168.1.1", )"
+    R"("serverIp": "192.168.1.10", "protocol": "TCP", "csMode": "CLIENT", "serverPort": "8899", )"
+    R"("baudRate": "115200", "parity": "NONE", "dataBits": "8", "stopBits": "1", )"
+    R"("frameLen": "1024", "frameTime": "50"})"
+    "\n";
+
+TEST(CliRead, PrintsTheModulesConfigurationAsJsonAndAsText) {
+    Module m;
+    auto r = Cli({"read", "--port", m.port()});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, kDefaultForm);
+    r = Cli({"read", "--port", m.port(), "--format", "text"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("ssid: SimNet\nsecurity: WPA\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("parity: NONE\n"), std::string::npos);
+    // The handshake as the module saw it, and the port closed at the end.
+    const auto got = Received(m.log);
+    EXPECT_EQ(got.front(), "AT+SZ_CHECKCONFIG=ALL");
+    EXPECT_EQ(got[1], "AT+SZ_CONNECT=START");
+}
+
+TEST(CliWrite, WhatIsWrittenIsWhatIsReadBackInTheSequencesOrder) {
+    Module m;
+    TempDir files;
+    const fs::path from = files.path / "form.json";
+    std::ofstream(from) << R"({"netType": "AP", "ssid": "Line 7", "security": "WEP128",
+        "keyFormat": "HEX", "keyIndex": 4, "key": "0123456789", "dhcp": false,
+        "ip": "10.7.0.20", "netmask": "255.255.0.0", "gateway": "10.7.0.1", "dns": null,
+        "serverIp": "10.7.0.9", "protocol": "UDP", "csMode": "SERVER", "serverPort": "5000",
+        "baudRate": "9600", "parity": "ODD", "dataBits": "9", "stopBits": "2",
+        "frameLen": "256", "frameTime": "20"})";
+    auto r = Cli({"write", "--port", m.port(), "--from", from.string(), "--set", "dns=10.7.0.2",
+                  "--set", "frameTime=30"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(
+        r.out.find(R"({"port": ")" + m.port() + R"(", "ok": true, "error": null, "seconds": )"), 0u)
+        << r.out;
+
+    r = Cli({"read", "--port", m.port()});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out,
+              R"({"netType": "AP", "ssid": "Line 7", "security": "WEP128", "keyFormat": "HEX", )"
+              R"("keyIndex": 4, "key": "0123456789", "dhcp": false, "ip": "10.7.0.20", )"
+              R"("netmask": "255.255.0.0", "gateway": "10.7.0.1", "dns": "10.7.0.2", )"
+              R"("serverIp": "10.7.0.9", "protocol": "TCP", "csMode": "SERVER", )"
+              R"("serverPort": "5000", "baudRate": "9600", "parity": "ODD", "dataBits": "9", )"
+              R"("stopBits": "2", "frameLen": "256", "frameTime": "30"})"
+              "\n")
+        << "all but the protocol, which the report does not carry";
+
+    const auto got = Received(m.log);
+    const std::vector<std::string> expected = {"AT+SZ_CHECKCONFIG=ALL",
+                                               "AT+SZ_CONNECT=START",
+                                               "AT+SZ_CONFIGURE=START",
+                                               "AT+SZ_SSID=Line 7",
+                                               "AT+SZ_NETWORKTYPE=AP",
+                                               "AT+SZ_SECURITY=WEP128",
+                                               "AT+SZ_WEPINDEX=3H",
+                                               "AT+SZ_SECURITY_KEY=0123456789",
+                                               "AT+SZ_DHCP=DISABLE",
+                                               "AT+SZ_IP_DEFAULT=10.7.0.20",
+                                               "AT+SZ_MASK_DEFAULT=255.255.0.0",
+                                               "AT+SZ_GATE_DEFAULT=10.7.0.1",
+                                               "AT+SZ_DNS_DEFAULT=10.7.0.2",
+                                               "AT+SZ_TCPUDP_MODEL=UDP",
+                                               "AT+SZ_S_C_MODEL=SERVER",
+                                               "AT+SZ_TCP_SERVER_IP=10.7.0.9",
+                                               "AT+SZ_S_C_PORT=5000",
+                                               "AT+SZ_BAUDRATE=9600",
+                                               "AT+SZ_UARTDATA_CHECK=ODD",
+                                               "AT+SZ_UARTDATA_BIT=9",
+                                               "AT+SZ_UARTDATA_STOPBIT=2",
+                                               "AT+SZ_DATELENGTH=256",
+                                               "AT+SZ_DATETIMEOUT=30",
+                                               "AT+SZ_SAVE_CONFIG=SAVE"};
+    ASSERT_GE(got.size(), expected.size());
+    EXPECT_EQ(std::vector<std::string>(got.begin(), got.begin() + expected.size()), expected);
+    EXPECT_NE(ReadFile(m.state).find("SSID:Line 7\n"), std::string::npos);
+}
+
+TEST(CliWrite, BadInputIsRefusedBeforeAnyPortIsOpened) {
+    Module m;
+    TempDir files;
+    std::ofstream(files.path / "broken.json") << R"({"ssid": "x",)";
+    std::ofstream(files.path / "list.json") << R"(["ssid"])";
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"--set", "colour=red"}, "colour"},
+        {{"--set", "security=WPA2"}, "WPA2"},
+        {{"--set", "ip=10.0.0.256"}, "10.0.0.256"},
+        {{"--set", "gateway=10.0.0"}, "10.0.0"},
+        {{"--set", "keyIndex=0"}, "keyIndex"},
+        {{"--set", "dhcp=yes"}, "dhcp"},
+        {{"--set", "ssid=two\nlines"}, "line end"},
+        {{"--set", "nothing"}, "NAME=VALUE"},
+        {{"--from", (files.path / "missing.json").string()}, "missing.json"},
+        {{"--from", (files.path / "broken.json").string()}, "broken.json"},
+        {{"--from", (files.path / "list.json").string()}, "not a JSON object"},
+        {{"--timeout", "soon"}, "--timeout"},
+    };
+    for (const auto& [extra, named] : cases) {
+        std::vector<std::string> args = {"write", "--port", m.port()};
+        args.insert(args.end(), extra.begin(), extra.end());
+        const auto r = Cli(args);
+        EXPECT_EQ(r.status, 2) << named;
+        EXPECT_NE(r.err.find(named), std::string::npos) << r.err;
+    }
+    EXPECT_TRUE(Received(m.log).empty()) << "no port was opened";
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {}, {"erase", "--port", "x"}, {"read"}, {"read", "--port", "a", "--port", "b"}}) {
+        EXPECT_EQ(Cli(args).status, 2);
+    }
+}
+
+TEST(CliWrite, AListTheModuleLeftUnusableMustBeSetFirst) {
+    Module m({}, "Security:WPA3\n");
+    auto r = Cli({"write", "--port", m.port(), "--set", "ssid=x"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("security"), std::string::npos) << r.err;
+    const auto got = Received(m.log);
+    EXPECT_EQ(std::count(got.begin(), got.end(), "AT+SZ_CONFIGURE=START"), 0) << "never submitted";
+
+    r = Cli({"write", "--port", m.port(), "--set", "security=OPEN"});
+    EXPECT_EQ(r.status, 0) << r.err;
+}
+
+TEST(CliWrite, PortFailuresNameThePort) {
+    TempDir files;
+    const std::string missing = (files.path / "ttyGONE").string();
+    auto r = Cli({"read", "--port", missing});
+    EXPECT_EQ(r.status, 3);
+    EXPECT_NE(r.err.find(missing), std::string::npos) << r.err;
+
+    Module m({"--hangup-after", "9"});
+    r = Cli({"write", "--port", m.port()});
+    EXPECT_EQ(r.status, 3) << r.err;
+    EXPECT_NE(r.err.find(m.port()), std::string::npos) << r.err;
+    EXPECT_NE(r.out.find(R"("ok": false)"), std::string::npos) << r.out;
+}
+
+TEST(CliWrite, ARefusedParameterIsNamedAndNothingMoreIsSent) {
+    Module m({"--reply-error", "AT+SZ_DHCP="});
+    const auto r = Cli({"write", "--port", m.port(), "--set", "dhcp=false"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("dhcp"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("AT+SZ_DHCP=DISABLE"), std::string::npos) << r.err;
+    EXPECT_EQ(Received(m.log).back(), "AT+SZ_DHCP=DISABLE");
+    EXPECT_EQ(ReadFile(m.state), "") << "nothing saved";
+}
+
+TEST(CliWrite, SilenceTimesOutNamingThePhase) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"AT+SZ_CHECKCONFIG=", "configuration report"},
+        {"AT+SZ_CONNECT=", "connected reply"},
+        {"AT+SZ_BAUDRATE=", "parameter 15 (baudRate)"},
+    };
+    for (const auto& [silent, phase] : cases) {
+        Module m({"--no-reply", silent});
+        const auto r = Cli({"write", "--port", m.port(), "--timeout", "1"});
+        EXPECT_EQ(r.status, 4) << phase;
+        EXPECT_NE(r.err.find(phase), std::string::npos) << r.err;
+    }
+}
+
+TEST(CliWrite, SeveralModulesAtOnceEachWithItsOwnResult) {
+    std::vector<std::unique_ptr<Module>> modules;
+    std::vector<std::string> args = {"write"};
+    for (int i = 0; i < 4; ++i) {
+        modules.push_back(std::make_unique<Module>());
+        args.insert(args.end(), {"--port", modules.back()->port()});
+    }
+    args.insert(args.end(), {"--set", "ssid=Station", "--set", "baudRate=57600"});
+    auto r = Cli(args);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 4);
+    for (const auto& m : modules) {
+        EXPECT_NE(r.out.find(R"({"port": ")" + m->port() + R"(", "ok": true)"), std::string::npos);
+        const std::string saved = ReadFile(m->state);
+        EXPECT_NE(saved.find("SSID:Station\n"), std::string::npos);
+        EXPECT_NE(saved.find("Baudrate:57600\n"), std::string::npos);
+    }
+    // At the same time: every module had its first command before any had its last.
+    std::string lastFirst, firstLast = "9";
+    for (const auto& m : modules) {
+        std::istringstream log(ReadFile(m->log));
+        std::string first, last;
+        for (std::string entry; std::getline(log, entry);) {
+            if (entry.find(" recv ") != std::string::npos) {
+                (first.empty() ? first : last) = entry.substr(0, entry.find(' '));
+            }
+        }
+        lastFirst = std::max(lastFirst, first);
+        firstLast = std::min(firstLast, last);
+    }
+    EXPECT_LT(lastFirst, firstLast);
+
+    // One failing port does not stop the others; the worst code wins.
+    Module good;
+    r = Cli({"write", "--port", "/nonexistent/tty", "--port", good.port()});
+    EXPECT_EQ(r.status, 3);
+    EXPECT_NE(r.out.find(R"("ok": true)"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find(R"("ok": false)"), std::string::npos) << r.out;
+}
+
+TEST(CliTrace, ShowsEveryLineBothWaysWithThePort) {
+    Module m;
+    const auto r = Cli({"read", "--port", m.port(), "--trace"});
+    ASSERT_EQ(r.status, 0);
+    EXPECT_NE(r.err.find(m.port() + " > AT+SZ_CHECKCONFIG=ALL\\r\\n"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find(m.port() + " < CONNECTED\\r\\n"), std::string::npos) << r.err;
+}
+
+TEST(CliHelp, DocumentsEverythingAndTheVersion) {
+    auto r = Cli({"--help"});
+    EXPECT_EQ(r.status, 0);
+    for (const char* word : {"read", "write", "--port", "--from", "--set", "--timeout", "--format",
+                             "--trace", "Exit status", "Example"}) {
+        EXPECT_NE(r.out.find(word), std::string::npos) << word;
+    }
+    r = Cli({"--version"});
+    EXPECT_EQ(r.out, "wifi-config 1.0.0.1\n");
+}
+
+}  // namespace
+}  // namespace wifi::e2e
