@@ -209,8 +209,10 @@ int main(int argc, char** argv) {
             const cli::JobResult& r = results[i];
             std::lock_guard<std::mutex> hold(outputLock);
             if (r.exit != cli::kOk) {
-                std::fprintf(stderr, "wifi-config: %s: %s\n", r.port.toLocal8Bit().constData(),
-                             r.error.toLocal8Bit().constData());
+                // Port errors name the port already.
+                const QString message =
+                    r.error.startsWith(r.port) ? r.error : r.port + QStringLiteral(": ") + r.error;
+                std::fprintf(stderr, "wifi-config: %s\n", message.toLocal8Bit().constData());
             }
             if (spec.write) {
                 std::printf("%s\n", ResultLine(r).c_str());
