@@ -24,17 +24,10 @@ namespace {
 
 constexpr int kWaitMs = 10000;
 
-std::string ReadFile(const QString& path) {
-    std::ifstream in(path.toStdString(), std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 // The command lines the simulator received, from its log, in order.
 QStringList Received(const QString& logPath) {
     QStringList lines;
-    std::istringstream log(ReadFile(logPath));
+    std::istringstream log(e2e::ReadFile(logPath.toStdString()));
     for (std::string entry; std::getline(log, entry);) {
         const auto at = entry.find(" recv \"");
         if (at != std::string::npos) {
@@ -72,6 +65,7 @@ class GuiEndToEndTest : public QObject {
     std::unique_ptr<ConfigWindow> window_;
     std::unique_ptr<MessageWatcher> messages_;
 
+    std::string PathOf(const char* name) const { return Path(name).toStdString(); }
     QString Path(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
 
     void Start(std::vector<std::string> simArgs = {}) {
@@ -141,7 +135,7 @@ class GuiEndToEndTest : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(messages_->seen.contains(QStringLiteral("参数已保存!")), kWaitMs);
         QCOMPARE(messages_->seen.size(), 1);
 
-        const std::string saved = ReadFile(Path("module.txt"));
+        const std::string saved = e2e::ReadFile(PathOf("module.txt"));
         for (const char* line : {"SSID:Line 9\n", "Security:WEP128\n", "Key_Index:4\n",
                                  "Gateway_address:192.168.1.254\n", "Baudrate:9600\n"}) {
             QVERIFY2(saved.find(line) != std::string::npos, line);

@@ -5,6 +5,7 @@
 // and ends as soon as its condition holds.
 
 #include <chrono>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -15,6 +16,18 @@ namespace wifi::e2e {
 using Clock = std::chrono::steady_clock;
 using std::chrono::milliseconds;
 inline constexpr milliseconds kBound{10000};
+
+// A whole file, empty when it cannot be read.
+std::string ReadFile(const std::filesystem::path& path);
+
+// A fresh folder under the temporary directory, removed with everything in it.
+struct TempDir {
+    std::filesystem::path path;
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+};
 
 // Polls cond every few milliseconds until it holds or the bound passes.
 bool WaitFor(const std::function<bool()>& cond, milliseconds bound = kBound);
