@@ -28,8 +28,9 @@ Options:
   --link PATH         also make a symlink PATH to the terminal (removed on exit)
   --log FILE          append every line received and sent, with a timestamp
   --echo              echo every received line before the answer
-  --pace BAUD         send no faster than BAUD at 10 bits a byte
-                      (19200 -> 1920 bytes a second)
+  --pace BAUD         run the line at BAUD, 10 bits a byte (19200 -> 1920
+                      bytes a second), both ways: a received line is acted on
+                      once its last byte has crossed, answers go no faster
   --chunk N           send answers in pieces of at most N bytes, with a gap
   --noise             send an unsolicited line of text now and then
   --reply-error PREFIX  answer ERROR to commands starting with PREFIX

@@ -9,6 +9,14 @@ namespace {
 constexpr std::size_t kPacedPiece = 16;
 }  // namespace
 
+std::chrono::steady_clock::duration WireTime(long baud, std::size_t bytes) {
+    if (baud <= 0) {
+        return std::chrono::steady_clock::duration::zero();
+    }
+    const auto nanos = (static_cast<long long>(bytes) * 10 * 1'000'000'000LL + baud - 1) / baud;
+    return std::chrono::ceil<std::chrono::steady_clock::duration>(std::chrono::nanoseconds(nanos));
+}
+
 void OutputQueue::Enqueue(std::string_view bytes, Clock::time_point now) {
     if (pending_.empty()) {
         wireFreeAt_ = std::max(wireFreeAt_, now);
@@ -28,18 +36,8 @@ std::size_t OutputQueue::PieceSize() const {
     return n;
 }
 
-OutputQueue::Clock::duration OutputQueue::WireTime(std::size_t bytes) const {
-    if (paceBaud_ <= 0) {
-        return Clock::duration::zero();
-    }
-    // 10 bits a byte: start, 8 data, stop. Rounded up, never down.
-    const auto nanos =
-        (static_cast<long long>(bytes) * 10 * 1'000'000'000LL + paceBaud_ - 1) / paceBaud_;
-    return std::chrono::ceil<Clock::duration>(std::chrono::nanoseconds(nanos));
-}
-
 OutputQueue::Clock::time_point OutputQueue::NextWriteAt() const {
-    return std::max(wireFreeAt_ + WireTime(PieceSize()), nextChunkAt_);
+    return std::max(wireFreeAt_ + WireTime(paceBaud_, PieceSize()), nextChunkAt_);
 }
 
 std::string_view OutputQueue::NextPiece(Clock::time_point now) const {
@@ -51,7 +49,7 @@ std::string_view OutputQueue::NextPiece(Clock::time_point now) const {
 
 void OutputQueue::Written(std::size_t n, Clock::time_point now) {
     if (paceBaud_ > 0) {
-        wireFreeAt_ += WireTime(n);
+        wireFreeAt_ += WireTime(paceBaud_, n);
     } else {
         wireFreeAt_ = now;
     }

@@ -7,6 +7,10 @@
 
 namespace sim {
 
+// How long bytes take on a line of this speed at 10 bits a byte (start, 8
+// data, stop), rounded up; zero for an unpaced line (baud 0).
+std::chrono::steady_clock::duration WireTime(long baud, std::size_t bytes);
+
 // Bytes waiting to go to the terminal, released no faster than the line
 // allows. With a pace, a piece is handed over only once its last byte would
 // have crossed a line of that speed, so a reader never gets an answer sooner
@@ -32,7 +36,6 @@ class OutputQueue {
 
   private:
     std::size_t PieceSize() const;
-    Clock::duration WireTime(std::size_t bytes) const;
 
     long paceBaud_;
     std::size_t chunk_;

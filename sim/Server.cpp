@@ -81,16 +81,29 @@ void Server::Receive() {
     if (n <= 0) {
         return;
     }
+    const auto now = Clock::now();
+    rxWireFreeAt_ = std::max(rxWireFreeAt_, now) +
+                    WireTime(options_.paceBaud, static_cast<std::size_t>(n));
     for (auto& item : reader_.Feed(std::string_view(buffer, static_cast<std::size_t>(n)))) {
-        if (hangingUp_) {
-            break;  // an unplugged device hears nothing more
-        }
+        arrived_.emplace_back(rxWireFreeAt_, std::move(item));
+    }
+    HandleArrived();
+}
+
+void Server::HandleArrived() {
+    const auto now = Clock::now();
+    while (!arrived_.empty() && arrived_.front().first <= now && !hangingUp_) {
+        const auto item = std::move(arrived_.front().second);
+        arrived_.pop_front();
         if (item.overflow) {
             log_.Write("drop", "over 4096 bytes without a line end");
             Send("ERROR\r\n");
         } else {
             HandleLine(item.line);
         }
+    }
+    if (hangingUp_) {
+        arrived_.clear();  // an unplugged device hears nothing more
     }
 }
 
@@ -118,6 +131,7 @@ int Server::Run(int stopFd) {
     auto nextNoise = Clock::now() + kNoiseInterval;
     std::size_t noiseIndex = 0;
     for (;;) {
+        HandleArrived();
         Flush();
         auto now = Clock::now();
         if (hangingUp_ && out_.empty()) {
@@ -134,6 +148,10 @@ int Server::Run(int stopFd) {
         int timeout = -1;
         if (!out_.empty() && !writeBlocked_) {
             timeout = MillisUntil(out_.NextWriteAt(), now);
+        }
+        if (!arrived_.empty()) {
+            const int untilArrived = MillisUntil(arrived_.front().first, now);
+            timeout = timeout < 0 ? untilArrived : std::min(timeout, untilArrived);
         }
         if (options_.noise && out_.empty()) {
             const int untilNoise = MillisUntil(nextNoise, now);

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <deque>
+#include <utility>
+
 #include "LineReader.h"
 #include "ModuleLogic.h"
 #include "Options.h"
@@ -21,6 +24,7 @@ class Server {
 
   private:
     void Receive();
+    void HandleArrived();
     void HandleLine(const std::string& line);
     void Send(std::string_view bytes);
     void Flush();
@@ -32,6 +36,10 @@ class Server {
     TrafficLog& log_;
     OutputQueue out_;
     LineReader reader_;
+    // Received lines and when their last byte has crossed the line: with a
+    // pace, the tool's bytes take their wire time too before the module acts.
+    std::deque<std::pair<OutputQueue::Clock::time_point, LineReader::Item>> arrived_;
+    OutputQueue::Clock::time_point rxWireFreeAt_{};
     long lines_ = 0;
     bool hangingUp_ = false;
     bool writeBlocked_ = false;
