@@ -3,9 +3,11 @@
 #include <poll.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdio>
+#include <optional>
 
 namespace sim {
 
@@ -21,12 +23,15 @@ constexpr std::array<std::string_view, 3> kNoise = {
     "+EVENT:DHCP_RENEW\r\n",
 };
 
-int MillisUntil(Clock::time_point when, Clock::time_point now) {
-    if (when <= now) {
-        return 0;
-    }
-    const auto ms = std::chrono::ceil<std::chrono::milliseconds>(when - now).count();
-    return static_cast<int>(std::min<long long>(ms, 1000));
+// The wait until `when`, at most a second. Nanoseconds, not milliseconds: a paced line must not
+// lose up to a millisecond at every turn.
+Clock::duration Until(Clock::time_point when, Clock::time_point now) {
+    return std::clamp<Clock::duration>(when - now, Clock::duration::zero(),
+                                       std::chrono::seconds(1));
+}
+
+std::optional<Clock::duration> Sooner(std::optional<Clock::duration> a, Clock::duration b) {
+    return a ? std::min(*a, b) : b;
 }
 
 }  // namespace
@@ -82,8 +87,8 @@ void Server::Receive() {
         return;
     }
     const auto now = Clock::now();
-    rxWireFreeAt_ = std::max(rxWireFreeAt_, now) +
-                    WireTime(options_.paceBaud, static_cast<std::size_t>(n));
+    rxWireFreeAt_ =
+        std::max(rxWireFreeAt_, now) + WireTime(options_.paceBaud, static_cast<std::size_t>(n));
     for (auto& item : reader_.Feed(std::string_view(buffer, static_cast<std::size_t>(n)))) {
         arrived_.emplace_back(rxWireFreeAt_, std::move(item));
     }
@@ -145,17 +150,15 @@ int Server::Run(int stopFd) {
             continue;
         }
 
-        int timeout = -1;
+        std::optional<Clock::duration> timeout;
         if (!out_.empty() && !writeBlocked_) {
-            timeout = MillisUntil(out_.NextWriteAt(), now);
+            timeout = Until(out_.NextWriteAt(), now);
         }
         if (!arrived_.empty()) {
-            const int untilArrived = MillisUntil(arrived_.front().first, now);
-            timeout = timeout < 0 ? untilArrived : std::min(timeout, untilArrived);
+            timeout = Sooner(timeout, Until(arrived_.front().first, now));
         }
         if (options_.noise && out_.empty()) {
-            const int untilNoise = MillisUntil(nextNoise, now);
-            timeout = timeout < 0 ? untilNoise : std::min(timeout, untilNoise);
+            timeout = Sooner(timeout, Until(nextNoise, now));
         }
 
         std::array<pollfd, 3> fds{};
@@ -165,7 +168,13 @@ int Server::Run(int stopFd) {
         }
         fds[1] = {stopFd, POLLIN, 0};
         fds[2] = {STDIN_FILENO, POLLIN, 0};
-        if (::poll(fds.data(), fds.size(), timeout) < 0) {
+        timespec wait{};
+        if (timeout) {
+            const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(*timeout).count();
+            wait.tv_sec = static_cast<time_t>(ns / 1'000'000'000);
+            wait.tv_nsec = static_cast<long>(ns % 1'000'000'000);
+        }
+        if (::ppoll(fds.data(), fds.size(), timeout ? &wait : nullptr, nullptr) < 0) {
             if (errno == EINTR) {
                 continue;
             }

@@ -2,6 +2,9 @@
 
 #include <QCommandLineParser>
 #include <QIcon>
+#include <QTimer>
+#include <chrono>
+#include <cstdio>
 
 #include "platform/ConfigWindow.h"
 
@@ -33,6 +36,18 @@ int CConfigApp::InitInstance() {
 
     ConfigWindow window(parser.values(port));
     window.show();
+    if (qEnvironmentVariableIsSet("WIFI_CONFIG_EXIT_WHEN_SHOWN")) {
+        // For the start-up benchmark: once the shown window has been drawn,
+        // tell the steady clock's time and end.
+        QTimer::singleShot(0, this, [this] {
+            const auto now = std::chrono::steady_clock::now().time_since_epoch();
+            std::printf("shown_ns=%lld\n",
+                        static_cast<long long>(
+                            std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
+            std::fflush(stdout);
+            quit();
+        });
+    }
     return exec();
 }
 

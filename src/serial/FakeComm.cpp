@@ -7,7 +7,9 @@
 namespace wifi {
 
 void FakeComm::Access(const std::string& property, const std::string& what) {
-    accesses_.push_back(property + what);
+    if (record_) {
+        accesses_.push_back(property + what);
+    }
     if (auto it = failures_.find(property); it != failures_.end()) {
         throw CommError(it->second);
     }

@@ -43,6 +43,9 @@ class FakeComm : public CMSComm {
     // An event of another kind (a line-state change, say): no data.
     void DeliverOtherEvent(short event);
 
+    // Whether accesses() keeps a record (a long run may not want one).
+    void RecordAccesses(bool record) { record_ = record; }
+
     // Makes the named property's next accesses throw CommError(description).
     void FailOn(const std::string& property, const std::string& description);
 
@@ -58,6 +61,7 @@ class FakeComm : public CMSComm {
     void Access(const std::string& property, const std::string& what);
 
     int portCount_;
+    bool record_ = true;
     short commPort_ = 0;
     short inBufferSize_ = 1024;
     bool open_ = false;

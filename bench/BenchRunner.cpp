@@ -1,0 +1,205 @@
+// Round trips of wifi-config against a simulated module paced at 19200 baud,
+// set against the ideal the line allows; and the window's start-up time and
+// peak memory beside a minimal Qt dialog. Reports figures; never fails on them.
+#include <signal.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "SimProcess.h"
+
+extern char** environ;
+
+namespace {
+
+using namespace wifi::e2e;
+using Seconds = std::chrono::duration<double>;
+
+constexpr int kRuns = 5;
+constexpr double kBytesPerSecond = 1920.0;  // 19200 baud, 10 bits a byte
+
+double Median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
+}
+
+// The bytes of one quoted, escaped log entry.
+std::string Unescape(const std::string& quoted) {
+    std::string out;
+    for (std::size_t i = 0; i < quoted.size(); ++i) {
+        if (quoted[i] != '\\' || i + 1 >= quoted.size()) {
+            out += quoted[i];
+            continue;
+        }
+        const char c = quoted[++i];
+        if (c == 'r') {
+            out += '\r';
+        } else if (c == 'n') {
+            out += '\n';
+        } else if (c == 't') {
+            out += '\t';
+        } else if (c == 'x' && i + 2 < quoted.size()) {
+            out += static_cast<char>(std::stoi(quoted.substr(i + 1, 2), nullptr, 16));
+            i += 2;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+// What crossed the line, from the simulator's log, and the ideal time for it:
+// every byte at line speed plus the pauses the protocol prescribes.
+struct Traffic {
+    std::size_t bytes = 0;
+    int commands = 0, acknowledgements = 0, connected = 0, reports = 0;
+
+    double PausesSeconds() const {
+        return 0.010 * commands + 0.010 * acknowledgements + 0.020 * connected + 0.050 * reports;
+    }
+    double IdealSeconds() const { return bytes / kBytesPerSecond + PausesSeconds(); }
+};
+
+Traffic ReadTraffic(const std::filesystem::path& log) {
+    Traffic t;
+    std::istringstream in(ReadFile(log));
+    for (std::string entry; std::getline(in, entry);) {
+        const auto quote = entry.find(" \"");
+        if (quote == std::string::npos) {
+            continue;
+        }
+        const std::string direction =
+            entry.substr(entry.find(' ') + 1, quote - entry.find(' ') - 1);
+        const std::string bytes = Unescape(entry.substr(quote + 2, entry.size() - quote - 3));
+        if (direction != "recv" && direction != "send") {
+            continue;
+        }
+        t.bytes += bytes.size();
+        if (direction == "recv") {
+            ++t.commands;
+        } else if (bytes == "OK\r\n") {
+            ++t.acknowledgements;
+        } else if (bytes == "CONNECTED\r\n") {
+            ++t.connected;
+        } else if (bytes.rfind("Web_Password:", 0) == 0) {
+            ++t.reports;
+        }
+    }
+    return t;
+}
+
+// Median time of `wifi-config ARGS --port <simulated module>` over kRuns runs,
+// each against a fresh module, and the ratio to the ideal.
+double RoundTrip(const char* label, const std::vector<std::string>& args) {
+    std::vector<double> times;
+    Traffic traffic;
+    for (int run = 0; run < kRuns; ++run) {
+        TempDir dir;
+        SimProcess sim({"--pace", "19200", "--log", (dir.path / "traffic.log").string(), "--state",
+                        (dir.path / "module.txt").string()});
+        std::vector<std::string> full = args;
+        full.insert(full.end(), {"--port", sim.path()});
+        const auto start = Clock::now();
+        const RunResult r = Run(WIFI_CONFIG, full);
+        times.push_back(Seconds(Clock::now() - start).count());
+        if (r.status != 0) {
+            std::printf("  %s: run %d failed (%d): %s\n", label, run + 1, r.status, r.err.c_str());
+        }
+        traffic = ReadTraffic(dir.path / "traffic.log");
+    }
+    const double median = Median(times);
+    const double ideal = traffic.IdealSeconds();
+    std::printf(
+        "  %-5s median %.3f s, ideal %.3f s (%zu bytes at 1920 B/s = %.3f s, pauses %.3f s), "
+        "ratio %.3f\n",
+        label, median, ideal, traffic.bytes, traffic.bytes / kBytesPerSecond,
+        traffic.PausesSeconds(), median / ideal);
+    return median / ideal;
+}
+
+struct Startup {
+    double seconds = 0;
+    long peakKiB = 0;
+};
+
+// Start-up until the window is shown, and peak resident memory, median of kRuns.
+Startup MeasureStartup(const char* program) {
+    std::vector<double> times;
+    std::vector<double> peaks;
+    for (int run = 0; run < kRuns; ++run) {
+        int out[2];
+        if (pipe(out) != 0) {
+            break;
+        }
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, out[1], 1);
+        posix_spawn_file_actions_addclose(&actions, out[0]);
+        char* argv[] = {const_cast<char*>(program), nullptr};
+        pid_t pid = -1;
+        const auto start = Clock::now();
+        const int rc = posix_spawn(&pid, program, &actions, nullptr, argv, environ);
+        posix_spawn_file_actions_destroy(&actions);
+        close(out[1]);
+        std::string text;
+        char buf[256];
+        for (ssize_t n; (n = read(out[0], buf, sizeof buf)) > 0;) {
+            text.append(buf, static_cast<std::size_t>(n));
+        }
+        close(out[0]);
+        int status = 0;
+        rusage usage{};
+        if (rc != 0 || wait4(pid, &status, 0, &usage) != pid) {
+            break;
+        }
+        const auto at = text.find("shown_ns=");
+        if (at == std::string::npos) {
+            std::printf("  %s did not report being shown\n", program);
+            break;
+        }
+        const auto shown = std::chrono::steady_clock::time_point(
+            std::chrono::nanoseconds(std::stoll(text.substr(at + 9))));
+        times.push_back(Seconds(shown - start).count());
+        peaks.push_back(static_cast<double>(usage.ru_maxrss));
+    }
+    if (times.empty()) {
+        return {};
+    }
+    return {Median(times), static_cast<long>(Median(peaks))};
+}
+
+}  // namespace
+
+int main() {
+    std::printf("== round trip against wifi-module-sim --pace 19200 (%d runs each)\n", kRuns);
+    const double read = RoundTrip("read", {"read"});
+    const double write =
+        RoundTrip("write", {"write", "--set", "ssid=Bench line", "--set", "baudRate=57600"});
+
+    std::printf("== window start-up, offscreen (%d runs each, medians)\n", kRuns);
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    TempDir runtime;  // Qt wants a private runtime folder
+    setenv("XDG_RUNTIME_DIR", runtime.path.c_str(), 1);
+    setenv("WIFI_CONFIG_EXIT_WHEN_SHOWN", "1", 1);
+    const Startup window = MeasureStartup(WIFI_CONFIG_GUI);
+    const Startup minimal = MeasureStartup(MINIMAL_DIALOG);
+    std::printf("  wifi-config-gui    shown after %.3f s, peak RSS %ld KiB\n", window.seconds,
+                window.peakKiB);
+    std::printf("  minimal Qt dialog  shown after %.3f s, peak RSS %ld KiB\n", minimal.seconds,
+                minimal.peakKiB);
+    if (minimal.seconds > 0 && minimal.peakKiB > 0) {
+        std::printf("  ratios: start-up %.2f, peak memory %.2f\n", window.seconds / minimal.seconds,
+                    static_cast<double>(window.peakKiB) / static_cast<double>(minimal.peakKiB));
+    }
+    std::printf("read ratio: %.3f\nwrite ratio: %.3f\n", read, write);
+    return 0;
+}
