@@ -20,6 +20,7 @@ void CConfigDlg::OnConnect() {
         ClearReceived();
         session_.writeStep = 0;
         session_.moduleReady = 0;
+        session_.submitted = false;
         SendLine(CommandLine(cmd::kCheckConfig));
         m_cbComPort.EnableWindow(false);
         return;

@@ -25,6 +25,7 @@ std::vector<StepCommand> CConfigDlg::PlanWrite() const {
 
 void CConfigDlg::OnSubmit() {
     session_.writeStep = 0;
+    session_.submitted = true;
     UpdateData(true);
     snapshot_.baudText = m_cbBaudRate.GetWindowText();
     snapshot_.dataBitsText = m_cbDataBits.GetWindowText();
@@ -49,6 +50,7 @@ void CConfigDlg::AcknowledgementBranch() {
         // it is open must find the sequence finished, not restart it.
         session_.writeStep = 0;
         session_.moduleReady = 0;
+        session_.submitted = false;
         ClearReceived();
         if (events_) {
             events_->Completed();

@@ -13,7 +13,7 @@ void ProcessReceived(const SessionState& session, ReceiveBranches& branches) {
     if (rx.Contains(token::kConnected)) {
         branches.ConnectedBranch();
     }
-    if (rx.Contains(token::kOk) && session.moduleReady == 1) {
+    if (rx.Contains(token::kOk) && session.moduleReady == 1 && session.submitted) {
         branches.AcknowledgementBranch();
     }
     if (rx.Contains(token::kError)) {

@@ -20,7 +20,8 @@ class ReceiveBranches {
 // Runs after every data-received event, on the whole accumulated buffer:
 //  1. a complete report runs the report branch alone; any other token in the
 //     same buffer goes with it;
-//  2. otherwise "CONNECTED", then "OK" (only while the module is ready), then
+//  2. otherwise "CONNECTED", then "OK" (only while the module is ready and a
+//     submit has opened a write sequence), then
 //     "ERROR" are tested in turn, each on the buffer the previous one left.
 void ProcessReceived(const SessionState& session, ReceiveBranches& branches);
 

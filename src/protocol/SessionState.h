@@ -18,6 +18,10 @@ struct SessionState {
     std::uint32_t writeStep = 0;
     // 1 from the module's connected reply until a write sequence completes.
     std::int32_t moduleReady = 0;
+    // A submit came in this connection and its sequence has not completed.
+    // Acknowledgements drive the write sequence only then: an "OK" the module
+    // sends of its own accord must not write the form to it.
+    bool submitted = false;
 };
 
 }  // namespace wifi

@@ -74,6 +74,19 @@ TEST(NewConnection, AnAcknowledgementDuringTheHandshakeWritesNothing) {
     EXPECT_EQ(b.dlg.session().moduleReady, 0);
 }
 
+// Only a submit opens a write sequence.
+TEST(Submit, AnOkTheModuleSendsOfItsOwnAccordWritesNothing) {
+    Bench b;
+    b.Connect();
+    b.comm.Deliver("+EVENT:LINK OK\r\n");
+    b.Acknowledge(3);
+    EXPECT_EQ(b.Sent().size(), 2u) << "only the handshake was sent";
+    EXPECT_EQ(b.dlg.session().writeStep, 0u);
+    b.controls.UserClick(IDC_SUBMIT);
+    b.Acknowledge(1);
+    EXPECT_EQ(b.Sent().back(), "AT+SZ_SSID=Bench-AP\r\n");
+}
+
 // Completion is settled before the message shows.
 TEST(Completion, EventsWhileTheMessageIsOpenDoNotRestartTheSequence) {
     Bench b;

@@ -1,0 +1,158 @@
+// A whole session driven by arbitrary input, read as a script of one-byte
+// operations with their operands (see the seeds' maker, make-seeds): presses
+// of connect and submit,
+// a user's edits, and arbitrary bytes from the module in arbitrary chunks,
+// with the report, "CONNECTED", "OK" and "ERROR" among them. After every
+// event: the receive buffer is within its bound, the write step within 0 to
+// 22, no command line holds a line end inside it, and no parameter is written
+// unless a submit came first in that connection.
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <iterator>
+#include <string>
+
+#include "form/ConfigDlg.h"
+#include "form/ControlIds.h"
+#include "form/EnablingGroups.h"
+#include "form/ListContents.h"
+#include "form/MemoryControls.h"
+#include "protocol/Commands.h"
+#include "protocol/WriteSequence.h"
+#include "serial/CommError.h"
+#include "serial/FakeComm.h"
+
+namespace {
+
+using namespace wifi;
+
+void Check(bool condition) {
+    if (!condition) {
+        std::abort();
+    }
+}
+
+const std::string kReport =
+    "NetworkType:STA\r\nSSID:net\r\nSecurity:WEP128\r\nKey_Mode:ASCII\r\nKey_Index:3\r\n"
+    "KEY:k\r\nDHCP:ENABLE\r\nIP_address:10.0.0.2\r\nSubnet_mask:255.0.0.0\r\n"
+    "Gateway_address:10.0.0.1\r\nDNS_server:10.0.0.1\r\nSC_Mode:Client\r\n"
+    "Server_IP:10.0.0.9\r\nPort:80\r\nBaudrate:9600\r\nUartdata_Check:None\r\n"
+    "Uartdata_Bit:8\r\nUartdata_Stopbit:1\r\nUartdata_Long:64\r\nUartdata_Timeout:5\r\n"
+    "Web_Password:";
+const std::string kTokens[] = {kReport, "CONNECTED\r\n", "OK\r\n", "ERROR\r\n", "\r\n", ""};
+
+bool IsParameterCommand(const std::string& line) {
+    for (const auto& step : WriteSteps()) {
+        if (line.rfind(step.prefix, 0) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The input, byte by byte; zeros once it is used up.
+class Script {
+  public:
+    Script(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+    bool more() const { return at_ < size_; }
+    unsigned Byte() { return at_ < size_ ? data_[at_++] : 0u; }
+    std::string Bytes(std::size_t n) {
+        n = std::min(n, size_ - at_);
+        std::string out(reinterpret_cast<const char*>(data_ + at_), n);
+        at_ += n;
+        return out;
+    }
+
+  private:
+    const std::uint8_t* data_;
+    std::size_t size_;
+    std::size_t at_ = 0;
+};
+
+struct Session {
+    MemoryControls controls{WindowsComPorts()};
+    FakeComm comm;
+    CConfigDlg dlg{controls, comm, [](unsigned) {}};
+    std::size_t checked = 0;  // bytes of comm.written() already checked
+    bool submittedThisConnection = false;
+
+    Session() {
+        comm.RecordAccesses(false);
+        controls.notify = [this](int id, Notification code) { dlg.Dispatch(id, code); };
+        comm.onComm = [this] { dlg.OnCommEvent(); };
+        dlg.OnInitDialog();
+    }
+
+    void CheckInvariants() {
+        Check(dlg.session().rxBuffer.size() <= ReceiveBuffer::kLimit);
+        Check(dlg.session().writeStep <= kCompletionStep);
+        const std::string& written = comm.written();
+        for (std::size_t end; (end = written.find("\r\n", checked)) != std::string::npos;) {
+            const std::string line = written.substr(checked, end - checked);
+            Check(line.find_first_of("\r\n") == std::string::npos);
+            Check(!IsParameterCommand(line) || submittedThisConnection);
+            checked = end + 2;
+        }
+        Check(written.find_first_of("\r\n", checked) == std::string::npos ||
+              written.substr(checked) == "\r");
+    }
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    Script in(data, size);
+    Session s;
+    s.controls.UserSelect(IDC_COMPORT, static_cast<int>(in.Byte() % 2));
+    while (in.more()) {
+        try {
+            switch (in.Byte() % 8) {
+                case 0: {  // connect or close
+                    const bool opening = !s.comm.GetPortOpen();
+                    s.controls.UserClick(IDC_CONNECT);
+                    if (opening && s.comm.GetPortOpen()) {
+                        s.submittedThisConnection = false;
+                    }
+                    break;
+                }
+                case 1:  // submit
+                    s.submittedThisConnection = s.submittedThisConnection || s.comm.GetPortOpen();
+                    s.controls.UserClick(IDC_SUBMIT);
+                    break;
+                case 2: {  // arbitrary bytes in chunks: chunk size, length, bytes
+                    const std::size_t chunk = 1 + in.Byte() % 64;
+                    s.comm.DeliverInChunks(in.Bytes(in.Byte()), chunk);
+                    break;
+                }
+                case 3:
+                case 4: {  // a reply token, split: which, where (of 255)
+                    const std::string& token = kTokens[in.Byte() % std::size(kTokens)];
+                    const std::size_t cut = token.size() * in.Byte() / 255;
+                    s.comm.Deliver(token.substr(0, cut));
+                    s.comm.Deliver(token.substr(cut));
+                    break;
+                }
+                case 5: {  // a list choice: control, entry
+                    const int id = kModuleGroup[in.Byte() % kModuleGroup.size()];
+                    s.controls.UserSelect(id, static_cast<int>(in.Byte() % 10) - 1);
+                    break;
+                }
+                case 6: {  // typing, line ends included: control, length, text
+                    const int id = kModuleGroup[in.Byte() % kModuleGroup.size()];
+                    s.controls.UserType(id, in.Bytes(in.Byte() % 48));
+                    break;
+                }
+                case 7: {  // an address field: control, field, value
+                    const int id = kModuleGroup[6 + in.Byte() % 4];
+                    const int field = static_cast<int>(in.Byte() % 4);
+                    s.controls.UserSetAddressField(id, field, static_cast<int>(in.Byte()) * 2 - 10);
+                    break;
+                }
+            }
+        } catch (const CommError&) {
+            // A closed port refuses to send, as the real one does.
+        }
+        s.CheckInvariants();
+    }
+    return 0;
+}
