@@ -172,6 +172,20 @@ class GuiEndToEndTest : public QObject {
         QVERIFY(messages_->seen.isEmpty());
     }
 
+    void aListWithoutAValueStopsTheSequenceAndSaysWhich() {
+        std::ofstream(PathOf("module.txt")) << "Security:WPA3\n";  // no entry of the list
+        Start();
+        Connect();
+        QCOMPARE(Combo(IDC_SECURITY)->currentIndex(), -1);
+        Click(IDC_SUBMIT);
+        QTRY_VERIFY_WITH_TIMEOUT(window_->progress()->text().contains(QStringLiteral("安全模式")),
+                                 kWaitMs);
+        QVERIFY2(window_->progress()->text().contains(QStringLiteral("第 3 步")),
+                 qPrintable(window_->progress()->text()));
+        QCOMPARE(Received(Path("traffic.log")).last(), QStringLiteral("AT+SZ_NETWORKTYPE=STA"));
+        QVERIFY(messages_->seen.isEmpty());
+    }
+
     void aHangUpMidSequenceClosesThePortAndTellsTheUserOnce() {
         Start({"--hangup-after", "8"});
         Connect();
