@@ -133,17 +133,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     break;
                 }
                 case 5: {  // a list choice: control, entry
-                    const int id = kModuleGroup[in.Byte() % kModuleGroup.size()];
+                    const int id = ModuleGroup[in.Byte() % ModuleGroup.size()];
                     s.controls.UserSelect(id, static_cast<int>(in.Byte() % 10) - 1);
                     break;
                 }
                 case 6: {  // typing, line ends included: control, length, text
-                    const int id = kModuleGroup[in.Byte() % kModuleGroup.size()];
+                    const int id = ModuleGroup[in.Byte() % ModuleGroup.size()];
                     s.controls.UserType(id, in.Bytes(in.Byte() % 48));
                     break;
                 }
                 case 7: {  // an address field: control, field, value
-                    const int id = kModuleGroup[6 + in.Byte() % 4];
+                    const int id = ModuleGroup[6 + in.Byte() % 4];
                     const int field = static_cast<int>(in.Byte() % 4);
                     s.controls.UserSetAddressField(id, field, static_cast<int>(in.Byte()) * 2 - 10);
                     break;

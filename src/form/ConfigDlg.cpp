@@ -118,13 +118,13 @@ bool CConfigDlg::Dispatch(int id, Notification code) {
 }
 
 void CConfigDlg::SetModuleGroupEnabled(bool enabled) {
-    for (int id : kModuleGroup) {
+    for (int id : ModuleGroup) {
         controls_.EnableWindow(id, enabled);
     }
 }
 
 void CConfigDlg::DisableStartGroup() {
-    for (int id : kStartGroup) {
+    for (int id : StartGroup) {
         controls_.EnableWindow(id, false);
     }
 }

@@ -102,8 +102,4 @@ std::vector<int> TabOrder(const DialogTemplate& dialog) {
     return ids;
 }
 
-Point MinimisedIconOrigin(int clientWidth, int clientHeight, int iconWidth, int iconHeight) {
-    return {(clientWidth - iconWidth + 1) / 2, (clientHeight - iconHeight + 1) / 2};
-}
-
 }  // namespace wifi

@@ -52,10 +52,4 @@ const DialogTemplate& ConfigDialogTemplate();
 // The ids of the items with a tab stop, in template order.
 std::vector<int> TabOrder(const DialogTemplate& dialog);
 
-// Where a minimised dialog draws its icon: centred, rounding toward zero.
-struct Point {
-    int x, y;
-};
-Point MinimisedIconOrigin(int clientWidth, int clientHeight, int iconWidth, int iconHeight);
-
 }  // namespace wifi

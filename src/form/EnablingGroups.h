@@ -9,7 +9,7 @@ namespace wifi {
 
 // The 21 controls that edit module parameters, in the order every enable or
 // disable pass visits them. Enabled only while the module is connected.
-inline constexpr std::array<int, 21> kModuleGroup = {
+inline constexpr std::array<int, 21> ModuleGroup = {
     IDC_SSID,     IDC_SECURITY,   IDC_KEYFORMAT, IDC_KEYINDEX,  IDC_KEY,      IDC_DHCP,
     IDC_IPADDR,   IDC_NETMASK,    IDC_GATEWAY,   IDC_DNS,       IDC_PROTOCOL, IDC_CSMODE,
     IDC_SERVERIP, IDC_SERVERPORT, IDC_FRAMELEN,  IDC_FRAMETIME, IDC_BAUDRATE, IDC_PARITY,
@@ -18,13 +18,13 @@ inline constexpr std::array<int, 21> kModuleGroup = {
 
 // Disabled at start-up: the module group with the status field before its
 // last member. The status field is never enabled again.
-inline constexpr std::array<int, 22> kStartGroup = [] {
+inline constexpr std::array<int, 22> StartGroup = [] {
     std::array<int, 22> group{};
-    for (std::size_t i = 0; i + 1 < kModuleGroup.size(); ++i) {
-        group[i] = kModuleGroup[i];
+    for (std::size_t i = 0; i + 1 < ModuleGroup.size(); ++i) {
+        group[i] = ModuleGroup[i];
     }
     group[20] = IDC_STATUS;
-    group[21] = kModuleGroup.back();
+    group[21] = ModuleGroup.back();
     return group;
 }();
 

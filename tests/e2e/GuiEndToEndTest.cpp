@@ -114,7 +114,7 @@ class GuiEndToEndTest : public QObject {
         QVERIFY(qobject_cast<QCheckBox*>(window_->Item(IDC_DHCP))->isChecked());
         QCOMPARE(Address(IDC_IPADDR)->address(), (wifi::Address{192, 168, 1, 100}));
         QCOMPARE(Edit(IDC_SERVERPORT)->text(), QStringLiteral("8899"));
-        for (int id : kModuleGroup) {
+        for (int id : ModuleGroup) {
             QVERIFY(window_->Item(id)->isEnabled());
         }
         QVERIFY(!window_->Item(IDC_COMPORT)->isEnabled());

@@ -154,7 +154,7 @@ class WindowTest : public QObject {
             QCOMPARE(Combo(id)->currentIndex(), -1);
         }
         QCOMPARE(Combo(IDC_COMPORT)->currentText(), QStringLiteral("/dev/null-port"));
-        for (int id : kStartGroup) {
+        for (int id : StartGroup) {
             QVERIFY2(!window_->Item(id)->isEnabled(), qPrintable(QString::number(id)));
         }
         for (int id : {IDC_COMPORT, IDC_CONNECT, IDC_SUBMIT}) {

@@ -48,7 +48,7 @@ TEST(InitDialog, SelectsDefaultsDisablesTheStartGroupAndShowsNotConnected) {
          {IDC_COMPORT, IDC_SECURITY, IDC_KEYFORMAT, IDC_KEYINDEX, IDC_CSMODE, IDC_NETTYPE}) {
         EXPECT_EQ(b.controls.GetCurSel(id), -1) << id;
     }
-    for (int id : kStartGroup) {
+    for (int id : StartGroup) {
         EXPECT_FALSE(b.Enabled(id)) << id;
     }
     for (int id : {IDC_COMPORT, IDC_CONNECT, IDC_SUBMIT}) {
@@ -106,7 +106,7 @@ TEST(Enabling, FollowsTheConnectionAtItsFourMoments) {
     Bench b;
     b.Open();
     EXPECT_FALSE(b.Enabled(IDC_COMPORT)) << "port opened";
-    for (int id : kModuleGroup) {
+    for (int id : ModuleGroup) {
         EXPECT_FALSE(b.Enabled(id)) << id;
     }
     b.comm.Deliver(kReport);
@@ -114,7 +114,7 @@ TEST(Enabling, FollowsTheConnectionAtItsFourMoments) {
     EXPECT_FALSE(b.Enabled(IDC_SSID)) << "but stays locked until connected";
 
     b.comm.Deliver("CONNECTED\r\n");
-    for (int id : kModuleGroup) {
+    for (int id : ModuleGroup) {
         EXPECT_TRUE(b.Enabled(id)) << id;
     }
     EXPECT_FALSE(b.Enabled(IDC_STATUS));
@@ -127,7 +127,7 @@ TEST(Enabling, FollowsTheConnectionAtItsFourMoments) {
 
     b.controls.UserClick(IDC_CONNECT);
     EXPECT_TRUE(b.Enabled(IDC_COMPORT));
-    for (int id : kModuleGroup) {
+    for (int id : ModuleGroup) {
         EXPECT_FALSE(b.Enabled(id)) << id;
     }
     EXPECT_FALSE(b.Enabled(IDC_STATUS));

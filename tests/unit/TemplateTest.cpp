@@ -110,22 +110,16 @@ TEST(ListContents, ElevenListsWithTheirEntriesAndOpeningSelections) {
 }
 
 TEST(EnablingGroups, StartGroupIsTheModuleGroupWithStatusBeforeItsLast) {
-    EXPECT_EQ(kModuleGroup.front(), IDC_SSID);
-    EXPECT_EQ(kModuleGroup[6], IDC_IPADDR);
-    EXPECT_EQ(kModuleGroup[16], IDC_BAUDRATE);
-    EXPECT_EQ(kModuleGroup.back(), IDC_NETTYPE);
-    EXPECT_EQ(kStartGroup[19], IDC_STOPBITS);
-    EXPECT_EQ(kStartGroup[20], IDC_STATUS);
-    EXPECT_EQ(kStartGroup[21], IDC_NETTYPE);
+    EXPECT_EQ(ModuleGroup.front(), IDC_SSID);
+    EXPECT_EQ(ModuleGroup[6], IDC_IPADDR);
+    EXPECT_EQ(ModuleGroup[16], IDC_BAUDRATE);
+    EXPECT_EQ(ModuleGroup.back(), IDC_NETTYPE);
+    EXPECT_EQ(StartGroup[19], IDC_STOPBITS);
+    EXPECT_EQ(StartGroup[20], IDC_STATUS);
+    EXPECT_EQ(StartGroup[21], IDC_NETTYPE);
     for (int id : {IDC_STATUS, IDC_SUBMIT, IDC_CONNECT, IDC_COMPORT}) {
-        EXPECT_EQ(std::count(kModuleGroup.begin(), kModuleGroup.end(), id), 0) << id;
+        EXPECT_EQ(std::count(ModuleGroup.begin(), ModuleGroup.end(), id), 0) << id;
     }
-}
-
-TEST(MinimisedIcon, IsCentredRoundingTowardZero) {
-    EXPECT_EQ(MinimisedIconOrigin(36, 36, 32, 32).x, 2);
-    EXPECT_EQ(MinimisedIconOrigin(35, 20, 32, 32).x, 2);
-    EXPECT_EQ(MinimisedIconOrigin(35, 20, 32, 32).y, -5);
 }
 
 }  // namespace
