@@ -208,7 +208,7 @@ TEST(CliWrite, SilenceTimesOutNamingThePhase) {
     };
     for (const auto& [silent, phase] : cases) {
         Module m({"--no-reply", silent});
-        const auto r = Cli({"write", "--port", m.port(), "--timeout", "1"});
+        const auto r = Cli({"write", "--port", m.port(), "--timeout", "2"});
         EXPECT_EQ(r.status, 4) << phase;
         EXPECT_NE(r.err.find(phase), std::string::npos) << r.err;
     }

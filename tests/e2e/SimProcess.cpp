@@ -259,7 +259,6 @@ bool Line::ReadSome(int timeoutMs) {
     const ssize_t n = read(fd_, buf, sizeof buf);
     if (n > 0) {
         received_.append(buf, static_cast<std::size_t>(n));
-        readSizes_.push_back(static_cast<std::size_t>(n));
         return true;
     }
     if (n == 0 || (errno != EAGAIN && errno != EINTR)) {
@@ -269,7 +268,6 @@ bool Line::ReadSome(int timeoutMs) {
 }
 
 std::string Line::ReadUntil(const std::string& until, milliseconds bound) {
-    readSizes_.clear();
     const auto end = Clock::now() + bound;
     while (received_.find(until) == std::string::npos && !hungUp_ && Clock::now() < end) {
         ReadSome(20);

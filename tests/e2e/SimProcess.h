@@ -85,15 +85,12 @@ class Line {
     std::string ReadUntil(const std::string& until, milliseconds bound = kBound);
     // True once the far side hung up (read fails or reports end).
     bool WaitHangUp(milliseconds bound = kBound);
-    // Sizes of the reads that delivered data since the last ReadUntil.
-    const std::vector<std::size_t>& readSizes() const { return readSizes_; }
 
   private:
     bool ReadSome(int timeoutMs);
     int fd_ = -1;
     bool hungUp_ = false;
     std::string received_;
-    std::vector<std::size_t> readSizes_;
 };
 
 }  // namespace wifi::e2e
