@@ -60,13 +60,13 @@ class MessageWatcher : public QObject {
 class GuiEndToEndTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir dir_;
+    std::unique_ptr<QTemporaryDir> dir_;  // a fresh module for every test
     std::unique_ptr<e2e::SimProcess> sim_;
     std::unique_ptr<ConfigWindow> window_;
     std::unique_ptr<MessageWatcher> messages_;
 
     std::string PathOf(const char* name) const { return Path(name).toStdString(); }
-    QString Path(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
+    QString Path(const char* name) const { return dir_->filePath(QString::fromLatin1(name)); }
 
     void Start(std::vector<std::string> simArgs = {}) {
         simArgs.insert(simArgs.end(),
@@ -95,11 +95,15 @@ class GuiEndToEndTest : public QObject {
     }
 
   private slots:
-    void init() { QVERIFY(dir_.isValid()); }
+    void init() {
+        dir_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(dir_->isValid());
+    }
     void cleanup() {
         window_.reset();
         messages_.reset();
         sim_.reset();
+        dir_.reset();
     }
 
     void connectFillsTheFormFromTheReport() {
