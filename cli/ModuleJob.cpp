@@ -68,7 +68,6 @@ class Session : public SessionEvents {
         Progress("parameter form");
     }
     void StepPerformed(unsigned step, const StepCommand& command) override {
-        lastStep_ = step;
         lastLine_ =
             command.line ? QString::fromLocal8Bit(command.line->c_str()).trimmed() : QString();
         if (!command.line) {
@@ -112,7 +111,6 @@ class Session : public SessionEvents {
     bool* goal_ = nullptr;
     int exit_ = kOk;
     QString error_;
-    unsigned lastStep_ = 0;
     QString lastLine_;
 };
 

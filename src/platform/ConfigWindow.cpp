@@ -69,12 +69,11 @@ ConfigWindow::ConfigWindow(const QStringList& namedPorts, QWidget* parent)
     progressEvents_ = std::make_unique<WriteProgress>(progress_);
     dlg_->SetEvents(progressEvents_.get());
     WireNotifications();
-    dlg_->OnInitDialog();
+    if (dlg_->OnInitDialog()) {
+        ports_->setFocus(Qt::OtherFocusReason);  // the first control of the tab order
+    }
     if (!namedPorts.isEmpty()) {
         ports_->setCurrentIndex(ports_->findText(namedPorts.first()));
-    }
-    if (!items_.isEmpty()) {
-        ports_->setFocus(Qt::OtherFocusReason);
     }
 }
 
