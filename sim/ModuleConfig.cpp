@@ -108,20 +108,20 @@ void ModuleConfig::Set(std::string_view key, std::string value) {
     throw std::out_of_range("no key " + std::string(key));
 }
 
-std::string ModuleConfig::Report() const {
+std::string ModuleConfig::Lines(std::string_view lineEnd) const {
     std::string out;
     for (const auto& [k, v] : values_) {
-        out += k + ":" + v + "\r\n";
+        out.append(k).append(":").append(v).append(lineEnd);
     }
     return out;
 }
 
+std::string ModuleConfig::Report() const {
+    return Lines("\r\n");
+}
+
 std::string ModuleConfig::FileText() const {
-    std::string out;
-    for (const auto& [k, v] : values_) {
-        out += k + ":" + v + "\n";
-    }
-    return out;
+    return Lines("\n");
 }
 
 std::optional<ModuleConfig> LoadState(const std::string& path, std::string& error) {

@@ -31,6 +31,8 @@ class ModuleConfig {
     bool operator==(const ModuleConfig&) const = default;
 
   private:
+    std::string Lines(std::string_view lineEnd) const;
+
     std::vector<std::pair<std::string, std::string>> values_;
 };
 

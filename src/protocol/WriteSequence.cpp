@@ -48,7 +48,8 @@ std::optional<std::string_view> WepIndex(int keyFormat, int keyIndex) {
     if (keyFormat < 0 || keyFormat > 1 || keyIndex < 0 || keyIndex > 3) {
         return std::nullopt;
     }
-    return kWepIndices[static_cast<std::size_t>(keyFormat * 4 + keyIndex)];
+    return kWepIndices[static_cast<std::size_t>(keyFormat) * 4 +
+                       static_cast<std::size_t>(keyIndex)];
 }
 
 // Parity is the one mapped step that always sends: anything but odd or even
