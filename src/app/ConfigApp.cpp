@@ -39,13 +39,13 @@ int CConfigApp::InitInstance() {
     if (qEnvironmentVariableIsSet("WIFI_CONFIG_EXIT_WHEN_SHOWN")) {
         // For the start-up benchmark: once the shown window has been drawn,
         // tell the steady clock's time and end.
-        QTimer::singleShot(0, this, [this] {
+        QTimer::singleShot(0, this, [] {
             const auto now = std::chrono::steady_clock::now().time_since_epoch();
             std::printf("shown_ns=%lld\n",
                         static_cast<long long>(
                             std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
             std::fflush(stdout);
-            quit();
+            QCoreApplication::quit();
         });
     }
     return exec();

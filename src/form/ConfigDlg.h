@@ -26,7 +26,7 @@ inline constexpr const char* kSavedMessage = "参数已保存!";
 // handlers that its controls and its serial control reach through the message
 // map and the receive event. It owns the session state and the snapshot of
 // its connection, so several dialogs (one per module) can run side by side.
-class CConfigDlg : private ReceiveBranches {
+class CConfigDlg final : private ReceiveBranches {
   public:
     CConfigDlg(Controls& controls, CMSComm& comm, SleepFn sleep);
 
