@@ -113,12 +113,10 @@ ModuleLogic::Outcome ModuleLogic::Handle(std::string_view line) {
     }
     if (line == "AT+SZ_CONFIGURE=START") {
         staged_ = config_;
-        stagedProtocol_ = protocol_;
         return {std::string(kOk)};
     }
     if (line == "AT+SZ_SAVE_CONFIG=SAVE") {
         config_ = staged_;
-        protocol_ = stagedProtocol_;
         return {std::string(kOk), true};
     }
     const auto eq = line.find('=');
@@ -171,13 +169,9 @@ bool ModuleLogic::Apply(std::string_view prefix, std::string_view value) {
         return setAddress("Gateway_address");
     if (prefix == "AT+SZ_DNS_DEFAULT=")
         return setAddress("DNS_server");
-    if (prefix == "AT+SZ_TCPUDP_MODEL=") {
-        const auto protocol = Translate(kProtocols, value);
-        if (protocol) {
-            stagedProtocol_ = *protocol;
-        }
-        return protocol.has_value();
-    }
+    // The report carries no transport protocol: the value is checked, not kept.
+    if (prefix == "AT+SZ_TCPUDP_MODEL=")
+        return Translate(kProtocols, value).has_value();
     if (prefix == "AT+SZ_S_C_MODEL=")
         return setToken("SC_Mode", Translate(kScModes, value));
     if (prefix == "AT+SZ_TCP_SERVER_IP=")

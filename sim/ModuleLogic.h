@@ -27,17 +27,12 @@ class ModuleLogic {
     void IgnoreCommandsStartingWith(std::string prefix);
 
     const ModuleConfig& config() const { return config_; }
-    const ModuleConfig& staged() const { return staged_; }
-    // The transport protocol is a setting the report does not carry.
-    const std::string& protocol() const { return protocol_; }
 
   private:
     bool Apply(std::string_view prefix, std::string_view value);
 
     ModuleConfig config_;
     ModuleConfig staged_;
-    std::string protocol_ = "TCP";
-    std::string stagedProtocol_ = "TCP";
     std::vector<std::string> refused_;
     std::vector<std::string> ignored_;
 };

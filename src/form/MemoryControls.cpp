@@ -172,8 +172,5 @@ bool MemoryControls::UserClearAddress(int id) {
     return true;
 }
 
-std::vector<std::string> MemoryControls::ListTexts(int id) const {
-    return At(id).entries;
-}
 
 }  // namespace wifi

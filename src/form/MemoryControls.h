@@ -53,7 +53,6 @@ class MemoryControls : public Controls {
 
     // The messages shown so far, with their types.
     const std::vector<std::pair<std::string, unsigned>>& messages() const { return messages_; }
-    std::vector<std::string> ListTexts(int id) const;
 
   private:
     struct Control {

@@ -12,15 +12,11 @@ namespace wifi {
 class DialogUnits {
   public:
     explicit DialogUnits(const QFont& font);
-    DialogUnits(int baseX, int baseY) : baseX_(baseX), baseY_(baseY) {}
 
     int ToX(int dlu) const;
     int ToY(int dlu) const;
     QRect ToPixels(int x, int y, int width, int height) const;
     QSize ToPixels(int width, int height) const;
-
-    int baseX() const { return baseX_; }
-    int baseY() const { return baseY_; }
 
   private:
     int baseX_;

@@ -54,7 +54,6 @@ class FakeComm : public CMSComm {
     // Everything written to the port, and the same split after each "\r\n".
     const std::string& written() const { return written_; }
     std::vector<std::string> WrittenLines() const;
-    void ClearWritten() { written_.clear(); }
     short commPort() const { return commPort_; }
 
   private:

@@ -87,16 +87,6 @@ Spawned Spawn(const std::string& program, const std::vector<std::string>& args) 
     return {pid, in[1], out[0], err[0]};
 }
 
-std::string ReadAll(int fd) {
-    std::string text;
-    char buf[4096];
-    ssize_t n;
-    while ((n = read(fd, buf, sizeof buf)) > 0) {
-        text.append(buf, static_cast<std::size_t>(n));
-    }
-    return text;
-}
-
 // One line from fd within the bound.
 std::string ReadFirstLine(int fd, milliseconds bound) {
     std::string line;
@@ -161,10 +151,6 @@ void SimProcess::Signal(int sig) {
 void SimProcess::CloseStdin() {
     close(stdin_);
     stdin_ = -1;
-}
-
-std::string SimProcess::Stderr() {
-    return ReadAll(stderr_);
 }
 
 long SimProcess::RssKiB() const {

@@ -42,13 +42,11 @@ class SimProcess {
     // The terminal path from the first line of standard output; empty when
     // the process ended without one.
     const std::string& path() const { return path_; }
-    int pid() const { return pid_; }
 
     // Exit status once the process has ended within the bound.
     std::optional<int> Wait(milliseconds bound = kBound);
     void Signal(int sig);
     void CloseStdin();
-    std::string Stderr();
     // Resident memory in KiB, from /proc.
     long RssKiB() const;
 
