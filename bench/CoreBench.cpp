@@ -4,37 +4,20 @@
 
 #include <string>
 
-#include "form/ConfigDlg.h"
-#include "form/ControlIds.h"
-#include "form/ListContents.h"
-#include "form/MemoryControls.h"
+#include "Bench.h"
 #include "protocol/ReportParser.h"
-#include "serial/FakeComm.h"
 
 namespace {
 
 using namespace wifi;
+using wifi::testing::kReport;
 
-const std::string kReport =
-    "AT+SZ_CHECKCONFIG=ALL\r\nNetworkType:STA\r\nSSID:Bench-AP\r\nSecurity:WEP128\r\n"
-    "Key_Mode:ASCII\r\nKey_Index:3\r\nKEY:secret\r\nDHCP:DISENABLE\r\nIP_address:192.168.1.10\r\n"
-    "Subnet_mask:255.255.255.0\r\nGateway_address:192.168.1.1\r\nDNS_server:8.8.8.8\r\n"
-    "SC_Mode:Server\r\nServer_IP:10.0.0.2\r\nPort:8080\r\nBaudrate:115200\r\n"
-    "Uartdata_Check:EVEN\r\nUartdata_Bit:9\r\nUartdata_Stopbit:2\r\nUartdata_Long:512\r\n"
-    "Uartdata_Timeout:100\r\nWeb_Password:admin\r\n";
-
-// The dialog wired to in-memory controls and a fake port; pauses cost nothing.
-struct Rig {
-    MemoryControls controls{WindowsComPorts()};
-    FakeComm comm;
-    CConfigDlg dlg{controls, comm, [](unsigned) {}};
+// The dialog wired to in-memory controls and a fake port, the port open;
+// nothing is recorded that a long run would pile up.
+struct Rig : wifi::testing::Bench {
     Rig() {
         comm.RecordAccesses(false);
-        controls.notify = [this](int id, Notification code) { dlg.Dispatch(id, code); };
-        comm.onComm = [this] { dlg.OnCommEvent(); };
-        dlg.OnInitDialog();
-        controls.UserSelect(IDC_COMPORT, 0);
-        controls.UserClick(IDC_CONNECT);
+        Open();
     }
     void OneBytePerEvent(const std::string& bytes) { comm.DeliverInChunks(bytes, 1); }
 };

@@ -5,10 +5,8 @@
 #include <QJsonDocument>
 #include <QJsonParseError>
 
-#include "form/ControlIds.h"
-#include "form/ListContents.h"
+#include "protocol/Address.h"
 #include "protocol/Commands.h"
-#include "protocol/ReportParser.h"
 
 namespace cli {
 
@@ -16,19 +14,12 @@ using namespace wifi;
 
 namespace {
 
-template <class Container>
-std::vector<std::string> Names(const Container& values) {
-    return std::vector<std::string>(values.begin(), values.end());
-}
-
-std::vector<std::string> ParityNames() {
-    auto names = Names(cmd::kParityValues);
-    names[0] = "NONE";  // the command sends no parity as an empty value
-    return names;
-}
-
 bool HoldsLineEnd(const std::string& text) {
     return wifi::HoldsLineEnd(text);
+}
+
+QString Utf8(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
 std::string Quoted(std::string_view s) {
@@ -37,8 +28,8 @@ std::string Quoted(std::string_view s) {
 
 std::string OneOf(const Field& f) {
     std::string list;
-    for (const auto& t : f.tokens) {
-        list += (list.empty() ? "" : ", ") + t;
+    for (const auto t : f.names) {
+        list += (list.empty() ? "" : ", ") + std::string(t);
     }
     return list;
 }
@@ -50,33 +41,35 @@ std::optional<Setting> FromText(const Field& f, const std::string& value, std::s
     switch (f.kind) {
         case FieldKind::List:
         case FieldKind::KeyIndex:
-            for (std::size_t i = 0; i < f.tokens.size(); ++i) {
-                if (f.tokens[i] == value) {
+            for (std::size_t i = 0; i < f.names.size(); ++i) {
+                if (f.names[i] == value) {
                     s.index = static_cast<int>(i);
                     return s;
                 }
             }
-            error = f.name + ": " + Quoted(value) + " is not one of " + OneOf(f);
+            error = std::string(f.name) + ": " + Quoted(value) + " is not one of " + OneOf(f);
             return std::nullopt;
         case FieldKind::Text:
             if (HoldsLineEnd(value)) {
-                error = f.name + ": the value holds a line end, which would split the command";
+                error = std::string(f.name) +
+                        ": the value holds a line end, which would split the command";
                 return std::nullopt;
             }
             s.text = value;
             return s;
         case FieldKind::Flag:
             if (value != "true" && value != "false") {
-                error = f.name + ": " + Quoted(value) + " is not true or false";
+                error = std::string(f.name) + ": " + Quoted(value) + " is not true or false";
                 return std::nullopt;
             }
             s.flag = value == "true";
             return s;
+        case FieldKind::Command: break;
         case FieldKind::Address: {
             // Exactly four numbers 0 to 255 and nothing else.
             const auto address = ScanDottedAddress(value);
             if (!address || FormatDottedAddress(*address) != value) {
-                error = f.name + ": " + Quoted(value) +
+                error = std::string(f.name) + ": " + Quoted(value) +
                         " is not an address of four numbers 0 to 255 (like 192.168.1.10)";
                 return std::nullopt;
             }
@@ -88,42 +81,6 @@ std::optional<Setting> FromText(const Field& f, const std::string& value, std::s
 }
 
 }  // namespace
-
-const std::vector<Field>& Fields() {
-    static const std::vector<Field> fields = {
-        {"netType", IDC_NETTYPE, FieldKind::List, Names(cmd::kNetworkTypeValues)},
-        {"ssid", IDC_SSID, FieldKind::Text, {}},
-        {"security", IDC_SECURITY, FieldKind::List, Names(cmd::kSecurityValues)},
-        {"keyFormat", IDC_KEYFORMAT, FieldKind::List, Names(ListEntries(IDC_KEYFORMAT))},
-        {"keyIndex", IDC_KEYINDEX, FieldKind::KeyIndex, Names(ListEntries(IDC_KEYINDEX))},
-        {"key", IDC_KEY, FieldKind::Text, {}},
-        {"dhcp", IDC_DHCP, FieldKind::Flag, {}},
-        {"ip", IDC_IPADDR, FieldKind::Address, {}},
-        {"netmask", IDC_NETMASK, FieldKind::Address, {}},
-        {"gateway", IDC_GATEWAY, FieldKind::Address, {}},
-        {"dns", IDC_DNS, FieldKind::Address, {}},
-        {"serverIp", IDC_SERVERIP, FieldKind::Address, {}},
-        {"protocol", IDC_PROTOCOL, FieldKind::List, Names(cmd::kProtocolValues)},
-        {"csMode", IDC_CSMODE, FieldKind::List, Names(cmd::kCsModeValues)},
-        {"serverPort", IDC_SERVERPORT, FieldKind::Text, {}},
-        {"baudRate", IDC_BAUDRATE, FieldKind::List, Names(ListEntries(IDC_BAUDRATE))},
-        {"parity", IDC_PARITY, FieldKind::List, ParityNames()},
-        {"dataBits", IDC_DATABITS, FieldKind::List, Names(ListEntries(IDC_DATABITS))},
-        {"stopBits", IDC_STOPBITS, FieldKind::List, Names(ListEntries(IDC_STOPBITS))},
-        {"frameLen", IDC_FRAMELEN, FieldKind::Text, {}},
-        {"frameTime", IDC_FRAMETIME, FieldKind::Text, {}},
-    };
-    return fields;
-}
-
-const Field* FindField(std::string_view name) {
-    for (const auto& f : Fields()) {
-        if (f.name == name) {
-            return &f;
-        }
-    }
-    return nullptr;
-}
 
 std::optional<Setting> ParseSetting(std::string_view assignment, std::string& error) {
     const auto eq = assignment.find('=');
@@ -219,19 +176,19 @@ bool ApplyAsUser(MemoryControls& controls, const Setting& s) {
                 }
             }
             return true;
+        case FieldKind::Command: break;
     }
     return false;
 }
 
 QJsonObject ReadForm(const MemoryControls& controls) {
     QJsonObject form;
-    for (const Field& f : Fields()) {
-        const QString name = QString::fromStdString(f.name);
+    for (const Field& f : FormFields()) {
+        const QString name = Utf8(f.name);
         switch (f.kind) {
             case FieldKind::List: {
                 const int i = controls.GetCurSel(f.id);
-                form[name] = i < 0 ? QJsonValue()
-                                   : QString::fromStdString(f.tokens[static_cast<std::size_t>(i)]);
+                form[name] = i < 0 ? QJsonValue() : Utf8(f.names[static_cast<std::size_t>(i)]);
                 break;
             }
             case FieldKind::KeyIndex: {
@@ -249,6 +206,7 @@ QJsonObject ReadForm(const MemoryControls& controls) {
                         ? QJsonValue()
                         : QString::fromStdString(FormatDottedAddress(controls.GetAddress(f.id)));
                 break;
+            case FieldKind::Command: break;
         }
     }
     return form;
@@ -256,11 +214,11 @@ QJsonObject ReadForm(const MemoryControls& controls) {
 
 std::string FormAsJson(const QJsonObject& form) {
     std::string json = "{";
-    for (const Field& f : Fields()) {
+    for (const Field& f : FormFields()) {
         // A one-element array serialises the value with JSON's own escaping.
-        const QJsonArray one{form[QString::fromStdString(f.name)]};
+        const QJsonArray one{form[Utf8(f.name)]};
         const QByteArray value = QJsonDocument(one).toJson(QJsonDocument::Compact);
-        json += (json.size() > 1 ? ", \"" : "\"") + f.name +
+        json += (json.size() > 1 ? ", \"" : "\"") + std::string(f.name) +
                 "\": " + value.mid(1, value.size() - 2).toStdString();
     }
     return json + "}";
@@ -268,8 +226,8 @@ std::string FormAsJson(const QJsonObject& form) {
 
 std::string FormAsText(const QJsonObject& form) {
     std::string text;
-    for (const Field& f : Fields()) {
-        const QJsonValue v = form[QString::fromStdString(f.name)];
+    for (const Field& f : FormFields()) {
+        const QJsonValue v = form[Utf8(f.name)];
         std::string value;
         if (v.isNull()) {
             value = "null";
@@ -280,7 +238,7 @@ std::string FormAsText(const QJsonObject& form) {
         } else {
             value = v.toString().toStdString();
         }
-        text += f.name + ": " + value + "\n";
+        text += std::string(f.name) + ": " + value + "\n";
     }
     return text;
 }

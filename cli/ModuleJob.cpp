@@ -9,6 +9,7 @@
 #include "TracingComm.h"
 #include "form/ConfigDlg.h"
 #include "form/ControlIds.h"
+#include "form/Fields.h"
 #include "form/MemoryControls.h"
 #include "platform/SerialComm.h"
 #include "serial/CommError.h"
@@ -71,18 +72,19 @@ class Session : public SessionEvents {
         lastLine_ =
             command.line ? QString::fromLocal8Bit(command.line->c_str()).trimmed() : QString();
         if (!command.line) {
-            Fail(kBadInput, "parameter " + QString::number(step) + " (" + FieldName(command.field) +
+            Fail(kBadInput, "parameter " + QString::number(step) + " (" +
+                                FieldName(step, command.source) +
                                 ") has no value the module accepts; nothing more was sent");
             return;
         }
         Progress("acknowledgement of parameter " + QString::number(step) + " (" +
-                 FieldName(command.field) + ")");
+                 FieldName(step, command.source) + ")");
     }
     void Refused(unsigned step) override {
-        const QString what = step == 0 || step > kStepCount
-                                 ? QStringLiteral("the configure command (AT+SZ_CONFIGURE=START)")
-                                 : "parameter " + QString::number(step) + " (" +
-                                       FieldName(WriteSteps()[step - 1].field) + "): " + lastLine_;
+        const QString what =
+            step == 0 || step > kStepCount
+                ? QStringLiteral("the configure command (AT+SZ_CONFIGURE=START)")
+                : "parameter " + QString::number(step) + " (" + FieldName(step) + "): " + lastLine_;
         Fail(kRefused, "the module refused " + what + "; nothing more was sent");
     }
     void Completed() override {
@@ -90,8 +92,10 @@ class Session : public SessionEvents {
         Progress("end");
     }
 
-    static QString FieldName(std::string_view field) {
-        return QString::fromUtf8(field.data(), static_cast<qsizetype>(field.size()));
+    // The command line's name of what a step sends.
+    static QString FieldName(unsigned step, unsigned source = 0) {
+        const std::string_view name = FieldOfStep(step, source).name;
+        return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
     }
 
   private:
@@ -164,15 +168,17 @@ JobResult RunJob(const JobSpec& spec) {
         }
         for (const Setting& s : spec.settings) {
             if (!ApplyAsUser(controls, s)) {
-                session.Fail(kBadInput, QString::fromStdString(s.field->name) +
+                session.Fail(kBadInput, QString::fromUtf8(s.field->name.data(),
+                                                          qsizetype(s.field->name.size())) +
                                             ": the form would not take the value");
                 return finish();
             }
         }
         // A list without a value the module accepts would stall the sequence.
-        for (const StepCommand& step : dlg.PlanWrite()) {
-            if (!step.line) {
-                const QString field = Session::FieldName(step.field);
+        const std::vector<StepCommand> plan = dlg.PlanWrite();
+        for (unsigned step = 1; step <= plan.size(); ++step) {
+            if (!plan[step - 1].line) {
+                const QString field = Session::FieldName(step, plan[step - 1].source);
                 session.Fail(
                     kBadInput,
                     field +

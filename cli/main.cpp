@@ -13,10 +13,9 @@
 
 #include "FormFields.h"
 #include "ModuleJob.h"
+#include "Version.h"
 
 namespace {
-
-constexpr const char* kVersion = "1.0.0.1";
 
 constexpr const char* kHelp = R"(Usage:
   wifi-config read  --port DEVICE [--timeout SECONDS] [--format json|text] [--trace]
@@ -186,7 +185,7 @@ int main(int argc, char** argv) {
             return 0;
         }
         if (arg == "--version") {
-            std::printf("wifi-config %s\n", kVersion);
+            std::printf("wifi-config %s\n", wifi::kVersion);
             return 0;
         }
     }

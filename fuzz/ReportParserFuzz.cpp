@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "protocol/Address.h"
 #include "protocol/ReportParser.h"
 
 namespace {

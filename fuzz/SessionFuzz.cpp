@@ -12,15 +12,10 @@
 #include <iterator>
 #include <string>
 
-#include "form/ConfigDlg.h"
-#include "form/ControlIds.h"
+#include "Bench.h"
 #include "form/EnablingGroups.h"
-#include "form/ListContents.h"
-#include "form/MemoryControls.h"
-#include "protocol/Commands.h"
 #include "protocol/WriteSequence.h"
 #include "serial/CommError.h"
-#include "serial/FakeComm.h"
 
 namespace {
 
@@ -32,18 +27,12 @@ void Check(bool condition) {
     }
 }
 
-const std::string kReport =
-    "NetworkType:STA\r\nSSID:net\r\nSecurity:WEP128\r\nKey_Mode:ASCII\r\nKey_Index:3\r\n"
-    "KEY:k\r\nDHCP:ENABLE\r\nIP_address:10.0.0.2\r\nSubnet_mask:255.0.0.0\r\n"
-    "Gateway_address:10.0.0.1\r\nDNS_server:10.0.0.1\r\nSC_Mode:Client\r\n"
-    "Server_IP:10.0.0.9\r\nPort:80\r\nBaudrate:9600\r\nUartdata_Check:None\r\n"
-    "Uartdata_Bit:8\r\nUartdata_Stopbit:1\r\nUartdata_Long:64\r\nUartdata_Timeout:5\r\n"
-    "Web_Password:";
+using wifi::testing::kReport;
 const std::string kTokens[] = {kReport, "CONNECTED\r\n", "OK\r\n", "ERROR\r\n", "\r\n", ""};
 
 bool IsParameterCommand(const std::string& line) {
-    for (const auto& step : WriteSteps()) {
-        if (line.rfind(step.prefix, 0) == 0) {
+    for (const auto prefix : WriteSteps()) {
+        if (line.rfind(prefix, 0) == 0) {
             return true;
         }
     }
@@ -69,19 +58,11 @@ class Script {
     std::size_t at_ = 0;
 };
 
-struct Session {
-    MemoryControls controls{WindowsComPorts()};
-    FakeComm comm;
-    CConfigDlg dlg{controls, comm, [](unsigned) {}};
+struct Session : wifi::testing::Bench {
     std::size_t checked = 0;  // bytes of comm.written() already checked
     bool submittedThisConnection = false;
 
-    Session() {
-        comm.RecordAccesses(false);
-        controls.notify = [this](int id, Notification code) { dlg.Dispatch(id, code); };
-        comm.onComm = [this] { dlg.OnCommEvent(); };
-        dlg.OnInitDialog();
-    }
+    Session() { comm.RecordAccesses(false); }
 
     void CheckInvariants() {
         Check(dlg.session().rxBuffer.size() <= ReceiveBuffer::kLimit);

@@ -126,7 +126,9 @@ QByteArray IconFile() {
     Put16(out, static_cast<quint16>(entries.size()));
     quint32 offset = 6 + 16 * entries.size();
     for (const auto& e : entries) {
-        out.append(char(e.size)).append(char(0)).append(char(0)).append(char(0));
+        // Width and height of the image (0 would mean 256), no colour count
+        // (256 or more colours), reserved.
+        out.append(char(e.size)).append(char(e.size)).append(char(0)).append(char(0));
         Put16(out, 1);
         Put16(out, static_cast<quint16>(e.bits));
         Put32(out, static_cast<quint32>(e.dib.size()));

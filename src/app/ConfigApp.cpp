@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdio>
 
+#include "Version.h"
 #include "platform/ConfigWindow.h"
 
 namespace wifi {

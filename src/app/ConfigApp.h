@@ -8,8 +8,6 @@ namespace wifi {
 class CConfigApp : public QApplication {
     Q_OBJECT
   public:
-    static constexpr const char* kVersion = "1.0.0.1";
-
     CConfigApp(int& argc, char** argv);
 
     // Parses the command line, shows the window, runs it; the exit status.

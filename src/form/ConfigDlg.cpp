@@ -133,9 +133,4 @@ void CConfigDlg::SendLine(const std::string& line) {
     SendCommand(m_comm, sleep_, line);
 }
 
-void CConfigDlg::ClearReceived() {
-    session_.rxBuffer.Clear();
-    refusalTold_ = false;
-}
-
 }  // namespace wifi

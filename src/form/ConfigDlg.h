@@ -116,7 +116,6 @@ class CConfigDlg final : private ReceiveBranches {
     void ShowClosed();
     WriteSource Source() const;
     void SendLine(const std::string& line);
-    void ClearReceived();
     void ExchangeText(int id, std::string& member, bool save);
     // The member bound to this edit was given a value the next write shows.
     void MarkAssigned(int id);
@@ -156,7 +155,6 @@ class CConfigDlg final : private ReceiveBranches {
     };
     Exchanged& ExchangedFor(int id);
     std::vector<Exchanged> exchanged_;
-    bool refusalTold_ = false;
 };
 
 }  // namespace wifi

@@ -14,13 +14,7 @@ constexpr unsigned kAfterConnectedPauseMs = 20;
 void CConfigDlg::OnConnect() {
     if (!IsPortOpen(m_comm)) {
         OpenPort(m_comm, m_cbComPort.GetCurSel());
-        // A new connection starts a new session: nothing received or counted
-        // on an earlier connection may reach this module's report or send it
-        // a write command.
-        ClearReceived();
-        session_.writeStep = 0;
-        session_.moduleReady = 0;
-        session_.submitted = false;
+        session_.StartConnection();
         SendLine(CommandLine(cmd::kCheckConfig));
         m_cbComPort.EnableWindow(false);
         return;
@@ -66,7 +60,7 @@ void CConfigDlg::ReportBranch() {
     sleep_(kAfterReportPauseMs);
     session_.reportText = session_.rxBuffer.str();
     ParseReport();
-    ClearReceived();
+    session_.ClearReceived();
     if (events_) {
         events_->ReportParsed();
     }
@@ -76,7 +70,7 @@ void CConfigDlg::ReportBranch() {
 void CConfigDlg::ConnectedBranch() {
     sleep_(kAfterConnectedPauseMs);
     m_strStatus = kStatusConnected;
-    ClearReceived();
+    session_.ClearReceived();
     session_.moduleReady = 1;
     UpdateData(false);
     UpdateData(true);

@@ -1,7 +1,7 @@
 // The snapshot of list and address values the write sequence is built from,
 // and the change handlers that keep it current while the user edits.
 #include "form/ConfigDlg.h"
-#include "protocol/ReportParser.h"
+#include "protocol/Address.h"
 
 namespace wifi {
 

@@ -46,26 +46,21 @@ void CConfigDlg::AcknowledgementBranch() {
             events_->StepPerformed(step, command);
         }
     } else if (step == kCompletionStep) {
-        // Settle everything before the message opens: events handled while
-        // it is open must find the sequence finished, not restart it.
-        session_.writeStep = 0;
-        session_.moduleReady = 0;
-        session_.submitted = false;
-        ClearReceived();
+        session_.FinishSequence();
         if (events_) {
             events_->Completed();
         }
-        controls_.MessageBox(kSavedMessage, MB_ICONINFORMATION);
+        controls_.MessageBox(kSavedMessage, MessageType::Information);
         return;
     }
-    ClearReceived();
+    session_.ClearReceived();
 }
 
 void CConfigDlg::ErrorBranch() {
     const unsigned refused = session_.writeStep;
     session_.writeStep = 0;
-    if (!refusalTold_) {
-        refusalTold_ = true;
+    if (!session_.refusalTold) {
+        session_.refusalTold = true;
         if (events_) {
             events_->Refused(refused);
         }

@@ -8,6 +8,8 @@ namespace wifi {
 
 // The dialog's handles on its drop lists and address controls: a control id
 // and the window that holds it.
+
+// Our own small handle on a drop list, named as the dialog's member type was.
 class CComboBox {
   public:
     CComboBox(Controls& controls, int id) : controls_(&controls), id_(id) {}
@@ -22,6 +24,7 @@ class CComboBox {
     int id_;
 };
 
+// Our own small handle on an address control, named as the dialog's member type was.
 class CIPAddressCtrl {
   public:
     CIPAddressCtrl(Controls& controls, int id) : controls_(&controls), id_(id) {}

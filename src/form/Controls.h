@@ -3,12 +3,13 @@
 #include <string>
 #include <string_view>
 
-#include "protocol/ReportParser.h"
+#include "protocol/Address.h"
 
 namespace wifi {
 
-// Message box type of the completion message: information icon, one OK button.
-inline constexpr unsigned MB_ICONINFORMATION = 0x40;
+// What a modal message is: the completion message is an information, with
+// one button to close it.
+enum class MessageType { Information };
 
 // The dialog's controls, reached by id: the operations the program needs of a
 // window, and nothing more. Setting a value from code raises no notification;
@@ -40,7 +41,7 @@ class Controls {
     virtual bool IsWindowEnabled(int id) const = 0;
 
     // A modal message; returns when the user has closed it.
-    virtual void MessageBox(std::string_view text, unsigned type) = 0;
+    virtual void MessageBox(std::string_view text, MessageType type) = 0;
 };
 
 }  // namespace wifi

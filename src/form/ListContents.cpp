@@ -4,17 +4,6 @@
 
 namespace wifi {
 
-const std::vector<std::string>& WindowsComPorts() {
-    static const std::vector<std::string> ports = [] {
-        std::vector<std::string> p;
-        for (int i = 1; i <= 16; ++i) {
-            p.push_back("COM" + std::to_string(i));
-        }
-        return p;
-    }();
-    return ports;
-}
-
 const std::vector<ListContents>& ParameterLists() {
     static const std::vector<ListContents> lists = {
         {IDC_BAUDRATE, {"1200", "2400", "4800", "9600", "19200", "38400", "57600", "115200"}, 4},

@@ -14,10 +14,6 @@ struct ListContents {
     int initialSelection;
 };
 
-// The port list as the module's Windows users always had it. Elsewhere the
-// front end supplies the serial devices the system reports instead.
-const std::vector<std::string>& WindowsComPorts();
-
 // The other ten lists, in template order.
 const std::vector<ListContents>& ParameterLists();
 

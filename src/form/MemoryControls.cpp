@@ -102,7 +102,7 @@ bool MemoryControls::IsWindowEnabled(int id) const {
     return At(id).enabled;
 }
 
-void MemoryControls::MessageBox(std::string_view text, unsigned type) {
+void MemoryControls::MessageBox(std::string_view text, MessageType type) {
     messages_.emplace_back(std::string(text), type);
     if (whileMessageBoxOpen) {
         whileMessageBoxOpen();
@@ -171,6 +171,5 @@ bool MemoryControls::UserClearAddress(int id) {
     Notify(id, Notification::FieldChanged);
     return true;
 }
-
 
 }  // namespace wifi

@@ -34,7 +34,7 @@ class MemoryControls : public Controls {
     void SetAddress(int id, const Address& address) override;
     void EnableWindow(int id, bool enable) override;
     bool IsWindowEnabled(int id) const override;
-    void MessageBox(std::string_view text, unsigned type) override;
+    void MessageBox(std::string_view text, MessageType type) override;
 
     // Where notifications go: the dialog's message map.
     std::function<void(int id, Notification code)> notify;
@@ -52,7 +52,7 @@ class MemoryControls : public Controls {
     bool UserClearAddress(int id);
 
     // The messages shown so far, with their types.
-    const std::vector<std::pair<std::string, unsigned>>& messages() const { return messages_; }
+    const std::vector<std::pair<std::string, MessageType>>& messages() const { return messages_; }
 
   private:
     struct Control {
@@ -69,7 +69,7 @@ class MemoryControls : public Controls {
     void Notify(int id, Notification code);
 
     std::map<int, Control> controls_;
-    std::vector<std::pair<std::string, unsigned>> messages_;
+    std::vector<std::pair<std::string, MessageType>> messages_;
 };
 
 }  // namespace wifi

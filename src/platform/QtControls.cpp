@@ -97,9 +97,10 @@ bool QtControls::IsWindowEnabled(int id) const {
     return w && w->isEnabled();
 }
 
-void QtControls::MessageBox(std::string_view text, unsigned type) {
+void QtControls::MessageBox(std::string_view text, MessageType type) {
     const QString message = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    const auto icon = type == MB_ICONINFORMATION ? QMessageBox::Information : QMessageBox::NoIcon;
+    const auto icon =
+        type == MessageType::Information ? QMessageBox::Information : QMessageBox::NoIcon;
     QMessageBox box(icon, caption_, message, QMessageBox::Ok, window_);
     box.exec();
 }

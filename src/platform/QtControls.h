@@ -30,7 +30,7 @@ class QtControls : public Controls {
     void SetAddress(int id, const Address& address) override;
     void EnableWindow(int id, bool enable) override;
     bool IsWindowEnabled(int id) const override;
-    void MessageBox(std::string_view text, unsigned type) override;
+    void MessageBox(std::string_view text, MessageType type) override;
 
   private:
     template <class T>

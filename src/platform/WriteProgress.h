@@ -21,8 +21,9 @@ class WriteProgress : public SessionEvents {
     void Refused(unsigned step) override;
     void Completed() override;
 
-    // The form's label for a write-sequence field ("ssid" -> "网络名称").
-    static QString FieldLabel(std::string_view field);
+    // The form's name for what a step sends (step 1: "网络名称"); step 0 is
+    // the configure command.
+    static QString StepLabel(unsigned step, unsigned source = 0);
 
   private:
     void Show(const QString& text, bool problem);

@@ -6,29 +6,15 @@ namespace wifi {
 
 namespace {
 
-constexpr std::array<WriteStep, kStepCount> kSteps = {{
-    {cmd::kSsid, "ssid"},
-    {cmd::kNetworkType, "netType"},
-    {cmd::kSecurity, "security"},
-    {cmd::kWepIndex, "keyIndex"},
-    {cmd::kSecurityKey, "key"},
-    {cmd::kDhcp, "dhcp"},
-    {cmd::kIpDefault, "ip"},
-    {cmd::kMaskDefault, "netmask"},
-    {cmd::kGateDefault, "gateway"},
-    {cmd::kDnsDefault, "dns"},
-    {cmd::kTcpUdpModel, "protocol"},
-    {cmd::kScModel, "csMode"},
-    {cmd::kTcpServerIp, "serverIp"},
-    {cmd::kScPort, "serverPort"},
-    {cmd::kBaudRate, "baudRate"},
-    {cmd::kUartDataCheck, "parity"},
-    {cmd::kUartDataBit, "dataBits"},
-    {cmd::kUartDataStopBit, "stopBits"},
-    {cmd::kDateLength, "frameLen"},
-    {cmd::kDateTimeout, "frameTime"},
-    {cmd::kSaveConfig, "save"},
-}};
+constexpr std::array<std::string_view, kStepCount> kSteps = {
+    cmd::kSsid,          cmd::kNetworkType, cmd::kSecurity,
+    cmd::kWepIndex,      cmd::kSecurityKey, cmd::kDhcp,
+    cmd::kIpDefault,     cmd::kMaskDefault, cmd::kGateDefault,
+    cmd::kDnsDefault,    cmd::kTcpUdpModel, cmd::kScModel,
+    cmd::kTcpServerIp,   cmd::kScPort,      cmd::kBaudRate,
+    cmd::kUartDataCheck, cmd::kUartDataBit, cmd::kUartDataStopBit,
+    cmd::kDateLength,    cmd::kDateTimeout, cmd::kSaveConfig,
+};
 
 // The value a list index stands for in its command; nothing when the command
 // has no token for it.
@@ -96,7 +82,7 @@ std::optional<std::string_view> StepValue(unsigned step, const WriteSource& src)
 
 }  // namespace
 
-const std::array<WriteStep, kStepCount>& WriteSteps() {
+const std::array<std::string_view, kStepCount>& WriteSteps() {
     return kSteps;
 }
 
@@ -104,11 +90,10 @@ StepCommand BuildStepCommand(unsigned step, const WriteSource& source) {
     if (step < 1 || step > kStepCount) {
         return {};
     }
-    const WriteStep& def = kSteps[step - 1];
     StepCommand out;
-    out.field = def.field;
-    if (step == 4 && (source.snapshot.keyFormat < 0 || source.snapshot.keyFormat > 1)) {
-        out.field = "keyFormat";
+    if (step == 4) {
+        const int format = source.snapshot.keyFormat;
+        out.source = format < 0 || format > 1 ? 0 : 1;
     }
     const auto value = StepValue(step, source);
     if (!value) {
@@ -116,7 +101,7 @@ StepCommand BuildStepCommand(unsigned step, const WriteSource& source) {
     } else if (HoldsLineEnd(*value)) {
         out.skip = StepSkip::LineEnd;
     } else {
-        out.line = CommandLine(def.prefix, *value);
+        out.line = CommandLine(kSteps[step - 1], *value);
     }
     return out;
 }

@@ -27,13 +27,8 @@ struct WriteSource {
 inline constexpr unsigned kStepCount = 21;
 inline constexpr unsigned kCompletionStep = 22;
 
-struct WriteStep {
-    std::string_view prefix;
-    // The form field the value comes from, as the front ends name it.
-    std::string_view field;
-};
-// Step k is WriteSteps()[k - 1].
-const std::array<WriteStep, kStepCount>& WriteSteps();
+// The command prefix of each step: step k is WriteSteps()[k - 1].
+const std::array<std::string_view, kStepCount>& WriteSteps();
 
 // Why a step sends nothing.
 enum class StepSkip {
@@ -48,7 +43,9 @@ enum class StepSkip {
 struct StepCommand {
     std::optional<std::string> line;  // the whole command line, or nothing
     StepSkip skip = StepSkip::None;
-    std::string_view field;  // the field that decided the outcome
+    // Which of the step's values decided the outcome: 0, or for step 4, which
+    // sends two, 0 the key format and 1 the key index.
+    unsigned source = 0;
 };
 
 // The command of step 1 to 21 built from the current values.

@@ -8,9 +8,9 @@ namespace wifi {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// The communications control that owns the serial port, seen as the set of
-// properties the program uses and nothing more. Each call is one property
-// access; a failing access throws CommError.
+// Our own interface to the serial port, named as the communications control
+// it stands for: the set of properties the program uses and nothing more.
+// Each call is one property access; a failing access throws CommError.
 class CMSComm {
   public:
     // CommEvent value for "data received".

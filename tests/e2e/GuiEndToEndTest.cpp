@@ -150,8 +150,8 @@ class GuiEndToEndTest : public QObject {
         QVERIFY(from >= 0);
         QCOMPARE(received.size() - from, qsizetype(1 + kStepCount));
         for (unsigned k = 1; k <= kStepCount; ++k) {
-            const QString prefix = QString::fromLatin1(
-                WriteSteps()[k - 1].prefix.data(), qsizetype(WriteSteps()[k - 1].prefix.size()));
+            const QString prefix = QString::fromLatin1(WriteSteps()[k - 1].data(),
+                                                       qsizetype(WriteSteps()[k - 1].size()));
             QVERIFY2(received[from + k].startsWith(prefix), qPrintable(received[from + k]));
         }
 

@@ -30,7 +30,7 @@ TEST(WriteSteps, PrefixesAreTheModulesSpellingsInSequenceOrder) {
     };
     ASSERT_EQ(WriteSteps().size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_EQ(WriteSteps()[i].prefix, expected[i]) << "step " << i + 1;
+        EXPECT_EQ(WriteSteps()[i], expected[i]) << "step " << i + 1;
     }
 }
 

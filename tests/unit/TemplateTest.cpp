@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "Bench.h"
 #include "form/ControlIds.h"
 #include "form/DialogTemplate.h"
 #include "form/EnablingGroups.h"
@@ -81,9 +82,9 @@ TEST(DialogTemplate, TabOrderFollowsTheTemplate) {
 }
 
 TEST(ListContents, ElevenListsWithTheirEntriesAndOpeningSelections) {
-    EXPECT_EQ(WindowsComPorts().size(), 16u);
-    EXPECT_EQ(WindowsComPorts().front(), "COM1");
-    EXPECT_EQ(WindowsComPorts().back(), "COM16");
+    EXPECT_EQ(testing::WindowsComPorts().size(), 16u);
+    EXPECT_EQ(testing::WindowsComPorts().front(), "COM1");
+    EXPECT_EQ(testing::WindowsComPorts().back(), "COM16");
     using V = std::vector<std::string_view>;
     EXPECT_EQ(ListEntries(IDC_BAUDRATE),
               (V{"1200", "2400", "4800", "9600", "19200", "38400", "57600", "115200"}));

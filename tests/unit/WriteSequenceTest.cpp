@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "Bench.h"
+#include "form/Fields.h"
 
 namespace wifi::testing {
 namespace {
@@ -14,7 +15,7 @@ struct Recorder : SessionEvents {
     void Connected() override { log.push_back("connected"); }
     void StepPerformed(unsigned step, const StepCommand& c) override {
         log.push_back("step " + std::to_string(step) + (c.line ? " sent" : " skipped ") +
-                      (c.line ? "" : std::string(c.field)));
+                      (c.line ? "" : std::string(FieldOfStep(step, c.source).name)));
     }
     void Refused(unsigned step) override { log.push_back("refused " + std::to_string(step)); }
     void Completed() override { log.push_back("completed"); }
@@ -46,7 +47,7 @@ TEST_F(WriteTest, AWholeSequenceFromAParsedReport) {
     b.Acknowledge(1);
     ASSERT_EQ(b.controls.messages().size(), 1u);
     EXPECT_EQ(b.controls.messages()[0].first, "参数已保存!");
-    EXPECT_EQ(b.controls.messages()[0].second, MB_ICONINFORMATION);
+    EXPECT_EQ(b.controls.messages()[0].second, MessageType::Information);
     EXPECT_EQ(b.dlg.session().writeStep, 0u);
     EXPECT_EQ(b.dlg.session().moduleReady, 0);
 
@@ -135,7 +136,7 @@ TEST_F(WriteTest, ThePlanShowsWhichStepsWouldSendNothing) {
     EXPECT_EQ(*plan[0].line, "AT+SZ_SSID=Bench-AP\r\n");
     EXPECT_FALSE(plan[3].line);
     EXPECT_EQ(plan[3].skip, StepSkip::NoToken);
-    EXPECT_EQ(plan[3].field, "keyFormat");
+    EXPECT_EQ(FieldOfStep(4, plan[3].source).name, "keyFormat");
     EXPECT_EQ(*plan[20].line, "AT+SZ_SAVE_CONFIG=SAVE\r\n");
     EXPECT_EQ(b.Sent().size(), 2u) << "planning sends nothing";
 }

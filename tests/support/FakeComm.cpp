@@ -1,4 +1,4 @@
-#include "serial/FakeComm.h"
+#include "FakeComm.h"
 
 #include <algorithm>
 

@@ -1,19 +1,32 @@
 #pragma once
 
-// A dialog wired to in-memory controls and a fake serial control, as the
-// window wires the real ones: notifications go to the message map, receive
-// events to OnCommEvent, and every pause is recorded instead of slept.
+// What tests, benchmarks and fuzz targets share: a dialog wired to in-memory
+// controls and a fake serial control, as the window wires the real ones
+// (notifications go to the message map, receive events to OnCommEvent, every
+// pause is recorded instead of slept), a module's report, and the port list.
 
 #include <string>
 #include <vector>
 
+#include "FakeComm.h"
 #include "form/ConfigDlg.h"
 #include "form/ControlIds.h"
 #include "form/ListContents.h"
 #include "form/MemoryControls.h"
-#include "serial/FakeComm.h"
 
 namespace wifi::testing {
+
+// The port list as the module's Windows users always had it: COM1 to COM16.
+inline const std::vector<std::string>& WindowsComPorts() {
+    static const std::vector<std::string> ports = [] {
+        std::vector<std::string> p;
+        for (int i = 1; i <= 16; ++i) {
+            p.push_back("COM" + std::to_string(i));
+        }
+        return p;
+    }();
+    return ports;
+}
 
 // A module's report as it arrives, echo of the query first, lines in the
 // module's own order, "Web_Password:" last.
