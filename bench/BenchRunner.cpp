@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "SimProcess.h"
+#include "TrafficLog.h"
 
 extern char** environ;
 
@@ -30,31 +31,6 @@ constexpr double kBytesPerSecond = 1920.0;  // 19200 baud, 10 bits a byte
 double Median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
     return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
-}
-
-// The bytes of one quoted, escaped log entry.
-std::string Unescape(const std::string& quoted) {
-    std::string out;
-    for (std::size_t i = 0; i < quoted.size(); ++i) {
-        if (quoted[i] != '\\' || i + 1 >= quoted.size()) {
-            out += quoted[i];
-            continue;
-        }
-        const char c = quoted[++i];
-        if (c == 'r') {
-            out += '\r';
-        } else if (c == 'n') {
-            out += '\n';
-        } else if (c == 't') {
-            out += '\t';
-        } else if (c == 'x' && i + 2 < quoted.size()) {
-            out += static_cast<char>(std::stoi(quoted.substr(i + 1, 2), nullptr, 16));
-            i += 2;
-        } else {
-            out += c;
-        }
-    }
-    return out;
 }
 
 // What crossed the line, from the simulator's log, and the ideal time for it:
@@ -79,7 +55,7 @@ Traffic ReadTraffic(const std::filesystem::path& log) {
         }
         const std::string direction =
             entry.substr(entry.find(' ') + 1, quote - entry.find(' ') - 1);
-        const std::string bytes = Unescape(entry.substr(quote + 2, entry.size() - quote - 3));
+        const std::string bytes = sim::Unescape(entry.substr(quote + 2, entry.size() - quote - 3));
         if (direction != "recv" && direction != "send") {
             continue;
         }

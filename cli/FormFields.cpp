@@ -14,10 +14,6 @@ using namespace wifi;
 
 namespace {
 
-bool HoldsLineEnd(const std::string& text) {
-    return wifi::HoldsLineEnd(text);
-}
-
 QString Utf8(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
@@ -50,9 +46,8 @@ std::optional<Setting> FromText(const Field& f, const std::string& value, std::s
             error = std::string(f.name) + ": " + Quoted(value) + " is not one of " + OneOf(f);
             return std::nullopt;
         case FieldKind::Text:
-            if (HoldsLineEnd(value)) {
-                error = std::string(f.name) +
-                        ": the value holds a line end, which would split the command";
+            if (const RuleBreak why = CheckValue(f.rule, value); why != RuleBreak::None) {
+                error = std::string(f.name) + ": the value " + DescribeBreak(why);
                 return std::nullopt;
             }
             s.text = value;
@@ -129,14 +124,34 @@ std::optional<Setting> ParseJsonSetting(const std::string& name, const QJsonValu
     return FromText(*f, value.toString().toStdString(), error);
 }
 
+std::string DescribeBreak(RuleBreak why) {
+    switch (why) {
+        case RuleBreak::None: break;
+        case RuleBreak::ControlCharacter:
+            return "holds a control character (a line end, a NUL or another byte below 0x20), "
+                   "which cannot go to the module in one command line";
+        case RuleBreak::TooLong:
+            return "is longer than the " + std::to_string(kSsidMaxBytes) + " bytes an SSID holds";
+        case RuleBreak::NotANumber: return "is not a decimal number from 0 to 65535";
+    }
+    return {};
+}
+
 std::optional<std::vector<Setting>> LoadSettings(const std::string& path, std::string& error) {
-    QFile file(QString::fromStdString(path));
+    QFile file(QString::fromLocal8Bit(path));
     if (!file.open(QIODevice::ReadOnly)) {
         error = path + ": " + file.errorString().toStdString();
         return std::nullopt;
     }
+    // A profile is a few hundred bytes; a device or a wrong file is not read
+    // to the end of memory.
+    const QByteArray text = file.read(kMaxProfileBytes + 1);
+    if (text.size() > kMaxProfileBytes) {
+        error = path + ": larger than 1 MiB, not a profile";
+        return std::nullopt;
+    }
     QJsonParseError parse{};
-    const QJsonDocument doc = QJsonDocument::fromJson(file.readAll(), &parse);
+    const QJsonDocument doc = QJsonDocument::fromJson(text, &parse);
     if (parse.error != QJsonParseError::NoError || !doc.isObject()) {
         error = path + ": not a JSON object" +
                 (parse.error != QJsonParseError::NoError

@@ -28,8 +28,13 @@ std::optional<Setting> ParseSetting(std::string_view assignment, std::string& er
 // One member of a --from file.
 std::optional<Setting> ParseJsonSetting(const std::string& name, const QJsonValue& value,
                                         std::string& error);
+// The most a --from file may hold.
+inline constexpr qsizetype kMaxProfileBytes = 1024 * 1024;
 // A whole --from file: one JSON object of settings.
 std::optional<std::vector<Setting>> LoadSettings(const std::string& path, std::string& error);
+
+// Why a value breaks its field's rule, in words that follow "the value".
+std::string DescribeBreak(wifi::RuleBreak why);
 
 // Applies a setting as a user's edit would, so the form's handlers run.
 // False when the control would not take it (it is disabled).

@@ -4,8 +4,10 @@
 #include <QEventLoop>
 #include <QThread>
 #include <QTimer>
+#include <algorithm>
 #include <memory>
 
+#include "JobSession.h"
 #include "TracingComm.h"
 #include "form/ConfigDlg.h"
 #include "form/ControlIds.h"
@@ -20,103 +22,45 @@ using namespace wifi;
 
 namespace {
 
-// Follows the session and ends the wait at each milestone or failure.
-class Session : public SessionEvents {
-  public:
-    explicit Session(int timeoutSeconds) : timeoutMs_(timeoutSeconds * 1000) {
-        timer_.setSingleShot(true);
-        QObject::connect(&timer_, &QTimer::timeout, &loop_, [this] {
-            Fail(kTimeout, "no answer within " + QString::number(timeoutMs_ / 1000) +
-                               " s while waiting for the " + phase_);
-        });
-    }
+QString Utf8(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 
-    // Waits until the goal is reached, a failure is reported, or no progress
-    // is made for the timeout. True when the goal was reached.
-    bool Await(bool& goal) {
-        goal_ = &goal;
-        if (!goal && !failed()) {
-            timer_.start(timeoutMs_);
-            loop_.exec();
-            timer_.stop();
-        }
-        goal_ = nullptr;
-        return goal && !failed();
-    }
-
-    void Fail(int exit, const QString& error) {
-        if (!failed()) {
-            exit_ = exit;
-            error_ = error;
-        }
-        loop_.quit();
-    }
-    bool failed() const { return exit_ != kOk; }
-    int exit() const { return exit_; }
-    const QString& error() const { return error_; }
-    void SetPhase(const QString& phase) { phase_ = phase; }
-
-    bool reported = false;
-    bool connected = false;
-    bool completed = false;
-
-    void ReportParsed() override {
-        reported = true;
-        Progress("connected reply");
-    }
-    void Connected() override {
-        connected = true;
-        Progress("parameter form");
-    }
-    void StepPerformed(unsigned step, const StepCommand& command) override {
-        lastLine_ =
-            command.line ? QString::fromLocal8Bit(command.line->c_str()).trimmed() : QString();
-        if (!command.line) {
-            Fail(kBadInput, "parameter " + QString::number(step) + " (" +
-                                FieldName(step, command.source) +
-                                ") has no value the module accepts; nothing more was sent");
-            return;
-        }
-        Progress("acknowledgement of parameter " + QString::number(step) + " (" +
-                 FieldName(step, command.source) + ")");
-    }
-    void Refused(unsigned step) override {
-        const QString what =
-            step == 0 || step > kStepCount
-                ? QStringLiteral("the configure command (AT+SZ_CONFIGURE=START)")
-                : "parameter " + QString::number(step) + " (" + FieldName(step) + "): " + lastLine_;
-        Fail(kRefused, "the module refused " + what + "; nothing more was sent");
-    }
-    void Completed() override {
-        completed = true;
-        Progress("end");
-    }
-
-    // The command line's name of what a step sends.
-    static QString FieldName(unsigned step, unsigned source = 0) {
-        const std::string_view name = FieldOfStep(step, source).name;
-        return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
-    }
-
-  private:
-    void Progress(const QString& next) {
-        phase_ = next;
-        if (goal_ && *goal_) {
-            loop_.quit();
-        } else {
-            timer_.start(timeoutMs_);  // progress: the timeout starts over
+// Whether the form, as the module reported it and the settings changed it,
+// can be written whole; what stands in the way, or empty. Nothing is sent when
+// something does: a field the report lacked would be written with whatever
+// the form held, a value that breaks its rule would fail mid-sequence, and a
+// list without a usable value would send nothing and stall.
+QString CheckForm(const CConfigDlg& dlg, const std::vector<Setting>& settings) {
+    auto given = [&](const Field* field) {
+        return std::any_of(settings.begin(), settings.end(),
+                           [&](const Setting& s) { return s.field == field && !s.isNull; });
+    };
+    for (const Field* field : dlg.absentFields()) {
+        if (!given(field)) {
+            return Utf8(field->name) + ": the module's report lacks " + Utf8(field->reportKey) +
+                   " and the form has no value of the module's to write back; give one with "
+                   "--set " +
+                   Utf8(field->name) + "=...";
         }
     }
-
-    int timeoutMs_;
-    QEventLoop loop_;
-    QTimer timer_;
-    QString phase_ = QStringLiteral("configuration report");
-    bool* goal_ = nullptr;
-    int exit_ = kOk;
-    QString error_;
-    QString lastLine_;
-};
+    // Values given were checked before any port opened: what breaks a rule
+    // here came from the module.
+    for (const auto& problem : dlg.CheckValues()) {
+        const QString name = Utf8(problem.field->name);
+        return name + " as reported " + QString::fromStdString(DescribeBreak(problem.why)) +
+               "; give a value with --set " + name + "=...";
+    }
+    const std::vector<StepCommand> plan = dlg.PlanWrite();
+    for (unsigned step = 1; step <= plan.size(); ++step) {
+        if (!plan[step - 1].line) {
+            const QString name = JobSession::FieldName(step, plan[step - 1].source);
+            return name + ": the module reported no value the form can send; set one with --set " +
+                   name + "=...";
+        }
+    }
+    return QString();
+}
 
 }  // namespace
 
@@ -131,7 +75,7 @@ JobResult RunJob(const JobSpec& spec) {
     TracingComm tracing(serial, spec.port);
     CMSComm& comm = spec.trace ? static_cast<CMSComm&>(tracing) : serial;
     CConfigDlg dlg(controls, comm, [](unsigned ms) { QThread::msleep(ms); });
-    Session session(spec.timeoutSeconds);
+    JobSession session(spec.timeoutSeconds, spec.interrupt);
     dlg.SetEvents(&session);
     controls.notify = [&dlg](int id, Notification code) { dlg.Dispatch(id, code); };
 
@@ -162,30 +106,26 @@ JobResult RunJob(const JobSpec& spec) {
         if (!session.Await(session.connected)) {
             return finish();
         }
+        for (const Field* field : dlg.absentFields()) {
+            result.absent << Utf8(field->name);
+        }
         if (!spec.write) {
             result.form = ReadForm(controls);
+            for (const QString& name : result.absent) {
+                result.form[name] = QJsonValue();  // the module did not say
+            }
             return finish();
         }
         for (const Setting& s : spec.settings) {
             if (!ApplyAsUser(controls, s)) {
-                session.Fail(kBadInput, QString::fromUtf8(s.field->name.data(),
-                                                          qsizetype(s.field->name.size())) +
-                                            ": the form would not take the value");
+                session.Fail(kBadInput,
+                             Utf8(s.field->name) + ": the form would not take the value");
                 return finish();
             }
         }
-        // A list without a value the module accepts would stall the sequence.
-        const std::vector<StepCommand> plan = dlg.PlanWrite();
-        for (unsigned step = 1; step <= plan.size(); ++step) {
-            if (!plan[step - 1].line) {
-                const QString field = Session::FieldName(step, plan[step - 1].source);
-                session.Fail(
-                    kBadInput,
-                    field +
-                        ": the module reported no value the form can send; set one with --set " +
-                        field + "=...");
-                return finish();
-            }
+        if (const QString why = CheckForm(dlg, spec.settings); !why.isEmpty()) {
+            session.Fail(kBadInput, why);
+            return finish();
         }
         session.SetPhase(QStringLiteral("acknowledgement of the configure command"));
         controls.UserClick(IDC_SUBMIT);

@@ -2,6 +2,8 @@
 
 #include <QJsonObject>
 #include <QString>
+#include <QStringList>
+#include <atomic>
 #include <vector>
 
 #include "FormFields.h"
@@ -15,6 +17,7 @@ enum Exit : int {
     kBadInput = 2,    // bad arguments or values, or a form that cannot be written
     kPortFailed = 3,  // the port could not be opened, disappeared or failed
     kTimeout = 4,     // no answer in time
+    // Interrupted by a signal: 128 + its number (130 for SIGINT, 143 for SIGTERM).
 };
 
 struct JobResult {
@@ -22,7 +25,8 @@ struct JobResult {
     int exit = kOk;
     QString error;
     double seconds = 0;
-    QJsonObject form;  // read: the form as the module reported it
+    QJsonObject form;    // read: the form as the module reported it
+    QStringList absent;  // the fields whose key the module's report lacked
 };
 
 struct JobSpec {
@@ -31,6 +35,8 @@ struct JobSpec {
     std::vector<Setting> settings;  // write: applied in order, as a user's edits
     int timeoutSeconds = 10;
     bool trace = false;
+    // The number of a signal that asks every job to stop, or 0; not owned.
+    const std::atomic<int>* interrupt = nullptr;
 };
 
 // One module on one port, driven exactly as the window drives it: connect,

@@ -23,6 +23,7 @@ class TracingComm : public wifi::CMSComm {
     void SetRThreshold(short threshold) override { inner_.SetRThreshold(threshold); }
     void SetInputLen(short length) override { inner_.SetInputLen(length); }
     short GetCommEvent() override { return inner_.GetCommEvent(); }
+    void SetInBufferCount(short count) override { inner_.SetInBufferCount(count); }
     wifi::Bytes GetInput() override;
     void SetOutput(const wifi::Bytes& bytes) override;
 

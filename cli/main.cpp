@@ -1,10 +1,13 @@
 // wifi-config: read or write Wi-Fi serial modules from the command line.
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QThread>
 #include <algorithm>
+#include <atomic>
+#include <csignal>
 #include <cstdio>
 #include <memory>
 #include <mutex>
@@ -59,11 +62,23 @@ The report does not carry the protocol: read shows what the form holds.
 
 Exit status (with several ports, the highest of them):
   0  done
-  1  the module refused a parameter (named, with its command); nothing more sent
-  2  bad arguments or values, a --from FILE missing or not JSON, or a list the
-     module left without a usable value (set it with --set)
+  1  the module refused a command: the configuration query, the connect
+     request, the configure command, a parameter (named, with its command) or
+     the save; nothing more was sent
+  2  bad arguments or values (checked before any port is opened), a --from
+     FILE missing, not JSON or over 1 MiB, the same device named twice, or a
+     form that cannot be written: a value as the module reported it that
+     breaks its field's rule, a field the report lacked, or a list the module
+     left without a usable value (give a value with --set)
   3  a port could not be opened, disappeared or failed
   4  no answer within --timeout (the phase is named)
+  130, 143  interrupted by SIGINT or SIGTERM: nothing more is sent, the ports
+     are closed, and each write prints its result line with "ok": false
+
+Text values: no control character (a byte below 0x20); an SSID of at most 32
+bytes; serverPort, frameLen and frameTime decimal numbers from 0 to 65535.
+read names on standard error any field whose key the module's report lacked,
+and prints it as null; write refuses to guess one, unless it is given.
 
 Examples:
   wifi-config read --port /dev/ttyUSB0 --format text
@@ -145,6 +160,18 @@ std::string Parse(int argc, char** argv, Args& args) {
     if (args.command == "read" && args.ports.size() > 1) {
         return "read takes one --port";
     }
+    // One device under two names (a path and a symlink to it) would be driven
+    // twice at once.
+    for (std::size_t i = 0; i < args.ports.size(); ++i) {
+        for (std::size_t j = 0; j < i; ++j) {
+            const QString a = QFileInfo(args.ports[i]).canonicalFilePath();
+            const QString b = QFileInfo(args.ports[j]).canonicalFilePath();
+            if (args.ports[i] == args.ports[j] || (!a.isEmpty() && a == b)) {
+                return "the same device twice: " + args.ports[j].toStdString() + " and " +
+                       args.ports[i].toStdString();
+            }
+        }
+    }
     std::string error;
     if (!from.empty()) {
         auto loaded = cli::LoadSettings(from, error);
@@ -177,6 +204,15 @@ std::string ResultLine(const cli::JobResult& r) {
 
 }  // namespace
 
+// The signal that asks every job to stop: each stops sending, closes its port
+// and reports; the process then exits 128 + the signal's number.
+std::atomic<int> interrupted{0};
+static_assert(std::atomic<int>::is_always_lock_free);
+
+extern "C" void OnStopSignal(int sig) {
+    interrupted.store(sig);
+}
+
 int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -194,6 +230,8 @@ int main(int argc, char** argv) {
     if (const std::string error = Parse(argc, argv, args); !error.empty()) {
         return Usage(error);
     }
+    std::signal(SIGINT, OnStopSignal);
+    std::signal(SIGTERM, OnStopSignal);
 
     // One thread per module: each has its own port, its own form and its own
     // pauses, so several modules are configured in the time of one.
@@ -201,8 +239,9 @@ int main(int argc, char** argv) {
     std::vector<cli::JobResult> results(args.ports.size());
     std::vector<std::unique_ptr<QThread>> threads;
     for (std::size_t i = 0; i < args.ports.size(); ++i) {
-        cli::JobSpec spec{args.ports[i], args.command == "write", args.settings, args.timeout,
-                          args.trace};
+        cli::JobSpec spec{args.ports[i], args.command == "write",
+                          args.settings, args.timeout,
+                          args.trace,    &interrupted};
         threads.emplace_back(QThread::create([spec, i, &results, &outputLock, &args] {
             results[i] = cli::RunJob(spec);
             const cli::JobResult& r = results[i];
@@ -212,6 +251,12 @@ int main(int argc, char** argv) {
                 const QString message =
                     r.error.startsWith(r.port) ? r.error : r.port + QStringLiteral(": ") + r.error;
                 std::fprintf(stderr, "wifi-config: %s\n", message.toLocal8Bit().constData());
+            }
+            if (!spec.write && !r.absent.isEmpty()) {
+                std::fprintf(stderr,
+                             "wifi-config: %s: the module's report lacks %s (printed as null)\n",
+                             r.port.toLocal8Bit().constData(),
+                             r.absent.join(QStringLiteral(", ")).toLocal8Bit().constData());
             }
             if (spec.write) {
                 std::printf("%s\n", ResultLine(r).c_str());

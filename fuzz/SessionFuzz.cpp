@@ -1,11 +1,12 @@
 // A whole session driven by arbitrary input, read as a script of one-byte
 // operations with their operands (see the seeds' maker, make-seeds): presses
-// of connect and submit,
-// a user's edits, and arbitrary bytes from the module in arbitrary chunks,
-// with the report, "CONNECTED", "OK" and "ERROR" among them. After every
-// event: the receive buffer is within its bound, the write step within 0 to
-// 22, no command line holds a line end inside it, and no parameter is written
-// unless a submit came first in that connection.
+// of connect and submit, a user's edits, and arbitrary bytes from the module
+// in arbitrary chunks, with the report, "CONNECTED", "OK" and "ERROR" among
+// them. After every event: the receive buffer and the report are within
+// their bounds, the write step within 0 to 22, no command line holds a line
+// end inside it, no parameter is written unless a submit came first in that
+// connection, no configure command goes out while another command awaits its
+// reply, and the completion comes only on the save's own acknowledgement.
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -14,6 +15,7 @@
 
 #include "Bench.h"
 #include "form/EnablingGroups.h"
+#include "protocol/Commands.h"
 #include "protocol/WriteSequence.h"
 #include "serial/CommError.h"
 
@@ -61,21 +63,43 @@ class Script {
 struct Session : wifi::testing::Bench {
     std::size_t checked = 0;  // bytes of comm.written() already checked
     bool submittedThisConnection = false;
+    // The state before the operation being checked.
+    InFlight inFlightBefore = InFlight::None;
+    std::uint32_t stepBefore = 0;
+    std::size_t messagesBefore = 0;
+    std::string lastLine;  // the last command line written
 
     Session() { comm.RecordAccesses(false); }
 
+    void BeforeOperation() {
+        inFlightBefore = dlg.session().inFlight;
+        stepBefore = dlg.session().writeStep;
+        messagesBefore = controls.messages().size();
+    }
+
     void CheckInvariants() {
-        Check(dlg.session().rxBuffer.size() <= ReceiveBuffer::kLimit);
+        Check(dlg.session().rxBuffer.size() <= ReceiveBuffer::kLimit + 1);
+        Check(dlg.session().reportText.size() <= 2 * ReceiveBuffer::kLimit + 2);
         Check(dlg.session().writeStep <= kCompletionStep);
         const std::string& written = comm.written();
         for (std::size_t end; (end = written.find("\r\n", checked)) != std::string::npos;) {
             const std::string line = written.substr(checked, end - checked);
             Check(line.find_first_of("\r\n") == std::string::npos);
+            // No write command without a submit in this connection.
             Check(!IsParameterCommand(line) || submittedThisConnection);
+            // No configure command while another command awaits its reply.
+            Check(line != cmd::kConfigure || inFlightBefore == InFlight::None);
+            lastLine = line;
             checked = end + 2;
         }
         Check(written.find_first_of("\r\n", checked) == std::string::npos ||
               written.substr(checked) == "\r");
+        // Success only on the save's own acknowledgement.
+        if (controls.messages().size() != messagesBefore) {
+            Check(controls.messages().size() == messagesBefore + 1);
+            Check(inFlightBefore == InFlight::Write && stepBefore == kStepCount);
+            Check(lastLine == std::string(cmd::kSaveConfig) + std::string(cmd::kSaveValue));
+        }
     }
 };
 
@@ -86,6 +110,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Session s;
     s.controls.UserSelect(IDC_COMPORT, static_cast<int>(in.Byte() % 2));
     while (in.more()) {
+        s.BeforeOperation();
         try {
             switch (in.Byte() % 8) {
                 case 0: {  // connect or close

@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "TrafficLog.h"
+
 namespace sim {
 
 const char* const kHelpText = R"(Usage: wifi-module-sim [OPTIONS]
@@ -35,6 +37,11 @@ Options:
   --noise             send an unsolicited line of text now and then
   --reply-error PREFIX  answer ERROR to commands starting with PREFIX
   --no-reply PREFIX   never answer commands starting with PREFIX
+  --stale TEXT        leave TEXT waiting in the terminal before the tool opens
+                      it, as an earlier report's tail or a "CONNECTED" would;
+                      escapes \r, \n, \t and \xHH are decoded
+  --stray-ok MS       send one unsolicited "OK" MS milliseconds after each
+                      "CONNECTED", as some modules do
   --hangup-after N    close the terminal when the N-th command line arrives,
                       as a device unplugged then would (that line gets no
                       answer; the simulator then exits)
@@ -113,11 +120,15 @@ ParsedArgs ParseArgs(const std::vector<std::string>& args) {
             long n = 0;
             count(1, n);
             o.chunk = static_cast<std::size_t>(n);
+        } else if (arg == "--stale" && value(text)) {
+            o.stale = Unescape(text);
+        } else if (arg == "--stray-ok") {
+            count(0, o.strayOkMs);
         } else if (arg == "--hangup-after") {
             count(1, o.hangupAfter);
         } else if (parsed.error.empty()) {
             const bool known = arg == "--link" || arg == "--state" || arg == "--log" ||
-                               arg == "--reply-error" || arg == "--no-reply";
+                               arg == "--reply-error" || arg == "--no-reply" || arg == "--stale";
             parsed.error = known ? arg + " needs a value" : "unknown argument: " + arg;
         }
         if (!parsed.error.empty()) {

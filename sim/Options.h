@@ -18,6 +18,8 @@ struct Options {
     std::vector<std::string> replyError;
     std::vector<std::string> noReply;
     long hangupAfter = 0;  // 0: never
+    std::string stale;     // bytes waiting in the terminal before anyone opens it
+    long strayOkMs = -1;   // -1: none; else one "OK" this long after "CONNECTED"
 };
 
 struct ParsedArgs {

@@ -77,6 +77,9 @@ void Server::HandleLine(const std::string& line) {
     if (!outcome.answer.empty()) {
         Send(outcome.answer);
     }
+    if (options_.strayOkMs >= 0 && outcome.answer == "CONNECTED\r\n") {
+        strayOkAt_ = Clock::now() + std::chrono::milliseconds(options_.strayOkMs);
+    }
     SaveIfAsked(outcome.saved);
 }
 
@@ -144,6 +147,11 @@ int Server::Run(int stopFd) {
             pty_.HangUp();
             return 0;
         }
+        if (strayOkAt_ && now >= *strayOkAt_ && !hangingUp_) {
+            strayOkAt_.reset();
+            Send("OK\r\n");
+            continue;
+        }
         if (options_.noise && !hangingUp_ && out_.empty() && now >= nextNoise) {
             Send(kNoise[noiseIndex++ % kNoise.size()]);
             nextNoise = now + kNoiseInterval;
@@ -159,6 +167,9 @@ int Server::Run(int stopFd) {
         }
         if (options_.noise && out_.empty()) {
             timeout = Sooner(timeout, Until(nextNoise, now));
+        }
+        if (strayOkAt_) {
+            timeout = Sooner(timeout, Until(*strayOkAt_, now));
         }
 
         std::array<pollfd, 3> fds{};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <optional>
 #include <utility>
 
 #include "LineReader.h"
@@ -43,6 +44,8 @@ class Server {
     long lines_ = 0;
     bool hangingUp_ = false;
     bool writeBlocked_ = false;
+    // When the one unsolicited "OK" after a "CONNECTED" is due.
+    std::optional<OutputQueue::Clock::time_point> strayOkAt_;
 };
 
 }  // namespace sim

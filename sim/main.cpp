@@ -86,6 +86,12 @@ int main(int argc, char** argv) {
     if (!pty.Open(error)) {
         return Fail("cannot open a pseudo-terminal: " + error);
     }
+    // What waits in the terminal before the tool opens it.
+    if (!options.stale.empty() &&
+        ::write(pty.master(), options.stale.data(), options.stale.size()) !=
+            static_cast<ssize_t>(options.stale.size())) {
+        return Fail(std::string("cannot leave the stale bytes: ") + std::strerror(errno));
+    }
     if (options.link && !MakeLink(*options.link, pty.path(), error)) {
         return Fail(error);
     }

@@ -129,8 +129,9 @@ void CConfigDlg::DisableStartGroup() {
     }
 }
 
-void CConfigDlg::SendLine(const std::string& line) {
+void CConfigDlg::SendLine(const std::string& line, InFlight command) {
     SendCommand(m_comm, sleep_, line);
+    session_.Sent(command);
 }
 
 }  // namespace wifi

@@ -6,6 +6,7 @@
 
 #include "form/ControlObjects.h"
 #include "form/Controls.h"
+#include "form/Fields.h"
 #include "form/Notification.h"
 #include "protocol/ConfigSnapshot.h"
 #include "protocol/Dispatcher.h"
@@ -67,6 +68,18 @@ class CConfigDlg final : private ReceiveBranches {
     // the form now: a front end can refuse to start one that would stall.
     std::vector<StepCommand> PlanWrite() const;
 
+    // The values the form would send that break their field's rule, as the
+    // controls hold them now. A front end refuses to start a sequence then.
+    struct ValueProblem {
+        const Field* field;
+        RuleBreak why;
+    };
+    std::vector<ValueProblem> CheckValues() const;
+
+    // The fields whose key the last report lacked: the form kept what it
+    // showed for them.
+    const std::vector<const Field*>& absentFields() const { return absent_; }
+
     const SessionState& session() const { return session_; }
     const ConfigSnapshot& snapshot() const { return snapshot_; }
 
@@ -115,7 +128,7 @@ class CConfigDlg final : private ReceiveBranches {
 
     void ShowClosed();
     WriteSource Source() const;
-    void SendLine(const std::string& line);
+    void SendLine(const std::string& line, InFlight command);
     void ExchangeText(int id, std::string& member, bool save);
     // The member bound to this edit was given a value the next write shows.
     void MarkAssigned(int id);
@@ -155,6 +168,7 @@ class CConfigDlg final : private ReceiveBranches {
     };
     Exchanged& ExchangedFor(int id);
     std::vector<Exchanged> exchanged_;
+    std::vector<const Field*> absent_;
 };
 
 }  // namespace wifi

@@ -15,7 +15,7 @@ void CConfigDlg::OnConnect() {
     if (!IsPortOpen(m_comm)) {
         OpenPort(m_comm, m_cbComPort.GetCurSel());
         session_.StartConnection();
-        SendLine(CommandLine(cmd::kCheckConfig));
+        SendLine(CommandLine(cmd::kCheckConfig), InFlight::Query);
         m_cbComPort.EnableWindow(false);
         return;
     }
@@ -31,6 +31,10 @@ void CConfigDlg::OnPortLost() {
 }
 
 void CConfigDlg::ShowClosed() {
+    // A closed port awaits nothing, and a module is ready only while its
+    // port is open.
+    session_.Settle();
+    session_.moduleReady = 0;
     m_strStatus = kStatusNotConnected;
     UpdateData(false);
     m_cbComPort.EnableWindow(true);
@@ -56,21 +60,29 @@ void CConfigDlg::ProcessReceived() {
     wifi::ProcessReceived(session_, *this);
 }
 
+void CConfigDlg::ErrorBranch() {
+    const InFlight refused = session_.inFlight;
+    const unsigned step = session_.writeStep;
+    session_.writeStep = 0;
+    session_.Settle();
+    if (events_) {
+        events_->Refused(refused, step);
+    }
+}
+
 void CConfigDlg::ReportBranch() {
     sleep_(kAfterReportPauseMs);
-    session_.reportText = session_.rxBuffer.str();
     ParseReport();
-    session_.ClearReceived();
     if (events_) {
         events_->ReportParsed();
     }
-    SendLine(CommandLine(cmd::kConnect));
+    SendLine(CommandLine(cmd::kConnect), InFlight::Connect);
 }
 
 void CConfigDlg::ConnectedBranch() {
     sleep_(kAfterConnectedPauseMs);
     m_strStatus = kStatusConnected;
-    session_.ClearReceived();
+    session_.Settle();
     session_.moduleReady = 1;
     UpdateData(false);
     UpdateData(true);

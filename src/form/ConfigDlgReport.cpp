@@ -28,6 +28,12 @@ void CConfigDlg::AssignReported(int id, std::string& member,
 // show at the next write. A key the report lacks leaves its target as it was.
 void CConfigDlg::ParseReport() {
     const ReportValues v = ParseReportValues(session_.reportText);
+    absent_.clear();
+    for (const Field& field : FormFields()) {
+        if (!field.reportKey.empty() && !ReportValue(session_.reportText, field.reportKey)) {
+            absent_.push_back(&field);
+        }
+    }
     Select(m_cbNetType, v.netType);
     Select(m_cbSecurity, v.security);
     Select(m_cbKeyFormat, v.keyMode);

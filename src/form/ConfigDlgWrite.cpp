@@ -23,15 +23,38 @@ std::vector<StepCommand> CConfigDlg::PlanWrite() const {
     return plan;
 }
 
+std::vector<CConfigDlg::ValueProblem> CConfigDlg::CheckValues() const {
+    std::vector<ValueProblem> problems;
+    for (const Field& field : FormFields()) {
+        if (field.rule == ValueRule::None) {
+            continue;
+        }
+        const RuleBreak why = CheckValue(field.rule, controls_.GetWindowText(field.id));
+        if (why != RuleBreak::None) {
+            problems.push_back({&field, why});
+        }
+    }
+    return problems;
+}
+
 void CConfigDlg::OnSubmit() {
+    // One command in flight: a submit never sends a configure command while
+    // another awaits its reply, nor to a module that has not connected.
+    if (session_.inFlight != InFlight::None || session_.moduleReady != 1) {
+        if (events_) {
+            events_->SubmitRefused(session_.inFlight != InFlight::None
+                                       ? SubmitRefusal::Busy
+                                       : SubmitRefusal::NotConnected);
+        }
+        return;
+    }
     session_.writeStep = 0;
-    session_.submitted = true;
     UpdateData(true);
     snapshot_.baudText = m_cbBaudRate.GetWindowText();
     snapshot_.dataBitsText = m_cbDataBits.GetWindowText();
     snapshot_.stopBitsText = m_cbStopBits.GetWindowText();
     UpdateData(true);
-    SendLine(CommandLine(cmd::kConfigure));
+    SendLine(CommandLine(cmd::kConfigure), InFlight::Write);
 }
 
 void CConfigDlg::AcknowledgementBranch() {
@@ -40,7 +63,9 @@ void CConfigDlg::AcknowledgementBranch() {
     if (step >= 1 && step <= kStepCount) {
         const StepCommand command = BuildStepCommand(step, Source());
         if (command.line) {
-            SendLine(*command.line);
+            SendLine(*command.line, InFlight::Write);
+        } else {
+            session_.Settle();  // nothing to acknowledge: the sequence stops here
         }
         if (events_) {
             events_->StepPerformed(step, command);
@@ -51,19 +76,6 @@ void CConfigDlg::AcknowledgementBranch() {
             events_->Completed();
         }
         controls_.MessageBox(kSavedMessage, MessageType::Information);
-        return;
-    }
-    session_.ClearReceived();
-}
-
-void CConfigDlg::ErrorBranch() {
-    const unsigned refused = session_.writeStep;
-    session_.writeStep = 0;
-    if (!session_.refusalTold) {
-        session_.refusalTold = true;
-        if (events_) {
-            events_->Refused(refused);
-        }
     }
 }
 

@@ -1,5 +1,7 @@
 #include "form/Fields.h"
 
+#include <string>
+
 #include "form/ControlIds.h"
 #include "form/ListContents.h"
 #include "protocol/Commands.h"
@@ -25,7 +27,7 @@ const std::array<Field, kFormFieldCount + 1>& Table() {
          &report::kNetworkTypeTokens, cmd::kNetworkType, cmd::kNetworkTypeValues,
          cmd::kNetworkTypeValues, 2, 0, R::None},
         {"ssid", IDC_SSID, K::Text, "网络名称", report::kSsid, nullptr, cmd::kSsid, {}, {}, 1, 0,
-         R::None},
+         R::Ssid},
         {"security", IDC_SECURITY, K::List, "安全模式", report::kSecurity,
          &report::kSecurityTokens, cmd::kSecurity, cmd::kSecurityValues, cmd::kSecurityValues, 3,
          0, R::None},
@@ -34,7 +36,7 @@ const std::array<Field, kFormFieldCount + 1>& Table() {
         {"keyIndex", IDC_KEYINDEX, K::KeyIndex, "密钥索引", report::kKeyIndex,
          &report::kKeyIndexTokens, cmd::kWepIndex, {}, ListEntries(IDC_KEYINDEX), 4, 1, R::None},
         {"key", IDC_KEY, K::Text, "密钥", report::kKey, nullptr, cmd::kSecurityKey, {}, {}, 5, 0,
-         R::None},
+         R::Text},
         {"dhcp", IDC_DHCP, K::Flag, "DHCP", report::kDhcp, nullptr, cmd::kDhcp, cmd::kDhcpValues,
          {}, 6, 0, R::None},
         {"ip", IDC_IPADDR, K::Address, "IP地址", report::kIpAddress, nullptr, cmd::kIpDefault, {},
@@ -53,7 +55,7 @@ const std::array<Field, kFormFieldCount + 1>& Table() {
         {"csMode", IDC_CSMODE, K::List, "C/S模式", report::kScMode, &report::kScModeTokens,
          cmd::kScModel, cmd::kCsModeValues, cmd::kCsModeValues, 12, 0, R::None},
         {"serverPort", IDC_SERVERPORT, K::Text, "端口号", report::kPort, nullptr, cmd::kScPort, {},
-         {}, 14, 0, R::None},
+         {}, 14, 0, R::Number},
         {"baudRate", IDC_BAUDRATE, K::List, "波特率", report::kBaudrate, &report::kBaudrateTokens,
          cmd::kBaudRate, {}, ListEntries(IDC_BAUDRATE), 15, 0, R::None},
         {"parity", IDC_PARITY, K::List, "检验位", report::kUartCheck, &report::kUartCheckTokens,
@@ -64,9 +66,9 @@ const std::array<Field, kFormFieldCount + 1>& Table() {
          &report::kUartStopbitTokens, cmd::kUartDataStopBit, {}, ListEntries(IDC_STOPBITS), 18, 0,
          R::None},
         {"frameLen", IDC_FRAMELEN, K::Text, "组帧长度", report::kUartLong, nullptr,
-         cmd::kDateLength, {}, {}, 19, 0, R::None},
+         cmd::kDateLength, {}, {}, 19, 0, R::Number},
         {"frameTime", IDC_FRAMETIME, K::Text, "组帧周期", report::kUartTimeout, nullptr,
-         cmd::kDateTimeout, {}, {}, 20, 0, R::None},
+         cmd::kDateTimeout, {}, {}, 20, 0, R::Number},
         {"save", 0, K::Command, "保存参数", {}, nullptr, cmd::kSaveConfig, {}, {}, 21, 0, R::None},
     }};
     return table;
@@ -81,6 +83,29 @@ std::span<const Field> FormFields() {
 
 const Field& SaveField() {
     return Table().back();
+}
+
+RuleBreak CheckValue(ValueRule rule, std::string_view bytes) {
+    if (rule == ValueRule::None) {
+        return RuleBreak::None;
+    }
+    for (unsigned char c : bytes) {
+        if (c < 0x20) {
+            return RuleBreak::ControlCharacter;
+        }
+    }
+    if (rule == ValueRule::Ssid && bytes.size() > kSsidMaxBytes) {
+        return RuleBreak::TooLong;
+    }
+    if (rule == ValueRule::Number) {
+        // At most five digits, nothing else, and no more than 65535.
+        const bool digits = !bytes.empty() && bytes.size() <= 5 &&
+                            bytes.find_first_not_of("0123456789") == std::string_view::npos;
+        if (!digits || std::stoul(std::string(bytes)) > 65535) {
+            return RuleBreak::NotANumber;
+        }
+    }
+    return RuleBreak::None;
 }
 
 const Field* FindField(std::string_view name) {

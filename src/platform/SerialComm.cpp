@@ -71,6 +71,10 @@ void SerialComm::SetPortOpen(bool open) {
     if (!port_.open(QIODevice::ReadWrite)) {
         throw CommError(Describe(port_.error()).toStdString());
     }
+    // Bytes that waited in the device before the open (an earlier report's
+    // tail, a stale "CONNECTED") are discarded at the device itself: the
+    // first read after the open sees only what came since.
+    port_.clear(QSerialPort::Input);
     lostTold_ = false;
     event_ = 0;
 }
@@ -103,6 +107,12 @@ void SerialComm::SetOutput(const Bytes& bytes) {
     port_.flush();
 }
 
+void SerialComm::SetInBufferCount(short count) {
+    if (count == 0 && port_.isOpen()) {
+        port_.clear(QSerialPort::Input);
+    }
+}
+
 short SerialComm::GetCommEvent() {
     return event_;
 }
@@ -119,7 +129,11 @@ void SerialComm::OnError(QSerialPort::SerialPortError error) {
     if (error == QSerialPort::NoError || !port_.isOpen()) {
         return;  // a failed open is reported by the open itself
     }
-    const QString description = Describe(error);
+    // Any failure of an open port is, in practice, the device gone: a USB
+    // adapter pulled, or the far side of the line hung up.
+    const QString description = device_ +
+                                QStringLiteral(": the device was unplugged or the line hung up (") +
+                                port_.errorString() + QStringLiteral(")");
     port_.close();
     if (lostTold_) {
         return;
@@ -143,9 +157,6 @@ QString SerialComm::Describe(QSerialPort::SerialPortError error) const {
             return name + QStringLiteral(": permission denied: add the user to the dialout group");
         }
         case QSerialPort::OpenError: return name + QStringLiteral(": port busy: already open");
-        case QSerialPort::ResourceError:
-            return name + QStringLiteral(": the device went away (") + port_.errorString() +
-                   QStringLiteral(")");
         default: return name + QStringLiteral(": ") + port_.errorString();
     }
 }

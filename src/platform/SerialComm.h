@@ -35,6 +35,7 @@ class SerialComm : public QObject, public CMSComm {
     Bytes GetInput() override;
     void SetOutput(const Bytes& bytes) override;
     short GetCommEvent() override;
+    void SetInBufferCount(short count) override;
 
     // The device of the open port, or of the last one tried.
     const QString& portName() const { return device_; }

@@ -43,8 +43,22 @@ void WriteProgress::StepPerformed(unsigned step, const StepCommand& command) {
     }
 }
 
-void WriteProgress::Refused(unsigned step) {
-    Show(QStringLiteral("模块拒绝了%1（第 %2 步）").arg(StepLabel(step)).arg(step), true);
+void WriteProgress::Refused(InFlight command, unsigned step) {
+    switch (command) {
+        case InFlight::Query: Show(QStringLiteral("模块拒绝了读取配置"), true); break;
+        case InFlight::Connect: Show(QStringLiteral("模块拒绝了连接请求"), true); break;
+        default:
+            Show(QStringLiteral("模块拒绝了%1（第 %2 步），参数未保存")
+                     .arg(StepLabel(step))
+                     .arg(step),
+                 true);
+    }
+}
+
+void WriteProgress::SubmitRefused(SubmitRefusal why) {
+    Show(why == SubmitRefusal::Busy ? QStringLiteral("正在等待模块应答，未发送")
+                                    : QStringLiteral("模块未连接，请先连接模块"),
+         true);
 }
 
 void WriteProgress::Completed() {

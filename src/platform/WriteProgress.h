@@ -18,7 +18,8 @@ class WriteProgress : public SessionEvents {
     void ReportParsed() override;
     void Connected() override;
     void StepPerformed(unsigned step, const StepCommand& command) override;
-    void Refused(unsigned step) override;
+    void Refused(InFlight command, unsigned step) override;
+    void SubmitRefused(SubmitRefusal why) override;
     void Completed() override;
 
     // The form's name for what a step sends (step 1: "网络名称"); step 0 is

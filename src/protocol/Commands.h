@@ -53,12 +53,14 @@ inline constexpr std::array<std::string_view, 2> kDhcpValues = {"DISABLE", "ENAB
 inline constexpr std::array<std::string_view, 3> kParityValues = {"", "ODD", "EVEN"};
 }  // namespace cmd
 
-// Reply tokens, recognised anywhere in the received bytes.
+// Reply words: each counts only as a whole line (see the dispatcher), never
+// inside a longer one, so a value holding one of them moves nothing.
 namespace token {
-inline constexpr std::string_view kOk = "OK\r\n";
-inline constexpr std::string_view kError = "ERROR\r\n";
-inline constexpr std::string_view kConnected = "CONNECTED\r\n";
-// The last key of the configuration report: its arrival completes the report.
+inline constexpr std::string_view kOk = "OK";                // a line of its own
+inline constexpr std::string_view kError = "ERROR";          // at the start of a line
+inline constexpr std::string_view kConnected = "CONNECTED";  // a line of its own
+// The last key of the configuration report: the line it starts completes the
+// report.
 inline constexpr std::string_view kReportEnd = "Web_Password:";
 }  // namespace token
 

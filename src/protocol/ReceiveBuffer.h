@@ -1,28 +1,29 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace wifi {
 
-// The bytes received since the dispatcher last emptied the buffer. Replies are
-// recognised by a search over the whole of it, so a token split across receive
-// events counts once its last byte has arrived.
+// The bytes received and not yet taken, as lines. A line ends with "\r\n" and
+// counts only once its line end has arrived, so a reply split across receive
+// events is taken whole, and a reply word inside a longer line never stands
+// for a reply.
 //
-// Two things keep a long run of bytes without any token (a chatty module, line
-// noise) from hurting: memory is bounded (past kLimit the oldest bytes are
-// dropped, down to a tail of kKeep, which still completes any token and holds
-// any report), and each search resumes where the previous one for the same
-// token stopped, so one byte per event costs a constant, not the buffer size.
+// A run of bytes without a line end (a chatty module, line noise) cannot grow
+// memory: a partial line longer than kLimit is dropped, and so is the rest of
+// it when its line end comes, for its front is gone. The search for a line
+// end resumes where the last one stopped, so one byte per event costs a
+// constant, not the buffer's size.
 class ReceiveBuffer {
   public:
     static constexpr std::size_t kLimit = 64 * 1024;
-    static constexpr std::size_t kKeep = 32 * 1024;
 
     void Append(std::string_view bytes);
-    bool Contains(std::string_view token) const;
+    // The next whole line without its line end; nothing when none is waiting.
+    std::optional<std::string> TakeLine();
     void Clear();
 
     const std::string& str() const { return data_; }
@@ -30,15 +31,11 @@ class ReceiveBuffer {
     bool empty() const { return data_.empty(); }
 
   private:
-    struct Search {
-        std::string token;
-        std::size_t nextStart = 0;  // no occurrence starts before this offset
-        bool found = false;
-    };
-    void ForgetSearches() const;
-
     std::string data_;
-    mutable std::vector<Search> searches_;
+    std::size_t scanned_ = 0;  // no line end starts before this offset
+    // Where the line starts that lost its first bytes; kNoCut when none did.
+    static constexpr std::size_t kNoCut = static_cast<std::size_t>(-1);
+    std::size_t cutAt_ = kNoCut;
 };
 
 }  // namespace wifi

@@ -14,7 +14,15 @@ int ListIndexOfToken(const ListTokens& tokens, std::string_view value) {
 }
 
 std::optional<std::string> ReportValue(std::string_view reportText, std::string_view key) {
-    const auto keyAt = reportText.find(key);
+    const auto startsLine = [&](std::size_t at) {
+        return at == 0 || (at >= cmd::kLineEnd.size() &&
+                           reportText.substr(at - cmd::kLineEnd.size(), cmd::kLineEnd.size()) ==
+                               cmd::kLineEnd);
+    };
+    std::size_t keyAt = reportText.find(key);
+    while (keyAt != std::string_view::npos && !startsLine(keyAt)) {
+        keyAt = reportText.find(key, keyAt + 1);
+    }
     if (keyAt == std::string_view::npos) {
         return std::nullopt;
     }

@@ -8,7 +8,8 @@
 namespace wifi {
 
 // The keys of the configuration report. Each line is a key, its value and
-// "\r\n"; the report counts as complete when "Web_Password:" has arrived.
+// "\r\n"; the report is complete when the line that starts with
+// "Web_Password:" has arrived.
 namespace report {
 inline constexpr std::string_view kNetworkType = "NetworkType:";
 inline constexpr std::string_view kSecurity = "Security:";
@@ -55,9 +56,10 @@ inline constexpr ListTokens kUartStopbitTokens = {"1", "2"};
 inline constexpr ListTokens kScModeTokens = {"Client", "Server"};
 }  // namespace report
 
-// The value of a key: the bytes after its first occurrence anywhere in the
-// report up to the first "\r\n" after it, empty when no line end follows.
-// Nothing when the key is absent, so that its target keeps what it showed.
+// The value of a key: the rest of the first line that starts with the key, up
+// to its "\r\n" (empty when no line end follows). A key's text inside another
+// line ("SSID:KEY:x") never counts. Nothing when no line starts with the key,
+// so that its target keeps what it showed.
 std::optional<std::string> ReportValue(std::string_view reportText, std::string_view key);
 
 // What the report says, target by target. An absent key leaves its field

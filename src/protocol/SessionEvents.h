@@ -1,8 +1,15 @@
 #pragma once
 
+#include "protocol/SessionState.h"
 #include "protocol/WriteSequence.h"
 
 namespace wifi {
+
+// Why a submit sent nothing.
+enum class SubmitRefusal {
+    Busy,          // a command is in flight: a sequence runs, or the handshake
+    NotConnected,  // the module has not answered the connect handshake
+};
 
 // What a front end may want to show of a connection's progress beyond the
 // status field: the report, the connected reply, each write step, a refusal,
@@ -13,14 +20,19 @@ class SessionEvents {
     virtual void ReportParsed() {}
     virtual void Connected() {}
     // Step 1 to 21 was performed: its command was sent, or nothing was sent
-    // (command.skip says why) and the sequence waits there.
+    // (command.skip says why) and the sequence stopped there.
     virtual void StepPerformed(unsigned step, const StepCommand& command) {
         (void)step;
         (void)command;
     }
-    // The module answered "ERROR" to the command of this step (0: the
-    // configure command). Told once per refusal, not per later event.
-    virtual void Refused(unsigned step) { (void)step; }
+    // The module answered "ERROR" to the command in flight: the query, the
+    // connect request, or the write sequence's command of this step (0: the
+    // configure command, 21: the save).
+    virtual void Refused(InFlight command, unsigned step) {
+        (void)command;
+        (void)step;
+    }
+    virtual void SubmitRefused(SubmitRefusal why) { (void)why; }
     // The save command was acknowledged; the completion message follows.
     virtual void Completed() {}
 };

@@ -7,47 +7,50 @@
 
 namespace wifi {
 
+// The command whose reply is awaited. One command is in flight at a time, and
+// each awaits its own replies: the configuration query a report or "ERROR",
+// the connect request "CONNECTED" or "ERROR", every command of the write
+// sequence (the configure command, the parameters, the save) "OK" or "ERROR".
+enum class InFlight { None, Query, Connect, Write };
+
 // The protocol's progress, shared by the receive handling, the report parser
 // and the write sequence of one connection context.
 struct SessionState {
-    // Bytes received and not yet consumed by a branch of the dispatcher.
+    // Bytes received and not yet taken as lines.
     ReceiveBuffer rxBuffer;
-    // A complete configuration report while the parser reads it.
+    // The report's lines as they arrive while the query is in flight.
     std::string reportText;
-    // The write step performed last; 0 before the first step of a sequence.
+    // The write step performed last; 0 before the first step of a sequence,
+    // and while the configure command is in flight.
     std::uint32_t writeStep = 0;
     // 1 from the module's connected reply until a write sequence completes.
     std::int32_t moduleReady = 0;
-    // A submit came in this connection and its sequence has not completed.
-    // Acknowledgements drive the write sequence only then: an "OK" the module
-    // sends of its own accord must not write the form to it.
-    bool submitted = false;
-    // The refusal in the buffer has been told; it stays there until a branch
-    // empties the buffer, and is told once.
-    bool refusalTold = false;
+    InFlight inFlight = InFlight::None;
 
-    // Received bytes are done with: the buffer is emptied.
-    void ClearReceived() {
-        rxBuffer.Clear();
-        refusalTold = false;
-    }
     // A new connection starts a new session: nothing received or counted on an
     // earlier connection may reach this module's report or send it a write
     // command.
     void StartConnection() {
-        ClearReceived();
+        rxBuffer.Clear();
+        reportText.clear();
         writeStep = 0;
         moduleReady = 0;
-        submitted = false;
+        inFlight = InFlight::None;
     }
+    // A command went out. What was received before it is no reply to it.
+    void Sent(InFlight command) {
+        rxBuffer.Clear();
+        inFlight = command;
+    }
+    // The command in flight was answered, or given up.
+    void Settle() { inFlight = InFlight::None; }
     // The save was acknowledged. Everything is settled before the completion
     // message opens: events handled while it is open must find the sequence
     // finished, not restart it.
     void FinishSequence() {
         writeStep = 0;
         moduleReady = 0;
-        submitted = false;
-        ClearReceived();
+        inFlight = InFlight::None;
     }
 };
 

@@ -29,9 +29,13 @@ class CMSComm {
     virtual bool GetPortOpen() = 0;
     virtual void SetRThreshold(short threshold) = 0;
     virtual void SetInputLen(short length) = 0;
-    // Every byte buffered at this moment, at most InBufferSize of them.
+    // Every byte buffered at this moment, at most InBufferSize of them. Bytes
+    // that waited in the device before PortOpen became true are never among
+    // them: the read right after the open discards nothing older.
     virtual Bytes GetInput() = 0;
     virtual void SetOutput(const Bytes& bytes) = 0;
+    // 0 discards every byte received and not yet read, in the device too.
+    virtual void SetInBufferCount(short count) = 0;
     virtual short GetCommEvent() = 0;
 };
 

@@ -33,6 +33,9 @@ void SendCommand(CMSComm& comm, const SleepFn& sleep, const std::string& line) {
         throw CommError("command line too long to send (" + std::to_string(line.size()) +
                         " bytes)");
     }
+    // What arrived before the command goes out is no reply to it: a stray
+    // "OK" that lands during the pause must not stand for its acknowledgement.
+    comm.SetInBufferCount(0);
     comm.SetOutput(Bytes(line.begin(), line.end()));
 }
 

@@ -28,7 +28,8 @@ void OpenPort(CMSComm& comm, int portIndex);
 void ClosePort(CMSComm& comm);
 
 // Transmits one complete command line, line end included, after the fixed
-// pause. Throws CommError for a line longer than a 16-bit count can hold.
+// pause, discarding first whatever was received and not yet read. Throws
+// CommError for a line longer than a 16-bit count can hold.
 void SendCommand(CMSComm& comm, const SleepFn& sleep, const std::string& line);
 
 // The bytes of one receive event, or nothing when the event is not "data

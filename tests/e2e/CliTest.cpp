@@ -1,6 +1,8 @@
 // wifi-config against simulated modules over pseudo-terminals.
 #include <gtest/gtest.h>
 
+#include <signal.h>
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -187,6 +189,8 @@ TEST(CliWrite, PortFailuresNameThePort) {
     r = Cli({"write", "--port", m.port()});
     EXPECT_EQ(r.status, 3) << r.err;
     EXPECT_NE(r.err.find(m.port()), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("the device was unplugged or the line hung up"), std::string::npos)
+        << r.err;
     EXPECT_NE(r.out.find(R"("ok": false)"), std::string::npos) << r.out;
 }
 
@@ -252,6 +256,158 @@ TEST(CliWrite, SeveralModulesAtOnceEachWithItsOwnResult) {
     EXPECT_EQ(r.status, 3);
     EXPECT_NE(r.out.find(R"("ok": true)"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find(R"("ok": false)"), std::string::npos) << r.out;
+}
+
+// What crossed the line, from a simulator's log: ("recv" or "send", the bytes
+// escaped as the log keeps them), in order.
+std::vector<std::pair<std::string, std::string>> Exchange(const fs::path& log) {
+    std::vector<std::pair<std::string, std::string>> entries;
+    std::istringstream in(ReadFile(log));
+    for (std::string entry; std::getline(in, entry);) {
+        const auto space = entry.find(' ');
+        const auto quote = entry.find(" \"");
+        if (space != std::string::npos && quote != std::string::npos) {
+            entries.emplace_back(entry.substr(space + 1, quote - space - 1),
+                                 entry.substr(quote + 2, entry.size() - quote - 3));
+        }
+    }
+    return entries;
+}
+
+// Modules that behave as real ones do: bytes left waiting, echoes, stray
+// lines, pieces, reply words and key names inside values.
+TEST(CliTrust, InputWaitingBeforeTheOpenNeverReachesTheSession) {
+    Module m({"--stale", "SSID:stale\\r\\nWeb_Password:\\r\\nCONNECTED\\r\\n"});
+    const auto r = Cli({"read", "--port", m.port()});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, kDefaultForm);
+    EXPECT_EQ(Received(m.log),
+              (std::vector<std::string>{"AT+SZ_CHECKCONFIG=ALL", "AT+SZ_CONNECT=START"}));
+}
+
+TEST(CliTrust, AStrayOkNeverStandsForTheSavesAcknowledgement) {
+    Module m({"--echo", "--stray-ok", "50", "--reply-error", "AT+SZ_SAVE_CONFIG="});
+    const auto r = Cli({"write", "--port", m.port(), "--set", "ssid=Echoed"});
+    EXPECT_EQ(r.status, 1) << r.err;
+    EXPECT_NE(r.out.find(R"("ok": false)"), std::string::npos) << r.out;
+    EXPECT_NE(r.err.find("the save (AT+SZ_SAVE_CONFIG=SAVE); nothing was saved"), std::string::npos)
+        << r.err;
+    EXPECT_EQ(ReadFile(m.state), "") << "nothing saved";
+    // One command in flight: each went out only after the one before was
+    // answered, in the sequence's order.
+    const auto exchange = Exchange(m.log);
+    int unanswered = 0;
+    for (const auto& [direction, bytes] : exchange) {
+        if (direction == "recv") {
+            EXPECT_EQ(unanswered, 0) << "sent before an answer: " << bytes;
+            unanswered = 1;
+        } else if (bytes == "OK\\r\\n" || bytes == "ERROR\\r\\n" || bytes == "CONNECTED\\r\\n" ||
+                   bytes.starts_with("Web_Password:")) {
+            unanswered = 0;
+        }
+    }
+    EXPECT_EQ(Received(m.log).back(), "AT+SZ_SAVE_CONFIG=SAVE");
+    EXPECT_EQ(Received(m.log).size(), 2u + 1u + 21u);
+}
+
+TEST(CliTrust, ReplyWordsAndKeyNamesInValuesMoveNothing) {
+    Module m({"--chunk", "5", "--echo", "--noise"}, "SSID:NETERROR\nKEY:OK\nPort:8899\n");
+    auto r = Cli({"read", "--port", m.port()});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find(R"("ssid": "NETERROR")"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find(R"("key": "OK")"), std::string::npos) << r.out;
+    r = Cli({"write", "--port", m.port(), "--set", "ssid=KEY:x Port:1 CONNECTED"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    r = Cli({"write", "--port", m.port(), "--set", "baudRate=9600"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string saved = ReadFile(m.state);
+    EXPECT_NE(saved.find("SSID:KEY:x Port:1 CONNECTED\n"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("KEY:OK\n"), std::string::npos) << "the key is kept: " << saved;
+    EXPECT_NE(saved.find("Port:8899\n"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("Baudrate:9600\n"), std::string::npos) << saved;
+    r = Cli({"read", "--port", m.port()});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find(R"("ssid": "KEY:x Port:1 CONNECTED")"), std::string::npos) << r.out;
+}
+
+TEST(CliTrust, RefusalsAreNamedByWhatWasRefused) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"AT+SZ_CHECKCONFIG=", "the configuration query (AT+SZ_CHECKCONFIG=ALL)"},
+        {"AT+SZ_CONNECT=", "the connect request (AT+SZ_CONNECT=START)"},
+        {"AT+SZ_CONFIGURE=", "the configure command (AT+SZ_CONFIGURE=START)"},
+    };
+    for (const auto& [refused, named] : cases) {
+        Module m({"--reply-error", refused});
+        const auto r = Cli({"write", "--port", m.port()});
+        EXPECT_EQ(r.status, 1) << refused;
+        EXPECT_NE(r.err.find(named), std::string::npos) << r.err;
+    }
+}
+
+TEST(CliTrust, ValuesThatCannotBeSentAreRefusedBeforeAnything) {
+    // As given: before any port is opened.
+    Module m({}, "Port:abc\n");
+    TempDir files;
+    std::ofstream(files.path / "nul.json") << R"({"ssid": "a\u0000b"})";
+    {
+        std::ofstream big(files.path / "big.json");
+        big << R"({"ssid": ")" << std::string(1024 * 1024, 'x') << R"("})";
+    }
+    const std::vector<std::pair<std::vector<std::string>, std::string>> given = {
+        {{"--set", "ssid=" + std::string(70000, 's')}, "32 bytes"},
+        {{"--set", "ssid=" + std::string(33, 's')}, "32 bytes"},
+        {{"--set", "serverPort=abc"}, "serverPort"},
+        {{"--set", "serverPort=99999"}, "0 to 65535"},
+        {{"--set", "frameLen=-1"}, "frameLen"},
+        {{"--from", (files.path / "nul.json").string()}, "control character"},
+        {{"--from", (files.path / "big.json").string()}, "1 MiB"},
+        {{"--from", "/dev/zero"}, "1 MiB"},
+        {{"--port", m.sim->path()}, "the same device twice"},
+    };
+    for (const auto& [extra, named] : given) {
+        std::vector<std::string> args = {"write", "--port", m.port()};
+        args.insert(args.end(), extra.begin(), extra.end());
+        const auto r = Cli(args);
+        EXPECT_EQ(r.status, 2) << named;
+        EXPECT_NE(r.err.find(named), std::string::npos) << r.err;
+    }
+    EXPECT_TRUE(Received(m.log).empty()) << "no port was opened";
+    EXPECT_EQ(Cli({"write", "--port", m.port(), "--set", "ssid=" + std::string(32, 's'), "--set",
+                   "serverPort=65535"})
+                  .status,
+              0);
+
+    // As the module reported it: before the configure command.
+    Module reported({}, "Port:abc\n");
+    const auto r = Cli({"write", "--port", reported.port(), "--set", "ssid=x"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("serverPort as reported"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("--set serverPort="), std::string::npos) << r.err;
+    const auto got = Received(reported.log);
+    EXPECT_EQ(std::count(got.begin(), got.end(), "AT+SZ_CONFIGURE=START"), 0);
+}
+
+TEST(CliTrust, AnInterruptStopsSendingClosesThePortAndReportsEachPort) {
+    for (const auto& [signal, status] : {std::pair{SIGINT, 130}, std::pair{SIGTERM, 143}}) {
+        Module m({"--no-reply", "AT+SZ_DHCP="});
+        Module other;
+        Child cli(WIFI_CONFIG, {"write", "--port", m.port(), "--port", other.port()});
+        ASSERT_TRUE(WaitFor([&] {
+            const auto got = Received(m.log);
+            return !got.empty() && got.back().starts_with("AT+SZ_DHCP=");
+        }));
+        cli.Signal(signal);
+        const auto r = cli.Finish();
+        ASSERT_TRUE(r);
+        EXPECT_EQ(r->status, status) << r->err;
+        EXPECT_NE(r->out.find(R"({"port": ")" + m.port() + R"(", "ok": false, "error": ")" +
+                              "interrupted"),
+                  std::string::npos)
+            << r->out;
+        EXPECT_EQ(std::count(r->out.begin(), r->out.end(), '\n'), 2) << r->out;
+        EXPECT_TRUE(Line(m.sim->path()).ReadUntil("x", milliseconds(1)).empty());
+        EXPECT_EQ(Received(m.log).back(), "AT+SZ_DHCP=ENABLE") << "nothing more was sent";
+    }
 }
 
 TEST(CliTrace, ShowsEveryLineBothWaysWithThePort) {

@@ -3,6 +3,7 @@
 // a hang-up noticed once.
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <QSignalSpy>
@@ -66,6 +67,31 @@ class SerialCommTest : public QObject {
         QVERIFY(!comm.GetPortOpen());
     }
 
+    void bytesWaitingBeforeTheOpenNeverArrive() {
+        // The far side keeps the terminal open, so what it writes waits there.
+        const int slave = open(device_.toLocal8Bit().constData(), O_RDWR | O_NOCTTY);
+        QVERIFY(slave >= 0);
+        const QByteArray stale("CONNECTED\r\nWeb_Password:old\r\n");
+        QCOMPARE(write(master_, stale.constData(), stale.size()), ssize_t(stale.size()));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            [&] {
+                int waiting = 0;
+                return ioctl(slave, FIONREAD, &waiting) == 0 && waiting == stale.size();
+            }(),
+            5000);
+
+        SerialComm comm([this](int n) { return n == 1 ? device_ : QString(); });
+        QByteArray received;
+        connect(&comm, &SerialComm::commEvent, this, [&] {
+            const Bytes bytes = comm.GetInput();
+            received.append(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
+        });
+        OpenPort(comm, 0);
+        QCOMPARE(write(master_, "fresh\r\n", 7), ssize_t(7));
+        QTRY_COMPARE_WITH_TIMEOUT(received, QByteArray("fresh\r\n"), 5000);
+        close(slave);
+    }
+
     void receiveEventsCarryEverythingAvailableAtMost1024Bytes() {
         SerialComm comm([this](int n) { return n == 1 ? device_ : QString(); });
         OpenPort(comm, 0);
@@ -108,6 +134,7 @@ class SerialCommTest : public QObject {
     }
 
     void aHangUpClosesThePortAndIsToldOnce() {
+        // Told as an unplugging, with the system's own text as the detail.
         SerialComm comm([this](int n) { return n == 1 ? device_ : QString(); });
         OpenPort(comm, 0);
         QSignalSpy lost(&comm, &SerialComm::portLost);
@@ -115,8 +142,9 @@ class SerialCommTest : public QObject {
         master_ = -1;
         QTRY_COMPARE_WITH_TIMEOUT(lost.count(), 1, 5000);
         QVERIFY(!comm.GetPortOpen());
-        QVERIFY2(lost.first().first().toString().contains(device_),
-                 qPrintable(lost.first().first().toString()));
+        const QString told = lost.first().first().toString();
+        QVERIFY2(told.contains(device_) && told.contains(QStringLiteral("unplugged")),
+                 qPrintable(told));
         QCoreApplication::processEvents();
         QCOMPARE(lost.count(), 1);
     }

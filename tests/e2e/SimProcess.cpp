@@ -201,6 +201,42 @@ RunResult Run(const std::string& program, const std::vector<std::string>& args) 
     return r;
 }
 
+Child::Child(const std::string& program, const std::vector<std::string>& args) {
+    const auto s = Spawn(program, args);
+    close(s.in);
+    pid_ = s.pid;
+    stdout_ = s.out;
+    stderr_ = s.err;
+}
+
+Child::~Child() {
+    if (!ended_) {
+        kill(pid_, SIGKILL);
+        waitpid(pid_, nullptr, 0);
+    }
+    close(stdout_);
+    close(stderr_);
+}
+
+void Child::Signal(int sig) {
+    kill(pid_, sig);
+}
+
+std::optional<RunResult> Child::Finish(milliseconds bound) {
+    int st = 0;
+    if (!WaitFor([&] { return ended_ || (ended_ = waitpid(pid_, &st, WNOHANG) == pid_); }, bound)) {
+        return std::nullopt;
+    }
+    RunResult r{WIFEXITED(st) ? WEXITSTATUS(st) : 128 + WTERMSIG(st), {}, {}};
+    for (auto [fd, sink] : {std::pair{stdout_, &r.out}, std::pair{stderr_, &r.err}}) {
+        char buf[4096];
+        for (ssize_t n; (n = read(fd, buf, sizeof buf)) > 0;) {
+            sink->append(buf, static_cast<std::size_t>(n));
+        }
+    }
+    return r;
+}
+
 Line::Line(const std::string& path) {
     fd_ = open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
     if (fd_ < 0) {

@@ -68,6 +68,27 @@ RunResult RunSim(const std::vector<std::string>& args);
 // Runs any program to its end; standard input is closed at once.
 RunResult Run(const std::string& program, const std::vector<std::string>& args);
 
+// Any program started in the background, standard input closed; what it
+// printed is read once it has ended (tests print little).
+class Child {
+  public:
+    Child(const std::string& program, const std::vector<std::string>& args);
+    ~Child();
+    Child(const Child&) = delete;
+    Child& operator=(const Child&) = delete;
+
+    void Signal(int sig);
+    // The status and the output once the program has ended within the bound;
+    // nothing if it has not.
+    std::optional<RunResult> Finish(milliseconds bound = kBound);
+
+  private:
+    int pid_ = -1;
+    int stdout_ = -1;
+    int stderr_ = -1;
+    bool ended_ = false;
+};
+
 // The client side of the line: raw mode, like a serial port at 19200 8N1.
 class Line {
   public:

@@ -31,7 +31,8 @@ TEST(SimulatorCommandLine, HelpBadArgumentsAndBadStateFiles) {
     const auto help = RunSim({"--help"});
     EXPECT_EQ(help.status, 0);
     for (const char* option : {"--state", "--link", "--log", "--echo", "--pace", "--chunk",
-                               "--noise", "--reply-error", "--no-reply", "--hangup-after"}) {
+                               "--noise", "--reply-error", "--no-reply", "--hangup-after",
+                               "--stale", "--stray-ok"}) {
         EXPECT_NE(help.out.find(option), std::string::npos) << option;
     }
 

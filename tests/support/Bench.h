@@ -11,6 +11,7 @@
 #include "FakeComm.h"
 #include "form/ConfigDlg.h"
 #include "form/ControlIds.h"
+#include "form/Fields.h"
 #include "form/ListContents.h"
 #include "form/MemoryControls.h"
 
@@ -79,11 +80,41 @@ inline const std::vector<std::string> kReportWriteLines = {
     "AT+SZ_SAVE_CONFIG=SAVE\r\n",
 };
 
+// The session's events as short words, in order: "report", "connected",
+// "step 3 sent", "step 3 skipped security", "refused 5", "refused query",
+// "refused connect", "submit refused busy", "completed".
+struct EventLog : SessionEvents {
+    std::vector<std::string> log;
+    void ReportParsed() override { log.push_back("report"); }
+    void Connected() override { log.push_back("connected"); }
+    void StepPerformed(unsigned step, const StepCommand& c) override {
+        log.push_back("step " + std::to_string(step) + (c.line ? " sent" : " skipped ") +
+                      (c.line ? "" : std::string(FieldOfStep(step, c.source).name)));
+    }
+    void Refused(InFlight command, unsigned step) override {
+        log.push_back(command == InFlight::Query     ? std::string("refused query")
+                      : command == InFlight::Connect ? std::string("refused connect")
+                                                     : "refused " + std::to_string(step));
+    }
+    void SubmitRefused(SubmitRefusal why) override {
+        log.push_back(why == SubmitRefusal::Busy ? "submit refused busy"
+                                                 : "submit refused not connected");
+    }
+    void Completed() override { log.push_back("completed"); }
+};
+
 struct Bench {
     MemoryControls controls{WindowsComPorts()};
     FakeComm comm;
     std::vector<unsigned> pauses;
-    CConfigDlg dlg{controls, comm, [this](unsigned ms) { pauses.push_back(ms); }};
+    // Runs during every pause, as bytes arrive while the program sleeps.
+    std::function<void()> whilePaused;
+    CConfigDlg dlg{controls, comm, [this](unsigned ms) {
+                       pauses.push_back(ms);
+                       if (whilePaused) {
+                           whilePaused();
+                       }
+                   }};
 
     Bench() {
         controls.notify = [this](int id, Notification code) { dlg.Dispatch(id, code); };

@@ -88,6 +88,13 @@ short FakeComm::GetCommEvent() {
     return event_;
 }
 
+void FakeComm::SetInBufferCount(short count) {
+    Access("InBufferCount", "=" + std::to_string(count));
+    if (count == 0) {
+        pending_.clear();
+    }
+}
+
 void FakeComm::QueueInput(const std::string& bytes) {
     pending_ += bytes;
 }

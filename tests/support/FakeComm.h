@@ -29,12 +29,13 @@ class FakeComm : public CMSComm {
     Bytes GetInput() override;
     void SetOutput(const Bytes& bytes) override;
     short GetCommEvent() override;
+    void SetInBufferCount(short count) override;
 
     // The receive event; the dialog binds its OnCommEvent here.
     std::function<void()> onComm;
 
     // Bytes that wait in the port without raising an event (they were there
-    // before the port was opened).
+    // before the port was opened, or arrived during a pause).
     void QueueInput(const std::string& bytes);
     // One receive event carrying these bytes.
     void Deliver(const std::string& bytes);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "protocol/Commands.h"
+#include "protocol/Dispatcher.h"
 #include "protocol/WriteSequence.h"
 
 namespace wifi {
@@ -34,11 +35,19 @@ TEST(WriteSteps, PrefixesAreTheModulesSpellingsInSequenceOrder) {
     }
 }
 
-TEST(Tokens, AreTheModulesReplies) {
-    EXPECT_EQ(token::kOk, "OK\r\n");
-    EXPECT_EQ(token::kError, "ERROR\r\n");
-    EXPECT_EQ(token::kConnected, "CONNECTED\r\n");
+TEST(Tokens, AreTheModulesRepliesAsWholeLines) {
+    EXPECT_EQ(token::kOk, "OK");
+    EXPECT_EQ(token::kError, "ERROR");
+    EXPECT_EQ(token::kConnected, "CONNECTED");
     EXPECT_EQ(token::kReportEnd, "Web_Password:");
+    EXPECT_TRUE(IsReplyLine(" OK\t", token::kOk));
+    EXPECT_FALSE(IsReplyLine("START OK", token::kOk));
+    EXPECT_FALSE(IsReplyLine("KEY:OK", token::kOk));
+    EXPECT_FALSE(IsReplyLine("SSID:CONNECTED", token::kConnected));
+    EXPECT_TRUE(IsRefusalLine("ERROR"));
+    EXPECT_TRUE(IsRefusalLine("ERROR: 5"));
+    EXPECT_FALSE(IsRefusalLine("SSID:NETERROR"));
+    EXPECT_FALSE(IsRefusalLine("AT+SZ_SSID=ERROR"));
 }
 
 }  // namespace

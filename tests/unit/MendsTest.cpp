@@ -104,8 +104,8 @@ TEST(Completion, EventsWhileTheMessageIsOpenDoNotRestartTheSequence) {
     b.Acknowledge(22);
     EXPECT_EQ(sentWhileOpen, 0u);
     EXPECT_EQ(b.controls.messages().size(), 1u);
-    // What arrived while the message was open is kept, not wiped afterwards.
-    EXPECT_EQ(b.dlg.session().rxBuffer.str(), "OK\r\n");
+    // What arrived while the message was open awaited nothing: passed over.
+    EXPECT_TRUE(b.dlg.session().rxBuffer.empty());
 }
 
 // The receive buffer is bounded.
@@ -118,6 +118,9 @@ TEST(BoundedBuffer, AFloodWithoutTokensCannotGrowMemoryAndTheNextTokenStillWorks
         b.comm.Deliver(noise);
         ASSERT_LE(b.dlg.session().rxBuffer.size(), ReceiveBuffer::kLimit);
     }
+    // The flood's line lost its front: its end is no reply; the next line is.
+    b.comm.Deliver("OK\r\n");
+    EXPECT_EQ(b.Sent().back(), "AT+SZ_CONFIGURE=START\r\n");
     b.comm.Deliver("OK\r\n");
     EXPECT_EQ(b.Sent().back(), "AT+SZ_SSID=Bench-AP\r\n");
 }
@@ -162,10 +165,56 @@ TEST(LineEnds, AValueHoldingOneIsNeverSent) {
     EXPECT_EQ(b.dlg.session().writeStep, 1u);
     EXPECT_EQ(b.Sent().back(), "AT+SZ_CONFIGURE=START\r\n") << "step 1 sent nothing";
     b.Acknowledge(4);
-    EXPECT_EQ(b.Sent().back(), "AT+SZ_WEPINDEX=2A\r\n") << "step 5 sent nothing either";
+    EXPECT_EQ(b.Sent().back(), "AT+SZ_CONFIGURE=START\r\n") << "and the sequence stopped there";
     for (const auto& line : b.Sent()) {
         EXPECT_EQ(line.find_first_of("\r\n"), line.size() - 2) << line;
     }
+}
+
+// Values that cannot be sent are found before anything is sent.
+TEST(ValueRules, EveryTextAWriteWouldSendIsChecked) {
+    Bench b;
+    b.Connect();
+    EXPECT_TRUE(b.dlg.CheckValues().empty());
+    b.controls.UserType(IDC_SSID, std::string(32, 's'));
+    b.controls.UserType(IDC_SERVERPORT, "65535");
+    b.controls.UserType(IDC_FRAMELEN, "0");
+    EXPECT_TRUE(b.dlg.CheckValues().empty()) << "32 bytes and the range's ends are fine";
+
+    b.controls.UserType(IDC_SSID, std::string(33, 's'));
+    b.controls.UserType(IDC_KEY, std::string("k\0y", 3));
+    b.controls.UserType(IDC_SERVERPORT, "99999");
+    b.controls.UserType(IDC_FRAMELEN, "-1");
+    b.controls.UserType(IDC_FRAMETIME, "abc");
+    std::vector<std::pair<std::string_view, RuleBreak>> found;
+    for (const auto& p : b.dlg.CheckValues()) {
+        found.emplace_back(p.field->name, p.why);
+    }
+    EXPECT_EQ(found, (std::vector<std::pair<std::string_view, RuleBreak>>{
+                         {"ssid", RuleBreak::TooLong},
+                         {"key", RuleBreak::ControlCharacter},
+                         {"serverPort", RuleBreak::NotANumber},
+                         {"frameLen", RuleBreak::NotANumber},
+                         {"frameTime", RuleBreak::NotANumber}}));
+    EXPECT_EQ(CheckValue(ValueRule::Number, ""), RuleBreak::NotANumber);
+    EXPECT_EQ(CheckValue(ValueRule::Number, "065535"), RuleBreak::NotANumber);
+    EXPECT_EQ(CheckValue(ValueRule::Number, "+1"), RuleBreak::NotANumber);
+    EXPECT_EQ(CheckValue(ValueRule::Text, "\x7f\xe6\xb5\x8b"), RuleBreak::None);
+}
+
+// A report that lacks keys leaves those fields as they were, and says which.
+TEST(AbsentKey, TheDialogNamesTheFieldsTheReportLacked) {
+    Bench b;
+    b.Connect("SSID:x\r\nKey_Index:2\r\nWeb_Password:\r\n");
+    std::vector<std::string_view> absent;
+    for (const Field* f : b.dlg.absentFields()) {
+        absent.push_back(f->name);
+    }
+    EXPECT_EQ(absent.size(), 18u);
+    EXPECT_EQ(std::count(absent.begin(), absent.end(), "ssid"), 0);
+    EXPECT_EQ(std::count(absent.begin(), absent.end(), "keyIndex"), 0);
+    EXPECT_EQ(std::count(absent.begin(), absent.end(), "protocol"), 0) << "never reported";
+    EXPECT_EQ(absent.front(), "netType");
 }
 
 }  // namespace

@@ -176,24 +176,40 @@ TEST_F(ReportTest, TextsAreTakenWhole) {
     EXPECT_EQ(other.Text(IDC_SSID), "");
 }
 
-TEST_F(ReportTest, AKeyIsFoundAtItsFirstOccurrenceEvenInsideAnEarlierValue) {
-    std::string report = kReport;
-    report.replace(report.find("SSID:Bench-AP"), 13, "SSID:xPort:4242 tail");
-    Receive(report);
-    EXPECT_EQ(b.Text(IDC_SERVERPORT), "4242 tail");
+TEST_F(ReportTest, AKeyCountsOnlyAtTheStartOfALineNeverInsideAValue) {
+    Receive(WithLine("SSID:", "xPort:4242 tail KEY:x"));
+    EXPECT_EQ(b.Text(IDC_SSID), "xPort:4242 tail KEY:x");
+    EXPECT_EQ(b.Text(IDC_SERVERPORT), "8080");
+    EXPECT_EQ(b.Text(IDC_KEY), "secret");
+
+    // A key whose own line is missing is absent, not found inside another.
+    Bench other;
+    other.dlg.m_strKey = "kept";
+    other.dlg.UpdateData(false);
+    other.Open();
+    std::string report = Without("KEY:");
+    report.replace(report.find("SSID:Bench-AP"), 13, "SSID:KEY:x");
+    other.comm.Deliver(report);
+    EXPECT_EQ(other.Text(IDC_KEY), "kept");
+    EXPECT_EQ(other.Text(IDC_SSID), "KEY:x");
 }
 
-TEST_F(ReportTest, AValueWithoutALineEndIsEmpty) {
-    // The report completes as soon as "Web_Password:" arrives; a key after it
-    // has no line end yet.
+TEST_F(ReportTest, TheLastLinesValueEndsAtItsLineEnd) {
+    // "Web_Password:" inside a value does not end the report.
     const std::string report = Without("Uartdata_Timeout:");
-    Receive(report.substr(0, report.find("Web_Password:")) + "Uartdata_Timeout:77Web_Password:");
-    EXPECT_EQ(b.Text(IDC_FRAMETIME), "");
+    Receive(report.substr(0, report.find("Web_Password:")) +
+            "Uartdata_Timeout:77Web_Password:x\r\n");
+    EXPECT_EQ(b.Sent().size(), 1u) << "no report yet";
+    b.comm.Deliver("Web_Password:\r\n");
+    EXPECT_EQ(b.Text(IDC_FRAMETIME), "77Web_Password:x");
 }
 
 TEST(ReportValue, AbsentKeyGivesNothingNotAGuess) {
     EXPECT_FALSE(ReportValue("SSID:x\r\n", "KEY:"));
+    EXPECT_FALSE(ReportValue("SSID:KEY:x\r\n", "KEY:"));
+    EXPECT_FALSE(ReportValue("\nKEY:x\r\n", "KEY:")) << "a line feed alone starts no line";
     EXPECT_EQ(ReportValue("SSID:x\r\n", "SSID:"), "x");
+    EXPECT_EQ(ReportValue("SSID:KEY:x\r\nKEY:y\r\n", "KEY:"), "y");
     EXPECT_EQ(ReportValue("SSID:x", "SSID:"), "");
 }
 

@@ -34,7 +34,7 @@ TEST(SendCommand, PausesThenWritesExactlyTheLineBytes) {
     SendCommand(
         comm, [&](unsigned ms) { pauses.push_back(ms); }, "AT+SZ_SSID=x\r\n");
     EXPECT_EQ(pauses, std::vector<unsigned>{10});
-    EXPECT_EQ(comm.accesses(), Accesses{"Output=AT+SZ_SSID=x\r\n"});
+    EXPECT_EQ(comm.accesses(), (Accesses{"InBufferCount=0", "Output=AT+SZ_SSID=x\r\n"}));
     EXPECT_EQ(comm.written(), "AT+SZ_SSID=x\r\n");
 }
 
@@ -91,11 +91,22 @@ TEST(ConnectFailure, NoPortSelected) {
     EXPECT_EQ(b.comm.written(), "");
 }
 
-TEST(SubmitFailure, WithThePortClosedTheHandlerEndsAtTheSend) {
+TEST(SubmitFailure, BeforeTheModuleConnectedNothingIsSentOrTaken) {
     Bench b;
+    EventLog events;
+    b.dlg.SetEvents(&events);
     b.controls.SetCurSel(IDC_BAUDRATE, 7);
-    EXPECT_THROW(b.dlg.OnSubmit(), CommError);
-    EXPECT_EQ(b.dlg.snapshot().baudText, "115200");
+    EXPECT_NO_THROW(b.dlg.OnSubmit());
+    EXPECT_EQ(events.log.back(), "submit refused not connected");
+    EXPECT_EQ(b.dlg.snapshot().baudText, "");
+    EXPECT_EQ(b.comm.written(), "");
+    // Nor after the port was closed on a connected module.
+    b.Connect();
+    b.controls.UserClick(IDC_CONNECT);
+    b.comm.ClearAccesses();
+    b.dlg.OnSubmit();
+    EXPECT_EQ(events.log.back(), "submit refused not connected");
+    EXPECT_TRUE(b.comm.accesses().empty());
 }
 
 }  // namespace
