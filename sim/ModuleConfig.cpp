@@ -1,5 +1,6 @@
 #include "ModuleConfig.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -108,20 +109,24 @@ void ModuleConfig::Set(std::string_view key, std::string value) {
     throw std::out_of_range("no key " + std::string(key));
 }
 
-std::string ModuleConfig::Lines(std::string_view lineEnd) const {
+std::string ModuleConfig::Lines(std::string_view lineEnd,
+                                const std::vector<std::string>& leftOut) const {
     std::string out;
     for (const auto& [k, v] : values_) {
+        if (std::find(leftOut.begin(), leftOut.end(), k) != leftOut.end()) {
+            continue;
+        }
         out.append(k).append(":").append(v).append(lineEnd);
     }
     return out;
 }
 
-std::string ModuleConfig::Report() const {
-    return Lines("\r\n");
+std::string ModuleConfig::Report(const std::vector<std::string>& leftOut) const {
+    return Lines("\r\n", leftOut);
 }
 
 std::string ModuleConfig::FileText() const {
-    return Lines("\n");
+    return Lines("\n", {});
 }
 
 std::optional<ModuleConfig> LoadState(const std::string& path, std::string& error) {

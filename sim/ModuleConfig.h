@@ -23,15 +23,16 @@ class ModuleConfig {
     const std::string& Get(std::string_view key) const;
     void Set(std::string_view key, std::string value);
 
-    // The configuration report: one "Key:value\r\n" line per key.
-    std::string Report() const;
+    // The configuration report: one "Key:value\r\n" line per key, but for
+    // the keys left out.
+    std::string Report(const std::vector<std::string>& leftOut = {}) const;
     // The state file: one "Key:value\n" line per key.
     std::string FileText() const;
 
     bool operator==(const ModuleConfig&) const = default;
 
   private:
-    std::string Lines(std::string_view lineEnd) const;
+    std::string Lines(std::string_view lineEnd, const std::vector<std::string>& leftOut) const;
 
     std::vector<std::pair<std::string, std::string>> values_;
 };

@@ -94,6 +94,10 @@ void ModuleLogic::IgnoreCommandsStartingWith(std::string prefix) {
     ignored_.push_back(std::move(prefix));
 }
 
+void ModuleLogic::OmitFromReport(std::string key) {
+    omitted_.push_back(std::move(key));
+}
+
 ModuleLogic::Outcome ModuleLogic::Handle(std::string_view line) {
     for (const auto& p : ignored_) {
         if (StartsWith(line, p)) {
@@ -106,7 +110,7 @@ ModuleLogic::Outcome ModuleLogic::Handle(std::string_view line) {
         }
     }
     if (line == "AT+SZ_CHECKCONFIG=ALL") {
-        return {config_.Report()};
+        return {config_.Report(omitted_)};
     }
     if (line == "AT+SZ_CONNECT=START") {
         return {"CONNECTED\r\n"};

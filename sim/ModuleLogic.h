@@ -25,6 +25,8 @@ class ModuleLogic {
     // Commands starting with these prefixes are answered "ERROR\r\n" / never.
     void RefuseCommandsStartingWith(std::string prefix);
     void IgnoreCommandsStartingWith(std::string prefix);
+    // The report leaves this key's line out.
+    void OmitFromReport(std::string key);
 
     const ModuleConfig& config() const { return config_; }
 
@@ -35,6 +37,7 @@ class ModuleLogic {
     ModuleConfig staged_;
     std::vector<std::string> refused_;
     std::vector<std::string> ignored_;
+    std::vector<std::string> omitted_;
 };
 
 }  // namespace sim

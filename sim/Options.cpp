@@ -42,12 +42,13 @@ Options:
                       escapes \r, \n, \t and \xHH are decoded
   --stray-ok MS       send one unsolicited "OK" MS milliseconds after each
                       "CONNECTED", as some modules do
+  --omit KEY          leave the line of KEY (SSID, Port, ...) out of the report
   --hangup-after N    close the terminal when the N-th command line arrives,
                       as a device unplugged then would (that line gets no
                       answer; the simulator then exits)
   --help              show this text
 
-The options that take PREFIX may be given more than once.
+The options that take PREFIX or KEY may be given more than once.
 
 Exit status: 0 on a clean stop, 2 on bad arguments, 1 when the terminal
 cannot be opened or the state file cannot be read or holds a bad line.
@@ -122,13 +123,16 @@ ParsedArgs ParseArgs(const std::vector<std::string>& args) {
             o.chunk = static_cast<std::size_t>(n);
         } else if (arg == "--stale" && value(text)) {
             o.stale = Unescape(text);
+        } else if (arg == "--omit" && value(text)) {
+            o.omit.push_back(text);
         } else if (arg == "--stray-ok") {
             count(0, o.strayOkMs);
         } else if (arg == "--hangup-after") {
             count(1, o.hangupAfter);
         } else if (parsed.error.empty()) {
             const bool known = arg == "--link" || arg == "--state" || arg == "--log" ||
-                               arg == "--reply-error" || arg == "--no-reply" || arg == "--stale";
+                               arg == "--reply-error" || arg == "--no-reply" || arg == "--stale" ||
+                               arg == "--omit";
             parsed.error = known ? arg + " needs a value" : "unknown argument: " + arg;
         }
         if (!parsed.error.empty()) {

@@ -77,6 +77,9 @@ int main(int argc, char** argv) {
     for (const auto& p : options.noReply) {
         module.IgnoreCommandsStartingWith(p);
     }
+    for (const auto& key : options.omit) {
+        module.OmitFromReport(key);
+    }
 
     sim::TrafficLog log;
     if (options.log && !log.Open(*options.log, error)) {

@@ -330,6 +330,21 @@ TEST(CliTrust, ReplyWordsAndKeyNamesInValuesMoveNothing) {
     EXPECT_NE(r.out.find(R"("ssid": "KEY:x Port:1 CONNECTED")"), std::string::npos) << r.out;
 }
 
+TEST(CliTrust, AFieldTheReportLacksIsNamedPrintedAsNullAndNeverGuessed) {
+    Module m({"--omit", "KEY", "--omit", "Port"});
+    auto r = Cli({"read", "--port", m.port()});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find(R"("key": null)"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find(R"("serverPort": null)"), std::string::npos) << r.out;
+    EXPECT_NE(r.err.find("lacks key, serverPort"), std::string::npos) << r.err;
+    r = Cli({"write", "--port", m.port(), "--set", "key=k"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("serverPort: the module's report lacks Port:"), std::string::npos)
+        << r.err;
+    r = Cli({"write", "--port", m.port(), "--set", "key=k", "--set", "serverPort=80"});
+    EXPECT_EQ(r.status, 0) << r.err;
+}
+
 TEST(CliTrust, RefusalsAreNamedByWhatWasRefused) {
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"AT+SZ_CHECKCONFIG=", "the configuration query (AT+SZ_CHECKCONFIG=ALL)"},
