@@ -133,6 +133,7 @@ std::string DescribeBreak(RuleBreak why) {
         case RuleBreak::TooLong:
             return "is longer than the " + std::to_string(kSsidMaxBytes) + " bytes an SSID holds";
         case RuleBreak::NotANumber: return "is not a decimal number from 0 to 65535";
+        case RuleBreak::NoValue: return "has no value the module accepts";
     }
     return {};
 }

@@ -8,6 +8,7 @@
 
 #include "Version.h"
 #include "platform/ConfigWindow.h"
+#include "platform/Translations.h"
 
 namespace wifi {
 
@@ -30,12 +31,28 @@ int CConfigApp::InitInstance() {
                        "May be given more than once; the first is selected."),
         QStringLiteral("DEVICE"));
     parser.addOption(port);
+    const QCommandLineOption timeout(
+        QStringLiteral("timeout"),
+        QStringLiteral("How long to wait for each answer of the module (default %1). When it "
+                       "does not come, the window says which and on which port.")
+            .arg(ConfigWindow::kDefaultTimeoutSeconds),
+        QStringLiteral("SECONDS"), QString::number(ConfigWindow::kDefaultTimeoutSeconds));
+    parser.addOption(timeout);
     parser.process(*this);
     if (!parser.positionalArguments().isEmpty()) {
         parser.showHelp(2);
     }
+    bool ok = false;
+    const int seconds = parser.value(timeout).toInt(&ok);
+    if (!ok || seconds < 1 || seconds > 3600) {
+        std::fprintf(stderr,
+                     "wifi-config-gui: --timeout: not a number of seconds from 1 to 3600: %s\n",
+                     qPrintable(parser.value(timeout)));
+        return 2;
+    }
+    InstallQtTranslations(*this);
 
-    ConfigWindow window(parser.values(port));
+    ConfigWindow window(parser.values(port), seconds);
     window.show();
     if (qEnvironmentVariableIsSet("WIFI_CONFIG_EXIT_WHEN_SHOWN")) {
         // For the start-up benchmark: once the shown window has been drawn,

@@ -43,6 +43,8 @@ bool CConfigDlg::OnInitDialog() {
         }
     }
     DisableStartGroup();
+    // Nothing to submit before a module has connected.
+    controls_.EnableWindow(IDC_SUBMIT, false);
     m_strStatus = kStatusNotConnected;
     UpdateData(false);
     return true;
@@ -127,6 +129,33 @@ void CConfigDlg::DisableStartGroup() {
     for (int id : StartGroup) {
         controls_.EnableWindow(id, false);
     }
+}
+
+std::vector<std::string> CConfigDlg::FormState() const {
+    std::vector<std::string> state;
+    for (const Field& field : FormFields()) {
+        switch (field.kind) {
+            case FieldKind::List:
+            case FieldKind::KeyIndex:
+                state.push_back(std::to_string(controls_.GetCurSel(field.id)));
+                break;
+            case FieldKind::Text: state.push_back(controls_.GetWindowText(field.id)); break;
+            case FieldKind::Flag:
+                state.push_back(std::to_string(controls_.GetCheck(field.id)));
+                break;
+            case FieldKind::Address:
+                state.push_back(controls_.IsBlank(field.id)
+                                    ? std::string()
+                                    : FormatDottedAddress(controls_.GetAddress(field.id)));
+                break;
+            case FieldKind::Command: break;
+        }
+    }
+    return state;
+}
+
+bool CConfigDlg::HasUnsavedEdits() const {
+    return handshakeDone_ && FormState() != savedForm_;
 }
 
 void CConfigDlg::SendLine(const std::string& line, InFlight command) {

@@ -51,6 +51,10 @@ class CConfigDlg final : private ReceiveBranches {
     void OnConnect();
     void OnSubmit();
     void OnCommEvent();  // the serial control's receive event
+    // The module did not answer the command in flight in time (the front
+    // end keeps the clock): a handshake gives the connection up, a write
+    // sequence stops with the port left open.
+    void OnTimeout();
     // The port failed or vanished: the form returns to its closed state, as
     // after a second press of connect. Telling the user is the window's part.
     void OnPortLost();
@@ -75,6 +79,10 @@ class CConfigDlg final : private ReceiveBranches {
         RuleBreak why;
     };
     std::vector<ValueProblem> CheckValues() const;
+
+    // Whether the module is connected and the form holds edits that no
+    // completed write has sent.
+    bool HasUnsavedEdits() const;
 
     // The fields whose key the last report lacked: the form kept what it
     // showed for them.
@@ -127,6 +135,16 @@ class CConfigDlg final : private ReceiveBranches {
     void ErrorBranch() override;
 
     void ShowClosed();
+    // The data exchange a submit runs before its first command.
+    void PrepareSequence();
+    // Whether the form can be written whole; if not, names the first field
+    // that stands in the way, gives it the focus, and says false.
+    bool CheckSequence();
+    // While a sequence runs the form and the submit button are locked.
+    void LockForSequence(bool lock);
+    void EndSequence();
+    // Each field's value as the controls hold it, for comparison.
+    std::vector<std::string> FormState() const;
     WriteSource Source() const;
     void SendLine(const std::string& line, InFlight command);
     void ExchangeText(int id, std::string& member, bool save);
@@ -169,6 +187,13 @@ class CConfigDlg final : private ReceiveBranches {
     Exchanged& ExchangedFor(int id);
     std::vector<Exchanged> exchanged_;
     std::vector<const Field*> absent_;
+    // The module answered the connect request on this connection.
+    bool handshakeDone_ = false;
+    // A submit after a save: the sequence starts once a fresh connect
+    // request has been answered.
+    bool submitPending_ = false;
+    // The form as the module held it when it connected or last saved.
+    std::vector<std::string> savedForm_;
 };
 
 }  // namespace wifi

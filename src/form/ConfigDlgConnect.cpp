@@ -2,6 +2,7 @@
 // dispatcher: query the configuration, parse the report, ask the module to
 // connect, unlock the form when it says "CONNECTED".
 #include "form/ConfigDlg.h"
+#include "form/ControlIds.h"
 #include "protocol/Commands.h"
 
 namespace wifi {
@@ -15,6 +16,7 @@ void CConfigDlg::OnConnect() {
     if (!IsPortOpen(m_comm)) {
         OpenPort(m_comm, m_cbComPort.GetCurSel());
         session_.StartConnection();
+        handshakeDone_ = false;
         SendLine(CommandLine(cmd::kCheckConfig), InFlight::Query);
         m_cbComPort.EnableWindow(false);
         return;
@@ -35,10 +37,13 @@ void CConfigDlg::ShowClosed() {
     // port is open.
     session_.Settle();
     session_.moduleReady = 0;
+    handshakeDone_ = false;
+    submitPending_ = false;
     m_strStatus = kStatusNotConnected;
     UpdateData(false);
     m_cbComPort.EnableWindow(true);
     SetModuleGroupEnabled(false);
+    controls_.EnableWindow(IDC_SUBMIT, false);
 }
 
 void CConfigDlg::OnCommEvent() {
@@ -63,10 +68,14 @@ void CConfigDlg::ProcessReceived() {
 void CConfigDlg::ErrorBranch() {
     const InFlight refused = session_.inFlight;
     const unsigned step = session_.writeStep;
+    const bool writing = refused == InFlight::Write || submitPending_;
     session_.writeStep = 0;
     session_.Settle();
     if (events_) {
         events_->Refused(refused, step);
+    }
+    if (writing) {
+        EndSequence();
     }
 }
 
@@ -87,9 +96,20 @@ void CConfigDlg::ConnectedBranch() {
     UpdateData(false);
     UpdateData(true);
     SetModuleGroupEnabled(true);
+    controls_.EnableWindow(IDC_SUBMIT, true);
+    handshakeDone_ = true;
     CaptureSnapshot();
     if (events_) {
         events_->Connected();
+    }
+    if (submitPending_) {
+        // The fresh connect request of a second submit was answered.
+        submitPending_ = false;
+        PrepareSequence();
+        LockForSequence(true);
+        SendLine(CommandLine(cmd::kConfigure), InFlight::Write);
+    } else {
+        savedForm_ = FormState();
     }
 }
 

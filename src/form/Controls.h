@@ -39,6 +39,8 @@ class Controls {
 
     virtual void EnableWindow(int id, bool enable) = 0;
     virtual bool IsWindowEnabled(int id) const = 0;
+    // Puts the keyboard focus on a control (a field the user must correct).
+    virtual void SetFocus(int id) = 0;
 
     // A modal message; returns when the user has closed it.
     virtual void MessageBox(std::string_view text, MessageType type) = 0;

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "protocol/ReportParser.h"
+#include "protocol/ValueRules.h"
 
 namespace wifi {
 
@@ -17,20 +18,6 @@ enum class FieldKind {
     Address,   // an IP address control
     Command,   // no control: the save step, a fixed value
 };
-
-// How a value is checked before a write sends it. What the module stores
-// must go out as one command line it takes.
-enum class ValueRule {
-    None,    // a list, flag or address: the control cannot hold a bad value
-    Text,    // no control character (a byte below 0x20: a line end, a NUL)
-    Ssid,    // a text of at most kSsidMaxBytes bytes
-    Number,  // a decimal number from 0 to 65535
-};
-inline constexpr std::size_t kSsidMaxBytes = 32;
-
-// What is wrong with a value, if anything.
-enum class RuleBreak { None, ControlCharacter, TooLong, NotANumber };
-RuleBreak CheckValue(ValueRule rule, std::string_view bytes);
 
 // One field of the form: everything the program knows of it in one row.
 struct Field {

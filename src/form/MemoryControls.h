@@ -34,6 +34,9 @@ class MemoryControls : public Controls {
     void SetAddress(int id, const Address& address) override;
     void EnableWindow(int id, bool enable) override;
     bool IsWindowEnabled(int id) const override;
+    void SetFocus(int id) override { focus_ = id; }
+    // The control that has the focus (0: none was given it).
+    int focus() const { return focus_; }
     void MessageBox(std::string_view text, MessageType type) override;
 
     // Where notifications go: the dialog's message map.
@@ -69,6 +72,7 @@ class MemoryControls : public Controls {
     void Notify(int id, Notification code);
 
     std::map<int, Control> controls_;
+    int focus_ = 0;
     std::vector<std::pair<std::string, MessageType>> messages_;
 };
 

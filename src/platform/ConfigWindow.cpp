@@ -14,6 +14,7 @@
 #include "form/DialogTemplate.h"
 #include "form/ListContents.h"
 #include "platform/IpAddressEdit.h"
+#include "platform/Messages.h"
 #include "platform/PortComboBox.h"
 #include "serial/CommError.h"
 
@@ -44,11 +45,12 @@ QString Text(std::string_view utf8) {
 
 }  // namespace
 
-ConfigWindow::ConfigWindow(const QStringList& namedPorts, QWidget* parent)
+ConfigWindow::ConfigWindow(const QStringList& namedPorts, int timeoutSeconds, QWidget* parent)
     : QDialog(parent),
       font_(
           DialogFont(Text(ConfigDialogTemplate().fontName), ConfigDialogTemplate().fontPointSize)),
-      units_(font_) {
+      units_(font_),
+      timeoutMs_(timeoutSeconds * 1000) {
     InitResources();
     const DialogTemplate& t = ConfigDialogTemplate();
     setWindowTitle(Text(t.caption));
@@ -212,21 +214,77 @@ void ConfigWindow::WireNotifications() {
     connect(comm_.get(), &SerialComm::commEvent, this,
             [this] { Handle([this] { dlg_->OnCommEvent(); }); });
     connect(comm_.get(), &SerialComm::portLost, this, &ConfigWindow::OnPortLost);
+    waitTimer_.setSingleShot(true);
+    connect(&waitTimer_, &QTimer::timeout, this, &ConfigWindow::OnWaitExpired);
 }
 
 void ConfigWindow::Handle(const std::function<void()>& handler) {
     try {
         handler();
     } catch (const CommError& e) {
-        QMessageBox::critical(this, windowTitle(), QString::fromLocal8Bit(e.what()));
+        ShowFailure(e);
     }
+    WatchWait();
 }
 
-void ConfigWindow::OnPortLost(const QString& description) {
+void ConfigWindow::ShowFailure(const CommError& error) {
+    QMessageBox box(QMessageBox::Critical, windowTitle(), PortFailureText(error), QMessageBox::Ok,
+                    this);
+    // The system's own words, on a line of their own.
+    const std::string detail = error.detail().empty() && error.kind() == CommFailure::Other
+                                   ? std::string(error.what())
+                                   : error.detail();
+    box.setInformativeText(QString::fromLocal8Bit(detail.c_str()));
+    box.exec();
+}
+
+void ConfigWindow::OnPortLost(const QString& description, const QString& detail) {
+    (void)description;
     Handle([this] { dlg_->OnPortLost(); });
     progress_->clear();
-    QMessageBox::warning(this, windowTitle(),
-                         QStringLiteral("串口已断开，连接已关闭。\n%1").arg(description));
+    QMessageBox box(QMessageBox::Warning, windowTitle(), PortLostText(comm_->portName()),
+                    QMessageBox::Ok, this);
+    box.setInformativeText(detail);
+    box.exec();
+}
+
+void ConfigWindow::WatchWait() {
+    const SessionState& session = dlg_->session();
+    if (session.inFlight == InFlight::None) {
+        waitTimer_.stop();
+    } else if (!waitTimer_.isActive() || session.inFlight != watched_ ||
+               session.writeStep != watchedStep_) {
+        waitTimer_.start(timeoutMs_);  // a new command: its own time
+    }
+    watched_ = session.inFlight;
+    watchedStep_ = session.writeStep;
+}
+
+void ConfigWindow::OnWaitExpired() {
+    const InFlight waited = dlg_->session().inFlight;
+    const unsigned step = dlg_->session().writeStep;
+    if (waited == InFlight::None) {
+        return;
+    }
+    Handle([this] { dlg_->OnTimeout(); });
+    QMessageBox box(QMessageBox::Warning, windowTitle(),
+                    QStringLiteral("串口 %1：模块在 %2 秒内没有应答（%3）。")
+                        .arg(comm_->portName())
+                        .arg(timeoutMs_ / 1000)
+                        .arg(WaitText(waited, step)),
+                    QMessageBox::Ok, this);
+    box.setInformativeText(progress_->text());
+    box.exec();
+}
+
+void ConfigWindow::reject() {
+    if (dlg_->HasUnsavedEdits() &&
+        QMessageBox::question(
+            this, windowTitle(), QStringLiteral("修改过的参数还没有写入模块。仍要关闭吗？"),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes) {
+        return;
+    }
+    QDialog::reject();
 }
 
 void ConfigWindow::keyPressEvent(QKeyEvent* event) {

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QHash>
 #include <QStringList>
+#include <QTimer>
 #include <functional>
 #include <memory>
 
@@ -11,6 +12,7 @@
 #include "platform/QtControls.h"
 #include "platform/SerialComm.h"
 #include "platform/WriteProgress.h"
+#include "serial/CommError.h"
 
 class QLabel;
 
@@ -25,8 +27,12 @@ class PortComboBox;
 class ConfigWindow : public QDialog {
     Q_OBJECT
   public:
+    static constexpr int kDefaultTimeoutSeconds = 10;
+
     // namedPorts: devices named on the command line; the first is selected.
-    explicit ConfigWindow(const QStringList& namedPorts = {}, QWidget* parent = nullptr);
+    // timeoutSeconds: how long any answer of the module is awaited.
+    explicit ConfigWindow(const QStringList& namedPorts = {},
+                          int timeoutSeconds = kDefaultTimeoutSeconds, QWidget* parent = nullptr);
     ~ConfigWindow() override;
 
     CConfigDlg& dlg() { return *dlg_; }
@@ -38,6 +44,11 @@ class ConfigWindow : public QDialog {
     const DialogUnits& units() const { return units_; }
     QLabel* progress() const { return progress_; }
 
+  public slots:
+    // Escape and the close box: with edits not yet written to a connected
+    // module, the user is asked once.
+    void reject() override;
+
   protected:
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -45,7 +56,12 @@ class ConfigWindow : public QDialog {
     void BuildItems(const QStringList& namedPorts);
     void WireNotifications();
     void Handle(const std::function<void()>& handler);
-    void OnPortLost(const QString& description);
+    void ShowFailure(const CommError& error);
+    void OnPortLost(const QString& description, const QString& detail);
+    // Starts the clock when a new command awaits its reply, stops it when
+    // none does.
+    void WatchWait();
+    void OnWaitExpired();
 
     QFont font_;
     DialogUnits units_;
@@ -56,6 +72,10 @@ class ConfigWindow : public QDialog {
     QList<QWidget*> items_;
     PortComboBox* ports_ = nullptr;
     QLabel* progress_ = nullptr;
+    int timeoutMs_;
+    QTimer waitTimer_;
+    InFlight watched_ = InFlight::None;
+    unsigned watchedStep_ = 0;
 };
 
 }  // namespace wifi

@@ -97,6 +97,12 @@ bool QtControls::IsWindowEnabled(int id) const {
     return w && w->isEnabled();
 }
 
+void QtControls::SetFocus(int id) {
+    if (auto* w = Widget(id)) {
+        w->setFocus(Qt::OtherFocusReason);
+    }
+}
+
 void QtControls::MessageBox(std::string_view text, MessageType type) {
     const QString message = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     const auto icon =

@@ -30,6 +30,7 @@ class QtControls : public Controls {
     void SetAddress(int id, const Address& address) override;
     void EnableWindow(int id, bool enable) override;
     bool IsWindowEnabled(int id) const override;
+    void SetFocus(int id) override;
     void MessageBox(std::string_view text, MessageType type) override;
 
   private:

@@ -59,17 +59,20 @@ void SerialComm::SetPortOpen(bool open) {
         return;
     }
     if (port_.isOpen()) {
-        throw CommError(device_.toStdString() + ": port already open");
+        throw CommError(device_.toStdString() + ": port already open", CommFailure::Busy,
+                        device_.toStdString());
     }
     const QString name = commPort_ > 0 ? portNameOf_(commPort_) : QString();
     if (name.isEmpty()) {
-        throw CommError(commPort_ <= 0 ? "no port selected: choose one in the port list"
-                                       : "no such port: " + std::to_string(commPort_));
+        throw commPort_ <= 0
+            ? CommError("no port selected: choose one in the port list",
+                        CommFailure::NoPortSelected)
+            : CommError("no such port: " + std::to_string(commPort_), CommFailure::NoSuchDevice);
     }
     device_ = name;
     port_.setPortName(name);
     if (!port_.open(QIODevice::ReadWrite)) {
-        throw CommError(Describe(port_.error()).toStdString());
+        throw Failure(port_.error());
     }
     // Bytes that waited in the device before the open (an earlier report's
     // tail, a stale "CONNECTED") are discarded at the device itself: the
@@ -85,7 +88,7 @@ bool SerialComm::GetPortOpen() {
 
 Bytes SerialComm::GetInput() {
     if (!port_.isOpen()) {
-        throw CommError(device_.toStdString() + ": port is closed");
+        throw Closed();
     }
     const QByteArray data = port_.read(inBufferSize_);
     if (port_.bytesAvailable() > 0) {
@@ -97,12 +100,12 @@ Bytes SerialComm::GetInput() {
 
 void SerialComm::SetOutput(const Bytes& bytes) {
     if (!port_.isOpen()) {
-        throw CommError(device_.toStdString() + ": port is closed");
+        throw Closed();
     }
     const auto data = QByteArray(reinterpret_cast<const char*>(bytes.data()),
                                  static_cast<qsizetype>(bytes.size()));
     if (port_.write(data) != data.size()) {
-        throw CommError(Describe(port_.error()).toStdString());
+        throw Failure(port_.error());
     }
     port_.flush();
 }
@@ -131,34 +134,47 @@ void SerialComm::OnError(QSerialPort::SerialPortError error) {
     }
     // Any failure of an open port is, in practice, the device gone: a USB
     // adapter pulled, or the far side of the line hung up.
+    const QString detail = port_.errorString();
     const QString description = device_ +
                                 QStringLiteral(": the device was unplugged or the line hung up (") +
-                                port_.errorString() + QStringLiteral(")");
+                                detail + QStringLiteral(")");
     port_.close();
     if (lostTold_) {
         return;
     }
     lostTold_ = true;
     QMetaObject::invokeMethod(
-        this, [this, description] { emit portLost(description); }, Qt::QueuedConnection);
+        this, [this, description, detail] { emit portLost(description, detail); },
+        Qt::QueuedConnection);
 }
 
-QString SerialComm::Describe(QSerialPort::SerialPortError error) const {
-    const QString& name = device_;
+CommError SerialComm::Failure(QSerialPort::SerialPortError error) const {
+    const std::string name = device_.toStdString();
+    const std::string detail = port_.errorString().toStdString();
+    auto failure = [&](CommFailure kind, const std::string& what) {
+        return CommError(name + ": " + what, kind, name, detail);
+    };
     switch (error) {
-        case QSerialPort::DeviceNotFoundError: return name + QStringLiteral(": no such device");
+        case QSerialPort::DeviceNotFoundError:
+            return failure(CommFailure::NoSuchDevice, "no such device");
         case QSerialPort::PermissionError: {
             // Qt reports a busy port as a permission error too.
             const QFileInfo device(
-                name.startsWith(QLatin1Char('/')) ? name : QStringLiteral("/dev/") + name);
+                device_.startsWith(QLatin1Char('/')) ? device_ : QStringLiteral("/dev/") + device_);
             if (device.exists() && device.isReadable() && device.isWritable()) {
-                return name + QStringLiteral(": port busy: another program is using it");
+                return failure(CommFailure::Busy, "port busy: another program is using it");
             }
-            return name + QStringLiteral(": permission denied: add the user to the dialout group");
+            return failure(CommFailure::PermissionDenied,
+                           "permission denied: add the user to the dialout group");
         }
-        case QSerialPort::OpenError: return name + QStringLiteral(": port busy: already open");
-        default: return name + QStringLiteral(": ") + port_.errorString();
+        case QSerialPort::OpenError: return failure(CommFailure::Busy, "port busy: already open");
+        default: return failure(CommFailure::Other, detail);
     }
+}
+
+CommError SerialComm::Closed() const {
+    return CommError(device_.toStdString() + ": port is closed", CommFailure::PortClosed,
+                     device_.toStdString());
 }
 
 }  // namespace wifi

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "serial/CMSComm.h"
+#include "serial/CommError.h"
 
 namespace wifi {
 
@@ -44,12 +45,15 @@ class SerialComm : public QObject, public CMSComm {
     // The receive event: data arrived (GetCommEvent says 2).
     void commEvent();
     // The open port failed or vanished and has been closed.
-    void portLost(const QString& description);
+    // description names the port and says what happened; detail is the
+    // system's own text.
+    void portLost(const QString& description, const QString& detail);
 
   private:
     void OnReadyRead();
     void OnError(QSerialPort::SerialPortError error);
-    QString Describe(QSerialPort::SerialPortError error) const;
+    CommError Failure(QSerialPort::SerialPortError error) const;
+    CommError Closed() const;
 
     std::function<QString(int)> portNameOf_;
     QSerialPort port_;

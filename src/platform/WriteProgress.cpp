@@ -2,17 +2,9 @@
 
 #include <QLabel>
 
-#include "form/Fields.h"
+#include "platform/Messages.h"
 
 namespace wifi {
-
-QString WriteProgress::StepLabel(unsigned step, unsigned source) {
-    if (step == 0 || step > kStepCount) {
-        return QStringLiteral("开始配置");
-    }
-    const std::string_view label = FieldOfStep(step, source).label;
-    return QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size()));
-}
 
 void WriteProgress::Show(const QString& text, bool problem) {
     label_->setText(text);
@@ -35,23 +27,23 @@ void WriteProgress::StepPerformed(unsigned step, const StepCommand& command) {
             Show(QStringLiteral("写入 %1/%2：%3").arg(step).arg(kCompletionStep).arg(name), false);
             break;
         case StepSkip::NoToken:
-            Show(QStringLiteral("第 %1 步停止：%2未选择").arg(step).arg(name), true);
-            break;
         case StepSkip::LineEnd:
-            Show(QStringLiteral("第 %1 步停止：%2含有换行").arg(step).arg(name), true);
+            Show(QStringLiteral("第 %1 步停止：%2%3，参数未保存")
+                     .arg(step)
+                     .arg(name)
+                     .arg(RuleBreakText(command.skip == StepSkip::NoToken
+                                            ? RuleBreak::NoValue
+                                            : RuleBreak::ControlCharacter)),
+                 true);
             break;
     }
 }
 
 void WriteProgress::Refused(InFlight command, unsigned step) {
-    switch (command) {
-        case InFlight::Query: Show(QStringLiteral("模块拒绝了读取配置"), true); break;
-        case InFlight::Connect: Show(QStringLiteral("模块拒绝了连接请求"), true); break;
-        default:
-            Show(QStringLiteral("模块拒绝了%1（第 %2 步），参数未保存")
-                     .arg(StepLabel(step))
-                     .arg(step),
-                 true);
+    if (command == InFlight::Write) {
+        Show(QStringLiteral("模块拒绝了%1，参数未保存").arg(WaitText(command, step)), true);
+    } else {
+        Show(QStringLiteral("模块拒绝了%1").arg(WaitText(command, step)), true);
     }
 }
 
@@ -59,6 +51,25 @@ void WriteProgress::SubmitRefused(SubmitRefusal why) {
     Show(why == SubmitRefusal::Busy ? QStringLiteral("正在等待模块应答，未发送")
                                     : QStringLiteral("模块未连接，请先连接模块"),
          true);
+}
+
+void WriteProgress::ValueRejected(unsigned step, unsigned source, RuleBreak why) {
+    Show(QStringLiteral("%1%2，未发送").arg(StepLabel(step, source)).arg(RuleBreakText(why)), true);
+}
+
+void WriteProgress::TimedOut(InFlight command, unsigned step) {
+    if (command != InFlight::Write) {
+        Show(QStringLiteral("%1无应答，连接已关闭").arg(WaitText(command, step)), true);
+    } else if (step == 0) {
+        Show(QStringLiteral("开始配置无应答，参数未保存"), true);
+    } else if (step < kStepCount) {
+        Show(QStringLiteral("已确认至第 %1 步，%2无应答，参数未保存")
+                 .arg(step - 1)
+                 .arg(WaitText(command, step)),
+             true);
+    } else {
+        Show(QStringLiteral("已确认至第 %1 步，保存参数无应答，保存未确认").arg(step - 1), true);
+    }
 }
 
 void WriteProgress::Completed() {

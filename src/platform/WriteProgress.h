@@ -8,9 +8,10 @@ class QLabel;
 
 namespace wifi {
 
-// Shows how a write sequence is going, in the free space beside the submit
-// button: the step in progress, a refusal, or a step that could not be sent,
-// each naming the parameter in the form's own words.
+// Shows how a connection and a write sequence are going, in the free space
+// beside the submit button: the step in progress, a refusal, a value that
+// cannot be sent, an answer that did not come; each names the parameter in
+// the form's own words and says whether anything was saved.
 class WriteProgress : public SessionEvents {
   public:
     explicit WriteProgress(QLabel* label) : label_(label) {}
@@ -20,11 +21,9 @@ class WriteProgress : public SessionEvents {
     void StepPerformed(unsigned step, const StepCommand& command) override;
     void Refused(InFlight command, unsigned step) override;
     void SubmitRefused(SubmitRefusal why) override;
+    void ValueRejected(unsigned step, unsigned source, RuleBreak why) override;
+    void TimedOut(InFlight command, unsigned step) override;
     void Completed() override;
-
-    // The form's name for what a step sends (step 1: "网络名称"); step 0 is
-    // the configure command.
-    static QString StepLabel(unsigned step, unsigned source = 0);
 
   private:
     void Show(const QString& text, bool problem);

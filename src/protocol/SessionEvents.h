@@ -1,6 +1,7 @@
 #pragma once
 
 #include "protocol/SessionState.h"
+#include "protocol/ValueRules.h"
 #include "protocol/WriteSequence.h"
 
 namespace wifi {
@@ -33,8 +34,23 @@ class SessionEvents {
         (void)step;
     }
     virtual void SubmitRefused(SubmitRefusal why) { (void)why; }
+    // A submit sent nothing: the value of what step `step` sends (source: see
+    // StepCommand) breaks its rule. The form puts the focus on that field.
+    virtual void ValueRejected(unsigned step, unsigned source, RuleBreak why) {
+        (void)step;
+        (void)source;
+        (void)why;
+    }
+    // The module did not answer the command in flight in time. A connection
+    // was closed; a write sequence stopped, the port left open.
+    virtual void TimedOut(InFlight command, unsigned step) {
+        (void)command;
+        (void)step;
+    }
     // The save command was acknowledged; the completion message follows.
     virtual void Completed() {}
+    // A write sequence ended, whichever way: the form can be edited again.
+    virtual void SequenceEnded() {}
 };
 
 }  // namespace wifi

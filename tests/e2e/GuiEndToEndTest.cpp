@@ -182,11 +182,13 @@ class GuiEndToEndTest : public QObject {
         Connect();
         QCOMPARE(Combo(IDC_SECURITY)->currentIndex(), -1);
         Click(IDC_SUBMIT);
-        QTRY_VERIFY_WITH_TIMEOUT(window_->progress()->text().contains(QStringLiteral("安全模式")),
-                                 kWaitMs);
-        QVERIFY2(window_->progress()->text().contains(QStringLiteral("第 3 步")),
+        // Named before anything is sent, the list given the focus.
+        QVERIFY2(window_->progress()->text().contains(QStringLiteral("安全模式")),
                  qPrintable(window_->progress()->text()));
-        QCOMPARE(Received(Path("traffic.log")).last(), QStringLiteral("AT+SZ_NETWORKTYPE=STA"));
+        QVERIFY2(window_->progress()->text().contains(QStringLiteral("未发送")),
+                 qPrintable(window_->progress()->text()));
+        QCOMPARE(QApplication::focusWidget(), window_->Item(IDC_SECURITY));
+        QCOMPARE(Received(Path("traffic.log")).last(), QStringLiteral("AT+SZ_CONNECT=START"));
         QVERIFY(messages_->seen.isEmpty());
     }
 
@@ -210,7 +212,7 @@ class GuiEndToEndTest : public QObject {
         Combo(IDC_COMPORT)->setCurrentIndex(-1);
         Click(IDC_CONNECT);
         QTRY_COMPARE_WITH_TIMEOUT(messages_->seen.size(), qsizetype(1), kWaitMs);
-        QVERIFY2(messages_->seen.first().contains(QStringLiteral("no port selected")),
+        QVERIFY2(messages_->seen.first().contains(QStringLiteral("未选择串口")),
                  qPrintable(messages_->seen.first()));
         QVERIFY(window_->Item(IDC_COMPORT)->isEnabled());
         QCOMPARE(Status(), QStringLiteral("未连接"));

@@ -82,7 +82,8 @@ inline const std::vector<std::string> kReportWriteLines = {
 
 // The session's events as short words, in order: "report", "connected",
 // "step 3 sent", "step 3 skipped security", "refused 5", "refused query",
-// "refused connect", "submit refused busy", "completed".
+// "refused connect", "submit refused busy", "rejected ssid", "timed out 5",
+// "timed out query", "completed".
 struct EventLog : SessionEvents {
     std::vector<std::string> log;
     void ReportParsed() override { log.push_back("report"); }
@@ -99,6 +100,14 @@ struct EventLog : SessionEvents {
     void SubmitRefused(SubmitRefusal why) override {
         log.push_back(why == SubmitRefusal::Busy ? "submit refused busy"
                                                  : "submit refused not connected");
+    }
+    void ValueRejected(unsigned step, unsigned source, RuleBreak) override {
+        log.push_back("rejected " + std::string(FieldOfStep(step, source).name));
+    }
+    void TimedOut(InFlight command, unsigned step) override {
+        log.push_back(command == InFlight::Query     ? std::string("timed out query")
+                      : command == InFlight::Connect ? std::string("timed out connect")
+                                                     : "timed out " + std::to_string(step));
     }
     void Completed() override { log.push_back("completed"); }
 };

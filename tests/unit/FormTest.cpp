@@ -51,9 +51,10 @@ TEST(InitDialog, SelectsDefaultsDisablesTheStartGroupAndShowsNotConnected) {
     for (int id : StartGroup) {
         EXPECT_FALSE(b.Enabled(id)) << id;
     }
-    for (int id : {IDC_COMPORT, IDC_CONNECT, IDC_SUBMIT}) {
+    for (int id : {IDC_COMPORT, IDC_CONNECT}) {
         EXPECT_TRUE(b.Enabled(id)) << id;
     }
+    EXPECT_FALSE(b.Enabled(IDC_SUBMIT)) << "nothing to submit before a module connects";
     EXPECT_EQ(b.Text(IDC_STATUS), "未连接");
     EXPECT_EQ(b.dlg.session().writeStep, 0u);
     EXPECT_EQ(b.dlg.session().moduleReady, 0);
@@ -121,9 +122,18 @@ TEST(Enabling, FollowsTheConnectionAtItsFourMoments) {
     EXPECT_FALSE(b.Enabled(IDC_COMPORT));
     EXPECT_EQ(b.Text(IDC_STATUS), "已连接");
 
+    EXPECT_TRUE(b.Enabled(IDC_SUBMIT));
     b.controls.UserClick(IDC_SUBMIT);
+    // Locked while writing: the form and the submit button, not the connect
+    // button, which can still close the port.
+    for (int id : ModuleGroup) {
+        EXPECT_FALSE(b.Enabled(id)) << id;
+    }
+    EXPECT_FALSE(b.Enabled(IDC_SUBMIT));
+    EXPECT_TRUE(b.Enabled(IDC_CONNECT));
     b.Acknowledge(22);
-    EXPECT_TRUE(b.Enabled(IDC_SSID)) << "a completed sequence changes no enabling";
+    EXPECT_TRUE(b.Enabled(IDC_SSID)) << "the completed sequence gives the form back";
+    EXPECT_TRUE(b.Enabled(IDC_SUBMIT)) << "a second submit is possible";
 
     b.controls.UserClick(IDC_CONNECT);
     EXPECT_TRUE(b.Enabled(IDC_COMPORT));
@@ -134,7 +144,7 @@ TEST(Enabling, FollowsTheConnectionAtItsFourMoments) {
     EXPECT_EQ(b.Text(IDC_STATUS), "未连接");
     EXPECT_FALSE(b.comm.GetPortOpen());
     EXPECT_TRUE(b.Enabled(IDC_CONNECT));
-    EXPECT_TRUE(b.Enabled(IDC_SUBMIT));
+    EXPECT_FALSE(b.Enabled(IDC_SUBMIT));
 }
 
 TEST(MessageMap, BindsTheHandlersAndLeavesUnboundNotificationsAlone) {

@@ -151,7 +151,8 @@ TEST(Dispatcher, AnOkNothingAwaitsIsDroppedNeverKeptForLater) {
     EventLog events;
     b.dlg.SetEvents(&events);
     b.Open();
-    b.controls.UserClick(IDC_SUBMIT);
+    EXPECT_FALSE(b.controls.UserClick(IDC_SUBMIT)) << "locked until the module connects";
+    b.dlg.OnSubmit();
     EXPECT_EQ(events.log.back(), "submit refused busy") << "the query is in flight";
     b.comm.Deliver(kReport);
     b.comm.Deliver("CONNECTED\r\nOK\r\n");  // a stray OK after the connected reply

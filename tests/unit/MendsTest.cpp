@@ -108,6 +108,52 @@ TEST(Completion, EventsWhileTheMessageIsOpenDoNotRestartTheSequence) {
     EXPECT_TRUE(b.dlg.session().rxBuffer.empty());
 }
 
+// No silent waits: when the front end's clock says the answer is overdue, a
+// handshake gives the connection up, and a write stops with the port open.
+TEST(Timeouts, AHandshakeWithoutAnAnswerClosesThePort) {
+    for (const bool reported : {false, true}) {
+        Bench b;
+        EventLog events;
+        b.dlg.SetEvents(&events);
+        b.Open();
+        if (reported) {
+            b.comm.Deliver(kReport);
+        }
+        b.dlg.OnTimeout();
+        EXPECT_EQ(events.log.back(), reported ? "timed out connect" : "timed out query");
+        EXPECT_FALSE(b.comm.GetPortOpen());
+        EXPECT_TRUE(b.Enabled(IDC_COMPORT));
+        EXPECT_FALSE(b.Enabled(IDC_SUBMIT));
+        EXPECT_EQ(b.Text(IDC_STATUS), "未连接");
+        b.comm.ClearAccesses();
+        b.dlg.OnTimeout();  // a late tick finds nothing to give up
+        EXPECT_TRUE(b.comm.accesses().empty());
+    }
+}
+
+TEST(Timeouts, AWriteWithoutAnAnswerStopsWithThePortOpenAndTheFormFree) {
+    Bench b;
+    EventLog events;
+    b.dlg.SetEvents(&events);
+    b.Connect();
+    b.controls.UserClick(IDC_SUBMIT);
+    b.Acknowledge(15);  // step 15 (the baud rate) awaits its OK
+    b.dlg.OnTimeout();
+    EXPECT_EQ(events.log.back(), "timed out 15");
+    EXPECT_TRUE(b.comm.GetPortOpen());
+    EXPECT_TRUE(b.Enabled(IDC_SSID));
+    EXPECT_TRUE(b.Enabled(IDC_SUBMIT));
+    const auto sent = b.Sent().size();
+    b.Acknowledge(1);  // the late OK moves nothing
+    EXPECT_EQ(b.Sent().size(), sent);
+    // The save sent, its acknowledgement overdue.
+    b.controls.UserClick(IDC_SUBMIT);
+    b.Acknowledge(21);
+    b.dlg.OnTimeout();
+    EXPECT_EQ(events.log.back(), "timed out 21");
+    EXPECT_TRUE(b.controls.messages().empty());
+}
+
 // The receive buffer is bounded.
 TEST(BoundedBuffer, AFloodWithoutTokensCannotGrowMemoryAndTheNextTokenStillWorks) {
     Bench b;
@@ -160,12 +206,17 @@ TEST(LineEnds, AValueHoldingOneIsNeverSent) {
     report.replace(report.find("SSID:Bench-AP"), 13, "SSID:evil\nAT+SZ_SAVE_CONFIG=SAVE");
     b.Connect(report);
     b.controls.UserType(IDC_KEY, "two\rlines");
+    EventLog events;
+    b.dlg.SetEvents(&events);
     b.controls.UserClick(IDC_SUBMIT);
-    b.Acknowledge(1);
-    EXPECT_EQ(b.dlg.session().writeStep, 1u);
-    EXPECT_EQ(b.Sent().back(), "AT+SZ_CONFIGURE=START\r\n") << "step 1 sent nothing";
-    b.Acknowledge(4);
-    EXPECT_EQ(b.Sent().back(), "AT+SZ_CONFIGURE=START\r\n") << "and the sequence stopped there";
+    EXPECT_EQ(events.log.back(), "rejected ssid") << "refused before anything is sent";
+    EXPECT_EQ(b.controls.focus(), IDC_SSID);
+    EXPECT_EQ(b.Sent().back(), "AT+SZ_CONNECT=START\r\n");
+    // Should such a value reach a step, the step still sends nothing.
+    b.dlg.UpdateData(true);
+    const auto plan = b.dlg.PlanWrite();
+    EXPECT_EQ(plan[0].skip, StepSkip::LineEnd);
+    EXPECT_EQ(plan[4].skip, StepSkip::LineEnd);
     for (const auto& line : b.Sent()) {
         EXPECT_EQ(line.find_first_of("\r\n"), line.size() - 2) << line;
     }

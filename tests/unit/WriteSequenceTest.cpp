@@ -60,7 +60,7 @@ TEST_F(WriteTest, TheUsersEditsAreWhatIsWritten) {
     b.controls.UserSelect(IDC_PARITY, 0);
     b.controls.UserSelect(IDC_DATABITS, 0);
     b.controls.UserSelect(IDC_STOPBITS, 0);
-    b.controls.UserType(IDC_FRAMELEN, "");
+    b.controls.UserType(IDC_FRAMELEN, "0");
     b.controls.UserType(IDC_FRAMETIME, "20");
     b.controls.UserClick(IDC_SUBMIT);
     b.Acknowledge(21);
@@ -83,7 +83,7 @@ TEST_F(WriteTest, TheUsersEditsAreWhatIsWritten) {
                                "AT+SZ_UARTDATA_CHECK=\r\n",
                                "AT+SZ_UARTDATA_BIT=8\r\n",
                                "AT+SZ_UARTDATA_STOPBIT=1\r\n",
-                               "AT+SZ_DATELENGTH=\r\n",
+                               "AT+SZ_DATELENGTH=0\r\n",
                                "AT+SZ_DATETIMEOUT=20\r\n",
                                "AT+SZ_SAVE_CONFIG=SAVE\r\n",
                            }));
@@ -93,25 +93,37 @@ TEST_F(WriteTest, ValuesAreReadWhenTheStepRunsNotAtSubmit) {
     b.Connect();
     b.controls.UserClick(IDC_SUBMIT);
     b.Acknowledge(1);  // step 1 sent
-    b.controls.UserSelect(IDC_SECURITY, 0);
+    // The form is locked while writing; a program may still change it.
+    EXPECT_FALSE(b.controls.UserSelect(IDC_SECURITY, 0));
+    b.controls.SetCurSel(IDC_SECURITY, 0);
+    b.dlg.Dispatch(IDC_SECURITY, Notification::SelChange);
     b.Acknowledge(2);  // steps 2 and 3
     EXPECT_EQ(b.Sent().back(), "AT+SZ_SECURITY=OPEN\r\n");
 }
 
-TEST_F(WriteTest, AnUnselectedListSendsNothingAndTheSequenceStopsThere) {
+TEST_F(WriteTest, AListWithoutAUsableValueIsNamedAndNothingIsSent) {
     std::string report = kReport;
     report.replace(report.find("Security:WEP128"), 15, "Security:WEP999");
     b.Connect(report);
     EventLog events;
     b.dlg.SetEvents(&events);
     b.controls.UserClick(IDC_SUBMIT);
-    b.Acknowledge(3);  // configure, step 1, step 2 acknowledged: step 3 skipped
-    EXPECT_EQ(b.Sent().back(), "AT+SZ_NETWORKTYPE=STA\r\n");
-    EXPECT_EQ(events.log.back(), "step 3 skipped security");
-    EXPECT_EQ(b.dlg.session().writeStep, 3u);
-    // Nothing awaits a reply: a later OK, whatever it is for, writes nothing.
+    EXPECT_EQ(events.log.back(), "rejected security");
+    EXPECT_EQ(b.controls.focus(), IDC_SECURITY);
+    EXPECT_EQ(b.Sent().back(), "AT+SZ_CONNECT=START\r\n") << "no configure command";
+    EXPECT_TRUE(b.Enabled(IDC_SUBMIT));
+    // A step that has nothing to send, should one come, stops the sequence:
+    // a later OK, whatever it is for, writes nothing.
+    b.controls.UserSelect(IDC_SECURITY, 0);
+    b.controls.UserClick(IDC_SUBMIT);
+    b.Acknowledge(3);
+    b.controls.SetCurSel(IDC_KEYFORMAT, -1);
+    b.dlg.Dispatch(IDC_KEYFORMAT, Notification::SelChange);
     b.Acknowledge(1);
-    EXPECT_EQ(b.Sent().back(), "AT+SZ_NETWORKTYPE=STA\r\n");
+    EXPECT_EQ(events.log.back(), "step 4 skipped keyFormat");
+    EXPECT_TRUE(b.Enabled(IDC_SSID)) << "the sequence ended: the form is free again";
+    b.Acknowledge(1);
+    EXPECT_EQ(b.Sent().back(), "AT+SZ_SECURITY=OPEN\r\n");
 }
 
 TEST_F(WriteTest, ThePlanShowsWhichStepsWouldSendNothing) {
@@ -164,7 +176,8 @@ TEST_F(WriteTest, ASubmitWhileASequenceRunsIsRefusedAndTheSequenceGoesOn) {
     b.controls.UserClick(IDC_SUBMIT);
     b.Acknowledge(8);
     const auto sent = b.Sent().size();
-    b.controls.UserClick(IDC_SUBMIT);  // a double click, say
+    EXPECT_FALSE(b.controls.UserClick(IDC_SUBMIT)) << "a double click finds the button locked";
+    b.dlg.OnSubmit();  // and the dialog refuses, whoever asks
     EXPECT_EQ(b.Sent().size(), sent) << "no second configure command";
     EXPECT_EQ(events.log.back(), "submit refused busy");
     b.Acknowledge(1);
@@ -173,22 +186,56 @@ TEST_F(WriteTest, ASubmitWhileASequenceRunsIsRefusedAndTheSequenceGoesOn) {
     EXPECT_EQ(events.log.back(), "completed");
 }
 
-TEST_F(WriteTest, AfterCompletionOnlyANewHandshakeArmsTheSequence) {
+// After a save the module may want a new connect request before it takes a
+// configure command: a second submit asks for one first, and either runs a
+// whole sequence to the save's acknowledgement or sends nothing more.
+TEST_F(WriteTest, ASecondSubmitIsWholeOrNothing) {
     b.Connect();
+    EventLog events;
+    b.dlg.SetEvents(&events);
     b.controls.UserClick(IDC_SUBMIT);
     b.Acknowledge(22);
+    b.controls.UserType(IDC_SSID, "second");
+    const auto first = b.Sent().size();
+    b.controls.UserClick(IDC_SUBMIT);
+    EXPECT_EQ(b.Sent().back(), "AT+SZ_CONNECT=START\r\n");
+    EXPECT_FALSE(b.Enabled(IDC_SSID)) << "locked from the submit on";
+    b.Acknowledge(3);
+    EXPECT_EQ(b.Sent().size(), first + 1) << "an OK is no answer to the connect request";
+    b.comm.Deliver("CONNECTED\r\n");
+    EXPECT_EQ(b.Sent().back(), "AT+SZ_CONFIGURE=START\r\n");
+    b.Acknowledge(1);
+    EXPECT_EQ(b.Sent().back(), "AT+SZ_SSID=second\r\n") << "the edit is written, not lost";
+    b.Acknowledge(21);
+    EXPECT_EQ(events.log.back(), "completed");
+    EXPECT_EQ(b.controls.messages().size(), 2u);
+
+    // A module that refuses the connect request gets nothing more.
     b.controls.UserClick(IDC_SUBMIT);
     const auto sent = b.Sent().size();
-    b.Acknowledge(3);
-    EXPECT_EQ(b.Sent().size(), sent) << "not ready: nothing is written";
+    b.comm.Deliver("ERROR\r\n");
+    b.Acknowledge(2);
+    EXPECT_EQ(events.log.back(), "refused connect");
+    EXPECT_EQ(b.Sent().size(), sent);
+    EXPECT_TRUE(b.Enabled(IDC_SUBMIT));
+}
 
-    b.controls.UserClick(IDC_CONNECT);
-    b.controls.UserClick(IDC_CONNECT);
-    b.comm.Deliver(kReport);
-    b.comm.Deliver("CONNECTED\r\n");
+TEST_F(WriteTest, UnsavedEditsAreThoseNoCompletedWriteHasSent) {
+    EXPECT_FALSE(b.dlg.HasUnsavedEdits()) << "nothing connected";
+    b.Connect();
+    EXPECT_FALSE(b.dlg.HasUnsavedEdits());
+    b.controls.UserSetAddressField(IDC_DNS, 3, 4);
+    EXPECT_TRUE(b.dlg.HasUnsavedEdits());
+    b.controls.UserSetAddressField(IDC_DNS, 3, 8);
+    EXPECT_FALSE(b.dlg.HasUnsavedEdits()) << "back as the module holds it";
+    b.controls.UserType(IDC_KEY, "new");
     b.controls.UserClick(IDC_SUBMIT);
-    b.Acknowledge(1);
-    EXPECT_EQ(b.Sent().back(), "AT+SZ_SSID=Bench-AP\r\n");
+    EXPECT_TRUE(b.dlg.HasUnsavedEdits()) << "not saved until the save is acknowledged";
+    b.Acknowledge(22);
+    EXPECT_FALSE(b.dlg.HasUnsavedEdits());
+    b.controls.UserSelect(IDC_BAUDRATE, 0);
+    b.controls.UserClick(IDC_CONNECT);
+    EXPECT_FALSE(b.dlg.HasUnsavedEdits()) << "closed: nothing connected to save to";
 }
 
 TEST_F(WriteTest, EventsFollowTheSession) {
