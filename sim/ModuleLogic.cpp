@@ -113,14 +113,19 @@ ModuleLogic::Outcome ModuleLogic::Handle(std::string_view line) {
         return {config_.Report(omitted_)};
     }
     if (line == "AT+SZ_CONNECT=START") {
+        awaitingConnect_ = false;
         return {"CONNECTED\r\n"};
     }
     if (line == "AT+SZ_CONFIGURE=START") {
+        if (awaitingConnect_) {
+            return {std::string(kError)};
+        }
         staged_ = config_;
         return {std::string(kOk)};
     }
     if (line == "AT+SZ_SAVE_CONFIG=SAVE") {
         config_ = staged_;
+        awaitingConnect_ = connectAfterSave_;
         return {std::string(kOk), true};
     }
     const auto eq = line.find('=');

@@ -27,6 +27,9 @@ class ModuleLogic {
     void IgnoreCommandsStartingWith(std::string prefix);
     // The report leaves this key's line out.
     void OmitFromReport(std::string key);
+    // After a save, the configure command is refused until a new connect
+    // request.
+    void RequireConnectAfterSave() { connectAfterSave_ = true; }
 
     const ModuleConfig& config() const { return config_; }
 
@@ -38,6 +41,8 @@ class ModuleLogic {
     std::vector<std::string> refused_;
     std::vector<std::string> ignored_;
     std::vector<std::string> omitted_;
+    bool connectAfterSave_ = false;
+    bool awaitingConnect_ = false;
 };
 
 }  // namespace sim

@@ -42,6 +42,9 @@ Options:
                       escapes \r, \n, \t and \xHH are decoded
   --stray-ok MS       send one unsolicited "OK" MS milliseconds after each
                       "CONNECTED", as some modules do
+  --configure-needs-connect
+                      after a save, refuse AT+SZ_CONFIGURE=START until a new
+                      AT+SZ_CONNECT=START, as some modules do
   --omit KEY          leave the line of KEY (SSID, Port, ...) out of the report
   --hangup-after N    close the terminal when the N-th command line arrives,
                       as a device unplugged then would (that line gets no
@@ -105,6 +108,8 @@ ParsedArgs ParseArgs(const std::vector<std::string>& args) {
             o.echo = true;
         } else if (arg == "--noise") {
             o.noise = true;
+        } else if (arg == "--configure-needs-connect") {
+            o.configureNeedsConnect = true;
         } else if (arg == "--link" && value(text)) {
             o.link = text;
         } else if (arg == "--state" && value(text)) {

@@ -17,10 +17,11 @@ struct Options {
     std::size_t chunk = 0;  // 0: answers in one piece
     std::vector<std::string> replyError;
     std::vector<std::string> noReply;
-    long hangupAfter = 0;           // 0: never
-    std::string stale;              // bytes waiting in the terminal before anyone opens it
-    long strayOkMs = -1;            // -1: none; else one "OK" this long after "CONNECTED"
-    std::vector<std::string> omit;  // keys the report leaves out
+    long hangupAfter = 0;                // 0: never
+    std::string stale;                   // bytes waiting in the terminal before anyone opens it
+    long strayOkMs = -1;                 // -1: none; else one "OK" this long after "CONNECTED"
+    std::vector<std::string> omit;       // keys the report leaves out
+    bool configureNeedsConnect = false;  // after a save, CONFIGURE only after a new CONNECT
 };
 
 struct ParsedArgs {

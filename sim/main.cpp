@@ -80,6 +80,9 @@ int main(int argc, char** argv) {
     for (const auto& key : options.omit) {
         module.OmitFromReport(key);
     }
+    if (options.configureNeedsConnect) {
+        module.RequireConnectAfterSave();
+    }
 
     sim::TrafficLog log;
     if (options.log && !log.Open(*options.log, error)) {

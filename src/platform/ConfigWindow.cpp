@@ -1,5 +1,6 @@
 #include "platform/ConfigWindow.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -16,6 +17,7 @@
 #include "platform/IpAddressEdit.h"
 #include "platform/Messages.h"
 #include "platform/PortComboBox.h"
+#include "platform/SlimComboStyle.h"
 #include "serial/CommError.h"
 
 // The icon and banner live in the platform library's resources.
@@ -28,7 +30,7 @@ namespace wifi {
 namespace {
 
 // Group box captions sit on the frame's top line, as the dialog's do.
-constexpr const char* kGroupBoxStyle =
+constexpr const char* kWindowStyle =
     "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 0.5em; }"
     "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }";
 
@@ -50,11 +52,13 @@ ConfigWindow::ConfigWindow(const QStringList& namedPorts, int timeoutSeconds, QW
       font_(
           DialogFont(Text(ConfigDialogTemplate().fontName), ConfigDialogTemplate().fontPointSize)),
       units_(font_),
+      comboStyle_(new SlimComboStyle(units_.ToX(6))),
       timeoutMs_(timeoutSeconds * 1000) {
     InitResources();
+    comboStyle_->setParent(QCoreApplication::instance());
     const DialogTemplate& t = ConfigDialogTemplate();
     setWindowTitle(Text(t.caption));
-    setStyleSheet(QString::fromLatin1(kGroupBoxStyle));
+    setStyleSheet(QString::fromLatin1(kWindowStyle));
     setFont(font_);
     setFixedSize(units_.ToPixels(t.width, t.height));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -111,6 +115,7 @@ void ConfigWindow::BuildItems(const QStringList& namedPorts) {
                     box->setCurrentIndex(-1);
                 }
                 box->setMaxVisibleItems(16);
+                box->setStyle(comboStyle_);
                 geometry.setHeight(units_.ToY(kClosedDropListHeight));
                 w = box;
                 break;

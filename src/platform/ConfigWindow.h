@@ -65,6 +65,8 @@ class ConfigWindow : public QDialog {
 
     QFont font_;
     DialogUnits units_;
+    // Outlives the lists that use it: the application owns it.
+    QStyle* comboStyle_;
     QtControls controls_;
     std::unique_ptr<SerialComm> comm_;
     std::unique_ptr<CConfigDlg> dlg_;

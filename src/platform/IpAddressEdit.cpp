@@ -20,12 +20,16 @@ IpAddressEdit::IpAddressEdit(QWidget* parent) : QFrame(parent) {
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,3}")), this);
     for (int i = 0; i < 4; ++i) {
         if (i > 0) {
+            // The dots take no more room than they need: the fields get it.
             auto* dot = new QLabel(QStringLiteral("."), this);
             dot->setAlignment(Qt::AlignCenter);
+            dot->setFixedWidth(dot->fontMetrics().horizontalAdvance(QLatin1Char('.')) + 2);
             layout->addWidget(dot);
         }
         auto* f = new QLineEdit(this);
         f->setFrame(false);
+        f->setTextMargins(0, 0, 0, 0);
+        f->setContentsMargins(0, 0, 0, 0);
         f->setAlignment(Qt::AlignCenter);
         f->setValidator(validator);
         f->setMinimumWidth(0);
@@ -66,6 +70,35 @@ void IpAddressEdit::setAddress(const std::array<std::uint8_t, 4>& address) {
 void IpAddressEdit::clear() {
     for (auto* f : fields_) {
         f->clear();
+    }
+}
+
+void IpAddressEdit::resizeEvent(QResizeEvent* event) {
+    QFrame::resizeEvent(event);
+    FitFont();
+}
+
+void IpAddressEdit::changeEvent(QEvent* event) {
+    QFrame::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        FitFont();
+    }
+}
+
+void IpAddressEdit::FitFont() {
+    // Each field needs three digits and a line edit's own margins; each dot
+    // its width. Shrink from the control's own font, never below 6 points.
+    QFont fitted = font();
+    const auto needed = [this](const QFont& f) {
+        const QFontMetrics fm(f);
+        return 4 * (fm.horizontalAdvance(QStringLiteral("255")) + 6) +
+               3 * (fm.horizontalAdvance(QLatin1Char('.')) + 2) + 2;
+    };
+    while (needed(fitted) > contentsRect().width() && fitted.pointSizeF() > 6) {
+        fitted.setPointSizeF(fitted.pointSizeF() - 0.5);
+    }
+    for (auto* f : fields_) {
+        f->setFont(fitted);
     }
 }
 

@@ -28,8 +28,13 @@ class IpAddressEdit : public QFrame {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // A narrow control (the server address's) draws its numbers a little
+    // smaller rather than cut them: "255.255.255.255" is always readable.
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
+    void FitFont();
     void OnEdited(int index);
     void FocusField(int index);
 

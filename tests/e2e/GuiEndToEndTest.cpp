@@ -68,13 +68,14 @@ class GuiEndToEndTest : public QObject {
     std::string PathOf(const char* name) const { return Path(name).toStdString(); }
     QString Path(const char* name) const { return dir_->filePath(QString::fromLatin1(name)); }
 
-    void Start(std::vector<std::string> simArgs = {}) {
+    void Start(std::vector<std::string> simArgs = {},
+               int timeoutSeconds = ConfigWindow::kDefaultTimeoutSeconds) {
         simArgs.insert(simArgs.end(),
                        {"--state", Path("module.txt").toStdString(), "--log",
                         Path("traffic.log").toStdString(), "--link", Path("module").toStdString()});
         sim_ = std::make_unique<e2e::SimProcess>(simArgs);
         QVERIFY(!sim_->path().empty());
-        window_ = std::make_unique<ConfigWindow>(QStringList{Path("module")});
+        window_ = std::make_unique<ConfigWindow>(QStringList{Path("module")}, timeoutSeconds);
         window_->show();
         messages_ = std::make_unique<MessageWatcher>();
     }
@@ -205,6 +206,94 @@ class GuiEndToEndTest : public QObject {
         QVERIFY(!window_->Item(IDC_SSID)->isEnabled());
         QCoreApplication::processEvents();
         QCOMPARE(messages_->seen.size(), qsizetype(1));
+    }
+
+    // Locked while writing: a double click sends one configure command, and a
+    // refused save never shows as saved.
+    void aSequenceLocksTheFormAndADoubleClickSendsOneSequence() {
+        Start({"--pace", "19200", "--reply-error", "AT+SZ_SAVE_CONFIG="});
+        Connect();
+        Click(IDC_SUBMIT);
+        Click(IDC_SUBMIT);
+        QVERIFY(!window_->Item(IDC_SUBMIT)->isEnabled());
+        for (int id : ModuleGroup) {
+            QVERIFY(!window_->Item(id)->isEnabled());
+        }
+        QVERIFY(window_->Item(IDC_CONNECT)->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(window_->progress()->text().contains(QStringLiteral("拒绝")),
+                                 kWaitMs);
+        QVERIFY2(window_->progress()->text().contains(QStringLiteral("保存参数")) &&
+                     window_->progress()->text().contains(QStringLiteral("参数未保存")),
+                 qPrintable(window_->progress()->text()));
+        QVERIFY(!messages_->seen.contains(QStringLiteral("参数已保存!")));
+        QCOMPARE(Received(Path("traffic.log")).count(QStringLiteral("AT+SZ_CONFIGURE=START")), 1);
+        QVERIFY(window_->Item(IDC_SUBMIT)->isEnabled());
+        QVERIFY(window_->Item(IDC_SSID)->isEnabled());
+    }
+
+    // No silent waits: the connection is given up, or the write stopped.
+    void aModuleThatStopsAnsweringIsToldWithThePhaseAndThePort() {
+        Start({"--no-reply", "AT+SZ_CHECKCONFIG="}, 1);
+        Click(IDC_CONNECT);
+        QTRY_COMPARE_WITH_TIMEOUT(messages_->seen.size(), qsizetype(1), kWaitMs);
+        QVERIFY2(messages_->seen.first().contains(Path("module")) &&
+                     messages_->seen.first().contains(QStringLiteral("读取配置")),
+                 qPrintable(messages_->seen.first()));
+        QVERIFY(!window_->comm().GetPortOpen());
+        QCOMPARE(Status(), QStringLiteral("未连接"));
+        QVERIFY(window_->Item(IDC_COMPORT)->isEnabled());
+    }
+
+    void aWriteWithoutAnAnswerStopsWithThePortOpen() {
+        Start({"--no-reply", "AT+SZ_BAUDRATE="}, 1);
+        Connect();
+        Click(IDC_SUBMIT);
+        QTRY_COMPARE_WITH_TIMEOUT(messages_->seen.size(), qsizetype(1), kWaitMs);
+        QVERIFY2(messages_->seen.first().contains(QStringLiteral("波特率")),
+                 qPrintable(messages_->seen.first()));
+        const QString progress = window_->progress()->text();
+        QVERIFY2(progress.contains(QStringLiteral("已确认至第 14 步")) &&
+                     progress.contains(QStringLiteral("参数未保存")),
+                 qPrintable(progress));
+        QVERIFY(window_->comm().GetPortOpen());
+        QVERIFY(window_->Item(IDC_SUBMIT)->isEnabled());
+        QCOMPARE(Status(), QStringLiteral("已连接"));
+    }
+
+    // A second submit after a save runs whole, whether the module wants a new
+    // connect request first or not.
+    void aSecondSubmitWritesTheNewEditWhole() {
+        for (const bool needsConnect : {false, true}) {
+            cleanup();
+            init();
+            Start(needsConnect ? std::vector<std::string>{"--configure-needs-connect"}
+                               : std::vector<std::string>{});
+            Connect();
+            Click(IDC_SUBMIT);
+            QTRY_COMPARE_WITH_TIMEOUT(messages_->seen.size(), qsizetype(1), kWaitMs);
+            Edit(IDC_SSID)->setFocus();
+            Edit(IDC_SSID)->selectAll();
+            QTest::keyClicks(Edit(IDC_SSID), QStringLiteral("Second"));
+            Click(IDC_SUBMIT);
+            QTRY_COMPARE_WITH_TIMEOUT(messages_->seen.size(), qsizetype(2), kWaitMs);
+            QCOMPARE(messages_->seen.last(), QStringLiteral("参数已保存!"));
+            QVERIFY(e2e::ReadFile(PathOf("module.txt")).find("SSID:Second\n") != std::string::npos);
+        }
+    }
+
+    // Closing with edits not yet written asks once; with none it just closes.
+    void closingWithUnsavedEditsAsksOnce() {
+        Start();
+        Connect();
+        window_->reject();
+        QVERIFY(!window_->isVisible());
+        window_->show();
+        Edit(IDC_KEY)->setText(QStringLiteral("changed"));
+        window_->reject();  // the watcher answers the question with neither yes nor no
+        QTRY_COMPARE_WITH_TIMEOUT(messages_->seen.size(), qsizetype(1), kWaitMs);
+        QVERIFY2(messages_->seen.first().contains(QStringLiteral("还没有写入模块")),
+                 qPrintable(messages_->seen.first()));
+        QVERIFY(window_->isVisible());
     }
 
     void noPortSelectedGivesAClearMessage() {

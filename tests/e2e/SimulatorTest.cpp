@@ -32,7 +32,7 @@ TEST(SimulatorCommandLine, HelpBadArgumentsAndBadStateFiles) {
     EXPECT_EQ(help.status, 0);
     for (const char* option : {"--state", "--link", "--log", "--echo", "--pace", "--chunk",
                                "--noise", "--reply-error", "--no-reply", "--hangup-after",
-                               "--stale", "--stray-ok", "--omit"}) {
+                               "--stale", "--stray-ok", "--omit", "--configure-needs-connect"}) {
         EXPECT_NE(help.out.find(option), std::string::npos) << option;
     }
 

@@ -1,11 +1,14 @@
 // The window against its template, its state after start, and what reaches
 // the dialog from the user and from code.
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QStyleOptionComboBox>
 #include <QTest>
 
 #include "form/ControlIds.h"
@@ -14,6 +17,8 @@
 #include "form/ListContents.h"
 #include "platform/ConfigWindow.h"
 #include "platform/IpAddressEdit.h"
+#include "platform/Messages.h"
+#include "platform/Translations.h"
 
 using namespace wifi;
 
@@ -198,6 +203,58 @@ class WindowTest : public QObject {
 
         qobject_cast<QCheckBox*>(window_->Item(IDC_DHCP))->click();
         QCOMPARE(window_->dlg().m_nDhcp, 1);
+    }
+
+    // Every failure the window shows is in its language, naming the port;
+    // the system's text is a detail of its own, and Qt's buttons are
+    // translated too.
+    void messagesAreInTheWindowsLanguage() {
+        const std::string port = "/dev/ttyUSB9";
+        for (CommFailure kind :
+             {CommFailure::NoSuchDevice, CommFailure::Busy, CommFailure::PermissionDenied,
+              CommFailure::Unplugged, CommFailure::PortClosed, CommFailure::Other}) {
+            const QString text = PortFailureText(CommError("english", kind, port, "detail"));
+            QVERIFY2(text.contains(QString::fromStdString(port)), qPrintable(text));
+            QVERIFY2(text.contains(QStringLiteral("串口")), qPrintable(text));
+            QVERIFY2(!text.contains(QStringLiteral("english")), qPrintable(text));
+        }
+        QVERIFY(PortFailureText(CommError("", CommFailure::PermissionDenied, port))
+                    .contains(QStringLiteral("dialout")));
+        QVERIFY(PortFailureText(CommError("", CommFailure::NoPortSelected))
+                    .contains(QStringLiteral("未选择串口")));
+        QCOMPARE(RuleBreakText(RuleBreak::TooLong), QStringLiteral("超过 32 字节"));
+        QCOMPARE(WaitText(InFlight::Write, 15), QStringLiteral("第 15 步（波特率）"));
+
+        QVERIFY2(InstallQtTranslations(*qApp), "Qt's translations are installed");
+        QMessageBox box(QMessageBox::Information, QString(), QString(), QMessageBox::Ok);
+        QCOMPARE(box.button(QMessageBox::Ok)->text(), QStringLiteral("确定"));
+    }
+
+    // Within the template's rectangles the longest entries show whole.
+    void longEntriesShowWhole() {
+        Show();
+        QComboBox* baud = Combo(IDC_BAUDRATE);
+        baud->setCurrentIndex(7);
+        QStyleOptionComboBox option;
+        option.initFrom(baud);
+        option.rect = baud->rect();
+        const QRect field = baud->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                          QStyle::SC_ComboBoxEditField, baud);
+        QVERIFY2(field.width() >= baud->fontMetrics().horizontalAdvance(QStringLiteral("115200")),
+                 qPrintable(QString::number(field.width())));
+
+        IpAddressEdit* server = Address(IDC_SERVERIP);
+        for (int i = 0; i < 4; ++i) {
+            QLineEdit* f = server->field(i);
+            QVERIFY2(f->contentsRect().width() - 4 >=
+                         f->fontMetrics().horizontalAdvance(QStringLiteral("255")),
+                     qPrintable(QString::number(f->contentsRect().width())));
+        }
+
+        QComboBox* ports = Combo(IDC_COMPORT);
+        QCOMPARE(ports->toolTip(), QStringLiteral("/dev/null-port"));
+        QVERIFY(ports->view()->minimumWidth() >
+                ports->fontMetrics().horizontalAdvance(QStringLiteral("/dev/null-port")));
     }
 
     void enterInAnEditLeavesTheWindowOpenEscapeClosesIt() {
