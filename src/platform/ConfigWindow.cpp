@@ -37,9 +37,10 @@ constexpr const char* kWindowStyle =
 // A drop list's template height includes its opened list; closed, it is as
 // tall as an edit of the dialog font.
 constexpr int kClosedDropListHeight = 13;
-// The free space left of the submit button, where the invisible serial
-// control sits: the write progress goes there.
-constexpr int kProgressRect[4] = {92, 342, 126, 16};
+// The free space left of the submit button, between the working-mode group
+// and the frame, where the invisible serial control sits: the progress goes
+// there, on up to three lines.
+constexpr int kProgressRect[4] = {93, 330, 126, 36};
 
 QString Text(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
@@ -186,6 +187,7 @@ void ConfigWindow::BuildItems(const QStringList& namedPorts) {
     progress_->setGeometry(
         units_.ToPixels(kProgressRect[0], kProgressRect[1], kProgressRect[2], kProgressRect[3]));
     progress_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    progress_->setWordWrap(true);
 }
 
 void ConfigWindow::WireNotifications() {
@@ -273,7 +275,7 @@ void ConfigWindow::OnWaitExpired() {
     }
     Handle([this] { dlg_->OnTimeout(); });
     QMessageBox box(QMessageBox::Warning, windowTitle(),
-                    QStringLiteral("串口 %1：模块在 %2 秒内没有应答（%3）。")
+                    QStringLiteral("串口 %1：模块在 %2 秒内没有应答：%3。")
                         .arg(comm_->portName())
                         .arg(timeoutMs_ / 1000)
                         .arg(WaitText(waited, step)),
