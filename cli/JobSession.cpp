@@ -1,6 +1,7 @@
 #include "JobSession.h"
 
 #include "ModuleJob.h"
+#include "TracingComm.h"
 #include "form/Fields.h"
 
 namespace cli {
@@ -69,7 +70,8 @@ void JobSession::Connected() {
 }
 
 void JobSession::StepPerformed(unsigned step, const StepCommand& command) {
-    lastLine_ = command.line ? QString::fromLocal8Bit(command.line->c_str()).trimmed() : QString();
+    lastLine_ = command.line ? QString::fromStdString(VisibleBytes(*command.line)) : QString();
+    lastLine_.chop(4);  // the line end, escaped
     const QString what =
         "parameter " + QString::number(step) + " (" + FieldName(step, command.source) + ")";
     if (!command.line) {

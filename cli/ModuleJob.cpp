@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "JobSession.h"
+#include "Profile.h"
 #include "TracingComm.h"
 #include "form/ConfigDlg.h"
 #include "form/ControlIds.h"
@@ -70,7 +71,7 @@ JobResult RunJob(const JobSpec& spec) {
     JobResult result;
     result.port = spec.port;
 
-    MemoryControls controls({spec.port.toLocal8Bit().toStdString()});
+    MemoryControls controls({spec.port.toStdString()});
     SerialComm serial([&spec](int number) { return number == 1 ? spec.port : QString(); });
     TracingComm tracing(serial, spec.port);
     CMSComm& comm = spec.trace ? static_cast<CMSComm&>(tracing) : serial;
@@ -84,7 +85,7 @@ JobResult RunJob(const JobSpec& spec) {
         try {
             dlg.OnCommEvent();
         } catch (const CommError& e) {
-            portFailed(QString::fromLocal8Bit(e.what()));
+            portFailed(QString::fromUtf8(e.what()));
         }
     });
     QObject::connect(&serial, &SerialComm::portLost, portFailed);
@@ -110,7 +111,9 @@ JobResult RunJob(const JobSpec& spec) {
             result.absent << Utf8(field->name);
         }
         if (!spec.write) {
-            result.form = ReadForm(controls);
+            FormReading reading = ReadForm(controls, spec.encoding);
+            result.form = reading.form;
+            result.notes = reading.notes;
             for (const QString& name : result.absent) {
                 result.form[name] = QJsonValue();  // the module did not say
             }
@@ -131,7 +134,7 @@ JobResult RunJob(const JobSpec& spec) {
         controls.UserClick(IDC_SUBMIT);
         session.Await(session.completed);
     } catch (const CommError& e) {
-        session.Fail(kPortFailed, QString::fromLocal8Bit(e.what()));
+        session.Fail(kPortFailed, QString::fromUtf8(e.what()));
     }
     return finish();
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "FormFields.h"
+#include "platform/TextCodec.h"
 
 namespace cli {
 
@@ -27,6 +28,7 @@ struct JobResult {
     double seconds = 0;
     QJsonObject form;    // read: the form as the module reported it
     QStringList absent;  // the fields whose key the module's report lacked
+    QStringList notes;   // read: what the user should know of the texts' encoding
 };
 
 struct JobSpec {
@@ -35,6 +37,8 @@ struct JobSpec {
     std::vector<Setting> settings;  // write: applied in order, as a user's edits
     int timeoutSeconds = 10;
     bool trace = false;
+    // read: the encoding texts are decoded with, unless they are all in the other.
+    wifi::TextEncoding encoding = wifi::TextEncoding::Utf8;
     // The number of a signal that asks every job to stop, or 0; not owned.
     const std::atomic<int>* interrupt = nullptr;
 };

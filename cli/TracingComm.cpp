@@ -13,15 +13,17 @@ std::mutex& StderrLock() {
     return lock;
 }
 
-// Line ends and other control bytes made visible.
-std::string Visible(const std::string& bytes) {
+}  // namespace
+
+std::string VisibleBytes(const std::string& bytes) {
     std::string out;
     for (unsigned char c : bytes) {
         if (c == '\r') {
             out += "\\r";
         } else if (c == '\n') {
             out += "\\n";
-        } else if (c < 0x20 || c == 0x7f) {
+        } else if (c < 0x20 || c >= 0x7f) {
+            // Control bytes and the bytes of GBK or UTF-8 text, exactly.
             char hex[8];
             std::snprintf(hex, sizeof hex, "\\x%02X", c);
             out += hex;
@@ -32,14 +34,12 @@ std::string Visible(const std::string& bytes) {
     return out;
 }
 
-}  // namespace
-
 void TracingComm::Print(const char* direction, const std::string& line) {
     const std::string time =
         QDateTime::currentDateTime().toString(QStringLiteral("HH:mm:ss.zzz")).toStdString();
     std::lock_guard<std::mutex> hold(StderrLock());
-    std::fprintf(stderr, "%s %s %s %s\n", time.c_str(), port_.toLocal8Bit().constData(), direction,
-                 Visible(line).c_str());
+    std::fprintf(stderr, "%s %s %s %s\n", time.c_str(), port_.toUtf8().constData(), direction,
+                 VisibleBytes(line).c_str());
 }
 
 wifi::Bytes TracingComm::GetInput() {

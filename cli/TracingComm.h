@@ -7,6 +7,10 @@
 
 namespace cli {
 
+// Line ends, control bytes and bytes beyond ASCII as escapes (\r, \n, \xB2):
+// what crossed the line, exactly, in plain ASCII.
+std::string VisibleBytes(const std::string& bytes);
+
 // Passes every access through to the real control and prints each line sent
 // and received, with the port and the time, on standard error.
 class TracingComm : public wifi::CMSComm {

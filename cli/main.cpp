@@ -14,16 +14,22 @@
 #include <string>
 #include <vector>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 #include "FormFields.h"
 #include "ModuleJob.h"
+#include "Profile.h"
 #include "Version.h"
 
 namespace {
 
 constexpr const char* kHelp = R"(Usage:
-  wifi-config read  --port DEVICE [--timeout SECONDS] [--format json|text] [--trace]
+  wifi-config read  --port DEVICE [--timeout SECONDS] [--format json|text]
+                    [--encoding gbk|utf-8] [--trace]
   wifi-config write --port DEVICE [--port DEVICE ...] [--from FILE] [--set NAME=VALUE ...]
-                    [--timeout SECONDS] [--trace]
+                    [--timeout SECONDS] [--encoding gbk|utf-8] [--trace]
   wifi-config --help | --version
 
 Reads a Wi-Fi serial module's configuration, or writes one into one module or
@@ -44,8 +50,18 @@ Options:
   --format json|text read's output: one JSON object (default) or "name: value" lines
   --from FILE        a JSON object of form values, as read prints it
   --set NAME=VALUE   one form value; given after --from, it wins
+  --encoding gbk|utf-8
+                     the encoding of texts (ssid, key): --set values go out in
+                     it, and read decodes with it unless every text the module
+                     reported is in the other (said on standard error).
+                     Default utf-8 (gbk on a Windows whose code page is 936)
   --trace            print every line sent and received, with port and time,
                      on standard error
+
+Texts keep their bytes: a field not given goes back exactly as the module
+reported it. read's JSON names its "encoding"; write --from encodes the file's
+texts back with that encoding, whatever --encoding says, and a text valid in
+no encoding travels as {"hex": "..."}, its bytes.
 
 Form values (null: no selection, or a blank address; in --from, null leaves
 the field as the module reported it):
@@ -93,6 +109,7 @@ struct Args {
     int timeout = 10;
     bool json = true;
     bool trace = false;
+    wifi::TextEncoding encoding = wifi::DefaultEncoding();
     std::vector<cli::Setting> settings;
 };
 
@@ -102,53 +119,57 @@ int Usage(const std::string& error) {
 }
 
 // Parses and checks everything before any port is opened. Empty on success.
-std::string Parse(int argc, char** argv, Args& args) {
-    std::vector<std::string> a(argv + 1, argv + argc);
-    if (a.empty()) {
+// The arguments come as Unicode (the wide command line on Windows), so file
+// names and --set values arrive intact whatever the console's code page.
+std::string Parse(const QStringList& arguments, Args& args) {
+    const QStringList a = arguments.mid(1);
+    if (a.isEmpty()) {
         return "no command: read or write";
     }
-    args.command = a[0];
+    args.command = a[0].toStdString();
     if (args.command != "read" && args.command != "write") {
         return "unknown command: " + args.command;
     }
-    std::string from;
-    std::vector<std::string> sets;
-    for (std::size_t i = 1; i < a.size(); ++i) {
-        const std::string& opt = a[i];
-        auto value = [&](std::string& out) {
+    QString from;
+    QStringList sets;
+    for (qsizetype i = 1; i < a.size(); ++i) {
+        const std::string opt = a[i].toStdString();
+        auto value = [&](QString& out) {
             if (i + 1 >= a.size()) {
                 return false;
             }
             out = a[++i];
             return true;
         };
-        std::string v;
+        QString v;
         if (opt == "--trace") {
             args.trace = true;
         } else if (opt == "--port" && value(v)) {
-            args.ports.push_back(QString::fromLocal8Bit(v));
+            args.ports.push_back(v);
         } else if (opt == "--timeout" && value(v)) {
-            try {
-                std::size_t used = 0;
-                args.timeout = std::stoi(v, &used);
-                if (used != v.size() || args.timeout < 1 || args.timeout > 3600) {
-                    throw std::out_of_range(v);
-                }
-            } catch (const std::exception&) {
-                return "--timeout: not a number of seconds from 1 to 3600: " + v;
+            bool ok = false;
+            args.timeout = v.toInt(&ok);
+            if (!ok || args.timeout < 1 || args.timeout > 3600) {
+                return "--timeout: not a number of seconds from 1 to 3600: " + v.toStdString();
             }
         } else if (opt == "--format" && args.command == "read" && value(v)) {
-            if (v != "json" && v != "text") {
-                return "--format: json or text, not " + v;
+            if (v != QLatin1String("json") && v != QLatin1String("text")) {
+                return "--format: json or text, not " + v.toStdString();
             }
-            args.json = v == "json";
+            args.json = v == QLatin1String("json");
+        } else if (opt == "--encoding" && value(v)) {
+            const auto encoding = wifi::EncodingNamed(v);
+            if (!encoding) {
+                return "--encoding: gbk or utf-8, not " + v.toStdString();
+            }
+            args.encoding = *encoding;
         } else if (opt == "--from" && args.command == "write" && value(v)) {
             from = v;
         } else if (opt == "--set" && args.command == "write" && value(v)) {
-            sets.push_back(v);
+            sets << v;
         } else {
             const bool takesValue = opt == "--port" || opt == "--timeout" || opt == "--format" ||
-                                    opt == "--from" || opt == "--set";
+                                    opt == "--from" || opt == "--set" || opt == "--encoding";
             return takesValue && i + 1 >= a.size()
                        ? opt + " needs a value"
                        : "unexpected argument for " + args.command + ": " + opt;
@@ -173,15 +194,16 @@ std::string Parse(int argc, char** argv, Args& args) {
         }
     }
     std::string error;
-    if (!from.empty()) {
-        auto loaded = cli::LoadSettings(from, error);
+    if (!from.isEmpty()) {
+        auto loaded = cli::LoadProfile(from, args.encoding, error);
         if (!loaded) {
             return error;
         }
         args.settings = *loaded;
     }
+    const wifi::TextCodec codec(args.encoding);
     for (const auto& s : sets) {
-        auto setting = cli::ParseSetting(s, error);
+        auto setting = cli::ParseSetting(s, codec, error);
         if (!setting) {
             return error;
         }
@@ -226,8 +248,12 @@ int main(int argc, char** argv) {
         }
     }
     QCoreApplication app(argc, argv);
+#ifdef Q_OS_WIN
+    // Everything printed is UTF-8; the console is told so.
+    SetConsoleOutputCP(CP_UTF8);
+#endif
     Args args;
-    if (const std::string error = Parse(argc, argv, args); !error.empty()) {
+    if (const std::string error = Parse(QCoreApplication::arguments(), args); !error.empty()) {
         return Usage(error);
     }
     std::signal(SIGINT, OnStopSignal);
@@ -239,9 +265,14 @@ int main(int argc, char** argv) {
     std::vector<cli::JobResult> results(args.ports.size());
     std::vector<std::unique_ptr<QThread>> threads;
     for (std::size_t i = 0; i < args.ports.size(); ++i) {
-        cli::JobSpec spec{args.ports[i], args.command == "write",
-                          args.settings, args.timeout,
-                          args.trace,    &interrupted};
+        cli::JobSpec spec;
+        spec.port = args.ports[i];
+        spec.write = args.command == "write";
+        spec.settings = args.settings;
+        spec.timeoutSeconds = args.timeout;
+        spec.trace = args.trace;
+        spec.encoding = args.encoding;
+        spec.interrupt = &interrupted;
         threads.emplace_back(QThread::create([spec, i, &results, &outputLock, &args] {
             results[i] = cli::RunJob(spec);
             const cli::JobResult& r = results[i];
@@ -250,13 +281,17 @@ int main(int argc, char** argv) {
                 // Port errors name the port already.
                 const QString message =
                     r.error.startsWith(r.port) ? r.error : r.port + QStringLiteral(": ") + r.error;
-                std::fprintf(stderr, "wifi-config: %s\n", message.toLocal8Bit().constData());
+                std::fprintf(stderr, "wifi-config: %s\n", message.toUtf8().constData());
             }
             if (!spec.write && !r.absent.isEmpty()) {
                 std::fprintf(stderr,
                              "wifi-config: %s: the module's report lacks %s (printed as null)\n",
-                             r.port.toLocal8Bit().constData(),
-                             r.absent.join(QStringLiteral(", ")).toLocal8Bit().constData());
+                             r.port.toUtf8().constData(),
+                             r.absent.join(QStringLiteral(", ")).toUtf8().constData());
+            }
+            for (const QString& note : r.notes) {
+                std::fprintf(stderr, "wifi-config: %s: %s\n", r.port.toUtf8().constData(),
+                             note.toUtf8().constData());
             }
             if (spec.write) {
                 std::printf("%s\n", ResultLine(r).c_str());

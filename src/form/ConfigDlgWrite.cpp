@@ -30,7 +30,9 @@ std::vector<CConfigDlg::ValueProblem> CConfigDlg::CheckValues() const {
         if (field.rule == ValueRule::None) {
             continue;
         }
-        const RuleBreak why = CheckValue(field.rule, controls_.GetWindowText(field.id));
+        const RuleBreak why = controls_.CanEncode(field.id)
+                                  ? CheckValue(field.rule, controls_.GetWindowText(field.id))
+                                  : RuleBreak::NotEncodable;
         if (why != RuleBreak::None) {
             problems.push_back({&field, why});
         }

@@ -26,6 +26,12 @@ class Controls {
     // when nothing is selected).
     virtual std::string GetWindowText(int id) const = 0;
     virtual void SetWindowText(int id, const std::string& text) = 0;
+    // Whether an edit's text has bytes in the encoding texts are sent in (a
+    // window converts typed text; memory holds bytes already).
+    virtual bool CanEncode(int id) const {
+        (void)id;
+        return true;
+    }
 
     // Check box: 0 unchecked, 1 checked.
     virtual int GetCheck(int id) const = 0;

@@ -13,6 +13,7 @@
 
 #include "form/ControlIds.h"
 #include "form/DialogTemplate.h"
+#include "form/Fields.h"
 #include "form/ListContents.h"
 #include "platform/IpAddressEdit.h"
 #include "platform/Messages.h"
@@ -41,6 +42,10 @@ constexpr int kClosedDropListHeight = 13;
 // and the frame, where the invisible serial control sits: the progress goes
 // there, on up to three lines.
 constexpr int kProgressRect[4] = {93, 330, 126, 36};
+// The free space at the foot of the connection group: the encoding of the
+// module's texts.
+constexpr int kEncodingLabelRect[4] = {14, 129, 26, 11};
+constexpr int kEncodingRect[4] = {43, 128, 38, 13};
 
 QString Text(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
@@ -188,6 +193,20 @@ void ConfigWindow::BuildItems(const QStringList& namedPorts) {
         units_.ToPixels(kProgressRect[0], kProgressRect[1], kProgressRect[2], kProgressRect[3]));
     progress_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     progress_->setWordWrap(true);
+
+    auto* encodingLabel = new QLabel(QStringLiteral("编码"), this);
+    encodingLabel->setGeometry(units_.ToPixels(kEncodingLabelRect[0], kEncodingLabelRect[1],
+                                               kEncodingLabelRect[2], kEncodingLabelRect[3]));
+    encoding_ = new QComboBox(this);
+    encoding_->setObjectName(QStringLiteral("encoding"));
+    encoding_->setStyle(comboStyle_);
+    encoding_->addItem(QStringLiteral("UTF-8"), QVariant::fromValue(int(TextEncoding::Utf8)));
+    if (TextCodec::GbkAvailable()) {
+        encoding_->addItem(QStringLiteral("GBK"), QVariant::fromValue(int(TextEncoding::Gbk)));
+    }
+    encoding_->setToolTip(QStringLiteral("网络名称和密钥的编码：输入的文字按此编码发送"));
+    encoding_->setGeometry(units_.ToPixels(kEncodingRect[0], kEncodingRect[1], kEncodingRect[2],
+                                           kClosedDropListHeight));
 }
 
 void ConfigWindow::WireNotifications() {
@@ -221,6 +240,18 @@ void ConfigWindow::WireNotifications() {
     connect(comm_.get(), &SerialComm::commEvent, this,
             [this] { Handle([this] { dlg_->OnCommEvent(); }); });
     connect(comm_.get(), &SerialComm::portLost, this, &ConfigWindow::OnPortLost);
+    encoding_->setCurrentIndex(encoding_->findData(int(controls_.encoding())));
+    connect(encoding_, &QComboBox::currentIndexChanged, this, [this] {
+        const auto lossy =
+            controls_.SetEncoding(static_cast<TextEncoding>(encoding_->currentData().toInt()));
+        if (!lossy.empty()) {
+            progressEvents_->Note(QStringLiteral("%1不是 %2 编码，显示为 \uFFFD，不修改则原样写回")
+                                      .arg(FieldLabelOf(lossy.front()), encoding_->currentText()));
+        }
+    });
+    controls_.onForeignText = [this](int id, std::optional<TextEncoding> detected) {
+        OnForeignText(id, detected);
+    };
     waitTimer_.setSingleShot(true);
     connect(&waitTimer_, &QTimer::timeout, this, &ConfigWindow::OnWaitExpired);
 }
@@ -253,6 +284,29 @@ void ConfigWindow::OnPortLost(const QString& description, const QString& detail)
                     QMessageBox::Ok, this);
     box.setInformativeText(detail);
     box.exec();
+}
+
+QString ConfigWindow::FieldLabelOf(int id) {
+    for (const Field& f : FormFields()) {
+        if (f.id == id) {
+            return Text(f.label);
+        }
+    }
+    return QString();
+}
+
+void ConfigWindow::OnForeignText(int id, std::optional<TextEncoding> detected) {
+    const QString field = FieldLabelOf(id);
+    const int index = detected ? encoding_->findData(int(*detected)) : -1;
+    if (index >= 0) {
+        // The choice follows the module, and says so.
+        encoding_->setCurrentIndex(index);
+        progressEvents_->Note(
+            QStringLiteral("%1是 %2 编码，已改用 %2 显示").arg(field, encoding_->itemText(index)));
+    } else {
+        progressEvents_->Note(
+            QStringLiteral("%1含有无法识别的字节（显示为 \uFFFD），不修改则原样写回").arg(field));
+    }
 }
 
 void ConfigWindow::WatchWait() {

@@ -14,6 +14,7 @@
 #include "platform/WriteProgress.h"
 #include "serial/CommError.h"
 
+class QComboBox;
 class QLabel;
 
 namespace wifi {
@@ -43,6 +44,7 @@ class ConfigWindow : public QDialog {
     const QList<QWidget*>& Items() const { return items_; }
     const DialogUnits& units() const { return units_; }
     QLabel* progress() const { return progress_; }
+    QComboBox* encoding() const { return encoding_; }
 
   public slots:
     // Escape and the close box: with edits not yet written to a connected
@@ -62,6 +64,8 @@ class ConfigWindow : public QDialog {
     // none does.
     void WatchWait();
     void OnWaitExpired();
+    void OnForeignText(int id, std::optional<TextEncoding> detected);
+    static QString FieldLabelOf(int id);
 
     QFont font_;
     DialogUnits units_;
@@ -74,6 +78,7 @@ class ConfigWindow : public QDialog {
     QList<QWidget*> items_;
     PortComboBox* ports_ = nullptr;
     QLabel* progress_ = nullptr;
+    QComboBox* encoding_ = nullptr;
     int timeoutMs_;
     QTimer waitTimer_;
     InFlight watched_ = InFlight::None;

@@ -62,6 +62,7 @@ QString RuleBreakText(RuleBreak why) {
             return QStringLiteral("超过 %1 字节").arg(static_cast<int>(kSsidMaxBytes));
         case RuleBreak::NotANumber: return QStringLiteral("应为 0 到 65535 之间的数字");
         case RuleBreak::NoValue: return QStringLiteral("未选择");
+        case RuleBreak::NotEncodable: return QStringLiteral("含有当前编码无法表示的字符");
         case RuleBreak::None: break;
     }
     return QString();

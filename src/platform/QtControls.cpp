@@ -11,18 +11,6 @@
 
 namespace wifi {
 
-namespace {
-
-QString FromModuleText(int id, const std::string& text) {
-    return id == IDC_STATUS ? QString::fromStdString(text) : QString::fromLocal8Bit(text);
-}
-
-std::string ToModuleText(int id, const QString& text) {
-    return id == IDC_STATUS ? text.toStdString() : text.toLocal8Bit().toStdString();
-}
-
-}  // namespace
-
 QWidget* QtControls::Widget(int id) const {
     return widgets_.value(id, nullptr);
 }
@@ -54,14 +42,61 @@ std::string QtControls::GetWindowText(int id) const {
     if (auto* box = qobject_cast<QComboBox*>(Widget(id))) {
         return box->currentIndex() < 0 ? std::string() : box->currentText().toStdString();
     }
-    return ToModuleText(id, As<QLineEdit>(id)->text());
+    const QString text = As<QLineEdit>(id)->text();
+    if (id == IDC_STATUS) {
+        return text.toStdString();  // an interface text, not the module's
+    }
+    // Untouched, a reported text goes back as the bytes the module sent.
+    if (auto it = reported_.find(id); it != reported_.end() && it->shown == text) {
+        return it->bytes;
+    }
+    return codec_.Encode(text).value_or(text.toStdString());
+}
+
+bool QtControls::CanEncode(int id) const {
+    if (id == IDC_STATUS || qobject_cast<QComboBox*>(Widget(id))) {
+        return true;
+    }
+    const QString text = As<QLineEdit>(id)->text();
+    auto it = reported_.find(id);
+    return (it != reported_.end() && it->shown == text) || codec_.Encode(text).has_value();
 }
 
 void QtControls::SetWindowText(int id, const std::string& text) {
     auto* edit = As<QLineEdit>(id);
-    const QString value = FromModuleText(id, text);
-    if (edit->text() != value) {
-        edit->setText(value);
+    if (id == IDC_STATUS) {
+        Show(edit, QString::fromStdString(text));
+        return;
+    }
+    auto decoded = codec_.Decode(text);
+    reported_[id] = Reported{text, decoded ? *decoded : codec_.DecodeLossy(text)};
+    Show(edit, reported_[id].shown);
+    if (!decoded && onForeignText) {
+        onForeignText(id, DetectEncoding(text));
+    }
+}
+
+std::vector<int> QtControls::SetEncoding(TextEncoding encoding) {
+    codec_ = TextCodec(encoding);
+    std::vector<int> lossy;
+    for (auto it = reported_.begin(); it != reported_.end(); ++it) {
+        auto* edit = As<QLineEdit>(it.key());
+        if (edit->text() != it->shown) {
+            continue;  // typed: the text stays, and goes out in the new encoding
+        }
+        const auto decoded = codec_.Decode(it->bytes);
+        if (!decoded) {
+            lossy.push_back(it.key());
+        }
+        it->shown = decoded.value_or(codec_.DecodeLossy(it->bytes));
+        Show(edit, it->shown);
+    }
+    return lossy;
+}
+
+void QtControls::Show(QLineEdit* edit, const QString& text) {
+    if (edit->text() != text) {
+        edit->setText(text);
         edit->setCursorPosition(0);
     }
 }

@@ -2,16 +2,23 @@
 
 #include <QHash>
 #include <QString>
+#include <functional>
+#include <optional>
+#include <vector>
 
 #include "form/Controls.h"
+#include "platform/TextCodec.h"
 
+class QLineEdit;
 class QWidget;
 
 namespace wifi {
 
-// The dialog's controls on Qt widgets, found by id. Texts that travel to the
-// module are converted with the local 8-bit codec; the status field and the
-// list entries are interface texts and stay UTF-8.
+// The dialog's controls on Qt widgets, found by id. The status field and the
+// list entries are interface texts (UTF-8). The other edits hold module texts,
+// which are bytes: each is shown decoded in the chosen encoding, and what the
+// module reported goes back byte for byte unless the user changed the field;
+// typed text goes out in the chosen encoding.
 class QtControls : public Controls {
   public:
     void Add(int id, QWidget* widget) { widgets_.insert(id, widget); }
@@ -23,6 +30,15 @@ class QtControls : public Controls {
     void SetCurSel(int id, int index) override;
     std::string GetWindowText(int id) const override;
     void SetWindowText(int id, const std::string& text) override;
+    bool CanEncode(int id) const override;
+
+    TextEncoding encoding() const { return codec_.encoding(); }
+    // Re-decodes the untouched reported texts at once; the ids of those not
+    // valid in the new encoding, shown with U+FFFD where their bytes are.
+    std::vector<int> SetEncoding(TextEncoding encoding);
+    // Told when a reported text is not valid in the chosen encoding: with the
+    // encoding it is in, or nothing when it is in neither.
+    std::function<void(int id, std::optional<TextEncoding> detected)> onForeignText;
     int GetCheck(int id) const override;
     void SetCheck(int id, int state) override;
     bool IsBlank(int id) const override;
@@ -36,6 +52,15 @@ class QtControls : public Controls {
   private:
     template <class T>
     T* As(int id) const;
+    static void Show(QLineEdit* edit, const QString& text);
+
+    // A module text as reported, and as it was shown for it.
+    struct Reported {
+        std::string bytes;
+        QString shown;
+    };
+    QHash<int, Reported> reported_;
+    TextCodec codec_{DefaultEncoding()};
 
     QHash<int, QWidget*> widgets_;
     QWidget* window_ = nullptr;

@@ -16,8 +16,14 @@ void WriteProgress::ReportParsed() {
     Show(QStringLiteral("已读取模块参数"), false);
 }
 
+void WriteProgress::Note(const QString& text) {
+    note_ = text;
+    Show(text, false);
+}
+
 void WriteProgress::Connected() {
-    Show(QString(), false);
+    Show(note_, false);
+    note_.clear();
 }
 
 void WriteProgress::StepPerformed(unsigned step, const StepCommand& command) {

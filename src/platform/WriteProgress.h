@@ -16,6 +16,10 @@ class WriteProgress : public SessionEvents {
   public:
     explicit WriteProgress(QLabel* label) : label_(label) {}
 
+    // A word about the reported values (their encoding) that stays until the
+    // module has connected.
+    void Note(const QString& text);
+
     void ReportParsed() override;
     void Connected() override;
     void StepPerformed(unsigned step, const StepCommand& command) override;
@@ -28,6 +32,7 @@ class WriteProgress : public SessionEvents {
   private:
     void Show(const QString& text, bool problem);
     QLabel* label_;
+    QString note_;
 };
 
 }  // namespace wifi

@@ -21,7 +21,8 @@ enum class RuleBreak {
     ControlCharacter,
     TooLong,
     NotANumber,
-    NoValue,  // a list without an entry its command has a token for
+    NoValue,       // a list without an entry its command has a token for
+    NotEncodable,  // typed text with a character the chosen encoding lacks
 };
 RuleBreak CheckValue(ValueRule rule, std::string_view bytes);
 

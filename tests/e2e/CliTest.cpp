@@ -51,7 +51,7 @@ struct Module {
 };
 
 const std::string kDefaultForm =
-    R"({"netType": "STA", "ssid": "SimNet", "security": "WPA", "keyFormat": "ASCII", )"
+    R"({"encoding": "utf-8", "netType": "STA", "ssid": "SimNet", "security": "WPA", "keyFormat": "ASCII", )"
     R"("keyIndex": 1, "key": "sim-password", "dhcp": true, "ip": "192.168.1.100", )"
     R"("netmask": "255.255.255.0", "gateway": "192.168.1.1", "dns": "192.168.1.1", )"
     R"("serverIp": "192.168.1.10", "protocol": "TCP", "csMode": "CLIENT", "serverPort": "8899", )"
@@ -93,14 +93,15 @@ TEST(CliWrite, WhatIsWrittenIsWhatIsReadBackInTheSequencesOrder) {
 
     r = Cli({"read", "--port", m.port()});
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out,
-              R"({"netType": "AP", "ssid": "Line 7", "security": "WEP128", "keyFormat": "HEX", )"
-              R"("keyIndex": 4, "key": "0123456789", "dhcp": false, "ip": "10.7.0.20", )"
-              R"("netmask": "255.255.0.0", "gateway": "10.7.0.1", "dns": "10.7.0.2", )"
-              R"("serverIp": "10.7.0.9", "protocol": "TCP", "csMode": "SERVER", )"
-              R"("serverPort": "5000", "baudRate": "9600", "parity": "ODD", "dataBits": "9", )"
-              R"("stopBits": "2", "frameLen": "256", "frameTime": "30"})"
-              "\n")
+    EXPECT_EQ(
+        r.out,
+        R"({"encoding": "utf-8", "netType": "AP", "ssid": "Line 7", "security": "WEP128", "keyFormat": "HEX", )"
+        R"("keyIndex": 4, "key": "0123456789", "dhcp": false, "ip": "10.7.0.20", )"
+        R"("netmask": "255.255.0.0", "gateway": "10.7.0.1", "dns": "10.7.0.2", )"
+        R"("serverIp": "10.7.0.9", "protocol": "TCP", "csMode": "SERVER", )"
+        R"("serverPort": "5000", "baudRate": "9600", "parity": "ODD", "dataBits": "9", )"
+        R"("stopBits": "2", "frameLen": "256", "frameTime": "30"})"
+        "\n")
         << "all but the protocol, which the report does not carry";
 
     const auto got = Received(m.log);
@@ -423,6 +424,87 @@ TEST(CliTrust, AnInterruptStopsSendingClosesThePortAndReportsEachPort) {
         EXPECT_TRUE(Line(m.sim->path()).ReadUntil("x", milliseconds(1)).empty());
         EXPECT_EQ(Received(m.log).back(), "AT+SZ_DHCP=ENABLE") << "nothing more was sent";
     }
+}
+
+// Chinese network names: GBK or UTF-8, byte for byte.
+const std::string kGbkSsid = "\xB2\xE2\xCA\xD4\xCD\xF8\xC2\xE7";  // 测试网络
+const std::string kGbkKey = "\xC3\xDC\xC2\xEB";                   // 密码
+const std::string kGbkState = "SSID:" + kGbkSsid + "\nKEY:" + kGbkKey + "\n";
+
+TEST(CliEncoding, AGbkModuleReadAndWrittenBackKeepsEveryByte) {
+    Module m({}, kGbkState);
+    TempDir files;
+    auto r = Cli({"read", "--port", m.port()});  // utf-8 chosen
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out.find(R"({"encoding": "gbk", )"), 0u) << r.out;
+    EXPECT_NE(r.out.find(R"("ssid": "测试网络")"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find(R"("key": "密码")"), std::string::npos) << r.out;
+    EXPECT_NE(r.err.find("ssid is gbk, not utf-8"), std::string::npos) << r.err;
+    std::ofstream(files.path / "gbk.json") << r.out;
+    r = Cli({"write", "--port", m.port(), "--from", (files.path / "gbk.json").string()});
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::string saved = ReadFile(m.state);
+    EXPECT_NE(saved.find("SSID:" + kGbkSsid + "\n"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("KEY:" + kGbkKey + "\n"), std::string::npos) << saved;
+
+    // The file's own encoding wins over the one chosen for typed values.
+    r = Cli({"read", "--port", m.port(), "--encoding", "gbk"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(r.err.empty()) << r.err;
+    std::ofstream(files.path / "gbk2.json") << r.out;
+    r = Cli({"write", "--port", m.port(), "--encoding", "utf-8", "--from",
+             (files.path / "gbk2.json").string(), "--set", "baudRate=9600"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    saved = ReadFile(m.state);
+    EXPECT_NE(saved.find("SSID:" + kGbkSsid + "\n"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("Baudrate:9600\n"), std::string::npos) << saved;
+}
+
+TEST(CliEncoding, TypedTextGoesOutInTheChosenEncodingCountedInItsBytes) {
+    Module m;
+    auto r = Cli({"write", "--port", m.port(), "--encoding", "gbk", "--set", "ssid=办公室网络"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(ReadFile(m.state).find("SSID:\xB0\xEC\xB9\xAB\xCA\xD2\xCD\xF8\xC2\xE7\n"),
+              std::string::npos);
+    r = Cli({"write", "--port", m.port(), "--encoding", "utf-8", "--set", "ssid=办公室网络"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(ReadFile(m.state).find("SSID:办公室网络\n"), std::string::npos);
+
+    const std::string sixteen = "网网网网网网网网网网网网网网网网";  // 32 bytes in GBK, 48 in UTF-8
+    EXPECT_EQ(
+        Cli({"write", "--port", m.port(), "--encoding", "gbk", "--set", "ssid=" + sixteen}).status,
+        0);
+    r = Cli({"write", "--port", m.port(), "--encoding", "gbk", "--set", "ssid=" + sixteen + "x"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("32 bytes"), std::string::npos) << r.err;
+    r = Cli({"write", "--port", m.port(), "--encoding", "utf-8", "--set", "ssid=" + sixteen});
+    EXPECT_EQ(r.status, 2) << "48 bytes in UTF-8";
+    EXPECT_EQ(Cli({"write", "--port", m.port(), "--encoding", "utf-8", "--set",
+                   "ssid=网网网网网网网网网网ab"})
+                  .status,
+              0);
+    r = Cli({"write", "--port", m.port(), "--encoding", "gbk", "--set", "ssid=网😀"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("gbk cannot express"), std::string::npos) << r.err;
+}
+
+TEST(CliEncoding, BytesValidInNeitherTravelAsHexAndComeBackWhole) {
+    const std::string odd = "odd\x81\xFF";
+    Module m({}, "SSID:" + odd + "\n");
+    TempDir files;
+    auto r = Cli({"read", "--port", m.port()});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find(R"("ssid": {"hex": "6f646481ff"})"), std::string::npos) << r.out;
+    EXPECT_NE(r.err.find("ssid is not valid utf-8 text"), std::string::npos) << r.err;
+    std::ofstream(files.path / "odd.json") << r.out;
+    r = Cli({"write", "--port", m.port(), "--from", (files.path / "odd.json").string(), "--set",
+             "frameTime=60"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(ReadFile(m.state).find("SSID:" + odd + "\n"), std::string::npos);
+    std::ofstream(files.path / "bad.json") << R"({"ssid": {"hex": "6g"}})";
+    r = Cli({"write", "--port", m.port(), "--from", (files.path / "bad.json").string()});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("hex"), std::string::npos) << r.err;
 }
 
 TEST(CliTrace, ShowsEveryLineBothWaysWithThePort) {

@@ -296,6 +296,47 @@ class GuiEndToEndTest : public QObject {
         QVERIFY(window_->isVisible());
     }
 
+    // A GBK network name is shown as such and goes back byte for byte; typed
+    // text goes out in the chosen encoding.
+    void chineseTextsKeepTheirBytes() {
+        const std::string gbkSsid = "\xB2\xE2\xCA\xD4\xCD\xF8\xC2\xE7";  // 测试网络
+        std::ofstream(PathOf("module.txt"), std::ios::binary)
+            << "SSID:" << gbkSsid << "\nKEY:\xC3\xDC\xC2\xEB\n";
+        Start();
+        QCOMPARE(window_->encoding()->currentText(), QStringLiteral("UTF-8"));
+        Connect();
+        QCOMPARE(Edit(IDC_SSID)->text(), QStringLiteral("测试网络"));
+        QCOMPARE(Edit(IDC_KEY)->text(), QStringLiteral("密码"));
+        QCOMPARE(window_->encoding()->currentText(), QStringLiteral("GBK"));
+        QVERIFY2(window_->progress()->text().contains(QStringLiteral("GBK")),
+                 qPrintable(window_->progress()->text()));
+
+        Click(IDC_SUBMIT);  // untouched
+        QTRY_COMPARE_WITH_TIMEOUT(messages_->seen.size(), qsizetype(1), kWaitMs);
+        QVERIFY(e2e::ReadFile(PathOf("module.txt")).find("SSID:" + gbkSsid + "\n") !=
+                std::string::npos);
+
+        Edit(IDC_SSID)->setText(QStringLiteral("办公室网络"));
+        Click(IDC_SUBMIT);
+        QTRY_COMPARE_WITH_TIMEOUT(messages_->seen.size(), qsizetype(2), kWaitMs);
+        QVERIFY(e2e::ReadFile(PathOf("module.txt"))
+                    .find("SSID:\xB0\xEC\xB9\xAB\xCA\xD2\xCD\xF8\xC2\xE7\n") != std::string::npos);
+
+        window_->encoding()->setCurrentIndex(
+            window_->encoding()->findText(QStringLiteral("UTF-8")));
+        // The untouched GBK key is no UTF-8: shown as it goes, with a word.
+        QVERIFY(Edit(IDC_KEY)->text().contains(QChar(0xFFFD)));
+        QVERIFY2(window_->progress()->text().contains(QStringLiteral("密钥")),
+                 qPrintable(window_->progress()->text()));
+        Edit(IDC_SSID)->setText(QStringLiteral("办公室网络"));
+        Click(IDC_SUBMIT);
+        QTRY_COMPARE_WITH_TIMEOUT(messages_->seen.size(), qsizetype(3), kWaitMs);
+        const std::string saved = e2e::ReadFile(PathOf("module.txt"));
+        QVERIFY(saved.find("SSID:办公室网络\n") != std::string::npos);
+        QVERIFY2(saved.find("KEY:\xC3\xDC\xC2\xEB\n") != std::string::npos,
+                 "the untouched key keeps its GBK bytes");
+    }
+
     void noPortSelectedGivesAClearMessage() {
         Start();
         Combo(IDC_COMPORT)->setCurrentIndex(-1);

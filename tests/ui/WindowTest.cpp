@@ -171,8 +171,9 @@ class WindowTest : public QObject {
 
     void tabOrderFollowsTheTemplate() {
         Show();
-        // At start only the port list and the connect button can take focus.
-        QCOMPARE(TabCycle(), (QList<int>{IDC_COMPORT, IDC_CONNECT}));
+        // At start only the port list, the connect button and the encoding
+        // choice (no item of the template: 0), last, can take focus.
+        QCOMPARE(TabCycle(), (QList<int>{IDC_COMPORT, IDC_CONNECT, 0}));
         window_->dlg().SetModuleGroupEnabled(true);
         window_->controls().EnableWindow(IDC_SUBMIT, true);
         QList<int> expected;
@@ -181,6 +182,7 @@ class WindowTest : public QObject {
                 expected << id;
             }
         }
+        expected << 0;
         QCOMPARE(TabCycle(), expected);
     }
 

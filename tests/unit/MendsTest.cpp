@@ -253,6 +253,22 @@ TEST(ValueRules, EveryTextAWriteWouldSendIsChecked) {
     EXPECT_EQ(CheckValue(ValueRule::Text, "\x7f\xe6\xb5\x8b"), RuleBreak::None);
 }
 
+// Texts keep their bytes: the core never converts what the module sent.
+TEST(TextBytes, AReportedTextGoesBackByteForByte) {
+    const std::string gbk = "\xB2\xE2\xCA\xD4\xCD\xF8\xC2\xE7";
+    const std::string odd = "\x81\xFF\x7F";
+    std::string report = kReport;
+    report.replace(report.find("SSID:Bench-AP"), 13, "SSID:" + gbk);
+    report.replace(report.find("KEY:secret"), 10, "KEY:" + odd);
+    Bench b;
+    b.Connect(report);
+    EXPECT_EQ(b.Text(IDC_SSID), gbk);
+    b.controls.UserClick(IDC_SUBMIT);
+    b.Acknowledge(22);
+    EXPECT_EQ(b.Sent()[3], "AT+SZ_SSID=" + gbk + "\r\n");
+    EXPECT_EQ(b.Sent()[7], "AT+SZ_SECURITY_KEY=" + odd + "\r\n");
+}
+
 // A report that lacks keys leaves those fields as they were, and says which.
 TEST(AbsentKey, TheDialogNamesTheFieldsTheReportLacked) {
     Bench b;
