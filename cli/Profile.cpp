@@ -146,7 +146,7 @@ FormReading ReadForm(const MemoryControls& controls, TextEncoding chosen) {
     bool allInChosen = true;
     bool allInOther = true;
     for (const Field* f : texts) {
-        const std::string bytes = controls.GetWindowText(f->id);
+        const std::string bytes = controls.GetText(f->id);
         allInChosen = allInChosen && TextCodec(chosen).Decode(bytes).has_value();
         allInOther = allInOther && TextCodec(other).Decode(bytes).has_value();
     }
@@ -169,7 +169,7 @@ FormReading ReadForm(const MemoryControls& controls, TextEncoding chosen) {
                 break;
             }
             case FieldKind::Text: {
-                const std::string bytes = controls.GetWindowText(f.id);
+                const std::string bytes = controls.GetText(f.id);
                 if (const auto text = codec.Decode(bytes)) {
                     reading.form[name] = *text;
                     if (encoding != chosen && !IsAscii(bytes)) {

@@ -66,7 +66,7 @@ void CConfigDlg::MarkAssigned(int id) {
 
 void CConfigDlg::ExchangeText(int id, std::string& member, bool save) {
     Exchanged& last = ExchangedFor(id);
-    const std::string shown = controls_.GetWindowText(id);
+    const std::string shown = controls_.GetText(id);
     if (save) {
         member = shown;
         last.text = shown;
@@ -80,7 +80,7 @@ void CConfigDlg::ExchangeText(int id, std::string& member, bool save) {
         return;
     }
     if (shown != member) {
-        controls_.SetWindowText(id, member);
+        controls_.SetText(id, member);
     }
     last.text = member;
     last.assigned = false;
@@ -139,7 +139,7 @@ std::vector<std::string> CConfigDlg::FormState() const {
             case FieldKind::KeyIndex:
                 state.push_back(std::to_string(controls_.GetCurSel(field.id)));
                 break;
-            case FieldKind::Text: state.push_back(controls_.GetWindowText(field.id)); break;
+            case FieldKind::Text: state.push_back(controls_.GetText(field.id)); break;
             case FieldKind::Flag:
                 state.push_back(std::to_string(controls_.GetCheck(field.id)));
                 break;

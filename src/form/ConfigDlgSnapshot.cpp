@@ -7,10 +7,10 @@ namespace wifi {
 
 void CConfigDlg::CaptureSnapshot() {
     snapshot_.netType = m_cbNetType.GetCurSel();
-    snapshot_.baudText = m_cbBaudRate.GetWindowText();
+    snapshot_.baudText = m_cbBaudRate.GetText();
     snapshot_.parity = m_cbParity.GetCurSel();
-    snapshot_.dataBitsText = m_cbDataBits.GetWindowText();
-    snapshot_.stopBitsText = m_cbStopBits.GetWindowText();
+    snapshot_.dataBitsText = m_cbDataBits.GetText();
+    snapshot_.stopBitsText = m_cbStopBits.GetText();
     snapshot_.security = m_cbSecurity.GetCurSel();
     snapshot_.keyFormat = m_cbKeyFormat.GetCurSel();
     snapshot_.keyIndex = m_cbKeyIndex.GetCurSel();
@@ -58,17 +58,17 @@ void CConfigDlg::OnSelChangeProtocol() {
 
 void CConfigDlg::OnSelChangeBaudRate() {
     UpdateData(true);
-    snapshot_.baudText = m_cbBaudRate.GetWindowText();
+    snapshot_.baudText = m_cbBaudRate.GetText();
 }
 
 void CConfigDlg::OnSelChangeDataBits() {
     UpdateData(true);
-    snapshot_.dataBitsText = m_cbDataBits.GetWindowText();
+    snapshot_.dataBitsText = m_cbDataBits.GetText();
 }
 
 void CConfigDlg::OnSelChangeStopBits() {
     UpdateData(true);
-    snapshot_.stopBitsText = m_cbStopBits.GetWindowText();
+    snapshot_.stopBitsText = m_cbStopBits.GetText();
 }
 
 void CConfigDlg::OnClickDhcp() {

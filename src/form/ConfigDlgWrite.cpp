@@ -31,7 +31,7 @@ std::vector<CConfigDlg::ValueProblem> CConfigDlg::CheckValues() const {
             continue;
         }
         const RuleBreak why = controls_.CanEncode(field.id)
-                                  ? CheckValue(field.rule, controls_.GetWindowText(field.id))
+                                  ? CheckValue(field.rule, controls_.GetText(field.id))
                                   : RuleBreak::NotEncodable;
         if (why != RuleBreak::None) {
             problems.push_back({&field, why});
@@ -70,9 +70,9 @@ void CConfigDlg::OnSubmit() {
 void CConfigDlg::PrepareSequence() {
     session_.writeStep = 0;
     UpdateData(true);
-    snapshot_.baudText = m_cbBaudRate.GetWindowText();
-    snapshot_.dataBitsText = m_cbDataBits.GetWindowText();
-    snapshot_.stopBitsText = m_cbStopBits.GetWindowText();
+    snapshot_.baudText = m_cbBaudRate.GetText();
+    snapshot_.dataBitsText = m_cbDataBits.GetText();
+    snapshot_.stopBitsText = m_cbStopBits.GetText();
     UpdateData(true);
 }
 
@@ -161,7 +161,7 @@ void CConfigDlg::AcknowledgementBranch() {
         if (events_) {
             events_->Completed();
         }
-        controls_.MessageBox(kSavedMessage, MessageType::Information);
+        controls_.ShowMessage(kSavedMessage, MessageType::Information);
     }
 }
 

@@ -15,7 +15,7 @@ class CComboBox {
     CComboBox(Controls& controls, int id) : controls_(&controls), id_(id) {}
     int GetCurSel() const { return controls_->GetCurSel(id_); }
     void SetCurSel(int index) { controls_->SetCurSel(id_, index); }
-    std::string GetWindowText() const { return controls_->GetWindowText(id_); }
+    std::string GetText() const { return controls_->GetText(id_); }
     void EnableWindow(bool enable) { controls_->EnableWindow(id_, enable); }
     int id() const { return id_; }
 

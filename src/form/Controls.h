@@ -24,8 +24,8 @@ class Controls {
 
     // An edit's text; for a drop list, the text of the selected entry (empty
     // when nothing is selected).
-    virtual std::string GetWindowText(int id) const = 0;
-    virtual void SetWindowText(int id, const std::string& text) = 0;
+    virtual std::string GetText(int id) const = 0;
+    virtual void SetText(int id, const std::string& text) = 0;
     // Whether an edit's text has bytes in the encoding texts are sent in (a
     // window converts typed text; memory holds bytes already).
     virtual bool CanEncode(int id) const {
@@ -49,7 +49,7 @@ class Controls {
     virtual void SetFocus(int id) = 0;
 
     // A modal message; returns when the user has closed it.
-    virtual void MessageBox(std::string_view text, MessageType type) = 0;
+    virtual void ShowMessage(std::string_view text, MessageType type) = 0;
 };
 
 }  // namespace wifi

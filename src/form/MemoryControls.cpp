@@ -43,7 +43,7 @@ void MemoryControls::SetCurSel(int id, int index) {
     c.selection = index >= 0 && static_cast<std::size_t>(index) < c.entries.size() ? index : -1;
 }
 
-std::string MemoryControls::GetWindowText(int id) const {
+std::string MemoryControls::GetText(int id) const {
     const auto& c = At(id);
     if (!c.entries.empty()) {
         return c.selection < 0 ? std::string() : c.entries[static_cast<std::size_t>(c.selection)];
@@ -51,7 +51,7 @@ std::string MemoryControls::GetWindowText(int id) const {
     return c.text;
 }
 
-void MemoryControls::SetWindowText(int id, const std::string& text) {
+void MemoryControls::SetText(int id, const std::string& text) {
     auto& c = At(id);
     if (c.text == text) {
         return;
@@ -102,7 +102,7 @@ bool MemoryControls::IsWindowEnabled(int id) const {
     return At(id).enabled;
 }
 
-void MemoryControls::MessageBox(std::string_view text, MessageType type) {
+void MemoryControls::ShowMessage(std::string_view text, MessageType type) {
     messages_.emplace_back(std::string(text), type);
     if (whileMessageBoxOpen) {
         whileMessageBoxOpen();
@@ -137,7 +137,7 @@ bool MemoryControls::UserType(int id, const std::string& text) {
     if (!Accepts(id) || !At(id).entries.empty()) {
         return false;
     }
-    SetWindowText(id, text);
+    SetText(id, text);
     return true;
 }
 

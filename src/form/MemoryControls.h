@@ -25,8 +25,8 @@ class MemoryControls : public Controls {
 
     int GetCurSel(int id) const override;
     void SetCurSel(int id, int index) override;
-    std::string GetWindowText(int id) const override;
-    void SetWindowText(int id, const std::string& text) override;
+    std::string GetText(int id) const override;
+    void SetText(int id, const std::string& text) override;
     int GetCheck(int id) const override;
     void SetCheck(int id, int state) override;
     bool IsBlank(int id) const override;
@@ -37,7 +37,7 @@ class MemoryControls : public Controls {
     void SetFocus(int id) override { focus_ = id; }
     // The control that has the focus (0: none was given it).
     int focus() const { return focus_; }
-    void MessageBox(std::string_view text, MessageType type) override;
+    void ShowMessage(std::string_view text, MessageType type) override;
 
     // Where notifications go: the dialog's message map.
     std::function<void(int id, Notification code)> notify;

@@ -38,7 +38,7 @@ void QtControls::SetCurSel(int id, int index) {
     box->setCurrentIndex(index >= 0 && index < box->count() ? index : -1);
 }
 
-std::string QtControls::GetWindowText(int id) const {
+std::string QtControls::GetText(int id) const {
     if (auto* box = qobject_cast<QComboBox*>(Widget(id))) {
         return box->currentIndex() < 0 ? std::string() : box->currentText().toStdString();
     }
@@ -62,7 +62,7 @@ bool QtControls::CanEncode(int id) const {
     return (it != reported_.end() && it->shown == text) || codec_.Encode(text).has_value();
 }
 
-void QtControls::SetWindowText(int id, const std::string& text) {
+void QtControls::SetText(int id, const std::string& text) {
     auto* edit = As<QLineEdit>(id);
     if (id == IDC_STATUS) {
         Show(edit, QString::fromStdString(text));
@@ -138,7 +138,7 @@ void QtControls::SetFocus(int id) {
     }
 }
 
-void QtControls::MessageBox(std::string_view text, MessageType type) {
+void QtControls::ShowMessage(std::string_view text, MessageType type) {
     const QString message = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     const auto icon =
         type == MessageType::Information ? QMessageBox::Information : QMessageBox::NoIcon;

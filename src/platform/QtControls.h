@@ -28,8 +28,8 @@ class QtControls : public Controls {
 
     int GetCurSel(int id) const override;
     void SetCurSel(int id, int index) override;
-    std::string GetWindowText(int id) const override;
-    void SetWindowText(int id, const std::string& text) override;
+    std::string GetText(int id) const override;
+    void SetText(int id, const std::string& text) override;
     bool CanEncode(int id) const override;
 
     TextEncoding encoding() const { return codec_.encoding(); }
@@ -47,7 +47,7 @@ class QtControls : public Controls {
     void EnableWindow(int id, bool enable) override;
     bool IsWindowEnabled(int id) const override;
     void SetFocus(int id) override;
-    void MessageBox(std::string_view text, MessageType type) override;
+    void ShowMessage(std::string_view text, MessageType type) override;
 
   private:
     template <class T>

@@ -152,7 +152,7 @@ struct Bench {
     }
 
     std::vector<std::string> Sent() const { return comm.WrittenLines(); }
-    std::string Text(int id) const { return controls.GetWindowText(id); }
+    std::string Text(int id) const { return controls.GetText(id); }
     bool Enabled(int id) const { return controls.IsWindowEnabled(id); }
 };
 

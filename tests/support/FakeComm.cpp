@@ -6,6 +6,10 @@
 
 namespace wifi {
 
+void FakeComm::Set(const char* property, const std::string& value) {
+    Access(property, std::string(1, '=').append(value));
+}
+
 void FakeComm::Access(const std::string& property, const std::string& what) {
     if (record_) {
         accesses_.push_back(property + what);
@@ -16,25 +20,25 @@ void FakeComm::Access(const std::string& property, const std::string& what) {
 }
 
 void FakeComm::SetCommPort(short port) {
-    Access("CommPort", "=" + std::to_string(port));
+    Set("CommPort", std::to_string(port));
     commPort_ = port;
 }
 
 void FakeComm::SetInputMode(long mode) {
-    Access("InputMode", "=" + std::to_string(mode));
+    Set("InputMode", std::to_string(mode));
 }
 
 void FakeComm::SetInBufferSize(short size) {
-    Access("InBufferSize", "=" + std::to_string(size));
+    Set("InBufferSize", std::to_string(size));
     inBufferSize_ = size;
 }
 
 void FakeComm::SetOutBufferSize(short size) {
-    Access("OutBufferSize", "=" + std::to_string(size));
+    Set("OutBufferSize", std::to_string(size));
 }
 
 void FakeComm::SetSettings(const std::string& settings) {
-    Access("Settings", "=" + settings);
+    Set("Settings", settings);
 }
 
 void FakeComm::SetPortOpen(bool open) {
@@ -57,11 +61,11 @@ bool FakeComm::GetPortOpen() {
 }
 
 void FakeComm::SetRThreshold(short threshold) {
-    Access("RThreshold", "=" + std::to_string(threshold));
+    Set("RThreshold", std::to_string(threshold));
 }
 
 void FakeComm::SetInputLen(short length) {
-    Access("InputLen", "=" + std::to_string(length));
+    Set("InputLen", std::to_string(length));
 }
 
 Bytes FakeComm::GetInput() {
@@ -76,7 +80,7 @@ Bytes FakeComm::GetInput() {
 }
 
 void FakeComm::SetOutput(const Bytes& bytes) {
-    Access("Output", "=" + std::string(bytes.begin(), bytes.end()));
+    Set("Output", std::string(bytes.begin(), bytes.end()));
     if (!open_) {
         throw CommError("port is closed");
     }
@@ -89,7 +93,7 @@ short FakeComm::GetCommEvent() {
 }
 
 void FakeComm::SetInBufferCount(short count) {
-    Access("InBufferCount", "=" + std::to_string(count));
+    Set("InBufferCount", std::to_string(count));
     if (count == 0) {
         pending_.clear();
     }

@@ -59,6 +59,9 @@ class FakeComm : public CMSComm {
 
   private:
     void Access(const std::string& property, const std::string& what);
+    // Access(property, "=" + value), built by appending: GCC 12 at -O3 warns
+    // falsely of overlapping copies in a literal + string.
+    void Set(const char* property, const std::string& value);
 
     int portCount_;
     bool record_ = true;

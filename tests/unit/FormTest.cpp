@@ -14,9 +14,9 @@ TEST(MemoryControls, BehaveAsTheWindowsControlsDo) {
     c.notify = [&](int id, Notification n) { seen.emplace_back(id, n); };
 
     EXPECT_EQ(c.GetCurSel(IDC_SECURITY), -1);
-    EXPECT_EQ(c.GetWindowText(IDC_SECURITY), "");
+    EXPECT_EQ(c.GetText(IDC_SECURITY), "");
     c.SetCurSel(IDC_SECURITY, 3);
-    EXPECT_EQ(c.GetWindowText(IDC_SECURITY), "WPA");
+    EXPECT_EQ(c.GetText(IDC_SECURITY), "WPA");
     c.SetCurSel(IDC_SECURITY, -1);
     EXPECT_EQ(c.GetCurSel(IDC_SECURITY), -1);
     EXPECT_TRUE(seen.empty()) << "selecting from code raises nothing";
@@ -34,7 +34,7 @@ TEST(MemoryControls, BehaveAsTheWindowsControlsDo) {
 
     c.EnableWindow(IDC_SSID, false);
     EXPECT_FALSE(c.UserType(IDC_SSID, "x")) << "a disabled control takes no input";
-    EXPECT_EQ(c.GetWindowText(IDC_SSID), "");
+    EXPECT_EQ(c.GetText(IDC_SSID), "");
 }
 
 TEST(InitDialog, SelectsDefaultsDisablesTheStartGroupAndShowsNotConnected) {

@@ -10,22 +10,21 @@ namespace {
 TEST(CaptureSnapshot, TakesTheFormAsTheReportFilledIt) {
     Bench b;
     b.Connect();
-    ConfigSnapshot expected;
-    expected.ipText = "192.168.1.10";
-    expected.maskText = "255.255.255.0";
-    expected.gatewayText = "192.168.1.1";
-    expected.dnsText = "8.8.8.8";
-    expected.serverIpText = "10.0.0.2";
-    expected.baudText = "115200";
-    expected.dataBitsText = "9";
-    expected.stopBitsText = "2";
-    expected.security = 2;
-    expected.keyFormat = 1;
-    expected.keyIndex = 2;
-    expected.csMode = 1;
-    expected.parity = 2;
-    expected.netType = 1;
-    expected.protocol = 0;
+    const ConfigSnapshot expected{.ipText = "192.168.1.10",
+                                  .maskText = "255.255.255.0",
+                                  .gatewayText = "192.168.1.1",
+                                  .dnsText = "8.8.8.8",
+                                  .serverIpText = "10.0.0.2",
+                                  .baudText = "115200",
+                                  .dataBitsText = "9",
+                                  .stopBitsText = "2",
+                                  .security = 2,
+                                  .keyFormat = 1,
+                                  .keyIndex = 2,
+                                  .csMode = 1,
+                                  .parity = 2,
+                                  .netType = 1,
+                                  .protocol = 0};
     EXPECT_EQ(b.dlg.snapshot(), expected);
 }
 
