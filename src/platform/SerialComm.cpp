@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <QTimer>
 
+#include "platform/PortList.h"
 #include "serial/CommError.h"
 
 namespace wifi {
@@ -158,10 +159,12 @@ CommError SerialComm::Failure(QSerialPort::SerialPortError error) const {
         case QSerialPort::DeviceNotFoundError:
             return failure(CommFailure::NoSuchDevice, "no such device");
         case QSerialPort::PermissionError: {
-            // Qt reports a busy port as a permission error too.
+            // Qt reports a busy port as a permission error too; on Windows,
+            // where no group guards a COM port, that is all it means.
             const QFileInfo device(
                 device_.startsWith(QLatin1Char('/')) ? device_ : QStringLiteral("/dev/") + device_);
-            if (device.exists() && device.isReadable() && device.isWritable()) {
+            if (ThisSystem() == PortSystem::Windows ||
+                (device.exists() && device.isReadable() && device.isWritable())) {
                 return failure(CommFailure::Busy, "port busy: another program is using it");
             }
             return failure(CommFailure::PermissionDenied,
