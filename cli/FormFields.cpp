@@ -9,7 +9,7 @@ using namespace wifi;
 namespace {
 
 std::string Quoted(std::string_view s) {
-    return "\"" + std::string(s) + "\"";
+    return std::string(1, '"').append(s).append(1, '"');
 }
 
 std::string OneOf(const Field& f) {

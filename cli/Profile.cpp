@@ -209,14 +209,20 @@ std::string FormAsJson(const QJsonObject& form) {
     };
     auto member = [&](const QString& name) {
         const QJsonValue v = form[name];
-        return "\"" + name.toStdString() + "\": " +
-               (v.isObject() ? "{\"hex\": " + value(v.toObject()[kHexKey]) + "}" : value(v));
+        // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on literal + string.
+        std::string text(1, '"');
+        text.append(name.toStdString()).append("\": ");
+        if (v.isObject()) {
+            return text.append("{\"hex\": ").append(value(v.toObject()[kHexKey])).append("}");
+        }
+        return text.append(value(v));
     };
-    std::string json = "{" + member(kEncodingKey);
+    std::string json(1, '{');
+    json.append(member(kEncodingKey));
     for (const Field& f : FormFields()) {
-        json += ", " + member(Utf8(f.name));
+        json.append(", ").append(member(Utf8(f.name)));
     }
-    return json + "}";
+    return json.append("}");
 }
 
 std::string FormAsText(const QJsonObject& form) {

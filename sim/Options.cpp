@@ -50,6 +50,7 @@ Options:
                       as a device unplugged then would (that line gets no
                       answer; the simulator then exits)
   --help              show this text
+  --version           print the version
 
 The options that take PREFIX or KEY may be given more than once.
 
@@ -104,6 +105,8 @@ ParsedArgs ParseArgs(const std::vector<std::string>& args) {
         std::string text;
         if (arg == "--help" || arg == "-h") {
             parsed.help = true;
+        } else if (arg == "--version") {
+            parsed.version = true;
         } else if (arg == "--echo") {
             o.echo = true;
         } else if (arg == "--noise") {

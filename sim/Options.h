@@ -27,6 +27,7 @@ struct Options {
 struct ParsedArgs {
     Options options;
     bool help = false;
+    bool version = false;
     std::string error;  // non-empty: bad arguments
 };
 

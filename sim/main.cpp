@@ -16,6 +16,7 @@
 #include "Pty.h"
 #include "Server.h"
 #include "TrafficLog.h"
+#include "Version.h"
 
 namespace {
 
@@ -60,6 +61,10 @@ int main(int argc, char** argv) {
     }
     if (parsed.help) {
         std::fputs(sim::kHelpText, stdout);
+        return 0;
+    }
+    if (parsed.version) {
+        std::printf("wifi-module-sim %s\n", wifi::kVersion);
         return 0;
     }
     const sim::Options& options = parsed.options;

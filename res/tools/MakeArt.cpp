@@ -2,6 +2,7 @@
 // argument; the results are kept in res/ so the build does not depend on it.
 //   build/debug/res/tools/make-art res
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QFont>
 #include <QGuiApplication>
@@ -191,6 +192,14 @@ int main(int argc, char** argv) {
     if (!ico.open(QIODevice::WriteOnly) || ico.write(IconFile()) < 0) {
         std::fprintf(stderr, "make-art: cannot write %s\n", qPrintable(ico.fileName()));
         return 1;
+    }
+    // The same mark for desktops: the hicolor theme's sizes.
+    QDir().mkpath(dir + QStringLiteral("/icons"));
+    for (int size : {16, 32, 48, 256}) {
+        if (!Icon(size).save(dir + QStringLiteral("/icons/%1.png").arg(size), "PNG")) {
+            std::fprintf(stderr, "make-art: cannot write the %d-pixel icon\n", size);
+            return 1;
+        }
     }
     if (!Banner().save(dir + "/banner.bmp", "BMP")) {
         std::fprintf(stderr, "make-art: cannot write the banner\n");

@@ -526,5 +526,26 @@ TEST(CliHelp, DocumentsEverythingAndTheVersion) {
     EXPECT_EQ(r.out, "wifi-config 1.0.0.1\n");
 }
 
+TEST(CliHelp, TheGnuFormAndTheCompletionFollowTheOptionTable) {
+    Module m;
+    auto r = Cli({"read", "--port=" + m.port(), "--format=text"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("ssid: SimNet\n"), std::string::npos) << r.out;
+    // An option another command takes, and a flag given a value, are refused.
+    for (const auto& args :
+         std::vector<std::vector<std::string>>{{"read", "--port=" + m.port(), "--set=ssid=x"},
+                                               {"read", "--port=" + m.port(), "--trace=yes"},
+                                               {"read", "--port="}}) {
+        r = Cli(args);
+        EXPECT_EQ(r.status, 2) << args.back();
+        EXPECT_FALSE(r.err.empty());
+    }
+    r = Cli({"--bash-completion"});
+    ASSERT_EQ(r.status, 0);
+    for (const char* word : {"complete -F", "read write", "--encoding", "frameTime=", "gbk"}) {
+        EXPECT_NE(r.out.find(word), std::string::npos) << word << "\n" << r.out;
+    }
+}
+
 }  // namespace
 }  // namespace wifi::e2e

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace cli {
+
+// The command line's own table: every command and option once. The help
+// text, the parser, the manual page (made from the help text) and the shell
+// completion all derive from it, so a command or option added here appears
+// everywhere without a second edit.
+struct Command {
+    std::string_view name;
+    std::string_view help;  // what it does
+};
+
+struct Option {
+    std::string_view name;      // "--port"
+    std::string_view value;     // what it takes ("DEVICE"); empty for a flag
+    std::string_view commands;  // the commands that take it, space-separated
+    bool required = false;
+    bool repeatable = false;
+    // What completes its value: "devices" (serial devices), "files",
+    // "fields" (NAME= of the form's fields), or the words it takes.
+    std::string_view completes;
+    std::string_view help;
+};
+
+const std::vector<Command>& Commands();
+const std::vector<Option>& Options();
+
+// A command line taken apart: the command, and each option's values in the
+// order given (a flag has one empty value). --opt=value and --opt value are
+// the same.
+struct Arguments {
+    std::string command;
+    std::map<std::string, QStringList> values;
+    bool Has(const std::string& option) const { return values.count(option) > 0; }
+    QString Last(const std::string& option) const {
+        auto it = values.find(option);
+        return it == values.end() || it->second.isEmpty() ? QString() : it->second.last();
+    }
+};
+// Nothing, and error set, for an unknown command or option, an option the
+// command does not take, a value missing, or a required option not given.
+std::optional<Arguments> ParseArguments(const QStringList& arguments, std::string& error);
+
+std::string HelpText();
+// A bash completion script for wifi-config.
+std::string BashCompletion();
+
+}  // namespace cli
