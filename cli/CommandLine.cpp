@@ -23,29 +23,39 @@ const std::vector<Command>& Commands() {
          "configure several modules at the same time; each gets one\n"
          "result line: {\"port\": ..., \"ok\": ..., \"error\": ...,\n"
          "\"seconds\": ...}."},
+        {"ports",
+         "lists the serial ports with what the system knows of them\n"
+         "(description, manufacturer, serial number, USB ids); with\n"
+         "--probe, also which of them a module answers on."},
     };
     return commands;
 }
 
 const std::vector<Option>& Options() {
     static const std::vector<Option> options = {
-        {"--port", "DEVICE", "read write", true, false, "devices",
+        {"--port", "DEVICE", "read write ports station", "read write station", true, "devices",
          "the serial device (/dev/ttyUSB0, a pseudo-terminal, COM3);\n"
-         "write takes several"},
-        {"--from", "FILE", "write", false, false, "files",
-         "a profile: a JSON object of form values, as read prints it"},
-        {"--set", "NAME=VALUE", "write", false, true, "fields",
+         "write takes several; ports lists it too"},
+        {"--from", "FILE", "write station", "station", false, "files",
+         "a profile: a JSON object of form values, as read prints\n"
+         "it; - reads it from standard input"},
+        {"--set", "NAME=VALUE", "write station", "", true, "fields",
          "one form value; given after --from, it wins"},
-        {"--timeout", "SECONDS", "read write", false, false, "",
-         "how long to wait for each answer (default 10)"},
-        {"--format", "json|text", "read", false, false, "json text",
-         "one JSON object (default) or \"name: value\" lines"},
-        {"--encoding", "gbk|utf-8", "read write", false, false, "gbk utf-8",
+        {"--timeout", "SECONDS", "read write ports station", "", false, "",
+         "how long to wait for each answer (default 10; 2 for\n"
+         "ports --probe)"},
+        {"--format", "json|text", "read write ports", "", false, "json text",
+         "JSON (default) or \"name: value\" lines"},
+        {"--encoding", "gbk|utf-8", "read write ports station", "", false, "gbk utf-8",
          "the encoding of texts (ssid, key): --set values go out in\n"
          "it, and read decodes with it unless every text the module\n"
          "reported is in the other (said on standard error).\n"
          "Default utf-8 (gbk on a Windows whose code page is 936)"},
-        {"--trace", "", "read write", false, false, "",
+        {"--probe", "", "ports", "", false, "",
+         "send the configuration query to every free port (only the\n"
+         "query, never the connect request) and say which answer as\n"
+         "a module, with its network type and SSID"},
+        {"--trace", "", "read write station", "", false, "",
          "print every line sent and received, with port and time,\n"
          "on standard error"},
     };
@@ -54,14 +64,22 @@ const std::vector<Option>& Options() {
 
 namespace {
 
-bool Takes(const Option& option, std::string_view command) {
-    std::istringstream words{std::string(option.commands)};
+bool Among(std::string_view list, std::string_view command) {
+    std::istringstream words{std::string(list)};
     for (std::string word; words >> word;) {
         if (word == command) {
             return true;
         }
     }
     return false;
+}
+
+bool Takes(const Option& option, std::string_view command) {
+    return Among(option.commands, command);
+}
+
+bool RequiredBy(const Option& option, std::string_view command) {
+    return Among(option.requiredBy, command);
 }
 
 const Option* FindOption(std::string_view name) {
@@ -129,7 +147,8 @@ std::optional<Arguments> ParseArguments(const QStringList& arguments, std::strin
         args.values[name] << *value;
     }
     for (const Option& o : Options()) {
-        if (o.required && Takes(o, args.command) && !args.Has(std::string(o.name))) {
+        if (Takes(o, args.command) && RequiredBy(o, args.command) &&
+            !args.Has(std::string(o.name))) {
             error = "no " + std::string(o.name) + " given";
             return std::nullopt;
         }
@@ -166,7 +185,7 @@ std::string Usage() {
             }
             std::string word = std::string(o.name) + (o.value.empty() ? "" : " ") +
                                std::string(o.value) + (o.repeatable ? " ..." : "");
-            if (!o.required) {
+            if (!RequiredBy(o, c.name)) {
                 word = "[" + word + "]";
             }
             if (current.size() + 1 + word.size() > 90) {

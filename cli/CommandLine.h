@@ -20,10 +20,10 @@ struct Command {
 };
 
 struct Option {
-    std::string_view name;      // "--port"
-    std::string_view value;     // what it takes ("DEVICE"); empty for a flag
-    std::string_view commands;  // the commands that take it, space-separated
-    bool required = false;
+    std::string_view name;        // "--port"
+    std::string_view value;       // what it takes ("DEVICE"); empty for a flag
+    std::string_view commands;    // the commands that take it, space-separated
+    std::string_view requiredBy;  // the commands that cannot do without it
     bool repeatable = false;
     // What completes its value: "devices" (serial devices), "files",
     // "fields" (NAME= of the form's fields), or the words it takes.

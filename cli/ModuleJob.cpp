@@ -8,13 +8,13 @@
 #include <memory>
 
 #include "JobSession.h"
-#include "Profile.h"
 #include "TracingComm.h"
 #include "form/ConfigDlg.h"
 #include "form/ControlIds.h"
 #include "form/Fields.h"
 #include "form/MemoryControls.h"
 #include "platform/SerialComm.h"
+#include "profile/Profile.h"
 #include "serial/CommError.h"
 
 namespace cli {
@@ -120,7 +120,7 @@ JobResult RunJob(const JobSpec& spec) {
             return finish();
         }
         for (const Setting& s : spec.settings) {
-            if (!ApplyAsUser(controls, s)) {
+            if (!ApplyAsUser(controls, controls, s)) {
                 session.Fail(kBadInput,
                              Utf8(s.field->name) + ": the form would not take the value");
                 return finish();

@@ -6,8 +6,8 @@
 #include <atomic>
 #include <vector>
 
-#include "FormFields.h"
 #include "platform/TextCodec.h"
+#include "profile/FormFields.h"
 
 namespace cli {
 
@@ -34,7 +34,7 @@ struct JobResult {
 struct JobSpec {
     QString port;
     bool write = false;
-    std::vector<Setting> settings;  // write: applied in order, as a user's edits
+    std::vector<wifi::Setting> settings;  // write: applied in order, as a user's edits
     int timeoutSeconds = 10;
     bool trace = false;
     // read: the encoding texts are decoded with, unless they are all in the other.

@@ -19,10 +19,12 @@
 #endif
 
 #include "CommandLine.h"
-#include "FormFields.h"
 #include "ModuleJob.h"
-#include "Profile.h"
+#include "PortsCommand.h"
 #include "Version.h"
+#include "profile/FormFields.h"
+#include "profile/JsonText.h"
+#include "profile/Profile.h"
 
 namespace {
 
@@ -32,8 +34,9 @@ struct Args {
     int timeout = 10;
     bool json = true;
     bool trace = false;
+    bool probe = false;
     wifi::TextEncoding encoding = wifi::DefaultEncoding();
-    std::vector<cli::Setting> settings;
+    std::vector<wifi::Setting> settings;
 };
 
 int Usage(const std::string& error) {
@@ -53,6 +56,10 @@ std::string Parse(const QStringList& arguments, Args& args) {
     const cli::Arguments& a = *parsed;
     args.command = a.command;
     args.trace = a.Has("--trace");
+    args.probe = a.Has("--probe");
+    if (args.command == "ports") {
+        args.timeout = 2;  // a module answers its query at once
+    }
     if (a.Has("--port")) {
         args.ports.assign(a.values.at("--port").begin(), a.values.at("--port").end());
     }
@@ -96,7 +103,7 @@ std::string Parse(const QStringList& arguments, Args& args) {
         }
     }
     if (!from.isEmpty()) {
-        auto loaded = cli::LoadProfile(from, args.encoding, error);
+        auto loaded = wifi::LoadProfile(from, args.encoding, error);
         if (!loaded) {
             return error;
         }
@@ -104,7 +111,7 @@ std::string Parse(const QStringList& arguments, Args& args) {
     }
     const wifi::TextCodec codec(args.encoding);
     for (const auto& s : sets) {
-        auto setting = cli::ParseSetting(s, codec, error);
+        auto setting = wifi::ParseSetting(s, codec, error);
         if (!setting) {
             return error;
         }
@@ -115,14 +122,22 @@ std::string Parse(const QStringList& arguments, Args& args) {
 
 // {"port": ..., "ok": ..., "error": ..., "seconds": ...}, in that order.
 std::string ResultLine(const cli::JobResult& r) {
-    auto json = [](const QJsonValue& v) {
-        const QByteArray one = QJsonDocument(QJsonArray{v}).toJson(QJsonDocument::Compact);
-        return one.mid(1, one.size() - 2).toStdString();
-    };
     const double seconds = static_cast<double>(static_cast<long long>(r.seconds * 1000)) / 1000.0;
-    return "{\"port\": " + json(r.port) + ", \"ok\": " + json(r.exit == cli::kOk) +
-           ", \"error\": " + json(r.error.isEmpty() ? QJsonValue() : QJsonValue(r.error)) +
-           ", \"seconds\": " + json(seconds) + "}";
+    return wifi::OrderedJson()
+        .Add(QStringLiteral("port"), r.port)
+        .Add(QStringLiteral("ok"), r.exit == cli::kOk)
+        .Add(QStringLiteral("error"), r.error.isEmpty() ? QJsonValue() : QJsonValue(r.error))
+        .Add(QStringLiteral("seconds"), seconds)
+        .Text();
+}
+
+// "PORT: saved in 2.41 s" or "PORT: failed: ERROR", for --format text.
+std::string ResultText(const cli::JobResult& r) {
+    const QString line =
+        r.exit == cli::kOk
+            ? QStringLiteral("%1: saved in %2 s").arg(r.port).arg(r.seconds, 0, 'f', 2)
+            : QStringLiteral("%1: failed: %2").arg(r.port, r.error);
+    return line.toStdString();
 }
 
 }  // namespace
@@ -160,6 +175,15 @@ int main(int argc, char** argv) {
     Args args;
     if (const std::string error = Parse(QCoreApplication::arguments(), args); !error.empty()) {
         return Usage(error);
+    }
+    if (args.command == "ports") {
+        cli::PortsRequest request;
+        request.named = QStringList(args.ports.begin(), args.ports.end());
+        request.probe = args.probe;
+        request.timeoutSeconds = args.timeout;
+        request.json = args.json;
+        request.encoding = args.encoding;
+        return cli::RunPorts(request);
     }
     std::signal(SIGINT, OnStopSignal);
     std::signal(SIGTERM, OnStopSignal);
@@ -199,10 +223,10 @@ int main(int argc, char** argv) {
                              note.toUtf8().constData());
             }
             if (spec.write) {
-                std::printf("%s\n", ResultLine(r).c_str());
+                std::printf("%s\n", (args.json ? ResultLine(r) : ResultText(r)).c_str());
             } else if (r.exit == cli::kOk) {
                 const std::string form =
-                    args.json ? cli::FormAsJson(r.form) + "\n" : cli::FormAsText(r.form);
+                    args.json ? wifi::FormAsJson(r.form) + "\n" : wifi::FormAsText(r.form);
                 std::fputs(form.c_str(), stdout);
             }
             std::fflush(stdout);

@@ -10,6 +10,7 @@
 
 #include "form/Controls.h"
 #include "form/Notification.h"
+#include "form/UserInput.h"
 
 namespace wifi {
 
@@ -18,7 +19,7 @@ namespace wifi {
 // an address control can be blank or partly filled, a disabled control takes
 // no input. The User* calls act as a person at the window would and raise the
 // notification the real control raises.
-class MemoryControls : public Controls {
+class MemoryControls : public Controls, public UserInput {
   public:
     // portEntries: the entries of the port list.
     explicit MemoryControls(std::vector<std::string> portEntries);
@@ -46,12 +47,12 @@ class MemoryControls : public Controls {
 
     // A person's actions. Each returns false, and changes nothing, when the
     // control is disabled or the value is not one the control can take.
-    bool UserSelect(int id, int index);
-    bool UserType(int id, const std::string& text);
-    bool UserClick(int id);
+    bool UserSelect(int id, int index) override;
+    bool UserType(int id, const std::string& text) override;
+    bool UserClick(int id) override;
     // Types into one field of an address control (0 to 3); nothing empties it.
     // A value over 255 becomes 255, as the real control corrects it.
-    bool UserSetAddressField(int id, int field, std::optional<int> value);
+    bool UserSetAddressField(int id, int field, std::optional<int> value) override;
     bool UserClearAddress(int id);
 
     // The messages shown so far, with their types.

@@ -72,7 +72,7 @@ ConfigWindow::ConfigWindow(const QStringList& namedPorts, int timeoutSeconds, QW
                    Qt::WindowCloseButtonHint);
 
     comm_ = std::make_unique<SerialComm>([this](int number) {
-        return number >= 1 && number <= ports_->count() ? ports_->itemText(number - 1) : QString();
+        return ports_->DeviceAt(number - 1);
     });
     BuildItems(namedPorts);
     controls_.SetWindow(this, windowTitle());
@@ -85,7 +85,7 @@ ConfigWindow::ConfigWindow(const QStringList& namedPorts, int timeoutSeconds, QW
         ports_->setFocus(Qt::OtherFocusReason);  // the first control of the tab order
     }
     if (!namedPorts.isEmpty()) {
-        ports_->setCurrentIndex(ports_->findText(namedPorts.first()));
+        ports_->Choose(namedPorts.first());
     }
 }
 

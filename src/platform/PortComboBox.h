@@ -2,20 +2,51 @@
 
 #include <QComboBox>
 #include <QStringList>
+#include <functional>
+#include <vector>
+
+#include "platform/PortList.h"
+
+class QTimer;
 
 namespace wifi {
 
-// The port list. While it can be used (the port is closed), opening it
-// refreshes its entries, keeping the chosen one.
+// The port list: one entry per device, reading like
+// "ttyUSB0 — CH340 USB-Serial (1a86:7523)", its tooltip the whole path. Each
+// entry's data is the device, which is all the serial port is given.
+//
+// While it can be used (the port is closed), it follows the system: opening
+// it refreshes the entries, and so does a look at the system once a second,
+// keeping the chosen device. With no port at all it shows one placeholder
+// entry that cannot be chosen.
 class PortComboBox : public QComboBox {
     Q_OBJECT
   public:
-    PortComboBox(QStringList named, QWidget* parent = nullptr);
+    using Source = std::function<std::vector<SerialPortInfo>()>;
+
+    explicit PortComboBox(QStringList named, QWidget* parent = nullptr,
+                          Source source = SystemPorts);
     void Refresh();
+    // The once-a-second look: a refresh unless the port is open (the list is
+    // disabled) or the user has the list open.
+    void Poll();
     void showPopup() override;
+
+    // The chosen device; empty for none.
+    QString Device() const;
+    QString DeviceAt(int index) const;
+    // The serial number of the chosen device's USB adapter; empty when unknown.
+    QString SerialNumber() const;
+    // Chooses a device: the one whose adapter has this serial number (it may
+    // come back under another name), else the device itself. False when
+    // neither is listed.
+    bool Choose(const QString& device, const QString& serialNumber = {});
 
   private:
     QStringList named_;
+    Source source_;
+    std::vector<SerialPortInfo> reported_;
+    QTimer* poll_ = nullptr;
 };
 
 }  // namespace wifi

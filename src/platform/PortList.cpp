@@ -1,5 +1,6 @@
 #include "platform/PortList.h"
 
+#include <QFileInfo>
 #include <QSerialPortInfo>
 #include <algorithm>
 
@@ -18,8 +19,18 @@ PortSystem ThisSystem() {
 std::vector<SerialPortInfo> SystemPorts() {
     std::vector<SerialPortInfo> ports;
     for (const auto& info : QSerialPortInfo::availablePorts()) {
-        ports.push_back({ThisSystem() == PortSystem::Windows ? info.portName()
-                                                             : info.systemLocation()});
+        SerialPortInfo port;
+        port.device = ThisSystem() == PortSystem::Windows ? info.portName() : info.systemLocation();
+        port.description = info.description();
+        port.manufacturer = info.manufacturer();
+        port.serialNumber = info.serialNumber();
+        if (info.hasVendorIdentifier()) {
+            port.vid = info.vendorIdentifier();
+        }
+        if (info.hasProductIdentifier()) {
+            port.pid = info.productIdentifier();
+        }
+        ports.push_back(port);
     }
     return ports;
 }
@@ -33,7 +44,28 @@ int ComNumber(const QString& name) {
     return name.startsWith(QLatin1String("COM"), Qt::CaseInsensitive) ? name.mid(3).toInt() : 0;
 }
 
+bool ListedBefore(const SerialPortInfo& a, const SerialPortInfo& b) {
+    const int na = ComNumber(a.device);
+    const int nb = ComNumber(b.device);
+    return na != nb ? na < nb : a.device < b.device;
+}
+
 }  // namespace
+
+std::vector<SerialPortInfo> ListedPorts(PortSystem system,
+                                        const std::vector<SerialPortInfo>& reported) {
+    std::vector<SerialPortInfo> ports;
+    for (const auto& port : reported) {
+        if (system != PortSystem::MacOS || port.device.startsWith(QLatin1String("/dev/cu."))) {
+            ports.push_back(port);
+        }
+    }
+    std::sort(ports.begin(), ports.end(), ListedBefore);
+    ports.erase(std::unique(ports.begin(), ports.end(),
+                            [](const auto& a, const auto& b) { return a.device == b.device; }),
+                ports.end());
+    return ports;
+}
 
 QStringList PortEntries(PortSystem system, const std::vector<SerialPortInfo>& reported,
                         const QStringList& named) {
@@ -42,25 +74,12 @@ QStringList PortEntries(PortSystem system, const std::vector<SerialPortInfo>& re
         for (int i = 1; i <= kComPorts; ++i) {
             ports << QStringLiteral("COM%1").arg(i);
         }
-        QStringList beyond;
-        for (const auto& port : reported) {
-            if (ComNumber(port.device) > kComPorts || ComNumber(port.device) == 0) {
-                beyond << port.device;
-            }
-        }
-        std::sort(beyond.begin(), beyond.end(), [](const QString& a, const QString& b) {
-            return ComNumber(a) != ComNumber(b) ? ComNumber(a) < ComNumber(b) : a < b;
-        });
-        ports << beyond;
-    } else {
-        for (const auto& port : reported) {
-            if (system != PortSystem::MacOS || port.device.startsWith(QLatin1String("/dev/cu."))) {
-                ports << port.device;
-            }
-        }
-        ports.sort();
     }
-    ports.removeDuplicates();
+    for (const auto& port : ListedPorts(system, reported)) {
+        if (!ports.contains(port.device)) {
+            ports << port.device;
+        }
+    }
     for (const auto& device : named) {
         if (!ports.contains(device)) {
             ports << device;
@@ -69,8 +88,31 @@ QStringList PortEntries(PortSystem system, const std::vector<SerialPortInfo>& re
     return ports;
 }
 
-QStringList AvailablePorts(const QStringList& named) {
-    return PortEntries(ThisSystem(), SystemPorts(), named);
+QString UsbId(quint16 id) {
+    return QStringLiteral("%1").arg(id, 4, 16, QLatin1Char('0'));
+}
+
+QString PortEntryText(const SerialPortInfo& info) {
+    // A path's last part is what users call the port ("ttyUSB0").
+    QString text =
+        info.device.contains(QLatin1Char('/')) ? QFileInfo(info.device).fileName() : info.device;
+    const QString what = info.description.isEmpty() ? info.manufacturer : info.description;
+    if (!what.isEmpty()) {
+        text += QStringLiteral(" — ") + what;
+    }
+    if (info.vid && info.pid) {
+        text += QStringLiteral(" (%1:%2)").arg(UsbId(*info.vid), UsbId(*info.pid));
+    }
+    return text;
+}
+
+SerialPortInfo InfoOf(const QString& device, const std::vector<SerialPortInfo>& reported) {
+    for (const auto& port : reported) {
+        if (port.device == device) {
+            return port;
+        }
+    }
+    return SerialPortInfo{device, {}, {}, {}, {}, {}};
 }
 
 }  // namespace wifi

@@ -14,8 +14,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-RunResult Cli(const std::vector<std::string>& args) {
-    return Run(WIFI_CONFIG, args);
+RunResult Cli(const std::vector<std::string>& args, const std::string& input = {}) {
+    return Run(WIFI_CONFIG, args, input);
 }
 
 // The command lines a simulator received, from its log.
@@ -524,6 +524,46 @@ TEST(CliHelp, DocumentsEverythingAndTheVersion) {
     }
     r = Cli({"--version"});
     EXPECT_EQ(r.out, "wifi-config 1.0.0.1\n");
+}
+
+TEST(CliWrite, AProfileFromStandardInputAndResultsAsText) {
+    Module m;
+    auto r = Cli({"write", "--port", m.port(), "--from", "-", "--format", "text"},
+                 R"({"ssid": "FromStdin", "frameTime": "70"})");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out.rfind(m.port() + ": saved in ", 0), 0u) << r.out;
+    r = Cli({"read", "--port", m.port()});
+    EXPECT_NE(r.out.find(R"("ssid": "FromStdin")"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find(R"("frameTime": "70")"), std::string::npos) << r.out;
+    r = Cli({"write", "--port", m.port(), "--from", "-"}, "not json");
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("standard input: not a JSON object"), std::string::npos) << r.err;
+}
+
+TEST(CliPorts, ListsEveryPortAndProbesWithTheQueryAlone) {
+    Module module;
+    Module silent({"--no-reply", "AT+SZ_CHECKCONFIG"});
+    auto r = Cli({"ports", "--port", module.port()});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out.front(), '[');
+    EXPECT_NE(r.out.find(R"({"port": ")" + module.port() +
+                         R"(", "description": null, "manufacturer": null, "serialNumber": null, )"
+                         R"("vid": null, "pid": null})"),
+              std::string::npos)
+        << r.out;
+    EXPECT_TRUE(Received(module.log).empty()) << "listing sends nothing";
+
+    r = Cli({"ports", "--port", module.port(), "--port", silent.port(), "--probe", "--timeout=1"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find(module.port() + R"(", )"), std::string::npos);
+    EXPECT_NE(r.out.find(R"("busy": false, "module": true, "netType": "STA", "ssid": "SimNet"})"),
+              std::string::npos)
+        << r.out;
+    EXPECT_NE(r.out.find(R"("busy": false, "module": false})"), std::string::npos) << r.out;
+    EXPECT_EQ(Received(module.log), std::vector<std::string>{"AT+SZ_CHECKCONFIG=ALL"});
+
+    r = Cli({"ports", "--port", module.port(), "--probe", "--format", "text"});
+    EXPECT_NE(r.out.find(module.port() + "  module: STA SimNet\n"), std::string::npos) << r.out;
 }
 
 TEST(CliHelp, TheGnuFormAndTheCompletionFollowTheOptionTable) {

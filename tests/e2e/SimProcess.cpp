@@ -170,8 +170,13 @@ RunResult RunSim(const std::vector<std::string>& args) {
     return Run(WIFI_MODULE_SIM, args);
 }
 
-RunResult Run(const std::string& program, const std::vector<std::string>& args) {
+RunResult Run(const std::string& program, const std::vector<std::string>& args,
+              const std::string& input) {
     const auto s = Spawn(program, args);
+    // Tests feed a profile or so: it fits the pipe, so the write cannot stall.
+    if (!input.empty()) {
+        [[maybe_unused]] const ssize_t written = write(s.in, input.data(), input.size());
+    }
     close(s.in);
     RunResult r{};
     // Both pipes at once, so a chatty standard error cannot stall the child.

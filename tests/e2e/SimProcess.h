@@ -65,8 +65,9 @@ struct RunResult {
     std::string out, err;
 };
 RunResult RunSim(const std::vector<std::string>& args);
-// Runs any program to its end; standard input is closed at once.
-RunResult Run(const std::string& program, const std::vector<std::string>& args);
+// Runs any program to its end; standard input gives `input`, then ends.
+RunResult Run(const std::string& program, const std::vector<std::string>& args,
+              const std::string& input = {});
 
 // Any program started in the background, standard input closed; what it
 // printed is read once it has ended (tests print little).

@@ -7,11 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "FormFields.h"
-#include "form/MemoryControls.h"
+#include "form/Controls.h"
+#include "form/UserInput.h"
 #include "platform/TextCodec.h"
+#include "profile/FormFields.h"
 
-namespace cli {
+namespace wifi {
 
 // A profile is one JSON object of form values, as read prints it: the field
 // names of the form, and "encoding", the encoding its texts were decoded with
@@ -22,10 +23,14 @@ namespace cli {
 // The most a --from file may hold.
 inline constexpr qsizetype kMaxProfileBytes = 1024 * 1024;
 
-// A whole --from file. Its texts are encoded back with the file's own
-// encoding; a file that names none is taken as `unmarked`.
-std::optional<std::vector<Setting>> LoadProfile(const QString& path, wifi::TextEncoding unmarked,
+// A whole --from file ("-": standard input). Its texts are encoded back
+// with the file's own encoding; a file that names none is taken as
+// `unmarked`.
+std::optional<std::vector<Setting>> LoadProfile(const QString& path, TextEncoding unmarked,
                                                 std::string& error);
+// The same from a profile's bytes; `where` names their source in errors.
+std::optional<std::vector<Setting>> ParseProfile(const QByteArray& text, const std::string& where,
+                                                 TextEncoding unmarked, std::string& error);
 
 struct FormReading {
     QJsonObject form;   // the profile, "encoding" included
@@ -34,10 +39,10 @@ struct FormReading {
 // The form as one object: list names, null for no selection or a blank
 // address, texts decoded with the chosen encoding, or with the other one
 // when every reported text is in that (said in a note).
-FormReading ReadForm(const wifi::MemoryControls& controls, wifi::TextEncoding chosen);
+FormReading ReadForm(const Controls& controls, TextEncoding chosen);
 // The same as JSON text: "encoding" first, then the fields in the form's order.
 std::string FormAsJson(const QJsonObject& form);
 // The same, one "name: value" a line.
 std::string FormAsText(const QJsonObject& form);
 
-}  // namespace cli
+}  // namespace wifi

@@ -1,10 +1,8 @@
-#include "FormFields.h"
+#include "profile/FormFields.h"
 
 #include "protocol/Address.h"
 
-namespace cli {
-
-using namespace wifi;
+namespace wifi {
 
 namespace {
 
@@ -122,20 +120,19 @@ std::string DescribeBreak(RuleBreak why) {
     return {};
 }
 
-bool ApplyAsUser(MemoryControls& controls, const Setting& s) {
+bool ApplyAsUser(const Controls& form, UserInput& user, const Setting& s) {
     if (s.isNull) {
         return true;
     }
     const int id = s.field->id;
     switch (s.field->kind) {
         case FieldKind::List:
-        case FieldKind::KeyIndex: return controls.UserSelect(id, s.index);
-        case FieldKind::Text: return controls.UserType(id, s.text);
-        case FieldKind::Flag:
-            return (controls.GetCheck(id) != 0) == s.flag || controls.UserClick(id);
+        case FieldKind::KeyIndex: return user.UserSelect(id, s.index);
+        case FieldKind::Text: return user.UserType(id, s.text);
+        case FieldKind::Flag: return (form.GetCheck(id) != 0) == s.flag || user.UserClick(id);
         case FieldKind::Address:
             for (int i = 0; i < 4; ++i) {
-                if (!controls.UserSetAddressField(id, i, s.address[static_cast<std::size_t>(i)])) {
+                if (!user.UserSetAddressField(id, i, s.address[static_cast<std::size_t>(i)])) {
                     return false;
                 }
             }
@@ -145,4 +142,4 @@ bool ApplyAsUser(MemoryControls& controls, const Setting& s) {
     return false;
 }
 
-}  // namespace cli
+}  // namespace wifi

@@ -1,15 +1,14 @@
-#include "Profile.h"
+#include "profile/Profile.h"
 
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
 
+#include "profile/JsonText.h"
 #include "protocol/Address.h"
 
-namespace cli {
-
-using namespace wifi;
+namespace wifi {
 
 namespace {
 
@@ -85,15 +84,23 @@ std::optional<Setting> ProfileSetting(const std::string& name, const QJsonValue&
 
 std::optional<std::vector<Setting>> LoadProfile(const QString& path, TextEncoding unmarked,
                                                 std::string& error) {
-    const std::string where = path.toStdString();
+    const bool standardInput = path == QLatin1String("-");
+    const std::string where = standardInput ? "standard input" : path.toStdString();
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const bool opened =
+        standardInput ? file.open(stdin, QIODevice::ReadOnly) : file.open(QIODevice::ReadOnly);
+    if (!opened) {
         error = where + ": " + file.errorString().toStdString();
         return std::nullopt;
     }
     // A profile is a few hundred bytes; a device or a wrong file is not read
     // to the end of memory.
     const QByteArray text = file.read(kMaxProfileBytes + 1);
+    return ParseProfile(text, where, unmarked, error);
+}
+
+std::optional<std::vector<Setting>> ParseProfile(const QByteArray& text, const std::string& where,
+                                                 TextEncoding unmarked, std::string& error) {
     if (text.size() > kMaxProfileBytes) {
         error = where + ": larger than 1 MiB, not a profile";
         return std::nullopt;
@@ -131,7 +138,7 @@ std::optional<std::vector<Setting>> LoadProfile(const QString& path, TextEncodin
     return settings;
 }
 
-FormReading ReadForm(const MemoryControls& controls, TextEncoding chosen) {
+FormReading ReadForm(const Controls& controls, TextEncoding chosen) {
     FormReading reading;
     // The texts decide the profile's encoding: the chosen one, unless every
     // text that is not ASCII is valid only in the other.
@@ -202,27 +209,17 @@ FormReading ReadForm(const MemoryControls& controls, TextEncoding chosen) {
 }
 
 std::string FormAsJson(const QJsonObject& form) {
-    auto value = [](const QJsonValue& v) {
-        // A one-element array serialises the value with JSON's own escaping.
-        const QByteArray one = QJsonDocument(QJsonArray{v}).toJson(QJsonDocument::Compact);
-        return one.mid(1, one.size() - 2).toStdString();
+    // {"hex": "..."} with the same spacing as the rest.
+    auto member = [](const QJsonValue& v) {
+        return v.isObject() ? OrderedJson().Add(kHexKey, v.toObject()[kHexKey]).Text()
+                            : JsonText(v);
     };
-    auto member = [&](const QString& name) {
-        const QJsonValue v = form[name];
-        // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on literal + string.
-        std::string text(1, '"');
-        text.append(name.toStdString()).append("\": ");
-        if (v.isObject()) {
-            return text.append("{\"hex\": ").append(value(v.toObject()[kHexKey])).append("}");
-        }
-        return text.append(value(v));
-    };
-    std::string json(1, '{');
-    json.append(member(kEncodingKey));
+    OrderedJson json;
+    json.AddText(kEncodingKey, member(form[kEncodingKey]));
     for (const Field& f : FormFields()) {
-        json.append(", ").append(member(Utf8(f.name)));
+        json.AddText(Utf8(f.name), member(form[Utf8(f.name)]));
     }
-    return json.append("}");
+    return json.Text();
 }
 
 std::string FormAsText(const QJsonObject& form) {
@@ -246,4 +243,4 @@ std::string FormAsText(const QJsonObject& form) {
     return text;
 }
 
-}  // namespace cli
+}  // namespace wifi

@@ -5,39 +5,40 @@
 #include <string>
 #include <vector>
 
+#include "form/Controls.h"
 #include "form/Fields.h"
-#include "form/MemoryControls.h"
+#include "form/UserInput.h"
 #include "platform/TextCodec.h"
 
-namespace cli {
+namespace wifi {
 
 // A value for one field, checked against what the field can take.
 struct Setting {
-    const wifi::Field* field = nullptr;
+    const Field* field = nullptr;
     bool isNull = false;  // leave the field as the module reported it
     int index = -1;
     std::string text;  // a text field's bytes, as they go to the module
     bool flag = false;
-    wifi::Address address{};
+    Address address{};
 };
 
 // "name=value" from --set; a text goes out encoded with codec. Nothing, and
 // error set, for an unknown name or a value the field cannot take.
-std::optional<Setting> ParseSetting(const QString& assignment, const wifi::TextCodec& codec,
+std::optional<Setting> ParseSetting(const QString& assignment, const TextCodec& codec,
                                     std::string& error);
 // A value given as text: a list's name, true or false, an address, or a text
 // encoded with codec.
-std::optional<Setting> SettingFromText(const wifi::Field& field, const QString& value,
-                                       const wifi::TextCodec& codec, std::string& error);
+std::optional<Setting> SettingFromText(const Field& field, const QString& value,
+                                       const TextCodec& codec, std::string& error);
 // A text given as its bytes.
-std::optional<Setting> SettingFromBytes(const wifi::Field& field, const std::string& bytes,
+std::optional<Setting> SettingFromBytes(const Field& field, const std::string& bytes,
                                         std::string& error);
 
 // Why a value breaks its field's rule, in words that follow "the value".
-std::string DescribeBreak(wifi::RuleBreak why);
+std::string DescribeBreak(RuleBreak why);
 
 // Applies a setting as a user's edit would, so the form's handlers run.
 // False when the control would not take it (it is disabled).
-bool ApplyAsUser(wifi::MemoryControls& controls, const Setting& setting);
+bool ApplyAsUser(const Controls& form, UserInput& user, const Setting& setting);
 
-}  // namespace cli
+}  // namespace wifi

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QStringList>
+
+#include "platform/TextCodec.h"
+
+namespace cli {
+
+struct PortsRequest {
+    QStringList named;  // --port devices, listed (and probed) too
+    bool probe = false;
+    int timeoutSeconds = 2;
+    bool json = true;
+    wifi::TextEncoding encoding = wifi::DefaultEncoding();
+};
+
+// `wifi-config ports`: prints the ports, one entry each, and exits 0 even when
+// there is none.
+int RunPorts(const PortsRequest& request);
+
+}  // namespace cli

@@ -1,0 +1,66 @@
+#include "Probe.h"
+
+#include <QEventLoop>
+#include <QTimer>
+
+#include "platform/SerialComm.h"
+#include "protocol/Commands.h"
+#include "protocol/ReceiveBuffer.h"
+
+namespace cli {
+
+using namespace wifi;
+
+Probe ProbeForReport(const QString& device, int timeoutMs) {
+    Probe probe;
+    SerialComm comm([device](int) { return device; });
+    try {
+        comm.SetCommPort(1);
+        comm.SetSettings("19200,n,8,1");
+        comm.SetPortOpen(true);
+    } catch (const CommError& e) {
+        probe.found = e.kind() == CommFailure::Busy           ? Probe::Found::Busy
+                      : e.kind() == CommFailure::NoSuchDevice ? Probe::Found::Missing
+                                                              : Probe::Found::Failed;
+        probe.error = QString::fromStdString(e.what());
+        return probe;
+    }
+    QEventLoop loop;
+    QTimer limit;
+    limit.setSingleShot(true);
+    QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
+    QObject::connect(&comm, &SerialComm::portLost, &loop, [&](const QString& description) {
+        probe.found = Probe::Found::Missing;
+        probe.error = description;
+        loop.quit();
+    });
+    ReceiveBuffer received;
+    QObject::connect(&comm, &SerialComm::commEvent, &loop, [&] {
+        const Bytes bytes = comm.GetInput();
+        received.Append(
+            std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+        while (auto line = received.TakeLine()) {
+            probe.report += *line + "\r\n";
+            if (line->starts_with(token::kReportEnd)) {
+                probe.found = Probe::Found::Module;
+                loop.quit();
+            }
+        }
+    });
+    try {
+        const std::string query = std::string(cmd::kCheckConfig) + std::string(cmd::kLineEnd);
+        comm.SetOutput(Bytes(query.begin(), query.end()));
+    } catch (const CommError& e) {
+        probe.found = Probe::Found::Failed;
+        probe.error = QString::fromStdString(e.what());
+        return probe;
+    }
+    limit.start(timeoutMs);
+    loop.exec();
+    if (comm.GetPortOpen()) {
+        comm.SetPortOpen(false);
+    }
+    return probe;
+}
+
+}  // namespace cli
