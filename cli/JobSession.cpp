@@ -1,8 +1,8 @@
 #include "JobSession.h"
 
 #include "ModuleJob.h"
-#include "TracingComm.h"
 #include "form/Fields.h"
+#include "platform/TappedComm.h"
 
 namespace cli {
 
@@ -70,7 +70,8 @@ void JobSession::Connected() {
 }
 
 void JobSession::StepPerformed(unsigned step, const StepCommand& command) {
-    lastLine_ = command.line ? QString::fromStdString(VisibleBytes(*command.line)) : QString();
+    lastLine_ =
+        command.line ? QString::fromStdString(wifi::VisibleBytes(*command.line)) : QString();
     lastLine_.chop(4);  // the line end, escaped
     const QString what =
         "parameter " + QString::number(step) + " (" + FieldName(step, command.source) + ")";

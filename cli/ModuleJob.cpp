@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "JobSession.h"
-#include "TracingComm.h"
+#include "Trace.h"
 #include "form/ConfigDlg.h"
 #include "form/ControlIds.h"
 #include "form/Fields.h"
@@ -73,7 +73,9 @@ JobResult RunJob(const JobSpec& spec) {
 
     MemoryControls controls({spec.port.toStdString()});
     SerialComm serial([&spec](int number) { return number == 1 ? spec.port : QString(); });
-    TracingComm tracing(serial, spec.port);
+    TappedComm tracing(serial, [&spec](LineDirection direction, const std::string& line) {
+        PrintTraceLine(spec.port, direction, line);
+    });
     CMSComm& comm = spec.trace ? static_cast<CMSComm&>(tracing) : serial;
     CConfigDlg dlg(controls, comm, [](unsigned ms) { QThread::msleep(ms); });
     JobSession session(spec.timeoutSeconds, spec.interrupt);

@@ -8,6 +8,7 @@
 
 #include "Version.h"
 #include "platform/ConfigWindow.h"
+#include "platform/Preferences.h"
 #include "platform/Translations.h"
 
 namespace wifi {
@@ -38,6 +39,13 @@ int CConfigApp::InitInstance() {
             .arg(ConfigWindow::kDefaultTimeoutSeconds),
         QStringLiteral("SECONDS"), QString::number(ConfigWindow::kDefaultTimeoutSeconds));
     parser.addOption(timeout);
+    const QCommandLineOption lang(
+        QStringLiteral("lang"),
+        QStringLiteral("The window's language: zh (Chinese) or en (English). Without it, the "
+                       "language last chosen in the window, else the locale's: Chinese for zh* "
+                       "and C, English for any other."),
+        QStringLiteral("zh|en"));
+    parser.addOption(lang);
     parser.process(*this);
     if (!parser.positionalArguments().isEmpty()) {
         parser.showHelp(2);
@@ -50,7 +58,25 @@ int CConfigApp::InitInstance() {
                      qPrintable(parser.value(timeout)));
         return 2;
     }
-    InstallQtTranslations(*this);
+    std::optional<Language> asked;
+    if (parser.isSet(lang)) {
+        asked = LanguageNamed(parser.value(lang));
+        if (!asked) {
+            std::fprintf(stderr, "wifi-config-gui: --lang: zh or en, not %s\n",
+                         qPrintable(parser.value(lang)));
+            return 2;
+        }
+    }
+    Language language =
+        ChooseLanguage(asked, LanguageNamed(Preferences::Load().language), EnvironmentLocale());
+    if (language == Language::Chinese && !ChineseFontInstalled()) {
+        // Every label would be an empty box.
+        std::fprintf(stderr,
+                     "wifi-config-gui: no font with Chinese characters is installed "
+                     "(fonts-arphic-uming or fonts-wqy-zenhei, say); the window speaks English\n");
+        language = Language::English;
+    }
+    InstallTranslations(*this, language);
 
     ConfigWindow window(parser.values(port), seconds);
     window.show();

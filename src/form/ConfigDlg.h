@@ -8,6 +8,7 @@
 #include "form/Controls.h"
 #include "form/Fields.h"
 #include "form/Notification.h"
+#include "form/UiText.h"
 #include "protocol/ConfigSnapshot.h"
 #include "protocol/Dispatcher.h"
 #include "protocol/SessionEvents.h"
@@ -19,9 +20,9 @@
 namespace wifi {
 
 // Texts the dialog shows (UTF-8).
-inline constexpr const char* kStatusNotConnected = "未连接";
-inline constexpr const char* kStatusConnected = "已连接";
-inline constexpr const char* kSavedMessage = "参数已保存!";
+inline constexpr const char* kStatusNotConnected = UI_TEXT("未连接");
+inline constexpr const char* kStatusConnected = UI_TEXT("已连接");
+inline constexpr const char* kSavedMessage = UI_TEXT("参数已保存!");
 
 // The configuration dialog: its bound members, its data exchange, and the
 // handlers that its controls and its serial control reach through the message

@@ -19,6 +19,8 @@
 #include "platform/Messages.h"
 #include "platform/PortComboBox.h"
 #include "platform/SlimComboStyle.h"
+#include "platform/TrafficWindow.h"
+#include "platform/Translations.h"
 #include "serial/CommError.h"
 
 // The icon and banner live in the platform library's resources.
@@ -53,7 +55,8 @@ QString Text(std::string_view utf8) {
 
 }  // namespace
 
-ConfigWindow::ConfigWindow(const QStringList& namedPorts, int timeoutSeconds, QWidget* parent)
+ConfigWindow::ConfigWindow(const QStringList& namedPorts, int timeoutSeconds, QWidget* parent,
+                           std::function<std::vector<SerialPortInfo>()> portSource)
     : QDialog(parent),
       font_(
           DialogFont(Text(ConfigDialogTemplate().fontName), ConfigDialogTemplate().fontPointSize)),
@@ -63,7 +66,7 @@ ConfigWindow::ConfigWindow(const QStringList& namedPorts, int timeoutSeconds, QW
     InitResources();
     comboStyle_->setParent(QCoreApplication::instance());
     const DialogTemplate& t = ConfigDialogTemplate();
-    setWindowTitle(Text(t.caption));
+    setWindowTitle(UiText(t.caption));
     setStyleSheet(QString::fromLatin1(kWindowStyle));
     setFont(font_);
     setFixedSize(units_.ToPixels(t.width, t.height));
@@ -71,35 +74,40 @@ ConfigWindow::ConfigWindow(const QStringList& namedPorts, int timeoutSeconds, QW
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
 
-    comm_ = std::make_unique<SerialComm>([this](int number) {
-        return ports_->DeviceAt(number - 1);
-    });
-    BuildItems(namedPorts);
+    comm_ =
+        std::make_unique<SerialComm>([this](int number) { return ports_->DeviceAt(number - 1); });
+    BuildItems(namedPorts, std::move(portSource));
     controls_.SetWindow(this, windowTitle());
+    traffic_ = new TrafficWindow(this);
+    tapped_ = std::make_unique<TappedComm>(
+        *comm_, [this](LineDirection direction, const std::string& line) {
+            traffic_->SetPort(comm_->portName());
+            traffic_->Add(direction, line);
+        });
     dlg_ =
-        std::make_unique<CConfigDlg>(controls_, *comm_, [](unsigned ms) { QThread::msleep(ms); });
+        std::make_unique<CConfigDlg>(controls_, *tapped_, [](unsigned ms) { QThread::msleep(ms); });
     progressEvents_ = std::make_unique<WriteProgress>(progress_);
     dlg_->SetEvents(progressEvents_.get());
     WireNotifications();
     if (dlg_->OnInitDialog()) {
         ports_->setFocus(Qt::OtherFocusReason);  // the first control of the tab order
     }
-    if (!namedPorts.isEmpty()) {
-        ports_->Choose(namedPorts.first());
-    }
+    ApplyPreferences(namedPorts);
+    BuildActions();
 }
 
 ConfigWindow::~ConfigWindow() = default;
 
-void ConfigWindow::BuildItems(const QStringList& namedPorts) {
+void ConfigWindow::BuildItems(const QStringList& namedPorts,
+                              std::function<std::vector<SerialPortInfo>()> portSource) {
     const DialogTemplate& t = ConfigDialogTemplate();
     for (const DialogItem& item : t.items) {
         QWidget* w = nullptr;
         QRect geometry = units_.ToPixels(item.x, item.y, item.width, item.height);
         switch (item.kind) {
-            case ItemKind::GroupBox: w = new QGroupBox(Text(item.text), this); break;
+            case ItemKind::GroupBox: w = new QGroupBox(UiText(item.text), this); break;
             case ItemKind::Label: {
-                auto* label = new QLabel(Text(item.text), this);
+                auto* label = new QLabel(UiText(item.text), this);
                 Qt::Alignment align = Qt::AlignTop;
                 if (item.style & style::kCentreImage) {
                     align = Qt::AlignVCenter;
@@ -112,11 +120,11 @@ void ConfigWindow::BuildItems(const QStringList& namedPorts) {
             case ItemKind::DropList: {
                 QComboBox* box = nullptr;
                 if (item.id == IDC_COMPORT) {
-                    box = ports_ = new PortComboBox(namedPorts, this);
+                    box = ports_ = new PortComboBox(namedPorts, this, std::move(portSource));
                 } else {
                     box = new QComboBox(this);
                     for (auto entry : ListEntries(item.id)) {
-                        box->addItem(Text(entry));
+                        box->addItem(UiText(entry));
                     }
                     box->setCurrentIndex(-1);
                 }
@@ -133,7 +141,7 @@ void ConfigWindow::BuildItems(const QStringList& namedPorts) {
             }
             case ItemKind::CheckBox: w = new QCheckBox(this); break;
             case ItemKind::PushButton: {
-                auto* button = new QPushButton(Text(item.text), this);
+                auto* button = new QPushButton(UiText(item.text), this);
                 button->setAutoDefault(false);
                 button->setDefault(false);
                 w = button;
@@ -162,8 +170,20 @@ void ConfigWindow::BuildItems(const QStringList& namedPorts) {
             controls_.Add(item.id, w);
             w->setObjectName(QStringLiteral("item%1").arg(item.id));
         }
-        if (item.kind == ItemKind::GroupBox || item.kind == ItemKind::Label ||
-            item.kind == ItemKind::Picture) {
+        // A translated label longer than its place is cut short with "…" and
+        // tells the whole text as its tooltip.
+        bool elided = false;
+        if (auto* label = qobject_cast<QLabel*>(w); label && item.kind == ItemKind::Label) {
+            const QString full = label->text();
+            if (label->fontMetrics().horizontalAdvance(full) > geometry.width()) {
+                label->setText(
+                    label->fontMetrics().elidedText(full, Qt::ElideRight, geometry.width()));
+                label->setToolTip(full);
+                elided = true;
+            }
+        }
+        if (!elided && (item.kind == ItemKind::GroupBox || item.kind == ItemKind::Label ||
+                        item.kind == ItemKind::Picture)) {
             // Frames and captions never take a click meant for what they enclose.
             w->setAttribute(Qt::WA_TransparentForMouseEvents);
         }
@@ -194,7 +214,7 @@ void ConfigWindow::BuildItems(const QStringList& namedPorts) {
     progress_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     progress_->setWordWrap(true);
 
-    auto* encodingLabel = new QLabel(QStringLiteral("编码"), this);
+    auto* encodingLabel = new QLabel(tr("编码"), this);
     encodingLabel->setGeometry(units_.ToPixels(kEncodingLabelRect[0], kEncodingLabelRect[1],
                                                kEncodingLabelRect[2], kEncodingLabelRect[3]));
     encoding_ = new QComboBox(this);
@@ -204,7 +224,7 @@ void ConfigWindow::BuildItems(const QStringList& namedPorts) {
     if (TextCodec::GbkAvailable()) {
         encoding_->addItem(QStringLiteral("GBK"), QVariant::fromValue(int(TextEncoding::Gbk)));
     }
-    encoding_->setToolTip(QStringLiteral("网络名称和密钥的编码：输入的文字按此编码发送"));
+    encoding_->setToolTip(tr("网络名称和密钥的编码：输入的文字按此编码发送"));
     encoding_->setGeometry(units_.ToPixels(kEncodingRect[0], kEncodingRect[1], kEncodingRect[2],
                                            kClosedDropListHeight));
 }
@@ -245,7 +265,7 @@ void ConfigWindow::WireNotifications() {
         const auto lossy =
             controls_.SetEncoding(static_cast<TextEncoding>(encoding_->currentData().toInt()));
         if (!lossy.empty()) {
-            progressEvents_->Note(QStringLiteral("%1不是 %2 编码，显示为 \uFFFD，不修改则原样写回")
+            progressEvents_->Note(tr("%1不是 %2 编码，显示为 \uFFFD，不修改则原样写回")
                                       .arg(FieldLabelOf(lossy.front()), encoding_->currentText()));
         }
     });
@@ -289,7 +309,7 @@ void ConfigWindow::OnPortLost(const QString& description, const QString& detail)
 QString ConfigWindow::FieldLabelOf(int id) {
     for (const Field& f : FormFields()) {
         if (f.id == id) {
-            return Text(f.label);
+            return UiText(f.label);
         }
     }
     return QString();
@@ -302,10 +322,10 @@ void ConfigWindow::OnForeignText(int id, std::optional<TextEncoding> detected) {
         // The choice follows the module, and says so.
         encoding_->setCurrentIndex(index);
         progressEvents_->Note(
-            QStringLiteral("%1是 %2 编码，已改用 %2 显示").arg(field, encoding_->itemText(index)));
+            tr("%1是 %2 编码，已改用 %2 显示").arg(field, encoding_->itemText(index)));
     } else {
         progressEvents_->Note(
-            QStringLiteral("%1含有无法识别的字节（显示为 \uFFFD），不修改则原样写回").arg(field));
+            tr("%1含有无法识别的字节（显示为 \uFFFD），不修改则原样写回").arg(field));
     }
 }
 
@@ -329,7 +349,7 @@ void ConfigWindow::OnWaitExpired() {
     }
     Handle([this] { dlg_->OnTimeout(); });
     QMessageBox box(QMessageBox::Warning, windowTitle(),
-                    QStringLiteral("串口 %1：模块在 %2 秒内没有应答：%3。")
+                    tr("串口 %1：模块在 %2 秒内没有应答：%3。")
                         .arg(comm_->portName())
                         .arg(timeoutMs_ / 1000)
                         .arg(WaitText(waited, step)),
@@ -340,9 +360,9 @@ void ConfigWindow::OnWaitExpired() {
 
 void ConfigWindow::reject() {
     if (dlg_->HasUnsavedEdits() &&
-        QMessageBox::question(
-            this, windowTitle(), QStringLiteral("修改过的参数还没有写入模块。仍要关闭吗？"),
-            QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes) {
+        QMessageBox::question(this, windowTitle(), tr("修改过的参数还没有写入模块。仍要关闭吗？"),
+                              QMessageBox::Yes | QMessageBox::No,
+                              QMessageBox::No) != QMessageBox::Yes) {
         return;
     }
     QDialog::reject();

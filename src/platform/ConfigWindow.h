@@ -9,8 +9,11 @@
 
 #include "form/ConfigDlg.h"
 #include "platform/DialogUnits.h"
+#include "platform/PortList.h"
+#include "platform/Preferences.h"
 #include "platform/QtControls.h"
 #include "platform/SerialComm.h"
+#include "platform/TappedComm.h"
 #include "platform/WriteProgress.h"
 #include "serial/CommError.h"
 
@@ -20,6 +23,7 @@ class QLabel;
 namespace wifi {
 
 class PortComboBox;
+class TrafficWindow;
 
 // The configuration window, built from the dialog template: every item at its
 // place in dialog units, the lists filled, the tab order of the template, and
@@ -32,8 +36,10 @@ class ConfigWindow : public QDialog {
 
     // namedPorts: devices named on the command line; the first is selected.
     // timeoutSeconds: how long any answer of the module is awaited.
+    // portSource: what the system reports of its serial ports.
     explicit ConfigWindow(const QStringList& namedPorts = {},
-                          int timeoutSeconds = kDefaultTimeoutSeconds, QWidget* parent = nullptr);
+                          int timeoutSeconds = kDefaultTimeoutSeconds, QWidget* parent = nullptr,
+                          std::function<std::vector<SerialPortInfo>()> portSource = SystemPorts);
     ~ConfigWindow() override;
 
     CConfigDlg& dlg() { return *dlg_; }
@@ -45,17 +51,31 @@ class ConfigWindow : public QDialog {
     const DialogUnits& units() const { return units_; }
     QLabel* progress() const { return progress_; }
     QComboBox* encoding() const { return encoding_; }
+    PortComboBox* ports() const { return ports_; }
+    TrafficWindow* traffic() const { return traffic_; }
+
+    // The form to a profile file, as the command line writes one; an error
+    // text, or empty.
+    QString ExportProfile(const QString& path);
+    // A profile file into the form, as typed edits, checked by the fields'
+    // rules; nothing is sent. An error text, or empty.
+    QString ImportProfile(const QString& path);
 
   public slots:
     // Escape and the close box: with edits not yet written to a connected
     // module, the user is asked once.
     void reject() override;
 
+    // Closing remembers the port, the position and the encoding.
+    void done(int result) override;
+
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
-    void BuildItems(const QStringList& namedPorts);
+    void BuildItems(const QStringList& namedPorts,
+                    std::function<std::vector<SerialPortInfo>()> portSource);
     void WireNotifications();
     void Handle(const std::function<void()>& handler);
     void ShowFailure(const CommError& error);
@@ -65,6 +85,12 @@ class ConfigWindow : public QDialog {
     void WatchWait();
     void OnWaitExpired();
     void OnForeignText(int id, std::optional<TextEncoding> detected);
+    // The actions of the context menu, with their shortcuts: profiles, the
+    // traffic view, the language.
+    void BuildActions();
+    void OnExportProfile();
+    void OnImportProfile();
+    void ApplyPreferences(const QStringList& namedPorts);
     static QString FieldLabelOf(int id);
 
     QFont font_;
@@ -73,6 +99,12 @@ class ConfigWindow : public QDialog {
     QStyle* comboStyle_;
     QtControls controls_;
     std::unique_ptr<SerialComm> comm_;
+    // What the form drives: the serial port, every line also told to the
+    // traffic view.
+    std::unique_ptr<TappedComm> tapped_;
+    TrafficWindow* traffic_ = nullptr;
+    QList<QAction*> actions_;
+    Preferences preferences_;
     std::unique_ptr<CConfigDlg> dlg_;
     std::unique_ptr<WriteProgress> progressEvents_;
     QList<QWidget*> items_;

@@ -60,7 +60,7 @@ void PortComboBox::Refresh() {
     for (const auto& device : devices) {
         texts << PortEntryText(InfoOf(device, reported_));
     }
-    const QString placeholder = QCoreApplication::translate("wifi::PortComboBox", "未找到串口");
+    const QString placeholder = tr("未找到串口");
     QStringList shown;
     for (int i = 0; i < count(); ++i) {
         shown << itemText(i);

@@ -8,6 +8,7 @@
 
 #include "form/ControlIds.h"
 #include "platform/IpAddressEdit.h"
+#include "platform/Translations.h"
 
 namespace wifi {
 
@@ -65,7 +66,7 @@ bool QtControls::CanEncode(int id) const {
 void QtControls::SetText(int id, const std::string& text) {
     auto* edit = As<QLineEdit>(id);
     if (id == IDC_STATUS) {
-        Show(edit, QString::fromStdString(text));
+        Show(edit, UiText(text));  // 已连接 / Connected
         return;
     }
     auto decoded = codec_.Decode(text);
@@ -74,6 +75,17 @@ void QtControls::SetText(int id, const std::string& text) {
     if (!decoded && onForeignText) {
         onForeignText(id, DetectEncoding(text));
     }
+}
+
+void QtControls::SetTypedBytes(int id, const std::string& bytes) {
+    auto* edit = As<QLineEdit>(id);
+    if (const auto text = codec_.Decode(bytes)) {
+        reported_.remove(id);
+        Show(edit, *text);
+        return;
+    }
+    reported_[id] = Reported{bytes, codec_.DecodeLossy(bytes)};
+    Show(edit, reported_[id].shown);
 }
 
 std::vector<int> QtControls::SetEncoding(TextEncoding encoding) {
@@ -139,7 +151,7 @@ void QtControls::SetFocus(int id) {
 }
 
 void QtControls::ShowMessage(std::string_view text, MessageType type) {
-    const QString message = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const QString message = UiText(text);
     const auto icon =
         type == MessageType::Information ? QMessageBox::Information : QMessageBox::NoIcon;
     QMessageBox box(icon, caption_, message, QMessageBox::Ok, window_);

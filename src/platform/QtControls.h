@@ -31,6 +31,10 @@ class QtControls : public Controls {
     std::string GetText(int id) const override;
     void SetText(int id, const std::string& text) override;
     bool CanEncode(int id) const override;
+    // Puts a module text in as typed (an imported profile's): shown decoded,
+    // and sent in the encoding chosen when it goes out. Bytes not valid in the
+    // chosen encoding are kept as they are, as a reported text's would be.
+    void SetTypedBytes(int id, const std::string& bytes);
 
     TextEncoding encoding() const { return codec_.encoding(); }
     // Re-decodes the untouched reported texts at once; the ids of those not

@@ -1,5 +1,7 @@
 #include "platform/WriteProgress.h"
 
+#include <QCoreApplication>
+
 #include <QLabel>
 
 #include "platform/Messages.h"
@@ -13,7 +15,7 @@ void WriteProgress::Show(const QString& text, bool problem) {
 }
 
 void WriteProgress::ReportParsed() {
-    Show(QStringLiteral("已读取模块参数"), false);
+    Show(QCoreApplication::translate("wifi", "已读取模块参数"), false);
 }
 
 void WriteProgress::Note(const QString& text) {
@@ -30,11 +32,15 @@ void WriteProgress::StepPerformed(unsigned step, const StepCommand& command) {
     const QString name = StepLabel(step, command.source);
     switch (command.skip) {
         case StepSkip::None:
-            Show(QStringLiteral("写入 %1/%2：%3").arg(step).arg(kCompletionStep).arg(name), false);
+            Show(QCoreApplication::translate("wifi", "写入 %1/%2：%3")
+                     .arg(step)
+                     .arg(kCompletionStep)
+                     .arg(name),
+                 false);
             break;
         case StepSkip::NoToken:
         case StepSkip::LineEnd:
-            Show(QStringLiteral("第 %1 步停止：%2%3，参数未保存")
+            Show(QCoreApplication::translate("wifi", "第 %1 步停止：%2%3，参数未保存")
                      .arg(step)
                      .arg(name)
                      .arg(RuleBreakText(command.skip == StepSkip::NoToken
@@ -47,39 +53,50 @@ void WriteProgress::StepPerformed(unsigned step, const StepCommand& command) {
 
 void WriteProgress::Refused(InFlight command, unsigned step) {
     if (command == InFlight::Write) {
-        Show(QStringLiteral("模块拒绝了%1，参数未保存").arg(WaitText(command, step)), true);
+        Show(QCoreApplication::translate("wifi", "模块拒绝了%1，参数未保存")
+                 .arg(WaitText(command, step)),
+             true);
     } else {
-        Show(QStringLiteral("模块拒绝了%1").arg(WaitText(command, step)), true);
+        Show(QCoreApplication::translate("wifi", "模块拒绝了%1").arg(WaitText(command, step)),
+             true);
     }
 }
 
 void WriteProgress::SubmitRefused(SubmitRefusal why) {
-    Show(why == SubmitRefusal::Busy ? QStringLiteral("正在等待模块应答，未发送")
-                                    : QStringLiteral("模块未连接，请先连接模块"),
+    Show(why == SubmitRefusal::Busy
+             ? QCoreApplication::translate("wifi", "正在等待模块应答，未发送")
+             : QCoreApplication::translate("wifi", "模块未连接，请先连接模块"),
          true);
 }
 
 void WriteProgress::ValueRejected(unsigned step, unsigned source, RuleBreak why) {
-    Show(QStringLiteral("%1%2，未发送").arg(StepLabel(step, source)).arg(RuleBreakText(why)), true);
+    Show(QCoreApplication::translate("wifi", "%1%2，未发送")
+             .arg(StepLabel(step, source))
+             .arg(RuleBreakText(why)),
+         true);
 }
 
 void WriteProgress::TimedOut(InFlight command, unsigned step) {
     if (command != InFlight::Write) {
-        Show(QStringLiteral("%1无应答，连接已关闭").arg(WaitText(command, step)), true);
+        Show(QCoreApplication::translate("wifi", "%1无应答，连接已关闭")
+                 .arg(WaitText(command, step)),
+             true);
     } else if (step == 0) {
-        Show(QStringLiteral("开始配置无应答，参数未保存"), true);
+        Show(QCoreApplication::translate("wifi", "开始配置无应答，参数未保存"), true);
     } else if (step < kStepCount) {
-        Show(QStringLiteral("已确认至第 %1 步，%2无应答，参数未保存")
+        Show(QCoreApplication::translate("wifi", "已确认至第 %1 步，%2无应答，参数未保存")
                  .arg(step - 1)
                  .arg(WaitText(command, step)),
              true);
     } else {
-        Show(QStringLiteral("已确认至第 %1 步，保存参数无应答，保存未确认").arg(step - 1), true);
+        Show(QCoreApplication::translate("wifi", "已确认至第 %1 步，保存参数无应答，保存未确认")
+                 .arg(step - 1),
+             true);
     }
 }
 
 void WriteProgress::Completed() {
-    Show(QStringLiteral("写入 %1/%1：参数已保存").arg(kCompletionStep), false);
+    Show(QCoreApplication::translate("wifi", "写入 %1/%1：参数已保存").arg(kCompletionStep), false);
 }
 
 }  // namespace wifi

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -16,6 +17,8 @@
 #include "form/EnablingGroups.h"
 #include "platform/ConfigWindow.h"
 #include "platform/IpAddressEdit.h"
+#include "platform/Preferences.h"
+#include "platform/TrafficWindow.h"
 #include "protocol/WriteSequence.h"
 
 using namespace wifi;
@@ -99,6 +102,8 @@ class GuiEndToEndTest : public QObject {
     void init() {
         dir_ = std::make_unique<QTemporaryDir>();
         QVERIFY(dir_->isValid());
+        // No port, position or encoding remembered from an earlier test.
+        QSettings(QStringLiteral("wifi-config"), QStringLiteral("wifi-config-gui")).clear();
     }
     void cleanup() {
         window_.reset();
@@ -335,6 +340,69 @@ class GuiEndToEndTest : public QObject {
         QVERIFY(saved.find("SSID:办公室网络\n") != std::string::npos);
         QVERIFY2(saved.find("KEY:\xC3\xDC\xC2\xEB\n") != std::string::npos,
                  "the untouched key keeps its GBK bytes");
+    }
+
+    void profilesTravelBetweenTheWindowAndTheCommandLine() {
+        Start();
+        Connect();
+        Edit(IDC_SSID)->setText(QStringLiteral("窗口配置"));
+        Choose(IDC_BAUDRATE, 3);  // 9600
+        QCOMPARE(window_->ExportProfile(Path("window.json")), QString());
+
+        // What the window exported, the command line writes into another module.
+        e2e::SimProcess other({"--state", PathOf("other.txt"), "--link", PathOf("other")});
+        auto r = e2e::Run(WIFI_CONFIG,
+                          {"write", "--port", PathOf("other"), "--from", PathOf("window.json")});
+        QVERIFY2(r.status == 0, r.err.c_str());
+        const std::string written = e2e::ReadFile(PathOf("other.txt"));
+        QVERIFY2(written.find("SSID:窗口配置\n") != std::string::npos, written.c_str());
+        QVERIFY(written.find("Baudrate:9600\n") != std::string::npos);
+
+        // What the command line read, the window imports as typed edits,
+        // sending nothing.
+        std::ofstream(PathOf("other.json"))
+            << e2e::Run(WIFI_CONFIG, {"read", "--port", PathOf("other")}).out;
+        Edit(IDC_SSID)->setText(QStringLiteral("changed"));
+        Choose(IDC_BAUDRATE, 7);
+        const qsizetype sent = Received(Path("traffic.log")).size();
+        QCOMPARE(window_->ImportProfile(Path("other.json")), QString());
+        QCOMPARE(Edit(IDC_SSID)->text(), QStringLiteral("窗口配置"));
+        QCOMPARE(Combo(IDC_BAUDRATE)->currentText(), QStringLiteral("9600"));
+        QCOMPARE(Received(Path("traffic.log")).size(), sent);
+
+        // A value no field takes is refused, naming it, and changes nothing.
+        std::ofstream(PathOf("bad.json")) << R"({"ssid": "x", "baudRate": "123"})";
+        const QString error = window_->ImportProfile(Path("bad.json"));
+        QVERIFY2(error.contains(QStringLiteral("123")), qPrintable(error));
+        QCOMPARE(Edit(IDC_SSID)->text(), QStringLiteral("窗口配置"));
+    }
+
+    void theTrafficViewShowsEveryLineWithSecretsMasked() {
+        Start();
+        Connect();
+        TrafficWindow* traffic = window_->traffic();
+        const QString port = Path("module");
+        QString text = traffic->Text();
+        QVERIFY2(text.contains(port + QStringLiteral(" > AT+SZ_CHECKCONFIG=ALL\\r\\n")),
+                 qPrintable(text));
+        QVERIFY(text.contains(port + QStringLiteral(" < SSID:SimNet\\r\\n")));
+        QVERIFY(text.contains(QStringLiteral(" < KEY:***\\r\\n")));
+        QVERIFY(text.contains(QStringLiteral(" < Web_Password:***\\r\\n")));
+        QVERIFY(!text.contains(QStringLiteral("sim-password")));
+        QVERIFY(text.contains(QStringLiteral(" < CONNECTED\\r\\n")));
+
+        Edit(IDC_KEY)->setText(QStringLiteral("new-secret"));
+        Click(IDC_SUBMIT);
+        QTRY_COMPARE_WITH_TIMEOUT(messages_->seen.size(), qsizetype(1), kWaitMs);
+        QVERIFY(traffic->Text().contains(QStringLiteral(" > AT+SZ_SECURITY_KEY=***\\r\\n")));
+        QVERIFY(!traffic->Text().contains(QStringLiteral("new-secret")));
+
+        traffic->unmask()->setChecked(true);
+        QVERIFY(traffic->Text().contains(QStringLiteral("AT+SZ_SECURITY_KEY=new-secret\\r\\n")));
+        QString error;
+        QVERIFY(traffic->SaveTo(Path("traffic.txt"), error));
+        QCOMPARE(QString::fromStdString(e2e::ReadFile(PathOf("traffic.txt"))),
+                 traffic->Text() + QLatin1Char('\n'));
     }
 
     void noPortSelectedGivesAClearMessage() {

@@ -18,6 +18,7 @@
 #include "platform/ConfigWindow.h"
 #include "platform/IpAddressEdit.h"
 #include "platform/Messages.h"
+#include "platform/Preferences.h"
 #include "platform/Translations.h"
 
 using namespace wifi;
@@ -230,7 +231,7 @@ class WindowTest : public QObject {
         QCOMPARE(RuleBreakText(RuleBreak::TooLong), QStringLiteral("超过 32 字节"));
         QCOMPARE(WaitText(InFlight::Write, 15), QStringLiteral("第 15 步（波特率）"));
 
-        QVERIFY2(InstallQtTranslations(*qApp), "Qt's translations are installed");
+        QVERIFY2(InstallTranslations(*qApp, Language::Chinese), "Qt's translations are installed");
         QMessageBox box(QMessageBox::Information, QString(), QString(), QMessageBox::Ok);
         QCOMPARE(box.button(QMessageBox::Ok)->text(), QStringLiteral("确定"));
     }
@@ -260,6 +261,40 @@ class WindowTest : public QObject {
         QCOMPARE(ports->toolTip(), QStringLiteral("/dev/null-port"));
         QVERIFY(ports->view()->minimumWidth() >
                 ports->fontMetrics().horizontalAdvance(ports->currentText()));
+    }
+
+    void remembersThePortByItsAdapterAndWhatTheUserChose() {
+        Preferences before;
+        before.port = QStringLiteral("/dev/ttyUSB1");
+        before.portSerial = QStringLiteral("A50285BI");
+        before.encoding = TextEncoding::Utf8;
+        before.Save();
+        // The FTDI adapter is back, as ttyUSB0 this time.
+        const std::vector<SerialPortInfo> system = {
+            {"/dev/ttyUSB0", "FT232R", "FTDI", "A50285BI", 0x0403, 0x6001},
+            {"/dev/ttyUSB3", "CP2102", "Silicon Labs", "0001", 0x10c4, 0xea60}};
+        window_ = std::make_unique<ConfigWindow>(QStringList{}, 10, nullptr,
+                                                 [&system] { return system; });
+        auto* ports = Combo(IDC_COMPORT);
+        QCOMPARE(ports->currentData().toString(), QStringLiteral("/dev/ttyUSB0"));
+        QCOMPARE(ports->currentText(), QStringLiteral("ttyUSB0 — FT232R (0403:6001)"));
+
+        ports->setCurrentIndex(ports->findData(QStringLiteral("/dev/ttyUSB3")));
+        if (TextCodec::GbkAvailable()) {
+            window_->encoding()->setCurrentIndex(window_->encoding()->findText("GBK"));
+        }
+        window_->done(0);
+        const Preferences after = Preferences::Load();
+        QCOMPARE(after.port, QStringLiteral("/dev/ttyUSB3"));
+        QCOMPARE(after.portSerial, QStringLiteral("0001"));
+        QVERIFY(after.position.has_value());
+        QCOMPARE(int(after.encoding.value()),
+                 int(TextCodec::GbkAvailable() ? TextEncoding::Gbk : TextEncoding::Utf8));
+
+        // A port named on the command line wins over the remembered one.
+        window_ = std::make_unique<ConfigWindow>(QStringList{"/tmp/named"}, 10, nullptr,
+                                                 [&system] { return system; });
+        QCOMPARE(Combo(IDC_COMPORT)->currentData().toString(), QStringLiteral("/tmp/named"));
     }
 
     void enterInAnEditLeavesTheWindowOpenEscapeClosesIt() {

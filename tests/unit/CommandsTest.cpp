@@ -2,6 +2,7 @@
 
 #include "protocol/Commands.h"
 #include "protocol/Dispatcher.h"
+#include "protocol/Secrets.h"
 #include "protocol/WriteSequence.h"
 
 namespace wifi {
@@ -48,6 +49,26 @@ TEST(Tokens, AreTheModulesRepliesAsWholeLines) {
     EXPECT_TRUE(IsRefusalLine("ERROR: 5"));
     EXPECT_FALSE(IsRefusalLine("SSID:NETERROR"));
     EXPECT_FALSE(IsRefusalLine("AT+SZ_SSID=ERROR"));
+}
+
+}  // namespace
+}  // namespace wifi
+
+namespace wifi {
+namespace {
+
+// Logs and the traffic view hide the key and the web password, and only
+// where the protocol carries them: a key name inside another value is text.
+TEST(Secrets, AreMaskedWhereTheProtocolCarriesThemAndNowhereElse) {
+    EXPECT_EQ(MaskSecret("AT+SZ_SECURITY_KEY=hunter2\r\n"), "AT+SZ_SECURITY_KEY=***\r\n");
+    EXPECT_EQ(MaskSecret("KEY:hunter2\r\n"), "KEY:***\r\n");
+    EXPECT_EQ(MaskSecret("Web_Password:admin\r\n"), "Web_Password:***\r\n");
+    EXPECT_EQ(MaskSecret("KEY:"), "KEY:***");
+    for (const char* plain :
+         {"SSID:KEY:x\r\n", "AT+SZ_SSID=KEY:x\r\n", "OK\r\n", "Port:8899\r\n"}) {
+        EXPECT_EQ(MaskSecret(plain), plain);
+        EXPECT_EQ(SecretStart(plain), std::string_view::npos);
+    }
 }
 
 }  // namespace

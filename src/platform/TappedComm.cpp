@@ -1,19 +1,8 @@
-#include "TracingComm.h"
+#include "platform/TappedComm.h"
 
-#include <QDateTime>
 #include <cstdio>
-#include <mutex>
 
-namespace cli {
-
-namespace {
-
-std::mutex& StderrLock() {
-    static std::mutex lock;
-    return lock;
-}
-
-}  // namespace
+namespace wifi {
 
 std::string VisibleBytes(const std::string& bytes) {
     std::string out;
@@ -34,32 +23,31 @@ std::string VisibleBytes(const std::string& bytes) {
     return out;
 }
 
-void TracingComm::Print(const char* direction, const std::string& line) {
-    const std::string time =
-        QDateTime::currentDateTime().toString(QStringLiteral("HH:mm:ss.zzz")).toStdString();
-    std::lock_guard<std::mutex> hold(StderrLock());
-    std::fprintf(stderr, "%s %s %s %s\n", time.c_str(), port_.toUtf8().constData(), direction,
-                 VisibleBytes(line).c_str());
+void TappedComm::SetPortOpen(bool open) {
+    inner_.SetPortOpen(open);
+    // A new session: nothing of the last one's unfinished line carries over.
+    partial_.clear();
+    opened_ = false;
 }
 
-wifi::Bytes TracingComm::GetInput() {
+Bytes TappedComm::GetInput() {
     const bool firstRead = !opened_;
     opened_ = true;
-    wifi::Bytes bytes = inner_.GetInput();
+    Bytes bytes = inner_.GetInput();
     if (firstRead) {
         return bytes;  // the read that discards what was pending before the open
     }
     partial_.append(bytes.begin(), bytes.end());
     for (std::size_t end; (end = partial_.find("\r\n")) != std::string::npos;) {
-        Print("<", partial_.substr(0, end + 2));
+        listener_(LineDirection::Received, partial_.substr(0, end + 2));
         partial_.erase(0, end + 2);
     }
     return bytes;
 }
 
-void TracingComm::SetOutput(const wifi::Bytes& bytes) {
+void TappedComm::SetOutput(const Bytes& bytes) {
     inner_.SetOutput(bytes);
-    Print(">", std::string(bytes.begin(), bytes.end()));
+    listener_(LineDirection::Sent, std::string(bytes.begin(), bytes.end()));
 }
 
-}  // namespace cli
+}  // namespace wifi

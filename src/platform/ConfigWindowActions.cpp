@@ -1,0 +1,112 @@
+// The window's context menu and shortcuts, and what it remembers between
+// runs.
+#include <QAction>
+#include <QActionGroup>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMessageBox>
+#include <QScreen>
+
+#include "platform/ConfigWindow.h"
+#include "platform/PortComboBox.h"
+#include "platform/TrafficWindow.h"
+#include "platform/Translations.h"
+
+namespace wifi {
+
+void ConfigWindow::BuildActions() {
+    auto add = [this](const QString& text, const QKeySequence& keys, auto slot) {
+        auto* action = new QAction(text, this);
+        action->setShortcut(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, slot);
+        addAction(action);  // the shortcut works without the menu
+        actions_ << action;
+        return action;
+    };
+    add(tr("导出配置…"), QKeySequence(Qt::CTRL | Qt::Key_S), &ConfigWindow::OnExportProfile)
+        ->setObjectName(QStringLiteral("exportProfile"));
+    add(tr("导入配置…"), QKeySequence(Qt::CTRL | Qt::Key_O), &ConfigWindow::OnImportProfile)
+        ->setObjectName(QStringLiteral("importProfile"));
+    add(tr("通信记录"), QKeySequence(Qt::CTRL | Qt::Key_L), [this] {
+        traffic_->show();
+        traffic_->raise();
+    })->setObjectName(QStringLiteral("showTraffic"));
+
+    // The language takes effect the next time the window opens: every text
+    // of the template is made once.
+    auto* languages = new QActionGroup(this);
+    for (const auto& [language, name] : {std::pair{Language::Chinese, QStringLiteral("中文")},
+                                         std::pair{Language::English, QStringLiteral("English")}}) {
+        auto* action = new QAction(name, languages);
+        action->setCheckable(true);
+        action->setChecked(CurrentLanguage() == language);
+        action->setObjectName(QStringLiteral("language_") + LanguageCode(language));
+        connect(action, &QAction::triggered, this, [this, language] {
+            preferences_.language = LanguageCode(language);
+            preferences_.Save();
+            if (language != CurrentLanguage()) {
+                QMessageBox::information(this, windowTitle(), tr("下次打开窗口时使用新的语言。"));
+            }
+        });
+        actions_ << action;
+    }
+}
+
+void ConfigWindow::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu menu(this);
+    QMenu* language = nullptr;
+    for (QAction* action : actions_) {
+        if (action->actionGroup()) {
+            if (!language) {
+                menu.addSeparator();
+                language = menu.addMenu(tr("语言"));
+            }
+            language->addAction(action);
+        } else {
+            menu.addAction(action);
+        }
+    }
+    menu.exec(event->globalPos());
+}
+
+void ConfigWindow::ApplyPreferences(const QStringList& namedPorts) {
+    preferences_ = Preferences::Load();
+    if (!namedPorts.isEmpty()) {
+        ports_->Choose(namedPorts.first());
+    } else {
+        // The adapter by its serial number first: it may be back as another
+        // ttyUSBn.
+        ports_->Choose(preferences_.port, preferences_.portSerial);
+    }
+    if (preferences_.encoding) {
+        const int index = encoding_->findData(int(*preferences_.encoding));
+        if (index >= 0) {
+            encoding_->setCurrentIndex(index);
+        }
+    }
+    // Where it was, if that is still on a screen.
+    if (preferences_.position) {
+        for (const QScreen* screen : QGuiApplication::screens()) {
+            if (screen->availableGeometry().contains(*preferences_.position)) {
+                move(*preferences_.position);
+                break;
+            }
+        }
+    }
+}
+
+void ConfigWindow::done(int result) {
+    if (!ports_->Device().isEmpty()) {
+        preferences_.port = ports_->Device();
+        preferences_.portSerial = ports_->SerialNumber();
+    }
+    preferences_.position = pos();
+    preferences_.encoding = controls_.encoding();
+    preferences_.Save();
+    traffic_->close();
+    QDialog::done(result);
+}
+
+}  // namespace wifi

@@ -1,0 +1,75 @@
+// The window in English, and which language the window speaks.
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "form/ControlIds.h"
+#include "form/DialogTemplate.h"
+#include "platform/ConfigWindow.h"
+#include "platform/Messages.h"
+#include "platform/Translations.h"
+
+using namespace wifi;
+
+class LanguageTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void theCommandLineThenTheLastChoiceThenTheLocale() {
+        QCOMPARE(LanguageOfLocale(QStringLiteral("zh_CN.UTF-8")), Language::Chinese);
+        QCOMPARE(LanguageOfLocale(QStringLiteral("zh_TW")), Language::Chinese);
+        QCOMPARE(LanguageOfLocale(QStringLiteral("C")), Language::Chinese);
+        QCOMPARE(LanguageOfLocale(QStringLiteral("C.UTF-8")), Language::Chinese);
+        QCOMPARE(LanguageOfLocale(QStringLiteral("POSIX")), Language::Chinese);
+        QCOMPARE(LanguageOfLocale(QStringLiteral("de_DE.UTF-8")), Language::English);
+        QCOMPARE(LanguageOfLocale(QStringLiteral("en_US")), Language::English);
+
+        const QString german = QStringLiteral("de_DE");
+        QCOMPARE(ChooseLanguage(Language::Chinese, Language::English, german), Language::Chinese);
+        QCOMPARE(ChooseLanguage(std::nullopt, Language::Chinese, german), Language::Chinese);
+        QCOMPARE(ChooseLanguage(std::nullopt, std::nullopt, german), Language::English);
+        QVERIFY(!LanguageNamed(QStringLiteral("fr")));
+        QCOMPARE(LanguageNamed(QStringLiteral("en")), Language::English);
+    }
+
+    void theEnglishWindowFitsItsTemplate() {
+        QVERIFY2(InstallTranslations(*qApp, Language::English), "the English texts are built in");
+        ConfigWindow window({QStringLiteral("/dev/null-port")});
+        QCOMPARE(window.windowTitle(), QStringLiteral("Wi-Fi Module Configuration"));
+        QCOMPARE(qobject_cast<QPushButton*>(window.Item(IDC_CONNECT))->text(),
+                 QStringLiteral("Connect"));
+        QCOMPARE(qobject_cast<QPushButton*>(window.Item(IDC_SUBMIT))->text(),
+                 QStringLiteral("Submit"));
+        QCOMPARE(qobject_cast<QLineEdit*>(window.Item(IDC_STATUS))->text(),
+                 QStringLiteral("Not connected"));
+        auto* parity = qobject_cast<QComboBox*>(window.Item(IDC_PARITY));
+        QCOMPARE(parity->itemText(0), QStringLiteral("None"));
+        // Module values stay as the module spells them.
+        QCOMPARE(qobject_cast<QComboBox*>(window.Item(IDC_SECURITY))->itemText(3),
+                 QStringLiteral("WPA"));
+        QCOMPARE(PortFailureText(CommError("x", CommFailure::Busy, "/dev/ttyUSB0")),
+                 QStringLiteral("Port /dev/ttyUSB0 is in use by another program."));
+
+        // Every label shows whole in its place, or is cut short and says
+        // the whole text in its tooltip; no Chinese is left.
+        for (QWidget* w : window.Items()) {
+            auto* label = qobject_cast<QLabel*>(w);
+            if (!label || label->text().isEmpty()) {
+                continue;
+            }
+            for (QChar c : label->text()) {
+                QVERIFY2(c.unicode() < 0x2e80, qPrintable(label->text()));
+            }
+            const bool fits =
+                label->fontMetrics().horizontalAdvance(label->text()) <= label->width();
+            QVERIFY2(fits, qPrintable(label->text()));
+            if (label->text().endsWith(QChar(0x2026))) {
+                QVERIFY2(!label->toolTip().isEmpty(), qPrintable(label->text()));
+            }
+        }
+    }
+};
+
+QTEST_MAIN(LanguageTest)
+#include "LanguageTest.moc"
