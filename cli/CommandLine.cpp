@@ -23,6 +23,15 @@ const std::vector<Command>& Commands() {
          "configure several modules at the same time; each gets one\n"
          "result line: {\"port\": ..., \"ok\": ..., \"error\": ...,\n"
          "\"seconds\": ...}."},
+        {"station",
+         "the production line: waits for a module on the port, writes\n"
+         "the profile into it as write does, checks it (--verify),\n"
+         "records it, waits until it is gone (unplugged, or silent\n"
+         "for --settle seconds), and takes the next, until stopped or\n"
+         "--count modules are written. A module whose report already\n"
+         "equals the profile is recorded as skipped and not written\n"
+         "again. One JSON line per module on standard output and in\n"
+         "--log; progress and a summary on standard error."},
         {"ports",
          "lists the serial ports with what the system knows of them\n"
          "(description, manufacturer, serial number, USB ids); with\n"
@@ -33,29 +42,44 @@ const std::vector<Command>& Commands() {
 
 const std::vector<Option>& Options() {
     static const std::vector<Option> options = {
-        {"--port", "DEVICE", "read write ports station", "read write station", true, "devices",
+        {"--port", "DEVICE", "read write ports station", "read write station", "write ports",
+         "devices",
          "the serial device (/dev/ttyUSB0, a pseudo-terminal, COM3);\n"
          "write takes several; ports lists it too"},
-        {"--from", "FILE", "write station", "station", false, "files",
+        {"--from", "FILE", "write station", "station", "", "files",
          "a profile: a JSON object of form values, as read prints\n"
          "it; - reads it from standard input"},
-        {"--set", "NAME=VALUE", "write station", "", true, "fields",
+        {"--set", "NAME=VALUE", "write station", "", "write station", "fields",
          "one form value; given after --from, it wins"},
-        {"--timeout", "SECONDS", "read write ports station", "", false, "",
+        {"--timeout", "SECONDS", "read write ports station", "", "", "",
          "how long to wait for each answer (default 10; 2 for\n"
          "ports --probe)"},
-        {"--format", "json|text", "read write ports", "", false, "json text",
+        {"--format", "json|text", "read write ports", "", "", "json text",
          "JSON (default) or \"name: value\" lines"},
-        {"--encoding", "gbk|utf-8", "read write ports station", "", false, "gbk utf-8",
+        {"--encoding", "gbk|utf-8", "read write ports station", "", "", "gbk utf-8",
          "the encoding of texts (ssid, key): --set values go out in\n"
          "it, and read decodes with it unless every text the module\n"
          "reported is in the other (said on standard error).\n"
          "Default utf-8 (gbk on a Windows whose code page is 936)"},
-        {"--probe", "", "ports", "", false, "",
+        {"--verify", "", "write station", "", "", "",
+         "after the save, read the module again on a new connection\n"
+         "(retried for --timeout while it restarts) and compare every\n"
+         "field the report shows with what was written"},
+        {"--log", "FILE", "station", "", "", "files",
+         "append each module's record (one JSON line) to FILE too"},
+        {"--count", "N", "station", "", "", "",
+         "stop after N modules written, ok or failed (skipped ones do\n"
+         "not count); default: until SIGINT or SIGTERM"},
+        {"--settle", "SECONDS", "station", "", "", "",
+         "a module that leaves the query unanswered this long in a\n"
+         "row is gone (default 3)"},
+        {"--log-secrets", "", "station", "", "", "",
+         "keep the key in records as it is (masked as *** otherwise)"},
+        {"--probe", "", "ports", "", "", "",
          "send the configuration query to every free port (only the\n"
          "query, never the connect request) and say which answer as\n"
          "a module, with its network type and SSID"},
-        {"--trace", "", "read write station", "", false, "",
+        {"--trace", "", "read write station", "", "", "",
          "print every line sent and received, with port and time,\n"
          "on standard error"},
     };
@@ -184,7 +208,7 @@ std::string Usage() {
                 continue;
             }
             std::string word = std::string(o.name) + (o.value.empty() ? "" : " ") +
-                               std::string(o.value) + (o.repeatable ? " ..." : "");
+                               std::string(o.value) + (Among(o.repeatableIn, c.name) ? " ..." : "");
             if (!RequiredBy(o, c.name)) {
                 word = "[" + word + "]";
             }
@@ -249,7 +273,8 @@ Exit status (with several ports, the highest of them):
   0  done
   1  the module refused a command: the configuration query, the connect
      request, the configure command, a parameter (named, with its command) or
-     the save; nothing more was sent
+     the save; nothing more was sent. write --verify: a field read back
+     differs (named). station: any module failed (its record says why)
   2  bad arguments or values (checked before any port is opened), a --from
      FILE missing, not JSON or over 1 MiB, the same device named twice, or a
      form that cannot be written: a value as the module reported it that
@@ -258,13 +283,17 @@ Exit status (with several ports, the highest of them):
   3  a port could not be opened, disappeared or failed
   4  no answer within --timeout (the phase is named)
   130, 143  interrupted by SIGINT or SIGTERM: nothing more is sent, the ports
-     are closed, and each write prints its result line with "ok": false
+     are closed, and each write prints its result line with "ok": false;
+     station records the module it was writing and prints its summary
+  ports exits 0 even when there is no port.
 
 Examples:
   wifi-config read --port /dev/ttyUSB0 --format text
   wifi-config read --port /dev/ttyUSB0 > line7.json
   wifi-config write --port /dev/ttyUSB0 --from line7.json --set ssid="Line 7" --set dhcp=false
   wifi-config write --port /dev/ttyUSB0 --port /dev/ttyUSB1 --set baudRate=115200
+  wifi-config ports --probe --format text
+  wifi-config station --port /dev/ttyUSB0 --from line7.json --verify --log line7.log
 )";
 
 }  // namespace

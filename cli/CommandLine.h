@@ -20,11 +20,11 @@ struct Command {
 };
 
 struct Option {
-    std::string_view name;        // "--port"
-    std::string_view value;       // what it takes ("DEVICE"); empty for a flag
-    std::string_view commands;    // the commands that take it, space-separated
-    std::string_view requiredBy;  // the commands that cannot do without it
-    bool repeatable = false;
+    std::string_view name;          // "--port"
+    std::string_view value;         // what it takes ("DEVICE"); empty for a flag
+    std::string_view commands;      // the commands that take it, space-separated
+    std::string_view requiredBy;    // the commands that cannot do without it
+    std::string_view repeatableIn;  // the commands that take it more than once
     // What completes its value: "devices" (serial devices), "files",
     // "fields" (NAME= of the form's fields), or the words it takes.
     std::string_view completes;

@@ -80,6 +80,9 @@ void JobSession::StepPerformed(unsigned step, const StepCommand& command) {
              what + " has no value the module accepts; nothing more was sent, nothing was saved");
         return;
     }
+    if (onStep) {
+        onStep(step);
+    }
     Progress("acknowledgement of " + (step == kStepCount ? QStringLiteral("the save") : what));
 }
 

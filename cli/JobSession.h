@@ -4,6 +4,7 @@
 #include <QString>
 #include <QTimer>
 #include <atomic>
+#include <functional>
 
 #include "protocol/SessionEvents.h"
 
@@ -26,6 +27,8 @@ class JobSession : public wifi::SessionEvents {
     int exit() const { return exit_; }
     const QString& error() const { return error_; }
     void SetPhase(const QString& phase) { phase_ = phase; }
+
+    std::function<void(unsigned step)> onStep;  // each parameter as it goes out
 
     bool reported = false;
     bool connected = false;

@@ -79,10 +79,17 @@ JobResult RunJob(const JobSpec& spec) {
     CMSComm& comm = spec.trace ? static_cast<CMSComm&>(tracing) : serial;
     CConfigDlg dlg(controls, comm, [](unsigned ms) { QThread::msleep(ms); });
     JobSession session(spec.timeoutSeconds, spec.interrupt);
+    session.onStep = spec.onStep;
     dlg.SetEvents(&session);
     controls.notify = [&dlg](int id, Notification code) { dlg.Dispatch(id, code); };
 
-    auto portFailed = [&session](const QString& why) { session.Fail(kPortFailed, why); };
+    auto portFailed = [&session, &spec](const QString& why) {
+        // A module may restart as soon as it has acknowledged the save: the
+        // hang-up that follows is no failure of the write.
+        if (!(spec.write && session.completed)) {
+            session.Fail(kPortFailed, why);
+        }
+    };
     QObject::connect(&serial, &SerialComm::commEvent, [&] {
         try {
             dlg.OnCommEvent();
@@ -112,13 +119,14 @@ JobResult RunJob(const JobSpec& spec) {
         for (const Field* field : dlg.absentFields()) {
             result.absent << Utf8(field->name);
         }
+        FormReading reading = ReadForm(controls, spec.encoding);
+        result.form = reading.form;
+        result.notes = reading.notes;
+        for (const QString& name : result.absent) {
+            result.form[name] = QJsonValue();  // the module did not say
+        }
+        result.reported = ReadFieldValues(controls);
         if (!spec.write) {
-            FormReading reading = ReadForm(controls, spec.encoding);
-            result.form = reading.form;
-            result.notes = reading.notes;
-            for (const QString& name : result.absent) {
-                result.form[name] = QJsonValue();  // the module did not say
-            }
             return finish();
         }
         for (const Setting& s : spec.settings) {
@@ -130,6 +138,12 @@ JobResult RunJob(const JobSpec& spec) {
         }
         if (const QString why = CheckForm(dlg, spec.settings); !why.isEmpty()) {
             session.Fail(kBadInput, why);
+            return finish();
+        }
+        result.wrote = ReadForm(controls, spec.encoding).form;
+        result.written = ReadFieldValues(controls);
+        if (spec.skipUnchanged && DifferingFields(result.reported, result.written).isEmpty()) {
+            result.unchanged = true;
             return finish();
         }
         session.SetPhase(QStringLiteral("acknowledgement of the configure command"));

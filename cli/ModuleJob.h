@@ -4,10 +4,12 @@
 #include <QString>
 #include <QStringList>
 #include <atomic>
+#include <functional>
 #include <vector>
 
 #include "platform/TextCodec.h"
 #include "profile/FormFields.h"
+#include "profile/Profile.h"
 
 namespace cli {
 
@@ -26,9 +28,14 @@ struct JobResult {
     int exit = kOk;
     QString error;
     double seconds = 0;
-    QJsonObject form;    // read: the form as the module reported it
-    QStringList absent;  // the fields whose key the module's report lacked
-    QStringList notes;   // read: what the user should know of the texts' encoding
+    QJsonObject form;            // the form as the module reported it (read's output)
+    QStringList absent;          // the fields whose key the module's report lacked
+    QStringList notes;           // read: what the user should know of the texts' encoding
+    wifi::FieldValues reported;  // the form as reported, value by value
+    // write: the form as submitted, as JSON and value by value.
+    QJsonObject wrote;
+    wifi::FieldValues written;
+    bool unchanged = false;  // write with skipUnchanged: nothing to write, nothing sent
 };
 
 struct JobSpec {
@@ -41,6 +48,11 @@ struct JobSpec {
     wifi::TextEncoding encoding = wifi::TextEncoding::Utf8;
     // The number of a signal that asks every job to stop, or 0; not owned.
     const std::atomic<int>* interrupt = nullptr;
+    // write: when the settings change no value the report can show, stop
+    // before the submit.
+    bool skipUnchanged = false;
+    // Told each parameter as it goes out (1 to kStepCount).
+    std::function<void(unsigned step)> onStep;
 };
 
 // One module on one port, driven exactly as the window drives it: connect,

@@ -1,5 +1,6 @@
 // wifi-config: read or write Wi-Fi serial modules from the command line.
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -12,6 +13,7 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #ifdef Q_OS_WIN
@@ -21,6 +23,8 @@
 #include "CommandLine.h"
 #include "ModuleJob.h"
 #include "PortsCommand.h"
+#include "Station.h"
+#include "Verify.h"
 #include "Version.h"
 #include "profile/FormFields.h"
 #include "profile/JsonText.h"
@@ -35,6 +39,11 @@ struct Args {
     bool json = true;
     bool trace = false;
     bool probe = false;
+    bool verify = false;
+    bool logSecrets = false;
+    QString log;
+    int count = 0;
+    int settle = 3;
     wifi::TextEncoding encoding = wifi::DefaultEncoding();
     std::vector<wifi::Setting> settings;
 };
@@ -57,6 +66,26 @@ std::string Parse(const QStringList& arguments, Args& args) {
     args.command = a.command;
     args.trace = a.Has("--trace");
     args.probe = a.Has("--probe");
+    args.verify = a.Has("--verify");
+    args.logSecrets = a.Has("--log-secrets");
+    args.log = a.Last("--log");
+    for (const auto& [option, out, low] :
+         {std::tuple{"--count", &args.count, 1}, std::tuple{"--settle", &args.settle, 1}}) {
+        if (a.Has(option)) {
+            bool ok = false;
+            *out = a.Last(option).toInt(&ok);
+            if (!ok || *out < low) {
+                return std::string(option) + ": not a whole number from " + std::to_string(low) +
+                       ": " + a.Last(option).toStdString();
+            }
+        }
+    }
+    if (!args.log.isEmpty()) {
+        QFile log(args.log);
+        if (!log.open(QIODevice::Append | QIODevice::WriteOnly)) {
+            return "--log: " + args.log.toStdString() + ": " + log.errorString().toStdString();
+        }
+    }
     if (args.command == "ports") {
         args.timeout = 2;  // a module answers its query at once
     }
@@ -87,8 +116,8 @@ std::string Parse(const QStringList& arguments, Args& args) {
     }
     const QString from = a.Last("--from");
     const QStringList sets = a.Has("--set") ? a.values.at("--set") : QStringList();
-    if (args.command == "read" && args.ports.size() > 1) {
-        return "read takes one --port";
+    if ((args.command == "read" || args.command == "station") && args.ports.size() > 1) {
+        return args.command + " takes one --port";
     }
     // One device under two names (a path and a symlink to it) would be driven
     // twice at once.
@@ -187,6 +216,21 @@ int main(int argc, char** argv) {
     }
     std::signal(SIGINT, OnStopSignal);
     std::signal(SIGTERM, OnStopSignal);
+    if (args.command == "station") {
+        cli::StationSpec station;
+        station.port = args.ports.front();
+        station.settings = args.settings;
+        station.verify = args.verify;
+        station.logPath = args.log;
+        station.count = args.count;
+        station.timeoutSeconds = args.timeout;
+        station.settleSeconds = args.settle;
+        station.encoding = args.encoding;
+        station.logSecrets = args.logSecrets;
+        station.trace = args.trace;
+        station.interrupt = &interrupted;
+        return cli::RunStation(station);
+    }
 
     // One thread per module: each has its own port, its own form and its own
     // pauses, so several modules are configured in the time of one.
@@ -204,6 +248,11 @@ int main(int argc, char** argv) {
         spec.interrupt = &interrupted;
         threads.emplace_back(QThread::create([spec, i, &results, &outputLock, &args] {
             results[i] = cli::RunJob(spec);
+            if (args.verify && results[i].exit == cli::kOk) {
+                const cli::Verification v = cli::VerifyWrite(spec, results[i]);
+                results[i].exit = v.exit;
+                results[i].error = v.error;
+            }
             const cli::JobResult& r = results[i];
             std::lock_guard<std::mutex> hold(outputLock);
             if (r.exit != cli::kOk) {

@@ -94,6 +94,10 @@ void ModuleLogic::IgnoreCommandsStartingWith(std::string prefix) {
     ignored_.push_back(std::move(prefix));
 }
 
+void ModuleLogic::ForgetCommandsStartingWith(std::string prefix) {
+    forgotten_.push_back(std::move(prefix));
+}
+
 void ModuleLogic::OmitFromReport(std::string key) {
     omitted_.push_back(std::move(key));
 }
@@ -127,6 +131,11 @@ ModuleLogic::Outcome ModuleLogic::Handle(std::string_view line) {
         config_ = staged_;
         awaitingConnect_ = connectAfterSave_;
         return {std::string(kOk), true};
+    }
+    for (const auto& p : forgotten_) {
+        if (StartsWith(line, p)) {
+            return {std::string(kOk)};
+        }
     }
     const auto eq = line.find('=');
     if (eq == std::string_view::npos) {

@@ -25,6 +25,8 @@ class ModuleLogic {
     // Commands starting with these prefixes are answered "ERROR\r\n" / never.
     void RefuseCommandsStartingWith(std::string prefix);
     void IgnoreCommandsStartingWith(std::string prefix);
+    // Commands starting with this prefix are answered "OK" and change nothing.
+    void ForgetCommandsStartingWith(std::string prefix);
     // The report leaves this key's line out.
     void OmitFromReport(std::string key);
     // After a save, the configure command is refused until a new connect
@@ -40,6 +42,7 @@ class ModuleLogic {
     ModuleConfig staged_;
     std::vector<std::string> refused_;
     std::vector<std::string> ignored_;
+    std::vector<std::string> forgotten_;
     std::vector<std::string> omitted_;
     bool connectAfterSave_ = false;
     bool awaitingConnect_ = false;

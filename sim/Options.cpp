@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "TrafficLog.h"
+#include "form/Fields.h"
 
 namespace sim {
 
@@ -46,13 +47,23 @@ Options:
                       after a save, refuse AT+SZ_CONFIGURE=START until a new
                       AT+SZ_CONNECT=START, as some modules do
   --omit KEY          leave the line of KEY (SSID, Port, ...) out of the report
+  --restart-after-save MS
+                      after acknowledging a save, hang up and come back MS
+                      milliseconds later on a new terminal (the same --link),
+                      keeping what was saved, as a module that reboots
+  --forget FIELD      acknowledge the command of FIELD (ssid, key, baudRate,
+                      ... as wifi-config names them) but keep the old value,
+                      as a faulty module would
   --hangup-after N    close the terminal when the N-th command line arrives,
                       as a device unplugged then would (that line gets no
                       answer; the simulator then exits)
   --help              show this text
   --version           print the version
 
-The options that take PREFIX or KEY may be given more than once.
+The options that take PREFIX, KEY or FIELD may be given more than once. When
+a simulator ends, it removes its --link only if the link still leads to its
+own terminal: the next simulator may already have taken the path over, as the
+next module on a production line does.
 
 Exit status: 0 on a clean stop, 2 on bad arguments, 1 when the terminal
 cannot be opened or the state file cannot be read or holds a bad line.
@@ -135,12 +146,19 @@ ParsedArgs ParseArgs(const std::vector<std::string>& args) {
             o.omit.push_back(text);
         } else if (arg == "--stray-ok") {
             count(0, o.strayOkMs);
+        } else if (arg == "--restart-after-save") {
+            count(0, o.restartAfterSaveMs);
+        } else if (arg == "--forget" && value(text)) {
+            if (!wifi::FindField(text) || wifi::FindField(text)->prefix.empty()) {
+                parsed.error = "--forget: no field named " + text;
+            }
+            o.forget.push_back(text);
         } else if (arg == "--hangup-after") {
             count(1, o.hangupAfter);
         } else if (parsed.error.empty()) {
             const bool known = arg == "--link" || arg == "--state" || arg == "--log" ||
                                arg == "--reply-error" || arg == "--no-reply" || arg == "--stale" ||
-                               arg == "--omit";
+                               arg == "--omit" || arg == "--forget";
             parsed.error = known ? arg + " needs a value" : "unknown argument: " + arg;
         }
         if (!parsed.error.empty()) {

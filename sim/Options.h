@@ -22,6 +22,8 @@ struct Options {
     long strayOkMs = -1;                 // -1: none; else one "OK" this long after "CONNECTED"
     std::vector<std::string> omit;       // keys the report leaves out
     bool configureNeedsConnect = false;  // after a save, CONFIGURE only after a new CONNECT
+    long restartAfterSaveMs = -1;        // -1: never; else hang up after a save, back this late
+    std::vector<std::string> forget;     // field names whose commands are acknowledged, not kept
 };
 
 struct ParsedArgs {

@@ -81,6 +81,11 @@ void Server::HandleLine(const std::string& line) {
         strayOkAt_ = Clock::now() + std::chrono::milliseconds(options_.strayOkMs);
     }
     SaveIfAsked(outcome.saved);
+    if (outcome.saved && options_.restartAfterSaveMs >= 0) {
+        // A module reboots once its answer has crossed the line; hanging up
+        // at once would lose the OK in the terminal.
+        restartAt_ = Clock::now() + kRestartDelay;
+    }
 }
 
 void Server::Receive() {
@@ -143,9 +148,14 @@ int Server::Run(int stopFd) {
         Flush();
         auto now = Clock::now();
         if (hangingUp_ && out_.empty()) {
-            log_.Write("hangup", "");
+            log_.Write(restarting_ ? "restart" : "hangup", "");
             pty_.HangUp();
-            return 0;
+            return restarting_ ? kRestart : 0;
+        }
+        if (restartAt_ && now >= *restartAt_ && out_.empty()) {
+            restartAt_.reset();
+            hangingUp_ = restarting_ = true;
+            continue;
         }
         if (strayOkAt_ && now >= *strayOkAt_ && !hangingUp_) {
             strayOkAt_.reset();
@@ -170,6 +180,9 @@ int Server::Run(int stopFd) {
         }
         if (strayOkAt_) {
             timeout = Sooner(timeout, Until(*strayOkAt_, now));
+        }
+        if (restartAt_) {
+            timeout = Sooner(timeout, Until(*restartAt_, now));
         }
 
         std::array<pollfd, 3> fds{};

@@ -19,8 +19,13 @@ class Server {
   public:
     Server(const Options& options, ModuleLogic& module, Pty& pty, TrafficLog& log);
 
+    // What Run returns when the module restarts after a save (never an exit
+    // status).
+    static constexpr int kRestart = -1;
+
     // Runs until stopFd becomes readable (a signal arrived), standard input
-    // closes, or the terminal was hung up. Returns the exit status.
+    // closes, or the terminal was hung up. Returns the exit status, or
+    // kRestart.
     int Run(int stopFd);
 
   private:
@@ -43,6 +48,10 @@ class Server {
     OutputQueue::Clock::time_point rxWireFreeAt_{};
     long lines_ = 0;
     bool hangingUp_ = false;
+    bool restarting_ = false;  // the hang-up is a restart after a save
+    // When a restart after a save begins.
+    std::optional<OutputQueue::Clock::time_point> restartAt_;
+    static constexpr std::chrono::milliseconds kRestartDelay{50};
     bool writeBlocked_ = false;
     // When the one unsolicited "OK" after a "CONNECTED" is due.
     std::optional<OutputQueue::Clock::time_point> strayOkAt_;

@@ -1,5 +1,6 @@
 // wifi-module-sim: a Wi-Fi serial module on a pseudo-terminal.
 #include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -7,6 +8,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,6 +19,7 @@
 #include "Server.h"
 #include "TrafficLog.h"
 #include "Version.h"
+#include "form/Fields.h"
 
 namespace {
 
@@ -48,6 +51,19 @@ bool MakeLink(const std::string& path, const std::string& target, std::string& e
         return false;
     }
     return true;
+}
+
+// Removes the link if it still leads to this simulator's terminal; the next
+// simulator may have taken the path over already.
+void RemoveOwnLink(const std::optional<std::string>& link, const std::string& terminal) {
+    if (!link) {
+        return;
+    }
+    char target[4096];
+    const ssize_t n = ::readlink(link->c_str(), target, sizeof target - 1);
+    if (n > 0 && std::string(target, static_cast<std::size_t>(n)) == terminal) {
+        ::unlink(link->c_str());
+    }
 }
 
 }  // namespace
@@ -88,6 +104,9 @@ int main(int argc, char** argv) {
     if (options.configureNeedsConnect) {
         module.RequireConnectAfterSave();
     }
+    for (const auto& field : options.forget) {
+        module.ForgetCommandsStartingWith(std::string(wifi::FindField(field)->prefix));
+    }
 
     sim::TrafficLog log;
     if (options.log && !log.Open(*options.log, error)) {
@@ -120,10 +139,25 @@ int main(int argc, char** argv) {
     std::printf("%s\n", pty.path().c_str());
     std::fflush(stdout);
 
-    sim::Server server(options, module, pty, log);
-    const int status = server.Run(stopPipe[0]);
-    if (options.link) {
-        ::unlink(options.link->c_str());
+    for (;;) {
+        sim::Server server(options, module, pty, log);
+        const int status = server.Run(stopPipe[0]);
+        if (status != sim::Server::kRestart) {
+            RemoveOwnLink(options.link, pty.path());
+            return status;
+        }
+        // A reboot: the device is gone for a while, then back on a new
+        // terminal under the same link, with what it saved.
+        RemoveOwnLink(options.link, pty.path());
+        pollfd stop{stopPipe[0], POLLIN, 0};
+        if (::poll(&stop, 1, static_cast<int>(options.restartAfterSaveMs)) > 0) {
+            return 0;
+        }
+        if (!pty.Open(error)) {
+            return Fail("cannot open a pseudo-terminal: " + error);
+        }
+        if (options.link && !MakeLink(*options.link, pty.path(), error)) {
+            return Fail(error);
+        }
     }
-    return status;
 }

@@ -208,6 +208,46 @@ FormReading ReadForm(const Controls& controls, TextEncoding chosen) {
     return reading;
 }
 
+FieldValues ReadFieldValues(const Controls& controls) {
+    FieldValues values;
+    for (const Field& f : FormFields()) {
+        std::string& v = values[std::string(f.name)];
+        switch (f.kind) {
+            case FieldKind::List:
+            case FieldKind::KeyIndex: v = std::to_string(controls.GetCurSel(f.id)); break;
+            case FieldKind::Text: v = controls.GetText(f.id); break;
+            case FieldKind::Flag: v = controls.GetCheck(f.id) ? "1" : "0"; break;
+            case FieldKind::Address:
+                v = controls.IsBlank(f.id) ? std::string()
+                                           : FormatDottedAddress(controls.GetAddress(f.id));
+                break;
+            case FieldKind::Command: break;
+        }
+    }
+    return values;
+}
+
+QStringList DifferingFields(const FieldValues& a, const FieldValues& b) {
+    QStringList differing;
+    for (const Field& f : FormFields()) {
+        const std::string name(f.name);
+        if (!f.reportKey.empty() && a.count(name) && b.count(name) && a.at(name) != b.at(name)) {
+            differing << Utf8(f.name);
+        }
+    }
+    return differing;
+}
+
+QStringList UnverifiableFields() {
+    QStringList names;
+    for (const Field& f : FormFields()) {
+        if (f.reportKey.empty()) {
+            names << Utf8(f.name);
+        }
+    }
+    return names;
+}
+
 std::string FormAsJson(const QJsonObject& form) {
     // {"hex": "..."} with the same spacing as the rest.
     auto member = [](const QJsonValue& v) {

@@ -3,6 +3,7 @@
 #include <QJsonObject>
 #include <QString>
 #include <QStringList>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -40,6 +41,16 @@ struct FormReading {
 // address, texts decoded with the chosen encoding, or with the other one
 // when every reported text is in that (said in a note).
 FormReading ReadForm(const Controls& controls, TextEncoding chosen);
+// The form value by value, as it goes to the module: a list's index, a text's
+// bytes, a flag, an address ("" when blank); by field name.
+using FieldValues = std::map<std::string, std::string>;
+FieldValues ReadFieldValues(const Controls& controls);
+// The fields whose values differ, in the form's order. Only fields the report
+// shows are compared: the report has no key for the protocol.
+QStringList DifferingFields(const FieldValues& a, const FieldValues& b);
+// The fields the report does not show, which no read can confirm.
+QStringList UnverifiableFields();
+
 // The same as JSON text: "encoding" first, then the fields in the form's order.
 std::string FormAsJson(const QJsonObject& form);
 // The same, one "name: value" a line.

@@ -589,3 +589,145 @@ TEST(CliHelp, TheGnuFormAndTheCompletionFollowTheOptionTable) {
 
 }  // namespace
 }  // namespace wifi::e2e
+
+namespace wifi::e2e {
+namespace {
+
+// A production line: simulated modules one after another behind one link.
+struct Line7 {
+    TempDir dir;
+    std::string link = (dir.path / "line7").string();
+    fs::path log = dir.path / "station.log";
+    std::string profile = (dir.path / "profile.json").string();
+    Line7() {
+        std::ofstream(profile) << R"({"ssid": "Factory", "frameTime": "77"})";
+        // The operator's messages in the tool's own language, whatever the
+        // machine's locale.
+        ::setenv("LC_ALL", "C", 1);
+    }
+    std::unique_ptr<SimProcess> Plug(std::vector<std::string> options, const std::string& name) {
+        options.insert(options.end(),
+                       {"--link", link, "--log", (dir.path / (name + ".log")).string()});
+        return std::make_unique<SimProcess>(options);
+    }
+    std::vector<std::string> Records() const {
+        std::vector<std::string> lines;
+        std::istringstream in(ReadFile(log));
+        for (std::string line; std::getline(in, line);) {
+            lines.push_back(line);
+        }
+        return lines;
+    }
+};
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+TEST(CliStation, ModulesInTurnBehindOneLinkAreWrittenCheckedAndRecorded) {
+    Line7 line;
+    Child station(WIFI_CONFIG, {"station", "--port", line.link, "--from", line.profile, "--verify",
+                                "--count", "3", "--log", line.log.string(), "--settle", "1"});
+    const std::vector<std::vector<std::string>> modules = {
+        {}, {"--forget", "ssid"}, {"--restart-after-save", "300"}};
+    for (std::size_t i = 0; i < modules.size(); ++i) {
+        auto module = line.Plug(modules[i], "module" + std::to_string(i));
+        ASSERT_TRUE(WaitFor([&] { return line.Records().size() == i + 1; }, milliseconds(30000)))
+            << "module " << i;
+    }  // each unplugged as the next is plugged in
+    const auto r = station.Finish();
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->status, 1) << r->err;
+    const auto records = line.Records();
+    EXPECT_EQ(Lines(r->out), records) << "standard output and the log agree";
+    const std::string start = R"({"time": "20)";
+    const std::string where = R"(Z", "port": ")" + line.link + R"(", "adapterSerial": null, )";
+    for (const auto& record : records) {
+        EXPECT_EQ(record.rfind(start, 0), 0u) << record;
+        EXPECT_NE(record.find(where), std::string::npos) << record;
+        EXPECT_NE(record.find(R"("key": "***")"), std::string::npos) << "masked: " << record;
+        EXPECT_EQ(record.find("sim-password"), std::string::npos) << record;
+        EXPECT_NE(
+            record.find(R"("before": {"encoding": "utf-8", "netType": "STA", "ssid": "SimNet")"),
+            std::string::npos)
+            << record;
+    }
+    EXPECT_NE(records[0].find(R"("ok": true, "skipped": null, "error": null, "mismatches": [])"),
+              std::string::npos)
+        << records[0];
+    EXPECT_NE(records[1].find(
+                  R"("ok": false, "skipped": null, "error": "verify: ssid differs", )"
+                  R"("mismatches": [{"field": "ssid", "wrote": "Factory", "read": "SimNet"}])"),
+              std::string::npos)
+        << records[1];
+    // The module that restarts after its save is read again once it is back.
+    EXPECT_NE(records[2].find(R"("ok": true, "skipped": null, "error": null, "mismatches": [])"),
+              std::string::npos)
+        << records[2];
+    EXPECT_NE(r->err.find("等待模块"), std::string::npos) << r->err;
+    EXPECT_NE(r->err.find("2 个成功，1 个失败，0 个跳过"), std::string::npos) << r->err;
+}
+
+TEST(CliStation, AModuleAlreadyConfiguredIsSkippedAndNotCounted) {
+    Line7 line;
+    const fs::path state = line.dir.path / "configured.txt";
+    std::ofstream(state) << "SSID:Factory\nUartdata_Timeout:77\n";
+    Child station(WIFI_CONFIG, {"station", "--port", line.link, "--from", line.profile, "--count",
+                                "1", "--log", line.log.string()});
+    {
+        auto configured = line.Plug({"--state", state.string()}, "configured");
+        ASSERT_TRUE(WaitFor([&] { return line.Records().size() == 1; }, milliseconds(30000)));
+    }
+    EXPECT_NE(line.Records()[0].find(R"("ok": true, "skipped": "already configured", )"),
+              std::string::npos)
+        << line.Records()[0];
+    const auto sent = Received(line.dir.path / "configured.log");
+    EXPECT_EQ(std::count(sent.begin(), sent.end(), "AT+SZ_CONFIGURE=START"), 0);
+    auto fresh = line.Plug({}, "fresh");
+    const auto r = station.Finish(milliseconds(30000));
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->status, 0) << r->err;
+    ASSERT_EQ(line.Records().size(), 2u);
+    EXPECT_NE(line.Records()[1].find(R"("ok": true, "skipped": null, )"), std::string::npos);
+    EXPECT_NE(r->err.find("1 个成功，0 个失败，1 个跳过"), std::string::npos) << r->err;
+}
+
+TEST(CliStation, AnInterruptMidModuleIsRecordedAndEndsTheStation) {
+    Line7 line;
+    auto module = line.Plug({"--no-reply", "AT+SZ_SAVE_CONFIG="}, "module");
+    Child station(WIFI_CONFIG, {"station", "--port", line.link, "--from", line.profile});
+    ASSERT_TRUE(WaitFor([&] {
+        const auto got = Received(line.dir.path / "module.log");
+        return !got.empty() && got.back() == "AT+SZ_SAVE_CONFIG=SAVE";
+    }));
+    station.Signal(SIGINT);
+    const auto r = station.Finish();
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->status, 130) << r->err;
+    const auto records = Lines(r->out);
+    ASSERT_EQ(records.size(), 1u) << r->out;
+    EXPECT_NE(records[0].find(R"("ok": false, "skipped": null, "error": "write: interrupted)"),
+              std::string::npos)
+        << records[0];
+    EXPECT_NE(r->err.find("0 个成功，1 个失败"), std::string::npos) << r->err;
+}
+
+TEST(CliStation, WriteVerifyUsesTheSameCheck) {
+    Module forgetful({"--forget", "ssid"});
+    auto r = Cli({"write", "--port", forgetful.port(), "--set", "ssid=Factory", "--verify"});
+    EXPECT_EQ(r.status, 1) << r.err;
+    EXPECT_NE(r.out.find(R"("ok": false, "error": "verify: ssid differs")"), std::string::npos)
+        << r.out;
+    Module restarting({"--restart-after-save", "300"});
+    r = Cli({"write", "--port", restarting.port(), "--set", "ssid=Factory", "--verify"});
+    EXPECT_EQ(r.status, 0) << r.err << r.out;
+    EXPECT_NE(ReadFile(restarting.state).find("SSID:Factory\n"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace wifi::e2e

@@ -30,14 +30,21 @@ std::string ValueOf(const std::string& report, const std::string& key) {
 TEST(SimulatorCommandLine, HelpBadArgumentsAndBadStateFiles) {
     const auto help = RunSim({"--help"});
     EXPECT_EQ(help.status, 0);
-    for (const char* option : {"--state", "--link", "--log", "--echo", "--pace", "--chunk",
-                               "--noise", "--reply-error", "--no-reply", "--hangup-after",
-                               "--stale", "--stray-ok", "--omit", "--configure-needs-connect"}) {
+    for (const char* option :
+         {"--state", "--link", "--log", "--echo", "--pace", "--chunk", "--noise", "--reply-error",
+          "--no-reply", "--hangup-after", "--stale", "--stray-ok", "--omit",
+          "--configure-needs-connect", "--restart-after-save", "--forget", "--version"}) {
         EXPECT_NE(help.out.find(option), std::string::npos) << option;
     }
 
-    for (const auto& bad : std::vector<std::vector<std::string>>{
-             {"--bogus"}, {"--pace"}, {"--pace", "fast"}, {"--chunk", "0"}, {"--link"}}) {
+    for (const auto& bad :
+         std::vector<std::vector<std::string>>{{"--bogus"},
+                                               {"--pace"},
+                                               {"--pace", "fast"},
+                                               {"--chunk", "0"},
+                                               {"--link"},
+                                               {"--forget", "colour"},
+                                               {"--restart-after-save", "soon"}}) {
         const auto r = RunSim(bad);
         EXPECT_EQ(r.status, 2) << bad[0];
         EXPECT_NE(r.err.find("wifi-module-sim:"), std::string::npos);

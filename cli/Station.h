@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <atomic>
+#include <vector>
+
+#include "platform/TextCodec.h"
+#include "profile/FormFields.h"
+
+namespace cli {
+
+struct StationSpec {
+    QString port;
+    std::vector<wifi::Setting> settings;  // the profile, then --set
+    bool verify = false;
+    QString logPath;  // empty: standard output only
+    int count = 0;    // modules to write (ok or failed); 0: until stopped
+    int timeoutSeconds = 10;
+    int settleSeconds = 3;
+    wifi::TextEncoding encoding = wifi::DefaultEncoding();
+    bool logSecrets = false;
+    bool trace = false;
+    const std::atomic<int>* interrupt = nullptr;  // not owned
+};
+
+// `wifi-config station`: waits for a module on the port, writes the profile,
+// verifies it (with `verify`), records it, waits until it is gone, and takes
+// the next, until stopped or `count` modules are written. One JSON line per
+// module on standard output and in the log; progress and a summary on
+// standard error. The exit status: 0 when every module was ok, 1 when any
+// failed, 128 + the signal's number when stopped by one.
+int RunStation(const StationSpec& spec);
+
+}  // namespace cli
