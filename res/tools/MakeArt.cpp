@@ -142,7 +142,7 @@ QByteArray IconFile() {
     return out;
 }
 
-QImage Banner() {
+QImage Banner(const QString& titleText, const QString& subtitleText) {
     QImage image(549, 73, QImage::Format_RGB32);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -154,12 +154,11 @@ QImage Banner() {
     p.setPen(Qt::white);
     QFont title("WenQuanYi Zen Hei", 22, QFont::Bold);
     p.setFont(title);
-    p.drawText(QRect(96, 6, 440, 38), Qt::AlignLeft | Qt::AlignVCenter, "WIFI参数配置");
+    p.drawText(QRect(96, 6, 440, 38), Qt::AlignLeft | Qt::AlignVCenter, titleText);
     QFont sub("WenQuanYi Zen Hei", 10);
     p.setFont(sub);
     p.setPen(QColor(0xdd, 0xee, 0xff));
-    p.drawText(QRect(98, 44, 440, 22), Qt::AlignLeft | Qt::AlignVCenter,
-               "Wi-Fi 串口模块 · 读取、修改、保存模块参数");
+    p.drawText(QRect(98, 44, 440, 22), Qt::AlignLeft | Qt::AlignVCenter, subtitleText);
     p.end();
     // 256 colours: 16 steps along the gradient, each blended in 16 steps
     // toward white for the text's edges; diffused so that nothing bands.
@@ -201,7 +200,13 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
-    if (!Banner().save(dir + "/banner.bmp", "BMP")) {
+    // The banner in each of the window's languages.
+    if (!Banner(QStringLiteral("WIFI参数配置"),
+                QStringLiteral("Wi-Fi 串口模块 · 读取、修改、保存模块参数"))
+             .save(dir + "/banner.bmp", "BMP") ||
+        !Banner(QStringLiteral("Wi-Fi Module Configuration"),
+                QStringLiteral("Wi-Fi serial modules · read, edit and save their parameters"))
+             .save(dir + "/banner-en.bmp", "BMP")) {
         std::fprintf(stderr, "make-art: cannot write the banner\n");
         return 1;
     }

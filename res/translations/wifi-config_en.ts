@@ -2,6 +2,93 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>field</name>
+    <message>
+        <source>网络类型</source>
+        <translation>network type</translation>
+    </message>
+    <message>
+        <source>网络名称</source>
+        <translation>SSID</translation>
+    </message>
+    <message>
+        <source>安全模式</source>
+        <translation>security</translation>
+    </message>
+    <message>
+        <source>密钥格式</source>
+        <translation>key format</translation>
+    </message>
+    <message>
+        <source>密钥索引</source>
+        <translation>key index</translation>
+    </message>
+    <message>
+        <source>密钥</source>
+        <translation>key</translation>
+    </message>
+    <message>
+        <source>IP地址</source>
+        <translation>IP address</translation>
+    </message>
+    <message>
+        <source>子网掩码</source>
+        <translation>netmask</translation>
+    </message>
+    <message>
+        <source>网关地址</source>
+        <translation>gateway</translation>
+    </message>
+    <message>
+        <source>DNS服务器</source>
+        <translation>DNS server</translation>
+    </message>
+    <message>
+        <source>服务器地址</source>
+        <translation>server IP</translation>
+    </message>
+    <message>
+        <source>协议类型</source>
+        <translation>protocol</translation>
+    </message>
+    <message>
+        <source>C/S模式</source>
+        <translation>C/S mode</translation>
+    </message>
+    <message>
+        <source>端口号</source>
+        <translation>server port</translation>
+    </message>
+    <message>
+        <source>波特率</source>
+        <translation>baud rate</translation>
+    </message>
+    <message>
+        <source>检验位</source>
+        <translation>parity</translation>
+    </message>
+    <message>
+        <source>数据位</source>
+        <translation>data bits</translation>
+    </message>
+    <message>
+        <source>停止位</source>
+        <translation>stop bits</translation>
+    </message>
+    <message>
+        <source>组帧长度</source>
+        <translation>frame length</translation>
+    </message>
+    <message>
+        <source>组帧周期</source>
+        <translation>frame time</translation>
+    </message>
+    <message>
+        <source>保存参数</source>
+        <translation>save</translation>
+    </message>
+</context>
+<context>
     <name>wifi</name>
     <message>
         <source>未连接</source>
@@ -29,7 +116,7 @@
     </message>
     <message>
         <source>波特率</source>
-        <translation>Baud rate</translation>
+        <translation>Baud</translation>
     </message>
     <message>
         <source>检验位</source>
@@ -37,11 +124,11 @@
     </message>
     <message>
         <source>数据位</source>
-        <translation>Data bits</translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>停止位</source>
-        <translation>Stop bits</translation>
+        <translation>Stop</translation>
     </message>
     <message>
         <source>配置连接</source>
@@ -133,67 +220,11 @@
     </message>
     <message>
         <source>组帧长度</source>
-        <translation>Frame length</translation>
+        <translation>Frame</translation>
     </message>
     <message>
         <source>组帧周期</source>
-        <translation>Frame time</translation>
-    </message>
-    <message>
-        <source>网络名称</source>
-        <translation>SSID</translation>
-    </message>
-    <message>
-        <source>安全模式</source>
-        <translation>security</translation>
-    </message>
-    <message>
-        <source>密钥格式</source>
-        <translation>key format</translation>
-    </message>
-    <message>
-        <source>密钥索引</source>
-        <translation>key index</translation>
-    </message>
-    <message>
-        <source>密钥</source>
-        <translation>key</translation>
-    </message>
-    <message>
-        <source>IP地址</source>
-        <translation>IP address</translation>
-    </message>
-    <message>
-        <source>子网掩码</source>
-        <translation>netmask</translation>
-    </message>
-    <message>
-        <source>网关地址</source>
-        <translation>gateway</translation>
-    </message>
-    <message>
-        <source>DNS服务器</source>
-        <translation>DNS server</translation>
-    </message>
-    <message>
-        <source>服务器地址</source>
-        <translation>server IP</translation>
-    </message>
-    <message>
-        <source>协议类型</source>
-        <translation>protocol</translation>
-    </message>
-    <message>
-        <source>C/S模式</source>
-        <translation>C/S mode</translation>
-    </message>
-    <message>
-        <source>端口号</source>
-        <translation>server port</translation>
-    </message>
-    <message>
-        <source>保存参数</source>
-        <translation>save</translation>
+        <translation>Timeout</translation>
     </message>
     <message>
         <source>无校验</source>
@@ -225,7 +256,7 @@
     </message>
     <message>
         <source>未选择串口：请先在“串口”中选择一个。</source>
-        <translation>No port selected: choose one under &quot;Port&quot; first.</translation>
+        <translation>No port selected: choose one under "Port" first.</translation>
     </message>
     <message>
         <source>串口 %1 不存在。</source>

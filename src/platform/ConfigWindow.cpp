@@ -155,7 +155,9 @@ void ConfigWindow::BuildItems(const QStringList& namedPorts,
                 break;
             case ItemKind::Picture: {
                 auto* picture = new QLabel(this);
-                const QPixmap banner(QStringLiteral(":/res/banner.bmp"));
+                const QPixmap banner(CurrentLanguage() == Language::English
+                                         ? QStringLiteral(":/res/banner-en.bmp")
+                                         : QStringLiteral(":/res/banner.bmp"));
                 picture->setPixmap(banner);
                 if (!banner.isNull()) {
                     geometry.setSize(banner.size());  // the bitmap's own size
@@ -309,7 +311,7 @@ void ConfigWindow::OnPortLost(const QString& description, const QString& detail)
 QString ConfigWindow::FieldLabelOf(int id) {
     for (const Field& f : FormFields()) {
         if (f.id == id) {
-            return UiText(f.label);
+            return FieldText(f.label);
         }
     }
     return QString();

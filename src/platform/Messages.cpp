@@ -39,7 +39,7 @@ QString StepLabel(unsigned step, unsigned source) {
     if (step == 0 || step > kStepCount) {
         return QCoreApplication::translate("wifi", "开始配置");
     }
-    return UiText(FieldOfStep(step, source).label);
+    return FieldText(FieldOfStep(step, source).label);
 }
 
 QString WaitText(InFlight command, unsigned step) {

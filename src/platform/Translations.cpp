@@ -47,4 +47,9 @@ QString UiText(std::string_view utf8) {
     return QCoreApplication::translate("wifi", text.c_str());
 }
 
+QString FieldText(std::string_view utf8) {
+    const std::string text(utf8);
+    return QCoreApplication::translate("field", text.c_str());
+}
+
 }  // namespace wifi

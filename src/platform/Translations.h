@@ -24,5 +24,7 @@ Language CurrentLanguage();
 
 // An interface text of the core, in the window's language.
 QString UiText(std::string_view utf8);
+// A field's name as messages use it ("baud rate"), in the window's language.
+QString FieldText(std::string_view utf8);
 
 }  // namespace wifi
