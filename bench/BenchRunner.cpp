@@ -11,6 +11,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -102,6 +103,57 @@ double RoundTrip(const char* label, const std::vector<std::string>& args) {
     return median / ideal;
 }
 
+// The production line: `wifi-config station --count kModules` against paced
+// simulated modules plugged in one after another behind one link, each as
+// soon as the last one's record is out. Modules a minute, and the time per
+// module against the ideal for everything that crossed the line (the
+// station's query, the write, and with --verify the read back).
+double Station(bool verify) {
+    constexpr int kModules = 5;
+    TempDir dir;
+    const std::string link = (dir.path / "line").string();
+    const auto log = dir.path / "station.log";
+    const std::string profile = (dir.path / "profile.json").string();
+    std::ofstream(profile) << R"({"ssid": "Bench line", "baudRate": "57600"})";
+    std::vector<std::string> args = {
+        "station", "--port",    link, "--from", profile, "--count", std::to_string(kModules),
+        "--log",   log.string()};
+    if (verify) {
+        args.push_back("--verify");
+    }
+    auto records = [&] {
+        const std::string text = ReadFile(log);
+        return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+    };
+    Child station(WIFI_CONFIG, args);
+    Traffic traffic;
+    const auto start = Clock::now();
+    for (int i = 0; i < kModules; ++i) {
+        const auto traffic_log = dir.path / ("module" + std::to_string(i) + ".log");
+        SimProcess sim({"--pace", "19200", "--link", link, "--log", traffic_log.string()});
+        if (!WaitFor([&] { return records() == i + 1; }, std::chrono::milliseconds(60000))) {
+            std::printf("  station: module %d was not recorded\n", i + 1);
+            return 0;
+        }
+        const Traffic t = ReadTraffic(traffic_log);
+        traffic.bytes += t.bytes;
+        traffic.commands += t.commands;
+        traffic.acknowledgements += t.acknowledgements;
+        traffic.connected += t.connected;
+        traffic.reports += t.reports;
+    }
+    const double elapsed = Seconds(Clock::now() - start).count();
+    station.Finish();
+    const double perModule = elapsed / kModules;
+    const double ideal = traffic.IdealSeconds() / kModules;
+    std::printf(
+        "  %-16s %d modules in %.2f s: %.1f modules a minute; %.3f s each, ideal %.3f s, "
+        "ratio %.3f\n",
+        verify ? "station --verify" : "station", kModules, elapsed, 60.0 / perModule, perModule,
+        ideal, perModule / ideal);
+    return perModule / ideal;
+}
+
 struct Startup {
     double seconds = 0;
     long peakKiB = 0;
@@ -160,6 +212,10 @@ int main() {
     const double read = RoundTrip("read", {"read"});
     const double write =
         RoundTrip("write", {"write", "--set", "ssid=Bench line", "--set", "baudRate=57600"});
+
+    std::printf("== production line against wifi-module-sim --pace 19200\n");
+    Station(false);
+    Station(true);
 
     std::printf("== window start-up, offscreen (%d runs each, medians)\n", kRuns);
     setenv("QT_QPA_PLATFORM", "offscreen", 1);

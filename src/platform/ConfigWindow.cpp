@@ -78,11 +78,10 @@ ConfigWindow::ConfigWindow(const QStringList& namedPorts, int timeoutSeconds, QW
         std::make_unique<SerialComm>([this](int number) { return ports_->DeviceAt(number - 1); });
     BuildItems(namedPorts, std::move(portSource));
     controls_.SetWindow(this, windowTitle());
-    traffic_ = new TrafficWindow(this);
+    trafficLog_ = std::make_unique<TrafficLog>();
     tapped_ = std::make_unique<TappedComm>(
         *comm_, [this](LineDirection direction, const std::string& line) {
-            traffic_->SetPort(comm_->portName());
-            traffic_->Add(direction, line);
+            trafficLog_->Add(comm_->portName(), direction, line);
         });
     dlg_ =
         std::make_unique<CConfigDlg>(controls_, *tapped_, [](unsigned ms) { QThread::msleep(ms); });
@@ -96,7 +95,9 @@ ConfigWindow::ConfigWindow(const QStringList& namedPorts, int timeoutSeconds, QW
     BuildActions();
 }
 
-ConfigWindow::~ConfigWindow() = default;
+ConfigWindow::~ConfigWindow() {
+    delete traffic_;  // before the log it shows, which the members hold
+}
 
 void ConfigWindow::BuildItems(const QStringList& namedPorts,
                               std::function<std::vector<SerialPortInfo>()> portSource) {

@@ -23,6 +23,7 @@ class QLabel;
 namespace wifi {
 
 class PortComboBox;
+class TrafficLog;
 class TrafficWindow;
 
 // The configuration window, built from the dialog template: every item at its
@@ -52,7 +53,8 @@ class ConfigWindow : public QDialog {
     QLabel* progress() const { return progress_; }
     QComboBox* encoding() const { return encoding_; }
     PortComboBox* ports() const { return ports_; }
-    TrafficWindow* traffic() const { return traffic_; }
+    // The traffic view, made when first asked for.
+    TrafficWindow* traffic();
 
     // The form to a profile file, as the command line writes one; an error
     // text, or empty.
@@ -102,6 +104,7 @@ class ConfigWindow : public QDialog {
     // What the form drives: the serial port, every line also told to the
     // traffic view.
     std::unique_ptr<TappedComm> tapped_;
+    std::unique_ptr<TrafficLog> trafficLog_;
     TrafficWindow* traffic_ = nullptr;
     QList<QAction*> actions_;
     Preferences preferences_;

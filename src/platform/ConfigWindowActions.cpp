@@ -30,8 +30,8 @@ void ConfigWindow::BuildActions() {
     add(tr("导入配置…"), QKeySequence(Qt::CTRL | Qt::Key_O), &ConfigWindow::OnImportProfile)
         ->setObjectName(QStringLiteral("importProfile"));
     add(tr("通信记录"), QKeySequence(Qt::CTRL | Qt::Key_L), [this] {
-        traffic_->show();
-        traffic_->raise();
+        traffic()->show();
+        traffic()->raise();
     })->setObjectName(QStringLiteral("showTraffic"));
 
     // The language takes effect the next time the window opens: every text
@@ -52,6 +52,13 @@ void ConfigWindow::BuildActions() {
         });
         actions_ << action;
     }
+}
+
+TrafficWindow* ConfigWindow::traffic() {
+    if (!traffic_) {
+        traffic_ = new TrafficWindow(*trafficLog_, this);
+    }
+    return traffic_;
 }
 
 void ConfigWindow::contextMenuEvent(QContextMenuEvent* event) {
@@ -105,7 +112,9 @@ void ConfigWindow::done(int result) {
     preferences_.position = pos();
     preferences_.encoding = controls_.encoding();
     preferences_.Save();
-    traffic_->close();
+    if (traffic_) {
+        traffic_->close();
+    }
     QDialog::done(result);
 }
 

@@ -13,13 +13,23 @@
 
 namespace wifi {
 
-TrafficWindow::TrafficWindow(QWidget* parent) : QDialog(parent) {
+void TrafficLog::Add(const QString& port, LineDirection direction, const std::string& line) {
+    entries_.push_back({QDateTime::currentDateTime(), port, direction, line});
+    if (entries_.size() > kMaxLines) {
+        entries_.pop_front();
+    }
+    if (onAdded) {
+        onAdded(entries_.back());
+    }
+}
+
+TrafficWindow::TrafficWindow(TrafficLog& log, QWidget* parent) : QDialog(parent), log_(log) {
     setWindowTitle(tr("通信记录"));
     setObjectName(QStringLiteral("traffic"));
     view_ = new QPlainTextEdit(this);
     view_->setReadOnly(true);
     view_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    view_->setMaximumBlockCount(static_cast<int>(kMaxLines));
+    view_->setMaximumBlockCount(static_cast<int>(TrafficLog::kMaxLines));
     view_->setFont(QFont(QStringLiteral("monospace")));
     unmask_ = new QCheckBox(tr("显示密钥"), this);
     unmask_->setToolTip(tr("显示网络密钥和网页密码；不勾选时显示为 ***"));
@@ -37,29 +47,27 @@ TrafficWindow::TrafficWindow(QWidget* parent) : QDialog(parent) {
     connect(unmask_, &QCheckBox::toggled, this, &TrafficWindow::Rebuild);
     connect(save, &QPushButton::clicked, this, &TrafficWindow::OnSave);
     connect(clear, &QPushButton::clicked, this, [this] {
-        entries_.clear();
+        log_.Clear();
         view_->clear();
     });
+    log_.onAdded = [this](const TrafficLog::Entry& e) { view_->appendPlainText(Render(e)); };
+    Rebuild();
 }
 
-QString TrafficWindow::Render(const Entry& e) const {
+TrafficWindow::~TrafficWindow() {
+    log_.onAdded = nullptr;
+}
+
+QString TrafficWindow::Render(const TrafficLog::Entry& e) const {
     const std::string shown = unmask_->isChecked() ? e.line : MaskSecret(e.line);
     return QStringLiteral("%1 %2 %3 %4")
         .arg(e.time.toString(QStringLiteral("HH:mm:ss.zzz")), e.port,
              QChar(static_cast<char>(e.direction)), QString::fromStdString(VisibleBytes(shown)));
 }
 
-void TrafficWindow::Add(LineDirection direction, const std::string& line) {
-    entries_.push_back({QDateTime::currentDateTime(), port_, direction, line});
-    if (entries_.size() > kMaxLines) {
-        entries_.pop_front();
-    }
-    view_->appendPlainText(Render(entries_.back()));
-}
-
 void TrafficWindow::Rebuild() {
     QStringList lines;
-    for (const Entry& e : entries_) {
+    for (const TrafficLog::Entry& e : log_.entries()) {
         lines << Render(e);
     }
     view_->setPlainText(lines.join(QLatin1Char('\n')));
