@@ -216,7 +216,7 @@ FieldValues ReadFieldValues(const Controls& controls) {
             case FieldKind::List:
             case FieldKind::KeyIndex: v = std::to_string(controls.GetCurSel(f.id)); break;
             case FieldKind::Text: v = controls.GetText(f.id); break;
-            case FieldKind::Flag: v = controls.GetCheck(f.id) ? "1" : "0"; break;
+            case FieldKind::Flag: v.assign(1, controls.GetCheck(f.id) ? '1' : '0'); break;
             case FieldKind::Address:
                 v = controls.IsBlank(f.id) ? std::string()
                                            : FormatDottedAddress(controls.GetAddress(f.id));
