@@ -29,6 +29,12 @@ struct Option {
     // "fields" (NAME= of the form's fields), or the words it takes.
     std::string_view completes;
     std::string_view help;
+
+    bool TakenBy(std::string_view command) const { return Among(commands, command); }
+    bool RequiredBy(std::string_view command) const { return Among(requiredBy, command); }
+    bool RepeatableIn(std::string_view command) const { return Among(repeatableIn, command); }
+    // Whether a space-separated list of commands holds the command.
+    static bool Among(std::string_view list, std::string_view command);
 };
 
 const std::vector<Command>& Commands();

@@ -1,0 +1,211 @@
+// The command line's help text and shell completion, made from its option
+// table; the manual page is made from the help text.
+#include <sstream>
+
+#include "CommandLine.h"
+#include "form/Fields.h"
+
+namespace cli {
+
+using namespace wifi;
+
+namespace {
+
+// "  --name VALUE" then the help, its lines aligned in a second column.
+void OptionLines(std::string& out, const std::string& head, std::string_view help) {
+    constexpr std::size_t kColumn = 21;
+    std::istringstream lines{std::string(help)};
+    bool first = true;
+    for (std::string line; std::getline(lines, line); first = false) {
+        std::string left = first ? head : std::string();
+        if (left.size() + 2 > kColumn) {
+            out += left + "\n";
+            left.clear();
+        }
+        out += left + std::string(kColumn - left.size(), ' ') + line + "\n";
+    }
+}
+
+std::string Usage() {
+    std::string out = "Usage:\n";
+    for (const Command& c : Commands()) {
+        std::string line = "  wifi-config " + std::string(c.name);
+        const std::string indent(line.size() + 1, ' ');
+        std::string current = line;
+        for (const Option& o : Options()) {
+            if (!o.TakenBy(c.name)) {
+                continue;
+            }
+            std::string word = std::string(o.name) + (o.value.empty() ? "" : " ") +
+                               std::string(o.value) + (o.RepeatableIn(c.name) ? " ..." : "");
+            if (!o.RequiredBy(c.name)) {
+                word = "[" + word + "]";
+            }
+            if (current.size() + 1 + word.size() > 90) {
+                out += current + "\n";
+                current = indent + word;
+            } else {
+                current += " " + word;
+            }
+        }
+        out += current + "\n";
+    }
+    return out + "  wifi-config --help | --version\n";
+}
+
+// The form's fields and the values each takes, from the field table.
+std::string FormValues() {
+    std::string out =
+        "Form values (null: no selection, or a blank address; in --from, null leaves\n"
+        "the field as the module reported it):\n";
+    for (const Field& f : FormFields()) {
+        std::string takes;
+        switch (f.kind) {
+            case FieldKind::List:
+            case FieldKind::KeyIndex:
+                for (auto name : f.names) {
+                    takes += (takes.empty() ? "" : " | ") + std::string(name);
+                }
+                break;
+            case FieldKind::Text:
+                takes = f.rule == ValueRule::Number ? "a number 0-65535"
+                        : f.rule == ValueRule::Ssid ? "text, at most 32 bytes"
+                                                    : "text";
+                break;
+            case FieldKind::Flag: takes = "true | false"; break;
+            case FieldKind::Address: takes = "four numbers 0-255 (192.168.1.10)"; break;
+            case FieldKind::Command: break;
+        }
+        const std::string name(f.name);
+        out +=
+            "  " + name + std::string(name.size() < 12 ? 12 - name.size() : 1, ' ') + takes + "\n";
+    }
+    return out + "The report does not carry the protocol: read shows what the form holds.\n";
+}
+
+constexpr std::string_view kAbout =
+    "Reads a Wi-Fi serial module's configuration, or writes one into one module or\n"
+    "many at once, over serial ports at 19200 baud 8N1, exactly as the window does.\n";
+
+constexpr std::string_view kTail = R"(
+Texts keep their bytes: a field not given goes back exactly as the module
+reported it. read's JSON names its "encoding"; write --from encodes the file's
+texts back with that encoding, whatever --encoding says, and a text valid in
+no encoding travels as {"hex": "..."}, its bytes. Before anything is sent,
+every text is checked: no control character (a byte below 0x20), an SSID of
+at most 32 bytes, serverPort, frameLen and frameTime decimal numbers from 0
+to 65535. read names on standard error any field whose key the module's
+report lacked, and prints it as null; write refuses to guess one, unless it
+is given.
+
+Exit status (with several ports, the highest of them):
+  0  done
+  1  the module refused a command: the configuration query, the connect
+     request, the configure command, a parameter (named, with its command) or
+     the save; nothing more was sent. write --verify: a field read back
+     differs (named). station: any module failed (its record says why)
+  2  bad arguments or values (checked before any port is opened), a --from
+     FILE missing, not JSON or over 1 MiB, the same device named twice, or a
+     form that cannot be written: a value as the module reported it that
+     breaks its field's rule, a field the report lacked, or a list the module
+     left without a usable value (give a value with --set)
+  3  a port could not be opened, disappeared or failed
+  4  no answer within --timeout (the phase is named)
+  130, 143  interrupted by SIGINT or SIGTERM: nothing more is sent, the ports
+     are closed, and each write prints its result line with "ok": false;
+     station records the module it was writing and prints its summary
+  ports exits 0 even when there is no port.
+
+Examples:
+  wifi-config read --port /dev/ttyUSB0 --format text
+  wifi-config read --port /dev/ttyUSB0 > line7.json
+  wifi-config write --port /dev/ttyUSB0 --from line7.json --set ssid="Line 7" --set dhcp=false
+  wifi-config write --port /dev/ttyUSB0 --port /dev/ttyUSB1 --set baudRate=115200
+  wifi-config ports --probe --format text
+  wifi-config station --port /dev/ttyUSB0 --from line7.json --verify --log line7.log
+)";
+
+}  // namespace
+
+std::string HelpText() {
+    std::string out = Usage() + "\n" + std::string(kAbout) + "\n";
+    for (const Command& c : Commands()) {
+        OptionLines(out, std::string(c.name), c.help);
+    }
+    out += "\nOptions:\n";
+    for (const Option& o : Options()) {
+        OptionLines(
+            out, "  " + std::string(o.name) + (o.value.empty() ? "" : " ") + std::string(o.value),
+            o.help);
+    }
+    OptionLines(out, "  -h, --help", "show this text");
+    OptionLines(out, "  --version", "print the version");
+    return out + "\n" + FormValues() + std::string(kTail);
+}
+
+std::string BashCompletion() {
+    std::string fields;
+    for (const Field& f : FormFields()) {
+        fields += std::string(f.name) + "= ";
+    }
+    std::string out =
+        "# bash completion for wifi-config, made by wifi-config itself.\n"
+        "_wifi_config() {\n"
+        "    local cur prev words cword\n"
+        "    _init_completion -n = || return\n"
+        "    if [[ $cword -eq 1 ]]; then\n"
+        "        COMPREPLY=($(compgen -W \"";
+    for (const Command& c : Commands()) {
+        out += std::string(c.name) + " ";
+    }
+    out +=
+        "--help --version\" -- \"$cur\"))\n"
+        "        return\n"
+        "    fi\n"
+        "    if [[ $cur == --*=* ]]; then\n"
+        "        prev=${cur%%=*}\n"
+        "        cur=${cur#*=}\n"
+        "    fi\n"
+        "    case $prev in\n";
+    for (const Option& o : Options()) {
+        if (o.value.empty()) {
+            continue;
+        }
+        out += "        " + std::string(o.name) + ")\n";
+        if (o.completes == "devices") {
+            out +=
+                "            COMPREPLY=($(compgen -W \"$(ls -d /dev/ttyUSB* /dev/ttyACM* "
+                "/dev/ttyS* "
+                "/dev/cu.* 2>/dev/null)\" -- \"$cur\"))\n";
+        } else if (o.completes == "files") {
+            out += "            _filedir\n";
+        } else if (o.completes == "fields") {
+            out +=
+                "            compopt -o nospace\n"
+                "            COMPREPLY=($(compgen -W \"" +
+                fields + "\" -- \"$cur\"))\n";
+        } else if (!o.completes.empty()) {
+            out += "            COMPREPLY=($(compgen -W \"" + std::string(o.completes) +
+                   "\" -- \"$cur\"))\n";
+        }
+        out += "            return\n            ;;\n";
+    }
+    out += "    esac\n    local options\n    case ${words[1]} in\n";
+    for (const Command& c : Commands()) {
+        out += "        " + std::string(c.name) + ") options=\"";
+        for (const Option& o : Options()) {
+            if (o.TakenBy(c.name)) {
+                out += std::string(o.name) + " ";
+            }
+        }
+        out += "\" ;;\n";
+    }
+    out +=
+        "    esac\n"
+        "    COMPREPLY=($(compgen -W \"$options\" -- \"$cur\"))\n"
+        "}\n"
+        "complete -F _wifi_config wifi-config\n";
+    return out;
+}
+
+}  // namespace cli

@@ -1,0 +1,170 @@
+// The window's items, made from the dialog template: each at its place in
+// dialog units, with its kind, text and tab order; then the progress line and
+// the encoding list in the template's free space.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "form/ControlIds.h"
+#include "form/DialogTemplate.h"
+#include "form/ListContents.h"
+#include "platform/ConfigWindow.h"
+#include "platform/IpAddressEdit.h"
+#include "platform/PortComboBox.h"
+#include "platform/Translations.h"
+
+namespace wifi {
+
+namespace {
+
+// A drop list's template height includes its opened list; closed, it is as
+// tall as an edit of the dialog font.
+constexpr int kClosedDropListHeight = 13;
+// The free space left of the submit button, between the working-mode group
+// and the frame, where the invisible serial control sits: the progress goes
+// there, on up to three lines.
+constexpr int kProgressRect[4] = {93, 330, 126, 36};
+// The free space at the foot of the connection group: the encoding of the
+// module's texts.
+constexpr int kEncodingLabelRect[4] = {14, 129, 26, 11};
+constexpr int kEncodingRect[4] = {43, 128, 38, 13};
+
+}  // namespace
+
+void ConfigWindow::BuildItems(const QStringList& namedPorts,
+                              std::function<std::vector<SerialPortInfo>()> portSource) {
+    const DialogTemplate& t = ConfigDialogTemplate();
+    for (const DialogItem& item : t.items) {
+        QWidget* w = nullptr;
+        QRect geometry = units_.ToPixels(item.x, item.y, item.width, item.height);
+        switch (item.kind) {
+            case ItemKind::GroupBox: w = new QGroupBox(UiText(item.text), this); break;
+            case ItemKind::Label: {
+                auto* label = new QLabel(UiText(item.text), this);
+                Qt::Alignment align = Qt::AlignTop;
+                if (item.style & style::kCentreImage) {
+                    align = Qt::AlignVCenter;
+                }
+                align |= (item.style & style::kCentre) ? Qt::AlignHCenter : Qt::AlignLeft;
+                label->setAlignment(align);
+                w = label;
+                break;
+            }
+            case ItemKind::DropList: {
+                QComboBox* box = nullptr;
+                if (item.id == IDC_COMPORT) {
+                    box = ports_ = new PortComboBox(namedPorts, this, std::move(portSource));
+                } else {
+                    box = new QComboBox(this);
+                    for (auto entry : ListEntries(item.id)) {
+                        box->addItem(UiText(entry));
+                    }
+                    box->setCurrentIndex(-1);
+                }
+                box->setMaxVisibleItems(16);
+                box->setStyle(comboStyle_);
+                geometry.setHeight(units_.ToY(kClosedDropListHeight));
+                w = box;
+                break;
+            }
+            case ItemKind::Edit: {
+                auto* edit = new QLineEdit(this);
+                w = edit;
+                break;
+            }
+            case ItemKind::CheckBox: w = new QCheckBox(this); break;
+            case ItemKind::PushButton: {
+                auto* button = new QPushButton(UiText(item.text), this);
+                button->setAutoDefault(false);
+                button->setDefault(false);
+                w = button;
+                break;
+            }
+            case ItemKind::IpAddress: w = new IpAddressEdit(this); break;
+            case ItemKind::CommControl:
+                // Invisible at run time; its place is kept.
+                w = new QWidget(this);
+                w->hide();
+                break;
+            case ItemKind::Picture: {
+                auto* picture = new QLabel(this);
+                const QPixmap banner(CurrentLanguage() == Language::English
+                                         ? QStringLiteral(":/res/banner-en.bmp")
+                                         : QStringLiteral(":/res/banner.bmp"));
+                picture->setPixmap(banner);
+                if (!banner.isNull()) {
+                    geometry.setSize(banner.size());  // the bitmap's own size
+                }
+                w = picture;
+                break;
+            }
+        }
+        w->setGeometry(geometry);
+        w->setFocusPolicy((item.style & style::kTabStop) ? Qt::StrongFocus : Qt::NoFocus);
+        if (item.id != IDC_STATIC) {
+            controls_.Add(item.id, w);
+            w->setObjectName(QStringLiteral("item%1").arg(item.id));
+        }
+        // A translated label longer than its place is cut short with "…" and
+        // tells the whole text as its tooltip.
+        bool elided = false;
+        if (auto* label = qobject_cast<QLabel*>(w); label && item.kind == ItemKind::Label) {
+            const QString full = label->text();
+            if (label->fontMetrics().horizontalAdvance(full) > geometry.width()) {
+                label->setText(
+                    label->fontMetrics().elidedText(full, Qt::ElideRight, geometry.width()));
+                label->setToolTip(full);
+                elided = true;
+            }
+        }
+        if (!elided && (item.kind == ItemKind::GroupBox || item.kind == ItemKind::Label ||
+                        item.kind == ItemKind::Picture)) {
+            // Frames and captions never take a click meant for what they enclose.
+            w->setAttribute(Qt::WA_TransparentForMouseEvents);
+        }
+        items_.append(w);
+    }
+    for (QWidget* w : items_) {
+        if (qobject_cast<QGroupBox*>(w)) {
+            w->lower();
+        }
+    }
+    // Tab order: the template's order of items with a tab stop.
+    QWidget* previous = nullptr;
+    for (int id : TabOrder(t)) {
+        QWidget* w = controls_.Widget(id);
+        if (id == IDC_MSCOMM) {
+            continue;
+        }
+        if (previous) {
+            setTabOrder(previous, w);
+        }
+        previous = w;
+    }
+
+    progress_ = new QLabel(this);
+    progress_->setObjectName(QStringLiteral("writeProgress"));
+    progress_->setGeometry(
+        units_.ToPixels(kProgressRect[0], kProgressRect[1], kProgressRect[2], kProgressRect[3]));
+    progress_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    progress_->setWordWrap(true);
+
+    auto* encodingLabel = new QLabel(tr("编码"), this);
+    encodingLabel->setGeometry(units_.ToPixels(kEncodingLabelRect[0], kEncodingLabelRect[1],
+                                               kEncodingLabelRect[2], kEncodingLabelRect[3]));
+    encoding_ = new QComboBox(this);
+    encoding_->setObjectName(QStringLiteral("encoding"));
+    encoding_->setStyle(comboStyle_);
+    encoding_->addItem(QStringLiteral("UTF-8"), QVariant::fromValue(int(TextEncoding::Utf8)));
+    if (TextCodec::GbkAvailable()) {
+        encoding_->addItem(QStringLiteral("GBK"), QVariant::fromValue(int(TextEncoding::Gbk)));
+    }
+    encoding_->setToolTip(tr("网络名称和密钥的编码：输入的文字按此编码发送"));
+    encoding_->setGeometry(units_.ToPixels(kEncodingRect[0], kEncodingRect[1], kEncodingRect[2],
+                                           kClosedDropListHeight));
+}
+
+}  // namespace wifi
