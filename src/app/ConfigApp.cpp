@@ -67,14 +67,13 @@ int CConfigApp::InitInstance() {
             return 2;
         }
     }
-    Language language =
+    const Language chosen =
         ChooseLanguage(asked, LanguageNamed(Preferences::Load().language), EnvironmentLocale());
-    if (language == Language::Chinese && !ChineseFontInstalled()) {
-        // Every label would be an empty box.
-        std::fprintf(stderr,
-                     "wifi-config-gui: no font with Chinese characters is installed "
-                     "(fonts-arphic-uming or fonts-wqy-zenhei, say); the window speaks English\n");
-        language = Language::English;
+    QString why;
+    const Language language =
+        ShowableLanguage(chosen, chosen != Language::Chinese || ChineseFontInstalled(), why);
+    if (!why.isEmpty()) {
+        std::fprintf(stderr, "wifi-config-gui: %s\n", qPrintable(why));
     }
     InstallTranslations(*this, language);
 

@@ -23,6 +23,16 @@ bool ChineseFontInstalled() {
     return !QFontDatabase::families(QFontDatabase::SimplifiedChinese).isEmpty();
 }
 
+Language ShowableLanguage(Language chosen, bool chineseFont, QString& why) {
+    if (chosen != Language::Chinese || chineseFont) {
+        return chosen;
+    }
+    why = QStringLiteral(
+        "no font with Chinese characters is installed (fonts-arphic-uming or "
+        "fonts-wqy-zenhei, say); the window speaks English");
+    return Language::English;
+}
+
 bool InstallTranslations(QCoreApplication& app, Language language) {
     current = language;
     InitTranslationResources();

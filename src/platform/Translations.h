@@ -13,6 +13,9 @@ namespace wifi {
 // Whether a font with Chinese characters is installed: without one every
 // Chinese label would be an empty box.
 bool ChineseFontInstalled();
+// The language the window can show: English in place of Chinese when no font
+// has Chinese characters, with why in `why` (for standard error).
+Language ShowableLanguage(Language chosen, bool chineseFont, QString& why);
 
 // Installs the translations for the language: English texts for the window,
 // or Qt's own Chinese for its standard buttons and dialogs ("确定", not "OK").

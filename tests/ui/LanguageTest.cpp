@@ -31,6 +31,14 @@ class LanguageTest : public QObject {
         QCOMPARE(ChooseLanguage(std::nullopt, std::nullopt, german), Language::English);
         QVERIFY(!LanguageNamed(QStringLiteral("fr")));
         QCOMPARE(LanguageNamed(QStringLiteral("en")), Language::English);
+
+        // Without a Chinese font, English rather than empty boxes, said once.
+        QString why;
+        QCOMPARE(ShowableLanguage(Language::Chinese, true, why), Language::Chinese);
+        QCOMPARE(ShowableLanguage(Language::English, false, why), Language::English);
+        QVERIFY(why.isEmpty());
+        QCOMPARE(ShowableLanguage(Language::Chinese, false, why), Language::English);
+        QVERIFY2(why.contains(QStringLiteral("font")), qPrintable(why));
     }
 
     void theEnglishWindowFitsItsTemplate() {
