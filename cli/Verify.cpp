@@ -45,7 +45,11 @@ std::string DeviceIdentity(const QString& port) {
         return {};
     }
     auto stamp = [](const struct stat& st) {
+#ifdef Q_OS_LINUX
         return std::to_string(st.st_ctim.tv_sec) + "." + std::to_string(st.st_ctim.tv_nsec);
+#else
+        return std::to_string(st.st_ctime);  // macOS names the nanoseconds differently
+#endif
     };
     return QFileInfo(port).canonicalFilePath().toStdString() + " " + stamp(link) + " " +
            stamp(node) + " " + std::to_string(node.st_rdev);
