@@ -3,9 +3,7 @@
 #include <algorithm>
 #include <sstream>
 
-
 namespace cli {
-
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {

@@ -16,7 +16,8 @@ JobSession::JobSession(int timeoutSeconds, const std::atomic<int>* interrupt)
     : timeoutMs_(timeoutSeconds * 1000), interrupt_(interrupt) {
     timer_.setSingleShot(true);
     QObject::connect(&timer_, &QTimer::timeout, &loop_, [this] {
-        Fail(kTimeout, "no answer within " + QString::number(timeoutMs_ / 1000) +
+        const int ms = reported || firstTimeoutMs_ == 0 ? timeoutMs_ : firstTimeoutMs_;
+        Fail(kTimeout, "no answer within " + QString::number(ms / 1000.0) +
                            " s while waiting for the " + phase_);
     });
     QObject::connect(&interruptPoll_, &QTimer::timeout, &loop_, [this] {
@@ -32,7 +33,7 @@ bool JobSession::Await(bool& goal) {
         Fail(128 + interrupt_->load(), QStringLiteral("interrupted; nothing more was sent"));
     }
     if (!goal && !failed()) {
-        timer_.start(timeoutMs_);
+        timer_.start(reported || firstTimeoutMs_ == 0 ? timeoutMs_ : firstTimeoutMs_);
         interruptPoll_.start(kInterruptPollMs);
         loop_.exec();
         timer_.stop();

@@ -27,6 +27,9 @@ class JobSession : public wifi::SessionEvents {
     int exit() const { return exit_; }
     const QString& error() const { return error_; }
     void SetPhase(const QString& phase) { phase_ = phase; }
+    // How long the first answer, the configuration report, is awaited; the
+    // timeout when not set.
+    void SetFirstAnswerTimeout(int ms) { firstTimeoutMs_ = ms; }
 
     std::function<void(unsigned step)> onStep;  // each parameter as it goes out
 
@@ -48,6 +51,7 @@ class JobSession : public wifi::SessionEvents {
     void Progress(const QString& next);
 
     int timeoutMs_;
+    int firstTimeoutMs_ = 0;
     const std::atomic<int>* interrupt_;
     QEventLoop loop_;
     QTimer timer_;

@@ -79,6 +79,7 @@ JobResult RunJob(const JobSpec& spec) {
     CMSComm& comm = spec.trace ? static_cast<CMSComm&>(tracing) : serial;
     CConfigDlg dlg(controls, comm, [](unsigned ms) { QThread::msleep(ms); });
     JobSession session(spec.timeoutSeconds, spec.interrupt);
+    session.SetFirstAnswerTimeout(spec.firstAnswerMs);
     session.onStep = spec.onStep;
     dlg.SetEvents(&session);
     controls.notify = [&dlg](int id, Notification code) { dlg.Dispatch(id, code); };
@@ -103,6 +104,7 @@ JobResult RunJob(const JobSpec& spec) {
         if (serial.GetPortOpen()) {
             controls.UserClick(IDC_CONNECT);  // close, as the user would
         }
+        result.reported = session.reported;
         result.exit = session.exit();
         result.error = session.error();
         result.seconds = static_cast<double>(clock.elapsed()) / 1000.0;
@@ -125,7 +127,7 @@ JobResult RunJob(const JobSpec& spec) {
         for (const QString& name : result.absent) {
             result.form[name] = QJsonValue();  // the module did not say
         }
-        result.reported = ReadFieldValues(controls);
+        result.values = ReadFieldValues(controls);
         if (!spec.write) {
             return finish();
         }
@@ -142,7 +144,7 @@ JobResult RunJob(const JobSpec& spec) {
         }
         result.wrote = ReadForm(controls, spec.encoding).form;
         result.written = ReadFieldValues(controls);
-        if (spec.skipUnchanged && DifferingFields(result.reported, result.written).isEmpty()) {
+        if (spec.skipUnchanged && DifferingFields(result.values, result.written).isEmpty()) {
             result.unchanged = true;
             return finish();
         }

@@ -28,14 +28,15 @@ struct JobResult {
     int exit = kOk;
     QString error;
     double seconds = 0;
-    QJsonObject form;            // the form as the module reported it (read's output)
-    QStringList absent;          // the fields whose key the module's report lacked
-    QStringList notes;           // read: what the user should know of the texts' encoding
-    wifi::FieldValues reported;  // the form as reported, value by value
+    QJsonObject form;          // the form as the module reported it (read's output)
+    QStringList absent;        // the fields whose key the module's report lacked
+    QStringList notes;         // read: what the user should know of the texts' encoding
+    wifi::FieldValues values;  // the form as reported, value by value
     // write: the form as submitted, as JSON and value by value.
     QJsonObject wrote;
     wifi::FieldValues written;
     bool unchanged = false;  // write with skipUnchanged: nothing to write, nothing sent
+    bool reported = false;   // a whole configuration report came: a module answered
 };
 
 struct JobSpec {
@@ -51,6 +52,8 @@ struct JobSpec {
     // write: when the settings change no value the report can show, stop
     // before the submit.
     bool skipUnchanged = false;
+    // How long the configuration report is awaited; 0: timeoutSeconds.
+    int firstAnswerMs = 0;
     // Told each parameter as it goes out (1 to kStepCount).
     std::function<void(unsigned step)> onStep;
 };

@@ -7,6 +7,7 @@
 #include <QJsonArray>
 #include <QThread>
 #include <cstdio>
+#include <optional>
 
 #ifdef Q_OS_WIN
 #include <io.h>
@@ -30,7 +31,7 @@ using namespace wifi;
 
 namespace {
 
-constexpr int kPollMs = 100;
+constexpr int kPollMs = 50;          // a look at the device: two stat calls
 constexpr int kQueryEveryMs = 1000;  // a module is asked at most once a second
 const QString kMasked = QStringLiteral("***");
 const QString kSecretField = QStringLiteral("key");
@@ -89,8 +90,10 @@ QJsonValue AdapterSerial(const QString& port) {
     return QJsonValue();
 }
 
-// Waits until a module answers the configuration query. False when stopped.
-bool WaitForModule(const StationSpec& spec) {
+// Waits for a module and writes it: the device is waited for, then the job
+// runs with the configuration query's answer awaited for a second; while no
+// report answers, it runs again, at most once a second. Nothing when stopped.
+std::optional<JobResult> WaitAndWrite(const StationSpec& spec, const JobSpec& job) {
     QElapsedTimer sinceQuery;
     while (!Stopped(spec)) {
         if (!DevicePresent(spec.port)) {
@@ -98,14 +101,15 @@ bool WaitForModule(const StationSpec& spec) {
             continue;
         }
         sinceQuery.start();
-        if (ProbeForReport(spec.port, kQueryEveryMs).found == Probe::Found::Module) {
-            return true;
+        JobResult r = RunJob(job);
+        if (r.reported || r.exit >= 128) {
+            return r;
         }
         if (sinceQuery.elapsed() < kQueryEveryMs) {
             QThread::msleep(static_cast<unsigned long>(kQueryEveryMs - sinceQuery.elapsed()));
         }
     }
-    return false;
+    return std::nullopt;
 }
 
 // Waits until the module is gone: its device disappears or is replaced, or
@@ -194,12 +198,6 @@ int RunStation(const StationSpec& spec) {
     int skipped = 0;
     while (spec.count == 0 || ok + failed < spec.count) {
         op.Say("等待模块…", QStringLiteral("waiting for a module…"));
-        if (!WaitForModule(spec)) {
-            break;
-        }
-        const QString time = QDateTime::currentDateTimeUtc().toString(Qt::ISODate);
-        QElapsedTimer clock;
-        clock.start();
         JobSpec job;
         job.port = spec.port;
         job.write = true;
@@ -210,7 +208,18 @@ int RunStation(const StationSpec& spec) {
         job.interrupt = spec.interrupt;
         job.skipUnchanged = true;
         job.onStep = [&op](unsigned step) { op.Step(step); };
-        const JobResult r = RunJob(job);
+        job.firstAnswerMs = kQueryEveryMs;
+        const std::optional<JobResult> written = WaitAndWrite(spec, job);
+        if (!written) {
+            break;
+        }
+        const JobResult& r = *written;
+        // The module's time: from its report, as the job measured it.
+        const QString time = QDateTime::currentDateTimeUtc()
+                                 .addMSecs(-static_cast<qint64>(r.seconds * 1000))
+                                 .toString(Qt::ISODate);
+        QElapsedTimer sinceWrite;  // the check's time counts too
+        sinceWrite.start();
         QString skip;
         QString error;
         std::vector<Mismatch> mismatches;
@@ -226,8 +235,8 @@ int RunStation(const StationSpec& spec) {
             error = v.error;
             mismatches = v.mismatches;
         }
-        Append(spec.logPath, RecordLine(spec, time, r, skip, error, mismatches,
-                                        static_cast<double>(clock.elapsed()) / 1000.0));
+        const double seconds = r.seconds + static_cast<double>(sinceWrite.elapsed()) / 1000.0;
+        Append(spec.logPath, RecordLine(spec, time, r, skip, error, mismatches, seconds));
         if (!skip.isEmpty()) {
             ++skipped;
             op.Say("已配置过，跳过", QStringLiteral("already configured, skipped"));

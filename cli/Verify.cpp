@@ -84,7 +84,7 @@ Verification VerifyWrite(const JobSpec& spec, const JobResult& written) {
         read.timeoutSeconds = int(std::clamp<qint64>((left + 999) / 1000, 1, kReadSeconds));
         last = RunJob(read);
         if (last.exit == kOk) {
-            for (const QString& field : DifferingFields(written.written, last.reported)) {
+            for (const QString& field : DifferingFields(written.written, last.values)) {
                 v.mismatches.push_back({field, written.wrote[field], last.form[field]});
             }
             if (!v.mismatches.empty()) {
