@@ -36,7 +36,15 @@ Probe ProbeForReport(const QString& device, int timeoutMs) {
     });
     ReceiveBuffer received;
     QObject::connect(&comm, &SerialComm::commEvent, &loop, [&] {
-        const Bytes bytes = comm.GetInput();
+        Bytes bytes;
+        try {
+            bytes = comm.GetInput();
+        } catch (const CommError& e) {  // the port failed under the read
+            probe.found = Probe::Found::Failed;
+            probe.error = QString::fromStdString(e.what());
+            loop.quit();
+            return;
+        }
         received.Append(
             std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
         while (auto line = received.TakeLine()) {

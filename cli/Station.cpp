@@ -93,8 +93,9 @@ QJsonValue AdapterSerial(const QString& port) {
 // Waits for a module and writes it: the device is waited for, then the job
 // runs with the configuration query's answer awaited for a second; while no
 // report answers, it runs again, at most once a second. Nothing when stopped.
-std::optional<JobResult> WaitAndWrite(const StationSpec& spec, const JobSpec& job) {
+std::optional<JobResult> WaitAndWrite(const StationSpec& spec, const JobSpec& job, Operator& op) {
     QElapsedTimer sinceQuery;
+    QString told;  // a port that cannot be opened is said once, not every second
     while (!Stopped(spec)) {
         if (!DevicePresent(spec.port)) {
             QThread::msleep(kPollMs);
@@ -104,6 +105,10 @@ std::optional<JobResult> WaitAndWrite(const StationSpec& spec, const JobSpec& jo
         JobResult r = RunJob(job);
         if (r.reported || r.exit >= 128) {
             return r;
+        }
+        if (r.exit == kPortFailed && r.error != told) {
+            told = r.error;
+            op.Say(r.error.toUtf8().constData(), r.error);
         }
         if (sinceQuery.elapsed() < kQueryEveryMs) {
             QThread::msleep(static_cast<unsigned long>(kQueryEveryMs - sinceQuery.elapsed()));
@@ -209,7 +214,7 @@ int RunStation(const StationSpec& spec) {
         job.skipUnchanged = true;
         job.onStep = [&op](unsigned step) { op.Step(step); };
         job.firstAnswerMs = kQueryEveryMs;
-        const std::optional<JobResult> written = WaitAndWrite(spec, job);
+        const std::optional<JobResult> written = WaitAndWrite(spec, job, op);
         if (!written) {
             break;
         }
