@@ -7,6 +7,7 @@
 
 #include "form/ControlIds.h"
 #include "platform/ConfigWindow.h"
+#include "platform/Translations.h"
 #include "platform/WindowInput.h"
 #include "profile/Profile.h"
 
@@ -47,7 +48,7 @@ QString ConfigWindow::ImportProfile(const QString& path) {
     QStringList refused;
     for (const Setting& s : *settings) {
         if (!ApplyAsUser(controls_, input, s)) {
-            refused << FieldLabelOf(s.field->id);
+            refused << FieldText(s.field->label);
         }
     }
     if (!refused.isEmpty()) {

@@ -238,16 +238,6 @@ QStringList DifferingFields(const FieldValues& a, const FieldValues& b) {
     return differing;
 }
 
-QStringList UnverifiableFields() {
-    QStringList names;
-    for (const Field& f : FormFields()) {
-        if (f.reportKey.empty()) {
-            names << Utf8(f.name);
-        }
-    }
-    return names;
-}
-
 std::string FormAsJson(const QJsonObject& form) {
     // {"hex": "..."} with the same spacing as the rest.
     auto member = [](const QJsonValue& v) {

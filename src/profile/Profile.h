@@ -48,8 +48,6 @@ FieldValues ReadFieldValues(const Controls& controls);
 // The fields whose values differ, in the form's order. Only fields the report
 // shows are compared: the report has no key for the protocol.
 QStringList DifferingFields(const FieldValues& a, const FieldValues& b);
-// The fields the report does not show, which no read can confirm.
-QStringList UnverifiableFields();
 
 // The same as JSON text: "encoding" first, then the fields in the form's order.
 std::string FormAsJson(const QJsonObject& form);

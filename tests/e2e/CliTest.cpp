@@ -610,14 +610,7 @@ struct Line7 {
                        {"--link", link, "--log", (dir.path / (name + ".log")).string()});
         return std::make_unique<SimProcess>(options);
     }
-    std::vector<std::string> Records() const {
-        std::vector<std::string> lines;
-        std::istringstream in(ReadFile(log));
-        for (std::string line; std::getline(in, line);) {
-            lines.push_back(line);
-        }
-        return lines;
-    }
+    std::vector<std::string> Records() const;
 };
 
 std::vector<std::string> Lines(const std::string& text) {
@@ -627,6 +620,10 @@ std::vector<std::string> Lines(const std::string& text) {
         lines.push_back(line);
     }
     return lines;
+}
+
+std::vector<std::string> Line7::Records() const {
+    return Lines(ReadFile(log));
 }
 
 TEST(CliStation, ModulesInTurnBehindOneLinkAreWrittenCheckedAndRecorded) {
