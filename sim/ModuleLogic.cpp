@@ -102,6 +102,30 @@ void ModuleLogic::OmitFromReport(std::string key) {
     omitted_.push_back(std::move(key));
 }
 
+void ModuleLogic::ReportAs(std::string key, std::string value) {
+    reportedAs_.emplace_back(std::move(key), std::move(value));
+}
+
+std::string ModuleLogic::Report() const {
+    std::string report = config_.Report(omitted_);
+    for (const auto& [key, value] : reportedAs_) {
+        const std::string head = key + ":";
+        std::size_t at = report.starts_with(head) ? 0 : report.find("\r\n" + head);
+        if (at != std::string::npos && at > 0) {
+            at += 2;  // the line after that line end
+        }
+        if (at == std::string::npos) {
+            // A line the configuration does not have: before the report's last.
+            const auto last = report.rfind("Web_Password:");
+            report.insert(last == std::string::npos ? report.size() : last, head + value + "\r\n");
+            continue;
+        }
+        const auto end = report.find("\r\n", at);
+        report.replace(at + head.size(), end - at - head.size(), value);
+    }
+    return report;
+}
+
 ModuleLogic::Outcome ModuleLogic::Handle(std::string_view line) {
     for (const auto& p : ignored_) {
         if (StartsWith(line, p)) {
@@ -114,7 +138,7 @@ ModuleLogic::Outcome ModuleLogic::Handle(std::string_view line) {
         }
     }
     if (line == "AT+SZ_CHECKCONFIG=ALL") {
-        return {config_.Report(omitted_)};
+        return {Report()};
     }
     if (line == "AT+SZ_CONNECT=START") {
         awaitingConnect_ = false;

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "ModuleConfig.h"
@@ -29,6 +30,9 @@ class ModuleLogic {
     void ForgetCommandsStartingWith(std::string prefix);
     // The report leaves this key's line out.
     void OmitFromReport(std::string key);
+    // The report says this value for the key, whatever the configuration
+    // holds; a key the configuration lacks gets a line before the last.
+    void ReportAs(std::string key, std::string value);
     // After a save, the configure command is refused until a new connect
     // request.
     void RequireConnectAfterSave() { connectAfterSave_ = true; }
@@ -37,6 +41,7 @@ class ModuleLogic {
 
   private:
     bool Apply(std::string_view prefix, std::string_view value);
+    std::string Report() const;
 
     ModuleConfig config_;
     ModuleConfig staged_;
@@ -44,6 +49,7 @@ class ModuleLogic {
     std::vector<std::string> ignored_;
     std::vector<std::string> forgotten_;
     std::vector<std::string> omitted_;
+    std::vector<std::pair<std::string, std::string>> reportedAs_;
     bool connectAfterSave_ = false;
     bool awaitingConnect_ = false;
 };

@@ -43,6 +43,14 @@ Options:
                       escapes \r, \n, \t and \xHH are decoded
   --stray-ok MS       send one unsolicited "OK" MS milliseconds after each
                       "CONNECTED", as some modules do
+  --double-ok MS      answer every command that gets "OK" with a second "OK"
+                      MS milliseconds after the first, as a module whose
+                      firmware answers twice does
+  --eol lf|cr         end every line sent with "\n" or "\r" alone, not "\r\n"
+  --report KEY=VALUE  report VALUE for KEY whatever the configuration holds
+                      ("DHCP=Enable", "IP_address=10.0.0.256"); a KEY the
+                      configuration lacks ("ERROR_Count") gets a line of its
+                      own before the last
   --configure-needs-connect
                       after a save, refuse AT+SZ_CONFIGURE=START until a new
                       AT+SZ_CONNECT=START, as some modules do
@@ -60,7 +68,8 @@ Options:
   --help              show this text
   --version           print the version
 
-The options that take PREFIX, KEY or FIELD may be given more than once. When
+The options that take PREFIX, KEY, KEY=VALUE or FIELD may be given more than
+once. When
 a simulator ends, it removes its --link only if the link still leads to its
 own terminal: the next simulator may already have taken the path over, as the
 next module on a production line does.
@@ -146,6 +155,20 @@ ParsedArgs ParseArgs(const std::vector<std::string>& args) {
             o.omit.push_back(text);
         } else if (arg == "--stray-ok") {
             count(0, o.strayOkMs);
+        } else if (arg == "--double-ok") {
+            count(0, o.doubleOkMs);
+        } else if (arg == "--eol" && value(text)) {
+            if (text != "lf" && text != "cr") {
+                parsed.error = "--eol: lf or cr, not " + text;
+            }
+            o.eol.assign(1, text == "lf" ? '\n' : '\r');
+        } else if (arg == "--report" && value(text)) {
+            const auto eq = text.find('=');
+            if (eq == std::string::npos || eq == 0) {
+                parsed.error = "--report: KEY=VALUE, not " + text;
+            } else {
+                o.reportAs.emplace_back(text.substr(0, eq), text.substr(eq + 1));
+            }
         } else if (arg == "--restart-after-save") {
             count(0, o.restartAfterSaveMs);
         } else if (arg == "--forget" && value(text)) {
@@ -158,7 +181,8 @@ ParsedArgs ParseArgs(const std::vector<std::string>& args) {
         } else if (parsed.error.empty()) {
             const bool known = arg == "--link" || arg == "--state" || arg == "--log" ||
                                arg == "--reply-error" || arg == "--no-reply" || arg == "--stale" ||
-                               arg == "--omit" || arg == "--forget";
+                               arg == "--omit" || arg == "--forget" || arg == "--eol" ||
+                               arg == "--report";
             parsed.error = known ? arg + " needs a value" : "unknown argument: " + arg;
         }
         if (!parsed.error.empty()) {

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace sim {
@@ -24,6 +25,9 @@ struct Options {
     bool configureNeedsConnect = false;  // after a save, CONFIGURE only after a new CONNECT
     long restartAfterSaveMs = -1;        // -1: never; else hang up after a save, back this late
     std::vector<std::string> forget;     // field names whose commands are acknowledged, not kept
+    long doubleOkMs = -1;                // -1: no; else every "OK" again this long after
+    std::string eol = "\r\n";            // how the module ends the lines it sends
+    std::vector<std::pair<std::string, std::string>> reportAs;  // KEY=VALUE: a raw reported value
 };
 
 struct ParsedArgs {

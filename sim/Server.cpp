@@ -44,14 +44,25 @@ Server::Server(const Options& options, ModuleLogic& module, Pty& pty, TrafficLog
       out_(options.paceBaud, options.chunk) {}
 
 void Server::Send(std::string_view bytes) {
-    // One log entry a line, as the other side will read them.
+    // The module's own line end in place of "\r\n".
+    std::string out;
     for (std::size_t at = 0; at < bytes.size();) {
-        auto end = bytes.find("\r\n", at);
-        end = end == std::string_view::npos ? bytes.size() : end + 2;
-        log_.Write("send", bytes.substr(at, end - at));
+        const auto end = bytes.find("\r\n", at);
+        out.append(bytes.substr(at, end == std::string_view::npos ? bytes.npos : end - at));
+        if (end == std::string_view::npos) {
+            break;
+        }
+        out.append(options_.eol);
+        at = end + 2;
+    }
+    // One log entry a line, as the other side will read them.
+    for (std::size_t at = 0; at < out.size();) {
+        auto end = out.find(options_.eol, at);
+        end = end == std::string::npos ? out.size() : end + options_.eol.size();
+        log_.Write("send", std::string_view(out).substr(at, end - at));
         at = end;
     }
-    out_.Enqueue(bytes, Clock::now());
+    out_.Enqueue(out, Clock::now());
 }
 
 void Server::SaveIfAsked(bool saved) {
@@ -79,6 +90,9 @@ void Server::HandleLine(const std::string& line) {
     }
     if (options_.strayOkMs >= 0 && outcome.answer == "CONNECTED\r\n") {
         strayOkAt_ = Clock::now() + std::chrono::milliseconds(options_.strayOkMs);
+    }
+    if (options_.doubleOkMs >= 0 && outcome.answer == "OK\r\n") {
+        secondOkAt_.push_back(out_.NextWriteAt() + std::chrono::milliseconds(options_.doubleOkMs));
     }
     SaveIfAsked(outcome.saved);
     if (outcome.saved && options_.restartAfterSaveMs >= 0) {
@@ -162,6 +176,11 @@ int Server::Run(int stopFd) {
             Send("OK\r\n");
             continue;
         }
+        if (!secondOkAt_.empty() && now >= secondOkAt_.front() && !hangingUp_) {
+            secondOkAt_.pop_front();
+            Send("OK\r\n");
+            continue;
+        }
         if (options_.noise && !hangingUp_ && out_.empty() && now >= nextNoise) {
             Send(kNoise[noiseIndex++ % kNoise.size()]);
             nextNoise = now + kNoiseInterval;
@@ -180,6 +199,9 @@ int Server::Run(int stopFd) {
         }
         if (strayOkAt_) {
             timeout = Sooner(timeout, Until(*strayOkAt_, now));
+        }
+        if (!secondOkAt_.empty()) {
+            timeout = Sooner(timeout, Until(secondOkAt_.front(), now));
         }
         if (restartAt_) {
             timeout = Sooner(timeout, Until(*restartAt_, now));

@@ -55,6 +55,8 @@ class Server {
     bool writeBlocked_ = false;
     // When the one unsolicited "OK" after a "CONNECTED" is due.
     std::optional<OutputQueue::Clock::time_point> strayOkAt_;
+    // When each second "OK" of a module that answers twice is due.
+    std::deque<OutputQueue::Clock::time_point> secondOkAt_;
 };
 
 }  // namespace sim

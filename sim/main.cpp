@@ -101,6 +101,9 @@ int main(int argc, char** argv) {
     for (const auto& key : options.omit) {
         module.OmitFromReport(key);
     }
+    for (const auto& [key, value] : options.reportAs) {
+        module.ReportAs(key, value);
+    }
     if (options.configureNeedsConnect) {
         module.RequireConnectAfterSave();
     }
