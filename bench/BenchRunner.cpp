@@ -114,7 +114,7 @@ double Station(bool verify) {
     const std::string link = (dir.path / "line").string();
     const auto log = dir.path / "station.log";
     const std::string profile = (dir.path / "profile.json").string();
-    std::ofstream(profile) << R"({"ssid": "Bench line", "baudRate": "57600"})";
+    std::ofstream(profile) << R"({"ssid": "Bench line", "baudRate": "57600", "protocol": "TCP"})";
     std::vector<std::string> args = {
         "station", "--port",    link, "--from", profile, "--count", std::to_string(kModules),
         "--log",   log.string()};
@@ -210,8 +210,8 @@ Startup MeasureStartup(const char* program) {
 int main() {
     std::printf("== round trip against wifi-module-sim --pace 19200 (%d runs each)\n", kRuns);
     const double read = RoundTrip("read", {"read"});
-    const double write =
-        RoundTrip("write", {"write", "--set", "ssid=Bench line", "--set", "baudRate=57600"});
+    const double write = RoundTrip("write", {"write", "--set", "protocol=TCP", "--set",
+                                             "ssid=Bench line", "--set", "baudRate=57600"});
 
     std::printf("== production line against wifi-module-sim --pace 19200\n");
     Station(false);

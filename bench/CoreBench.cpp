@@ -30,7 +30,8 @@ void BM_ParseReport(benchmark::State& state) {
 }
 BENCHMARK(BM_ParseReport);
 
-// Report, connected reply, submit and 22 acknowledgements, one byte an event.
+// Report, connected reply, submit and 22 acknowledgements, one byte an event,
+// and the quiet waits before the configure command and after the save.
 void BM_SessionOneBytePerEvent(benchmark::State& state) {
     std::string acks;
     for (int i = 0; i < 22; ++i) {
@@ -41,8 +42,10 @@ void BM_SessionOneBytePerEvent(benchmark::State& state) {
         Rig rig;
         rig.OneBytePerEvent(kReport);
         rig.OneBytePerEvent("CONNECTED\r\n");
-        rig.controls.UserClick(IDC_SUBMIT);
+        rig.controls.UserSelect(IDC_PROTOCOL, 0);
+        rig.Submit();
         rig.OneBytePerEvent(acks);
+        rig.Wait(wifi::testing::Bench::kQuietBound);
         if (rig.controls.messages().size() != 1) {
             state.SkipWithError("the write sequence did not complete");
         }

@@ -56,8 +56,8 @@ std::string Usage() {
 // The form's fields and the values each takes, from the field table.
 std::string FormValues() {
     std::string out =
-        "Form values (null: no selection, or a blank address; in --from, null leaves\n"
-        "the field as the module reported it):\n";
+        "Form values (null: unknown; in --from, null or absent gives no value, and\n"
+        "the field keeps what the module reported):\n";
     for (const Field& f : FormFields()) {
         std::string takes;
         switch (f.kind) {
@@ -80,7 +80,7 @@ std::string FormValues() {
         out +=
             "  " + name + std::string(name.size() < 12 ? 12 - name.size() : 1, ' ') + takes + "\n";
     }
-    return out + "The report does not carry the protocol: read shows what the form holds.\n";
+    return out + "No report carries the protocol: read prints null, and write needs it given.\n";
 }
 
 constexpr std::string_view kAbout =
@@ -88,29 +88,47 @@ constexpr std::string_view kAbout =
     "many at once, over serial ports at 19200 baud 8N1, exactly as the window does.\n";
 
 constexpr std::string_view kTail = R"(
+Known values only: a field is known when the module reported a value the
+form can hold, or when it is given. read prints every other field as null
+and names it on standard error with what the module reported: a key its
+report lacked, a list token or DHCP flag the form has no entry for, an
+address that is not four numbers 0 to 255, and the protocol, which no report
+carries. write and station refuse, before the configure command, to write a
+field nobody knows: give it with --set or in the profile.
+
 Texts keep their bytes: a field not given goes back exactly as the module
 reported it. read's JSON names its "encoding"; write --from encodes the file's
 texts back with that encoding, whatever --encoding says, and a text valid in
 no encoding travels as {"hex": "..."}, its bytes. Before anything is sent,
 every text is checked: no control character (a byte below 0x20), an SSID of
 at most 32 bytes, serverPort, frameLen and frameTime decimal numbers from 0
-to 65535. read names on standard error any field whose key the module's
-report lacked, and prints it as null; write refuses to guess one, unless it
+to 65535.
+
+Replies balance: one acknowledgement per command. A reply that no command
+awaits in a write, or one within a short quiet time after the save's
+acknowledgement (twice the module's slowest reply, 50 ms to 1 s), means the
+module answered more often than asked: the write stops and says whether
+anything was saved. It is a heuristic: a surplus reply later than that, or a
+save answered much slower than the rest, escapes it; --verify is the proof.
+The key is masked as *** in errors, --trace and records unless --log-secrets
 is given.
 
 Exit status (with several ports, the highest of them):
   0  done
   1  the module refused a command: the configuration query, the connect
      request, the configure command, a parameter (named, with its command) or
-     the save; nothing more was sent. write --verify: a field read back
-     differs (named). station: any module failed (its record says why)
+     the save; or it answered more often than it was asked; nothing more was
+     sent. write --verify: a field read back differs (named). station: any
+     module failed (its record says why)
   2  bad arguments or values (checked before any port is opened), a --from
      FILE missing, not JSON or over 1 MiB, the same device named twice, or a
      form that cannot be written: a value as the module reported it that
-     breaks its field's rule, a field the report lacked, or a list the module
-     left without a usable value (give a value with --set)
+     breaks its field's rule, or a field nobody knows (give a value with
+     --set); station: a profile that does not set the protocol
   3  a port could not be opened, disappeared or failed
-  4  no answer within --timeout (the phase is named)
+  4  no answer, or an incomplete one, within --timeout of the last byte that
+     could belong to it, six time-outs at most (the phase is named; a write
+     says whether anything was saved)
   130, 143  interrupted by SIGINT or SIGTERM: nothing more is sent, the ports
      are closed, and each write prints its result line with "ok": false;
      station records the module it was writing and prints its summary
@@ -120,7 +138,7 @@ Examples:
   wifi-config read --port /dev/ttyUSB0 --format text
   wifi-config read --port /dev/ttyUSB0 > line7.json
   wifi-config write --port /dev/ttyUSB0 --from line7.json --set ssid="Line 7" --set dhcp=false
-  wifi-config write --port /dev/ttyUSB0 --port /dev/ttyUSB1 --set baudRate=115200
+  wifi-config write --port /dev/ttyUSB0 --port /dev/ttyUSB1 --set protocol=TCP --set baudRate=115200
   wifi-config ports --probe --format text
   wifi-config station --port /dev/ttyUSB0 --from line7.json --verify --log line7.log
 )";

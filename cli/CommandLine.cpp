@@ -24,10 +24,10 @@ const std::vector<Command>& Commands() {
          "the profile into it as write does, checks it (--verify),\n"
          "records it, waits until it is gone (unplugged, or silent\n"
          "for --settle seconds), and takes the next, until stopped or\n"
-         "--count modules are written. A module whose report already\n"
-         "equals the profile is recorded as skipped and not written\n"
-         "again. One JSON line per module on standard output and in\n"
-         "--log; progress and a summary on standard error."},
+         "--count modules are written. The profile must set the\n"
+         "protocol, which no module reports. One JSON line per module\n"
+         "on standard output and in --log; progress and a summary on\n"
+         "standard error."},
         {"ports",
          "lists the serial ports with what the system knows of them\n"
          "(description, manufacturer, serial number, USB ids); with\n"
@@ -64,13 +64,14 @@ const std::vector<Option>& Options() {
         {"--log", "FILE", "station", "", "", "files",
          "append each module's record (one JSON line) to FILE too"},
         {"--count", "N", "station", "", "", "",
-         "stop after N modules written, ok or failed (skipped ones do\n"
-         "not count); default: until SIGINT or SIGTERM"},
+         "stop after N modules written, ok or failed; default: until\n"
+         "SIGINT or SIGTERM"},
         {"--settle", "SECONDS", "station", "", "", "",
          "a module that leaves the query unanswered this long in a\n"
          "row is gone (default 3)"},
-        {"--log-secrets", "", "station", "", "", "",
-         "keep the key in records as it is (masked as *** otherwise)"},
+        {"--log-secrets", "", "read write station", "", "", "",
+         "show the key as it is in --trace and in records (masked as\n"
+         "*** otherwise)"},
         {"--probe", "", "ports", "", "", "",
          "send the configuration query to every free port (only the\n"
          "query, never the connect request) and say which answer as\n"

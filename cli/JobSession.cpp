@@ -3,6 +3,8 @@
 #include "ModuleJob.h"
 #include "form/Fields.h"
 #include "platform/TappedComm.h"
+#include "protocol/Commands.h"
+#include "protocol/Secrets.h"
 
 namespace cli {
 
@@ -10,19 +12,18 @@ using namespace wifi;
 
 namespace {
 constexpr int kInterruptPollMs = 50;
+
+QString Interrupted(const QString& saved) {
+    return QStringLiteral("interrupted; nothing more was sent") +
+           (saved.isEmpty() ? QString() : QStringLiteral(", ") + saved);
+}
 }  // namespace
 
-JobSession::JobSession(int timeoutSeconds, const std::atomic<int>* interrupt)
-    : timeoutMs_(timeoutSeconds * 1000), interrupt_(interrupt) {
-    timer_.setSingleShot(true);
-    QObject::connect(&timer_, &QTimer::timeout, &loop_, [this] {
-        const int ms = reported || firstTimeoutMs_ == 0 ? timeoutMs_ : firstTimeoutMs_;
-        Fail(kTimeout, "no answer within " + QString::number(ms / 1000.0) +
-                           " s while waiting for the " + phase_);
-    });
+JobSession::JobSession(double timeoutSeconds, const std::atomic<int>* interrupt)
+    : timeoutSeconds_(timeoutSeconds), interrupt_(interrupt) {
     QObject::connect(&interruptPoll_, &QTimer::timeout, &loop_, [this] {
         if (interrupt_ && interrupt_->load() != 0) {
-            Fail(128 + interrupt_->load(), QStringLiteral("interrupted; nothing more was sent"));
+            Fail(128 + interrupt_->load(), Interrupted(SaveState()));
         }
     });
 }
@@ -30,13 +31,11 @@ JobSession::JobSession(int timeoutSeconds, const std::atomic<int>* interrupt)
 bool JobSession::Await(bool& goal) {
     goal_ = &goal;
     if (interrupt_ && interrupt_->load() != 0) {
-        Fail(128 + interrupt_->load(), QStringLiteral("interrupted; nothing more was sent"));
+        Fail(128 + interrupt_->load(), Interrupted(SaveState()));
     }
     if (!goal && !failed()) {
-        timer_.start(reported || firstTimeoutMs_ == 0 ? timeoutMs_ : firstTimeoutMs_);
         interruptPoll_.start(kInterruptPollMs);
         loop_.exec();
-        timer_.stop();
         interruptPoll_.stop();
     }
     goal_ = nullptr;
@@ -51,57 +50,70 @@ void JobSession::Fail(int exit, const QString& error) {
     loop_.quit();
 }
 
-void JobSession::Progress(const QString& next) {
-    phase_ = next;
+QString JobSession::SaveState() const {
+    if (!submitted || completed) {
+        return QString();
+    }
+    return lastStep_ == kStepCount ? QStringLiteral("the save is not confirmed")
+                                   : QStringLiteral("nothing was saved");
+}
+
+void JobSession::Progress() {
     if (goal_ && *goal_) {
         loop_.quit();
-    } else {
-        timer_.start(timeoutMs_);  // progress: the timeout starts over
     }
 }
 
-void JobSession::ReportParsed() {
+void JobSession::ReportParsed(const std::vector<UnknownValue>&) {
     reported = true;
-    Progress(QStringLiteral("connected reply"));
+    if (onReport) {
+        onReport();
+    }
+    Progress();
 }
 
 void JobSession::Connected() {
     connected = true;
-    Progress(QStringLiteral("parameter form"));
+    Progress();
 }
 
 void JobSession::StepPerformed(unsigned step, const StepCommand& command) {
+    lastStep_ = step;
     lastLine_ =
-        command.line ? QString::fromStdString(wifi::VisibleBytes(*command.line)) : QString();
+        command.line ? QString::fromStdString(VisibleBytes(MaskSecret(*command.line))) : QString();
     lastLine_.chop(4);  // the line end, escaped
-    const QString what =
-        "parameter " + QString::number(step) + " (" + FieldName(step, command.source) + ")";
     if (!command.line) {
-        Fail(kBadInput,
-             what + " has no value the module accepts; nothing more was sent, nothing was saved");
+        Fail(kBadInput, "parameter " + QString::number(step) + " (" +
+                            FieldName(step, command.source) +
+                            ") has no value the module accepts; nothing more was sent, "
+                            "nothing was saved");
         return;
     }
     if (onStep) {
         onStep(step);
     }
-    Progress("acknowledgement of " + (step == kStepCount ? QStringLiteral("the save") : what));
+    Progress();
 }
 
-void JobSession::Refused(InFlight command, unsigned step) {
-    QString what;
-    if (command == InFlight::Query) {
-        what = QStringLiteral("the configuration query (AT+SZ_CHECKCONFIG=ALL)");
-    } else if (command == InFlight::Connect) {
-        what = QStringLiteral("the connect request (AT+SZ_CONNECT=START)");
-    } else if (step == 0) {
-        what = QStringLiteral("the configure command (AT+SZ_CONFIGURE=START); nothing was saved");
-    } else if (step == kStepCount) {
-        what = QStringLiteral("the save (AT+SZ_SAVE_CONFIG=SAVE); nothing was saved");
+void JobSession::Refused(const Exchange& what) {
+    QString refused;
+    if (what.command == InFlight::Query) {
+        refused = QStringLiteral("the configuration query (AT+SZ_CHECKCONFIG=ALL)");
+    } else if (what.command == InFlight::Connect) {
+        refused = QStringLiteral("the connect request (AT+SZ_CONNECT=START)");
+        if (what.writing) {
+            refused += QStringLiteral("; nothing was saved");
+        }
+    } else if (what.step == 0) {
+        refused =
+            QStringLiteral("the configure command (AT+SZ_CONFIGURE=START); nothing was saved");
+    } else if (what.step == kStepCount) {
+        refused = QStringLiteral("the save (AT+SZ_SAVE_CONFIG=SAVE); nothing was saved");
     } else {
-        what = "parameter " + QString::number(step) + " (" + FieldName(step) + "): " + lastLine_ +
-               "; nothing more was sent, nothing was saved";
+        refused = "parameter " + QString::number(what.step) + " (" + FieldName(what.step) +
+                  "): " + lastLine_ + "; nothing more was sent, nothing was saved";
     }
-    Fail(kRefused, "the module refused " + what);
+    Fail(kRefused, "the module refused " + refused);
 }
 
 void JobSession::SubmitRefused(SubmitRefusal why) {
@@ -109,9 +121,48 @@ void JobSession::SubmitRefused(SubmitRefusal why) {
                                                : QStringLiteral("the module is not connected"));
 }
 
+void JobSession::TimedOut(const Exchange& what, bool incomplete) {
+    QString phase;
+    if (what.command == InFlight::Query) {
+        phase = QStringLiteral("configuration report");
+    } else if (what.command == InFlight::Connect) {
+        phase = QStringLiteral("connected reply");
+    } else if (what.step == 0) {
+        phase = QStringLiteral("acknowledgement of the configure command");
+    } else if (what.step == kStepCount) {
+        phase = QStringLiteral("acknowledgement of the save");
+    } else {
+        phase = "acknowledgement of parameter " + QString::number(what.step) + " (" +
+                FieldName(what.step) + ")";
+    }
+    const QString seconds = QString::number(timeoutSeconds_);
+    QString error = incomplete
+                        ? "incomplete answer while waiting for the " + phase +
+                              ": nothing more came within " + seconds + " s"
+                        : "no answer within " + seconds + " s while waiting for the " + phase;
+    if (what.writing) {
+        error += "; " + (what.step == kStepCount ? QStringLiteral("the save is not confirmed")
+                                                 : QStringLiteral("nothing was saved"));
+    }
+    Fail(kTimeout, error);
+}
+
+void JobSession::OutOfStep(unsigned lastSent) {
+    if (lastSent == kStepCount) {
+        Fail(kRefused, QStringLiteral("the save is not confirmed: the module sent an unexpected "
+                                      "reply (more replies than commands)"));
+        return;
+    }
+    const QString after = lastSent == 0 ? QString::fromLatin1(cmd::kConfigure.data(),
+                                                              qsizetype(cmd::kConfigure.size()))
+                                        : lastLine_;
+    Fail(kRefused, "nothing was saved: the module sent an unexpected reply after " + after +
+                       " (more replies than commands)");
+}
+
 void JobSession::Completed() {
     completed = true;
-    Progress(QStringLiteral("end"));
+    Progress();
 }
 
 QString JobSession::FieldName(unsigned step, unsigned source) {

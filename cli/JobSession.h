@@ -6,61 +6,65 @@
 #include <atomic>
 #include <functional>
 
-#include "protocol/SessionEvents.h"
+#include "form/SessionEvents.h"
 
 namespace cli {
 
 // Follows one module's session and ends the wait at each milestone or
-// failure: an answer that does not come in time, a refusal (named by what was
-// refused), a step that could not be sent, a signal.
+// failure: an answer that did not come in time (the dialog's clock says so),
+// a refusal (named by what was refused), replies out of step, a step that
+// could not be sent, a signal. Every failure of a write says whether
+// anything was saved.
 class JobSession : public wifi::SessionEvents {
   public:
-    // interrupt: the number of a signal that asks every job to stop, or 0.
-    JobSession(int timeoutSeconds, const std::atomic<int>* interrupt);
+    // timeoutSeconds: the reply time-out, for the words; interrupt: the
+    // number of a signal that asks every job to stop, or 0.
+    JobSession(double timeoutSeconds, const std::atomic<int>* interrupt);
 
-    // Waits until the goal is reached, a failure is reported, or no progress
-    // is made for the timeout. True when the goal was reached.
+    // Runs the event loop until the goal is reached or a failure is reported.
+    // True when the goal was reached.
     bool Await(bool& goal);
 
     void Fail(int exit, const QString& error);
     bool failed() const { return exit_ != 0; }
     int exit() const { return exit_; }
     const QString& error() const { return error_; }
-    void SetPhase(const QString& phase) { phase_ = phase; }
-    // How long the first answer, the configuration report, is awaited; the
-    // timeout when not set.
-    void SetFirstAnswerTimeout(int ms) { firstTimeoutMs_ = ms; }
+    // What a failure now means for the module's configuration: "nothing was
+    // saved", "the save is not confirmed", or nothing before a submit.
+    QString SaveState() const;
 
     std::function<void(unsigned step)> onStep;  // each parameter as it goes out
+    std::function<void()> onReport;             // the report has filled the form
 
     bool reported = false;
     bool connected = false;
+    bool submitted = false;
     bool completed = false;
 
-    void ReportParsed() override;
+    void ReportParsed(const std::vector<wifi::UnknownValue>& unknown) override;
     void Connected() override;
     void StepPerformed(unsigned step, const wifi::StepCommand& command) override;
-    void Refused(wifi::InFlight command, unsigned step) override;
+    void Refused(const wifi::Exchange& what) override;
     void SubmitRefused(wifi::SubmitRefusal why) override;
+    void TimedOut(const wifi::Exchange& what, bool incomplete) override;
+    void OutOfStep(unsigned lastSent) override;
     void Completed() override;
 
     // The command line's name of what a step sends.
     static QString FieldName(unsigned step, unsigned source = 0);
 
   private:
-    void Progress(const QString& next);
+    void Progress();
 
-    int timeoutMs_;
-    int firstTimeoutMs_ = 0;
+    double timeoutSeconds_;
     const std::atomic<int>* interrupt_;
     QEventLoop loop_;
-    QTimer timer_;
     QTimer interruptPoll_;
-    QString phase_ = QStringLiteral("configuration report");
     bool* goal_ = nullptr;
     int exit_ = 0;
     QString error_;
-    QString lastLine_;
+    unsigned lastStep_ = 0;  // the step whose command went out last
+    QString lastLine_;       // that command, as the trace shows it, the key masked
 };
 
 }  // namespace cli

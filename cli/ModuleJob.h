@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <atomic>
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include "platform/TextCodec.h"
@@ -16,7 +17,7 @@ namespace cli {
 // Exit codes a script can trust.
 enum Exit : int {
     kOk = 0,
-    kRefused = 1,     // the module refused a parameter
+    kRefused = 1,     // the module refused a command, or answered more often than asked
     kBadInput = 2,    // bad arguments or values, or a form that cannot be written
     kPortFailed = 3,  // the port could not be opened, disappeared or failed
     kTimeout = 4,     // no answer in time
@@ -28,31 +29,32 @@ struct JobResult {
     int exit = kOk;
     QString error;
     double seconds = 0;
-    QJsonObject form;          // the form as the module reported it (read's output)
-    QStringList absent;        // the fields whose key the module's report lacked
+    QJsonObject form;  // the form as the module reported it (read's output)
+    // The fields the form cannot show as the module has them, with the raw
+    // value reported ("absent": the report lacked the key; "not reported":
+    // no report carries it), in the form's order. null in `form`.
+    std::vector<std::pair<QString, QString>> unknown;
     QStringList notes;         // read: what the user should know of the texts' encoding
     wifi::FieldValues values;  // the form as reported, value by value
     // write: the form as submitted, as JSON and value by value.
     QJsonObject wrote;
     wifi::FieldValues written;
-    bool unchanged = false;  // write with skipUnchanged: nothing to write, nothing sent
-    bool reported = false;   // a whole configuration report came: a module answered
+    bool reported = false;  // a whole configuration report came: a module answered
 };
 
 struct JobSpec {
     QString port;
     bool write = false;
     std::vector<wifi::Setting> settings;  // write: applied in order, as a user's edits
-    int timeoutSeconds = 10;
+    double timeoutSeconds = 10;
     bool trace = false;
+    bool logSecrets = false;  // the trace shows the key as it is
     // read: the encoding texts are decoded with, unless they are all in the other.
     wifi::TextEncoding encoding = wifi::TextEncoding::Utf8;
     // The number of a signal that asks every job to stop, or 0; not owned.
     const std::atomic<int>* interrupt = nullptr;
-    // write: when the settings change no value the report can show, stop
-    // before the submit.
-    bool skipUnchanged = false;
-    // How long the configuration report is awaited; 0: timeoutSeconds.
+    // How long the configuration report may keep the line silent;
+    // 0: timeoutSeconds.
     int firstAnswerMs = 0;
     // Told each parameter as it goes out (1 to kStepCount).
     std::function<void(unsigned step)> onStep;

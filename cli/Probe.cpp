@@ -26,9 +26,14 @@ Probe ProbeForReport(const QString& device, int timeoutMs) {
         return probe;
     }
     QEventLoop loop;
+    // The wait counts from the last byte, as every wait for a module does: a
+    // slow report still arriving is not cut off. Six waits at most in all.
     QTimer limit;
     limit.setSingleShot(true);
     QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
+    QTimer cap;
+    cap.setSingleShot(true);
+    QObject::connect(&cap, &QTimer::timeout, &loop, &QEventLoop::quit);
     QObject::connect(&comm, &SerialComm::portLost, &loop, [&](const QString& description) {
         probe.found = Probe::Found::Missing;
         probe.error = description;
@@ -47,9 +52,12 @@ Probe ProbeForReport(const QString& device, int timeoutMs) {
         }
         received.Append(
             std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+        if (!bytes.empty()) {
+            limit.start(timeoutMs);
+        }
         while (auto line = received.TakeLine()) {
-            probe.report += *line + "\r\n";
-            if (line->starts_with(token::kReportEnd)) {
+            probe.report += line->text + "\r\n";
+            if (line->text.starts_with(token::kReportEnd)) {
                 probe.found = Probe::Found::Module;
                 loop.quit();
             }
@@ -64,6 +72,7 @@ Probe ProbeForReport(const QString& device, int timeoutMs) {
         return probe;
     }
     limit.start(timeoutMs);
+    cap.start(6 * timeoutMs);
     loop.exec();
     if (comm.GetPortOpen()) {
         comm.SetPortOpen(false);

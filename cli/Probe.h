@@ -20,8 +20,9 @@ struct Probe {
 };
 
 // Opens the port at 19200 8N1, sends the configuration query (only that: a
-// module that answers is not put into its configuration session), waits up
-// to timeoutMs for the line that ends a report, and closes the port.
+// module that answers is not put into its configuration session), waits for
+// the line that ends a report until nothing has come for timeoutMs (six times
+// that at most), and closes the port.
 Probe ProbeForReport(const QString& device, int timeoutMs);
 
 }  // namespace cli

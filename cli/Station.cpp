@@ -51,14 +51,9 @@ class Operator {
         std::fprintf(stderr, "\r%s %u/%u", chinese_ ? "写入" : "writing", step, kCompletionStep);
         stepShown_ = true;
     }
-    void Summary(int ok, int failed, int skipped) {
-        Say(QStringLiteral("%1 个成功，%2 个失败，%3 个跳过")
-                .arg(ok)
-                .arg(failed)
-                .arg(skipped)
-                .toUtf8()
-                .constData(),
-            QStringLiteral("%1 ok, %2 failed, %3 skipped").arg(ok).arg(failed).arg(skipped));
+    void Summary(int ok, int failed) {
+        Say(QStringLiteral("%1 个成功，%2 个失败").arg(ok).arg(failed).toUtf8().constData(),
+            QStringLiteral("%1 ok, %2 failed").arg(ok).arg(failed));
     }
 
   private:
@@ -90,8 +85,11 @@ QJsonValue AdapterSerial(const QString& port) {
 }
 
 // Waits for a module and writes it: the device is waited for, then the job
-// runs with the configuration query's answer awaited for a second; while no
-// report answers, it runs again, at most once a second. Nothing when stopped.
+// runs with the configuration query's answer awaited while the line is not
+// silent for a second; while no report answers, it runs again, at most once
+// a second. A module is asked again only once its line has been silent for
+// that second: a slow report is never cut off and taken up, tail first, by
+// the next query. Nothing when stopped.
 std::optional<JobResult> WaitAndWrite(const StationSpec& spec, const JobSpec& job, Operator& op) {
     QElapsedTimer sinceQuery;
     QString told;  // a port that cannot be opened is said once, not every second
@@ -148,8 +146,8 @@ QJsonValue Masked(const QString& field, const QJsonValue& value, bool logSecrets
 }
 
 std::string RecordLine(const StationSpec& spec, const QString& time, const JobResult& r,
-                       const QString& skipped, const QString& error,
-                       const std::vector<Mismatch>& mismatches, double seconds) {
+                       const QString& error, const std::vector<Mismatch>& mismatches,
+                       double seconds) {
     std::string list(1, '[');
     for (const Mismatch& m : mismatches) {
         list.append(list.size() > 1 ? ", " : "")
@@ -170,7 +168,6 @@ std::string RecordLine(const StationSpec& spec, const QString& time, const JobRe
         .Add(QStringLiteral("port"), spec.port)
         .Add(QStringLiteral("adapterSerial"), AdapterSerial(spec.port))
         .Add(QStringLiteral("ok"), error.isEmpty())
-        .Add(QStringLiteral("skipped"), skipped.isEmpty() ? QJsonValue() : QJsonValue(skipped))
         .Add(QStringLiteral("error"), error.isEmpty() ? QJsonValue() : QJsonValue(error))
         .AddText(QStringLiteral("mismatches"), list)
         .Add(QStringLiteral("seconds"), rounded)
@@ -199,7 +196,6 @@ int RunStation(const StationSpec& spec) {
     Operator op;
     int ok = 0;
     int failed = 0;
-    int skipped = 0;
     while (spec.count == 0 || ok + failed < spec.count) {
         op.Say("等待模块…", QStringLiteral("waiting for a module…"));
         JobSpec job;
@@ -208,9 +204,9 @@ int RunStation(const StationSpec& spec) {
         job.settings = spec.settings;
         job.timeoutSeconds = spec.timeoutSeconds;
         job.trace = spec.trace;
+        job.logSecrets = spec.logSecrets;
         job.encoding = spec.encoding;
         job.interrupt = spec.interrupt;
-        job.skipUnchanged = true;
         job.onStep = [&op](unsigned step) { op.Step(step); };
         job.firstAnswerMs = kQueryEveryMs;
         const std::optional<JobResult> written = WaitAndWrite(spec, job, op);
@@ -224,14 +220,11 @@ int RunStation(const StationSpec& spec) {
                                  .toString(Qt::ISODate);
         QElapsedTimer sinceWrite;  // the check's time counts too
         sinceWrite.start();
-        QString skip;
         QString error;
         std::vector<Mismatch> mismatches;
         int exit = r.exit;
         if (r.exit != kOk) {
             error = QStringLiteral("write: ") + r.error;
-        } else if (r.unchanged) {
-            skip = QStringLiteral("already configured");
         } else if (spec.verify) {
             op.Say("校验…", QStringLiteral("verifying…"));
             const Verification v = VerifyWrite(job, r);
@@ -240,11 +233,8 @@ int RunStation(const StationSpec& spec) {
             mismatches = v.mismatches;
         }
         const double seconds = r.seconds + static_cast<double>(sinceWrite.elapsed()) / 1000.0;
-        Append(spec.logPath, RecordLine(spec, time, r, skip, error, mismatches, seconds));
-        if (!skip.isEmpty()) {
-            ++skipped;
-            op.Say("已配置过，跳过", QStringLiteral("already configured, skipped"));
-        } else if (error.isEmpty()) {
+        Append(spec.logPath, RecordLine(spec, time, r, error, mismatches, seconds));
+        if (error.isEmpty()) {
             ++ok;
             op.Say("成功，请取下模块", QStringLiteral("ok: remove the module"));
         } else {
@@ -256,7 +246,7 @@ int RunStation(const StationSpec& spec) {
             break;
         }
     }
-    op.Summary(ok, failed, skipped);
+    op.Summary(ok, failed);
     if (Stopped(spec)) {
         return 128 + spec.interrupt->load();
     }

@@ -146,6 +146,15 @@ std::string Parse(const QStringList& arguments, Args& args) {
         }
         args.settings.push_back(*setting);
     }
+    // No module reports the protocol: a station writing module after module
+    // must be told it once, not stop at each.
+    if (args.command == "station" &&
+        std::none_of(args.settings.begin(), args.settings.end(), [](const wifi::Setting& s) {
+            return s.field == wifi::FindField("protocol") && !s.isNull;
+        })) {
+        return "station: the profile does not set the protocol, which no module reports; add "
+               "\"protocol\": \"TCP\" (or \"UDP\") to it, or --set protocol=...";
+    }
     return {};
 }
 
@@ -244,6 +253,7 @@ int main(int argc, char** argv) {
         spec.settings = args.settings;
         spec.timeoutSeconds = args.timeout;
         spec.trace = args.trace;
+        spec.logSecrets = args.logSecrets;
         spec.encoding = args.encoding;
         spec.interrupt = &interrupted;
         threads.emplace_back(QThread::create([spec, i, &results, &outputLock, &args] {
@@ -261,11 +271,31 @@ int main(int argc, char** argv) {
                     r.error.startsWith(r.port) ? r.error : r.port + QStringLiteral(": ") + r.error;
                 std::fprintf(stderr, "wifi-config: %s\n", message.toUtf8().constData());
             }
-            if (!spec.write && !r.absent.isEmpty()) {
-                std::fprintf(stderr,
-                             "wifi-config: %s: the module's report lacks %s (printed as null)\n",
-                             r.port.toUtf8().constData(),
-                             r.absent.join(QStringLiteral(", ")).toUtf8().constData());
+            if (!spec.write && r.exit == cli::kOk) {
+                QStringList absent;
+                QStringList unknown;
+                for (const auto& [name, reported] : r.unknown) {
+                    if (reported == QLatin1String("absent")) {
+                        absent << name;
+                    } else {
+                        unknown << name + " (" +
+                                       (reported == QLatin1String("not reported")
+                                            ? QStringLiteral("no module reports it")
+                                            : "reported " + reported) +
+                                       ")";
+                    }
+                }
+                if (!absent.isEmpty()) {
+                    std::fprintf(
+                        stderr, "wifi-config: %s: the module's report lacks %s (printed as null)\n",
+                        r.port.toUtf8().constData(),
+                        absent.join(QStringLiteral(", ")).toUtf8().constData());
+                }
+                if (!unknown.isEmpty()) {
+                    std::fprintf(stderr, "wifi-config: %s: unknown, printed as null: %s\n",
+                                 r.port.toUtf8().constData(),
+                                 unknown.join(QStringLiteral(", ")).toUtf8().constData());
+                }
             }
             for (const QString& note : r.notes) {
                 std::fprintf(stderr, "wifi-config: %s: %s\n", r.port.toUtf8().constData(),

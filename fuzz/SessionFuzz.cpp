@@ -6,7 +6,8 @@
 // their bounds, the write step within 0 to 22, no command line holds a line
 // end inside it, no parameter is written unless a submit came first in that
 // connection, no configure command goes out while another command awaits its
-// reply, and the completion comes only on the save's own acknowledgement.
+// reply, and the completion comes only after the save went out and the line
+// stayed quiet: when time passes, never on a byte that arrives.
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -71,7 +72,8 @@ struct Session : wifi::testing::Bench {
     InFlight inFlightBefore = InFlight::None;
     std::uint32_t stepBefore = 0;
     std::size_t messagesBefore = 0;
-    std::string lastLine;  // the last command line written
+    std::string lastLine;     // the last command line written
+    bool timePassed = false;  // the operation let time pass
 
     Session() { comm.RecordAccesses(false); }
 
@@ -79,6 +81,7 @@ struct Session : wifi::testing::Bench {
         inFlightBefore = dlg.session().inFlight;
         stepBefore = dlg.session().writeStep;
         messagesBefore = controls.messages().size();
+        timePassed = false;
     }
 
     void CheckInvariants() {
@@ -100,10 +103,11 @@ struct Session : wifi::testing::Bench {
         }
         Check(written.find_first_of("\r\n", checked) == std::string::npos ||
               written.substr(checked) == "\r");
-        // Success only on the save's own acknowledgement.
+        // Success only once the save was acknowledged and the line stayed
+        // quiet: when time passed with nothing in flight.
         if (controls.messages().size() != messagesBefore) {
             Check(controls.messages().size() == messagesBefore + 1);
-            Check(inFlightBefore == InFlight::Write && stepBefore == kStepCount);
+            Check(timePassed && inFlightBefore == InFlight::None && stepBefore == kCompletionStep);
             Check(lastLine == std::string(cmd::kSaveConfig) + std::string(cmd::kSaveValue));
         }
     }
@@ -118,7 +122,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     while (in.more()) {
         s.BeforeOperation();
         try {
-            switch (in.Byte() % 8) {
+            switch (in.Byte() % 9) {
                 case 0: {  // connect or close
                     const bool opening = !s.comm.GetPortOpen();
                     s.controls.UserClick(IDC_CONNECT);
@@ -160,6 +164,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     s.controls.UserSetAddressField(id, field, static_cast<int>(in.Byte()) * 2 - 10);
                     break;
                 }
+                case 8:  // time passes: milliseconds, in eights
+                    s.timePassed = true;
+                    s.Wait(static_cast<int>(in.Byte()) * 8);
+                    break;
             }
         } catch (const CommError&) {
             // A closed port refuses to send, as the real one does.

@@ -256,7 +256,7 @@
     </message>
     <message>
         <source>未选择串口：请先在“串口”中选择一个。</source>
-        <translation>No port selected: choose one under "Port" first.</translation>
+        <translation>No port selected: choose one under &quot;Port&quot; first.</translation>
     </message>
     <message>
         <source>串口 %1 不存在。</source>
@@ -374,6 +374,26 @@
         <source>写入 %1/%1：参数已保存</source>
         <translation>Written %1/%1: parameters saved</translation>
     </message>
+    <message>
+        <source>的值未知，请先填写或选择</source>
+        <translation> is unknown: fill it in or choose one first</translation>
+    </message>
+    <message>
+        <source>模块报告的 DHCP 值“%1”无法识别：请勾选或取消勾选“启动DHCP”后再提交</source>
+        <translation>The module reported DHCP as &quot;%1&quot;, which is neither on nor off: tick or clear &quot;Use DHCP&quot; before you submit</translation>
+    </message>
+    <message>
+        <source>连接请求无应答，参数未保存</source>
+        <translation>No answer to the connect request. Parameters not saved</translation>
+    </message>
+    <message>
+        <source>模块多发了应答，保存未确认</source>
+        <translation>The module answered more often than it was asked. Save not confirmed</translation>
+    </message>
+    <message>
+        <source>模块在%1之后多发了应答，参数未保存</source>
+        <translation>The module answered more often than it was asked, after the %1. Parameters not saved</translation>
+    </message>
 </context>
 <context>
     <name>wifi::ConfigWindow</name>
@@ -460,6 +480,10 @@
     <message>
         <source>配置文件 (*.json);;所有文件 (*)</source>
         <translation>Profiles (*.json);;All files (*)</translation>
+    </message>
+    <message>
+        <source>串口 %1：模块的应答不完整，%2 秒内没有再收到数据：%3。</source>
+        <translation>Port %1: the module's answer is incomplete; nothing more came within %2 seconds: %3.</translation>
     </message>
 </context>
 <context>

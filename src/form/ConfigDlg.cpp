@@ -1,6 +1,7 @@
 #include "form/ConfigDlg.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "form/ControlIds.h"
 #include "form/EnablingGroups.h"
@@ -8,7 +9,7 @@
 
 namespace wifi {
 
-CConfigDlg::CConfigDlg(Controls& controls, CMSComm& comm, SleepFn sleep)
+CConfigDlg::CConfigDlg(Controls& controls, CMSComm& comm, SleepFn sleep, ReplyClock& clock)
     : m_cbNetType(controls, IDC_NETTYPE),
       m_cbBaudRate(controls, IDC_BAUDRATE),
       m_ipServer(controls, IDC_SERVERIP),
@@ -27,7 +28,8 @@ CConfigDlg::CConfigDlg(Controls& controls, CMSComm& comm, SleepFn sleep)
       m_cbComPort(controls, IDC_COMPORT),
       m_comm(comm),
       controls_(controls),
-      sleep_(std::move(sleep)) {}
+      sleep_(std::move(sleep)),
+      clock_(clock) {}
 
 bool CConfigDlg::OnInitDialog() {
     // The window's own initialisation shows the members once.
@@ -80,7 +82,9 @@ void CConfigDlg::ExchangeText(int id, std::string& member, bool save) {
         return;
     }
     if (shown != member) {
+        settingText_ = true;
         controls_.SetText(id, member);
+        settingText_ = false;
     }
     last.text = member;
     last.assigned = false;
@@ -106,7 +110,33 @@ void CConfigDlg::DoDataExchange(bool save) {
     ExchangeText(IDC_FRAMETIME, m_strFrameTime, save);
 }
 
+void CConfigDlg::NoteUserEdit(int id, Notification code) {
+    const bool edited = code == Notification::SelChange || code == Notification::FieldChanged ||
+                        (code == Notification::Clicked && id == IDC_DHCP) ||
+                        (code == Notification::EditChange && !settingText_);
+    if (!edited) {
+        return;
+    }
+    if (std::find(given_.begin(), given_.end(), id) == given_.end()) {
+        given_.push_back(id);
+    }
+    if (id == IDC_PROTOCOL && code == Notification::SelChange) {
+        protocolChosen_ = true;
+    }
+}
+
+std::vector<UnknownValue> CConfigDlg::UnknownFields() const {
+    std::vector<UnknownValue> unknown;
+    for (const UnknownValue& u : unknown_) {
+        if (std::find(given_.begin(), given_.end(), u.field->id) == given_.end()) {
+            unknown.push_back(u);
+        }
+    }
+    return unknown;
+}
+
 bool CConfigDlg::Dispatch(int id, Notification code) {
+    NoteUserEdit(id, code);
     for (const auto& entry : MessageMap()) {
         if (entry.code == code && entry.id == id) {
             if (!entry.handler) {
@@ -158,9 +188,52 @@ bool CConfigDlg::HasUnsavedEdits() const {
     return handshakeDone_ && FormState() != savedForm_;
 }
 
-void CConfigDlg::SendLine(const std::string& line, InFlight command) {
-    SendCommand(m_comm, sleep_, line);
+bool CConfigDlg::SendLine(const std::string& line, InFlight command) {
+    // What arrived before the command is judged with nothing in flight.
+    session_.Settle();
+    const Phase phase = phase_;
+    const bool sent = SendCommand(m_comm, sleep_, line, [this, phase](const Bytes& arrived) {
+        Receive(arrived);
+        return phase_ == phase;  // an unexpected reply ended the sequence
+    });
+    if (!sent) {
+        return false;
+    }
     session_.Sent(command);
+    ++sends_;
+    sentAt_ = heardAt_ = clock_.Now();
+    heard_ = false;
+    if (command == InFlight::Write) {
+        sentStep_ = session_.writeStep;
+    }
+    return true;
+}
+
+void CConfigDlg::Receive(const Bytes& bytes) {
+    std::string received;
+    received.reserve(bytes.size());
+    for (auto b : bytes) {
+        if (b != 0) {  // a zero byte carries nothing
+            received.push_back(static_cast<char>(b));
+        }
+    }
+    const InFlight awaited = session_.inFlight;
+    const unsigned sends = sends_;
+    session_.rxBuffer.Append(received);
+    // Lines that were waiting are judged too, when a command is about to go
+    // out: one that arrived with the last acknowledgement, say.
+    ProcessReceived();
+    if (received.empty()) {
+        return;
+    }
+    // A byte that can belong to the awaited reply keeps its wait alive: any
+    // byte of the report, otherwise one of a line not yet ended. Chatter in
+    // whole lines of its own does not.
+    if (awaited != InFlight::None && sends_ == sends && session_.inFlight == awaited &&
+        (awaited == InFlight::Query || session_.rxBuffer.HoldsPartialLine())) {
+        heard_ = true;
+        heardAt_ = clock_.Now();
+    }
 }
 
 }  // namespace wifi

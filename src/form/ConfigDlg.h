@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -8,10 +9,11 @@
 #include "form/Controls.h"
 #include "form/Fields.h"
 #include "form/Notification.h"
+#include "form/SessionEvents.h"
 #include "form/UiText.h"
 #include "protocol/ConfigSnapshot.h"
 #include "protocol/Dispatcher.h"
-#include "protocol/SessionEvents.h"
+#include "protocol/ReplyClock.h"
 #include "protocol/SessionState.h"
 #include "protocol/WriteSequence.h"
 #include "serial/CMSComm.h"
@@ -30,10 +32,16 @@ inline constexpr const char* kSavedMessage = UI_TEXT("参数已保存!");
 // its connection, so several dialogs (one per module) can run side by side.
 class CConfigDlg final : private ReceiveBranches {
   public:
-    CConfigDlg(Controls& controls, CMSComm& comm, SleepFn sleep);
+    static constexpr ReplyClock::Duration kDefaultReplyTimeout{10000};
+
+    // clock: the timer of its waits; its expiry calls OnTimer.
+    CConfigDlg(Controls& controls, CMSComm& comm, SleepFn sleep, ReplyClock& clock);
 
     // Optional observer of the connection's progress; not owned.
     void SetEvents(SessionEvents* events) { events_ = events; }
+    // How long a reply may keep the module silent (10 s unless set).
+    void SetReplyTimeout(ReplyClock::Duration timeout) { replyTimeout_ = timeout; }
+    ReplyClock::Duration replyTimeout() const { return replyTimeout_; }
 
     // The dialog's initialisation, once its controls exist. Returns true: the
     // first control gets the focus.
@@ -52,12 +60,14 @@ class CConfigDlg final : private ReceiveBranches {
     void OnConnect();
     void OnSubmit();
     void OnCommEvent();  // the serial control's receive event
-    // The module did not answer the command in flight in time (the front
-    // end keeps the clock): a handshake gives the connection up, a write
-    // sequence stops with the port left open.
-    void OnTimeout();
+    // The reply clock fired: a reply is overdue (a handshake gives the
+    // connection up, a write sequence stops with the port left open), or a
+    // quiet wait is over.
+    void OnTimer();
     // The port failed or vanished: the form returns to its closed state, as
     // after a second press of connect. Telling the user is the window's part.
+    // A module that restarts once it has acknowledged its save hangs up while
+    // the line should stay quiet: that save counts as acknowledged.
     void OnPortLost();
 
     // The steps the handlers are made of.
@@ -85,9 +95,9 @@ class CConfigDlg final : private ReceiveBranches {
     // completed write has sent.
     bool HasUnsavedEdits() const;
 
-    // The fields whose key the last report lacked: the form kept what it
-    // showed for them.
-    const std::vector<const Field*>& absentFields() const { return absent_; }
+    // The fields whose value nobody knows: the last report gave none the form
+    // can hold, and the user has given none since. A write needs them all.
+    std::vector<UnknownValue> UnknownFields() const;
 
     const SessionState& session() const { return session_; }
     const ConfigSnapshot& snapshot() const { return snapshot_; }
@@ -134,6 +144,34 @@ class CConfigDlg final : private ReceiveBranches {
     void ConnectedBranch() override;
     void AcknowledgementBranch() override;
     void ErrorBranch() override;
+    void UnexpectedReplyBranch() override;
+    void ReplyWordHeard() override;
+
+    // Where a write sequence is. Replies balance: the configure command
+    // waits for a quiet line, and the save counts only once the line has
+    // stayed quiet after its acknowledgement.
+    enum class Phase {
+        Idle,
+        Reconnecting,          // a second submit's connect request is in flight
+        QuietBeforeConfigure,  // the submit was taken; the line must be quiet first
+        Writing,               // the configure command to the save
+        QuietAfterSave,        // the save was acknowledged; no reply may follow
+    };
+
+    // Runs a handler's body, then sets the clock for what is awaited now. A
+    // send that failed part-way leaves no sequence waiting for nothing.
+    void Guarded(const std::function<void()>& body);
+    void ArmClock();
+    ReplyClock::Duration Quiet() const;
+    ReplyClock::TimePoint ReplyDeadline() const;
+    void TimeOut();
+    void TryConfigure();
+    void Complete();
+    void OutOfStep();
+    // Appends received bytes and runs the dispatcher on them.
+    void Receive(const Bytes& bytes);
+    // A person changed a control: its value is known from now on.
+    void NoteUserEdit(int id, Notification code);
 
     void ShowClosed();
     // The data exchange a submit runs before its first command.
@@ -147,7 +185,9 @@ class CConfigDlg final : private ReceiveBranches {
     // Each field's value as the controls hold it, for comparison.
     std::vector<std::string> FormState() const;
     WriteSource Source() const;
-    void SendLine(const std::string& line, InFlight command);
+    // Sends one command after judging what arrived before it; false, and
+    // nothing sent, when that ended the sequence.
+    bool SendLine(const std::string& line, InFlight command);
     void ExchangeText(int id, std::string& member, bool save);
     // The member bound to this edit was given a value the next write shows.
     void MarkAssigned(int id);
@@ -174,6 +214,8 @@ class CConfigDlg final : private ReceiveBranches {
 
     Controls& controls_;
     SleepFn sleep_;
+    ReplyClock& clock_;
+    ReplyClock::Duration replyTimeout_ = kDefaultReplyTimeout;
     SessionEvents* events_ = nullptr;
     SessionState session_;
     ConfigSnapshot snapshot_;
@@ -187,14 +229,32 @@ class CConfigDlg final : private ReceiveBranches {
     };
     Exchanged& ExchangedFor(int id);
     std::vector<Exchanged> exchanged_;
-    std::vector<const Field*> absent_;
+    // The dialog itself is setting an edit's text: its change is no user's.
+    bool settingText_ = false;
+    // What the last report left unknown, and the controls given a value since.
+    std::vector<UnknownValue> unknown_;
+    std::vector<int> given_;
+    // The user chose the protocol, which no report carries: the choice stays
+    // for the next module.
+    bool protocolChosen_ = false;
     // The module answered the connect request on this connection.
     bool handshakeDone_ = false;
-    // A submit after a save: the sequence starts once a fresh connect
-    // request has been answered.
-    bool submitPending_ = false;
+    Phase phase_ = Phase::Idle;
     // The form as the module held it when it connected or last saved.
     std::vector<std::string> savedForm_;
+
+    // The waits. A reply's wait counts from the last byte that can belong to
+    // it (any byte of the report; otherwise a byte of a line not yet ended)
+    // and never runs over six time-outs from its command.
+    ReplyClock::TimePoint sentAt_{};
+    ReplyClock::TimePoint heardAt_{};
+    bool heard_ = false;                  // a byte of the awaited reply has come
+    unsigned sends_ = 0;                  // commands sent on this dialog
+    unsigned sentStep_ = 0;               // the write step whose command went out last
+    ReplyClock::TimePoint quietSince_{};  // the last reply word, or the connect reply
+    ReplyClock::TimePoint phaseSince_{};
+    ReplyClock::Duration connectReply_{};  // send to reply, the connect request
+    ReplyClock::Duration longestReply_{};  // the slowest reply of this sequence
 };
 
 }  // namespace wifi

@@ -13,23 +13,31 @@ constexpr unsigned kAfterConnectedPauseMs = 20;
 }  // namespace
 
 void CConfigDlg::OnConnect() {
-    if (!IsPortOpen(m_comm)) {
-        OpenPort(m_comm, m_cbComPort.GetCurSel());
-        session_.StartConnection();
-        handshakeDone_ = false;
-        SendLine(CommandLine(cmd::kCheckConfig), InFlight::Query);
-        m_cbComPort.EnableWindow(false);
-        return;
-    }
-    ClosePort(m_comm);
-    ShowClosed();
+    Guarded([this] {
+        if (!IsPortOpen(m_comm)) {
+            OpenPort(m_comm, m_cbComPort.GetCurSel());
+            session_.StartConnection();
+            handshakeDone_ = false;
+            phase_ = Phase::Idle;
+            SendLine(CommandLine(cmd::kCheckConfig), InFlight::Query);
+            m_cbComPort.EnableWindow(false);
+            return;
+        }
+        ClosePort(m_comm);
+        ShowClosed();
+    });
 }
 
 void CConfigDlg::OnPortLost() {
-    if (IsPortOpen(m_comm)) {
-        ClosePort(m_comm);
-    }
-    ShowClosed();
+    Guarded([this] {
+        if (phase_ == Phase::QuietAfterSave) {
+            Complete();  // a module that restarts after its save
+        }
+        if (IsPortOpen(m_comm)) {
+            ClosePort(m_comm);
+        }
+        ShowClosed();
+    });
 }
 
 void CConfigDlg::ShowClosed() {
@@ -38,7 +46,10 @@ void CConfigDlg::ShowClosed() {
     session_.Settle();
     session_.moduleReady = 0;
     handshakeDone_ = false;
-    submitPending_ = false;
+    if (phase_ != Phase::Idle) {
+        phase_ = Phase::Idle;
+        session_.writeStep = 0;
+    }
     m_strStatus = kStatusNotConnected;
     UpdateData(false);
     m_cbComPort.EnableWindow(true);
@@ -47,51 +58,53 @@ void CConfigDlg::ShowClosed() {
 }
 
 void CConfigDlg::OnCommEvent() {
-    if (auto bytes = ReadReceived(m_comm)) {
-        std::string received;
-        received.reserve(bytes->size());
-        for (auto b : *bytes) {
-            if (b != 0) {  // a zero byte carries nothing
-                received.push_back(static_cast<char>(b));
-            }
+    Guarded([this] {
+        if (auto bytes = ReadReceived(m_comm)) {
+            Receive(*bytes);
         }
-        session_.rxBuffer.Append(received);
-        ProcessReceived();
-    }
-    UpdateData(false);
+        UpdateData(false);
+    });
 }
 
 void CConfigDlg::ProcessReceived() {
     wifi::ProcessReceived(session_, *this);
 }
 
+void CConfigDlg::ReplyWordHeard() {
+    quietSince_ = clock_.Now();
+}
+
 void CConfigDlg::ErrorBranch() {
-    const InFlight refused = session_.inFlight;
-    const unsigned step = session_.writeStep;
-    const bool writing = refused == InFlight::Write || submitPending_;
+    const Exchange refused{session_.inFlight, session_.writeStep,
+                           session_.inFlight == InFlight::Write || phase_ == Phase::Reconnecting};
     session_.writeStep = 0;
     session_.Settle();
-    if (events_) {
-        events_->Refused(refused, step);
+    if (refused.writing) {
+        phase_ = Phase::Idle;
     }
-    if (writing) {
+    if (events_) {
+        events_->Refused(refused);
+    }
+    if (refused.writing) {
         EndSequence();
     }
 }
 
 void CConfigDlg::ReportBranch() {
+    session_.Settle();
     sleep_(kAfterReportPauseMs);
     ParseReport();
     if (events_) {
-        events_->ReportParsed();
+        events_->ReportParsed(UnknownFields());
     }
     SendLine(CommandLine(cmd::kConnect), InFlight::Connect);
 }
 
 void CConfigDlg::ConnectedBranch() {
+    connectReply_ = std::chrono::duration_cast<ReplyClock::Duration>(clock_.Now() - sentAt_);
+    session_.Settle();
     sleep_(kAfterConnectedPauseMs);
     m_strStatus = kStatusConnected;
-    session_.Settle();
     session_.moduleReady = 1;
     UpdateData(false);
     UpdateData(true);
@@ -102,12 +115,13 @@ void CConfigDlg::ConnectedBranch() {
     if (events_) {
         events_->Connected();
     }
-    if (submitPending_) {
+    if (phase_ == Phase::Reconnecting) {
         // The fresh connect request of a second submit was answered.
-        submitPending_ = false;
         PrepareSequence();
         LockForSequence(true);
-        SendLine(CommandLine(cmd::kConfigure), InFlight::Write);
+        phase_ = Phase::QuietBeforeConfigure;
+        phaseSince_ = clock_.Now();
+        TryConfigure();
     } else {
         savedForm_ = FormState();
     }

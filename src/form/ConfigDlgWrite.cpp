@@ -1,5 +1,6 @@
-// The write sequence: submit opens it with the configure command, each "OK"
-// sends the next parameter, the acknowledged save command completes it.
+// The write sequence: submit opens it with the configure command once the
+// line is quiet, each "OK" sends the next parameter, and the acknowledged
+// save completes it once the line has stayed quiet after it.
 #include "form/ConfigDlg.h"
 #include "form/ControlIds.h"
 #include "protocol/Commands.h"
@@ -41,30 +42,49 @@ std::vector<CConfigDlg::ValueProblem> CConfigDlg::CheckValues() const {
 }
 
 void CConfigDlg::OnSubmit() {
-    // One command in flight: a submit never sends a configure command while
-    // another awaits its reply, nor to a module that has not connected.
-    if (session_.inFlight != InFlight::None || !handshakeDone_) {
-        if (events_) {
-            events_->SubmitRefused(session_.inFlight != InFlight::None
-                                       ? SubmitRefusal::Busy
-                                       : SubmitRefusal::NotConnected);
+    Guarded([this] {
+        // One command in flight: a submit never sends a configure command
+        // while another awaits its reply, nor to a module that has not
+        // connected.
+        const bool busy = session_.inFlight != InFlight::None || phase_ != Phase::Idle;
+        if (busy || !handshakeDone_) {
+            if (events_) {
+                events_->SubmitRefused(busy ? SubmitRefusal::Busy : SubmitRefusal::NotConnected);
+            }
+            return;
         }
-        return;
+        PrepareSequence();
+        if (!CheckSequence()) {
+            return;
+        }
+        LockForSequence(true);
+        longestReply_ = connectReply_;
+        if (session_.moduleReady != 1) {
+            // After a save the module may take no configure command until it
+            // is asked to connect again: the sequence starts on its answer,
+            // and a refusal or silence sends nothing more.
+            phase_ = Phase::Reconnecting;
+            SendLine(CommandLine(cmd::kConnect), InFlight::Connect);
+            return;
+        }
+        phase_ = Phase::QuietBeforeConfigure;
+        phaseSince_ = clock_.Now();
+        TryConfigure();
+    });
+}
+
+void CConfigDlg::TryConfigure() {
+    // A reply the module still owes the handshake (a second "OK" after
+    // "CONNECTED") must land before the configure command goes out, not be
+    // taken for its acknowledgement. A module that never falls quiet gets
+    // the command after one time-out; the count of replies still guards it.
+    const auto now = clock_.Now();
+    if (now < quietSince_ + Quiet() && now < phaseSince_ + replyTimeout_) {
+        return;  // the clock comes back
     }
-    PrepareSequence();
-    if (!CheckSequence()) {
-        return;
+    if (SendLine(CommandLine(cmd::kConfigure), InFlight::Write)) {
+        phase_ = Phase::Writing;
     }
-    LockForSequence(true);
-    if (session_.moduleReady != 1) {
-        // After a save the module may take no configure command until it is
-        // asked to connect again: the sequence starts on its answer, and a
-        // refusal or silence sends nothing more.
-        submitPending_ = true;
-        SendLine(CommandLine(cmd::kConnect), InFlight::Connect);
-        return;
-    }
-    SendLine(CommandLine(cmd::kConfigure), InFlight::Write);
 }
 
 void CConfigDlg::PrepareSequence() {
@@ -79,10 +99,19 @@ void CConfigDlg::PrepareSequence() {
 bool CConfigDlg::CheckSequence() {
     const Field* field = nullptr;
     RuleBreak why = RuleBreak::None;
-    if (const auto problems = CheckValues(); !problems.empty()) {
+    if (const auto unknown = UnknownFields(); !unknown.empty()) {
+        field = unknown.front().field;
+        why = RuleBreak::Unknown;
+    } else if (const auto problems = CheckValues(); !problems.empty()) {
         field = problems.front().field;
         why = problems.front().why;
     } else {
+        for (const Field& f : FormFields()) {
+            if (!field && f.kind == FieldKind::Address && controls_.IsBlank(f.id)) {
+                field = &f;  // emptied by the user: there is nothing to send
+                why = RuleBreak::NoValue;
+            }
+        }
         const std::vector<StepCommand> plan = PlanWrite();
         for (unsigned step = 1; step <= plan.size() && !field; ++step) {
             if (!plan[step - 1].line) {
@@ -108,61 +137,70 @@ void CConfigDlg::LockForSequence(bool lock) {
 }
 
 void CConfigDlg::EndSequence() {
-    submitPending_ = false;
+    phase_ = Phase::Idle;
     LockForSequence(false);
     if (events_) {
         events_->SequenceEnded();
     }
 }
 
-void CConfigDlg::OnTimeout() {
-    const InFlight waited = session_.inFlight;
-    if (waited == InFlight::None) {
-        return;
-    }
-    const unsigned step = session_.writeStep;
+void CConfigDlg::AcknowledgementBranch() {
+    const auto replied = std::chrono::duration_cast<ReplyClock::Duration>(clock_.Now() - sentAt_);
+    longestReply_ = std::max(longestReply_, replied);
     session_.Settle();
-    if (waited == InFlight::Write || submitPending_) {
-        session_.writeStep = 0;
-        if (events_) {
-            events_->TimedOut(waited, step);
-        }
-        EndSequence();
+    const unsigned step = ++session_.writeStep;
+    if (step == kCompletionStep) {
+        // The save's acknowledgement: it counts once no reply follows it.
+        phase_ = Phase::QuietAfterSave;
         return;
     }
-    // A module that does not answer the handshake: the connection is given up.
-    ClosePort(m_comm);
-    ShowClosed();
+    sleep_(kAfterAcknowledgementPauseMs);
+    if (step < 1 || step > kStepCount) {
+        return;
+    }
+    const StepCommand command = BuildStepCommand(step, Source());
+    if (command.line && !SendLine(*command.line, InFlight::Write)) {
+        return;  // the replies went out of step; said already
+    }
     if (events_) {
-        events_->TimedOut(waited, step);
+        events_->StepPerformed(step, command);
+    }
+    if (!command.line) {
+        // Nothing to acknowledge: the sequence stops here.
+        session_.writeStep = 0;
+        EndSequence();
     }
 }
 
-void CConfigDlg::AcknowledgementBranch() {
-    const unsigned step = ++session_.writeStep;
-    sleep_(kAfterAcknowledgementPauseMs);
-    if (step >= 1 && step <= kStepCount) {
-        const StepCommand command = BuildStepCommand(step, Source());
-        if (command.line) {
-            SendLine(*command.line, InFlight::Write);
-        } else {
-            session_.Settle();  // nothing to acknowledge: the sequence stops here
-        }
-        if (events_) {
-            events_->StepPerformed(step, command);
-        }
-        if (!command.line) {
-            EndSequence();
-        }
-    } else if (step == kCompletionStep) {
-        session_.FinishSequence();
-        savedForm_ = FormState();
-        EndSequence();
-        if (events_) {
-            events_->Completed();
-        }
-        controls_.ShowMessage(kSavedMessage, MessageType::Information);
+void CConfigDlg::UnexpectedReplyBranch() {
+    // Outside a sequence (before a submit, or while the line should fall
+    // quiet before the configure command) a reply nothing awaits is dropped,
+    // never kept for later. Inside one it means the module answered more
+    // often than it was asked: its replies and our commands are out of step.
+    if (phase_ == Phase::Writing || phase_ == Phase::QuietAfterSave) {
+        OutOfStep();
     }
+}
+
+void CConfigDlg::OutOfStep() {
+    const unsigned lastSent = sentStep_;
+    session_.Settle();
+    session_.writeStep = 0;
+    if (events_) {
+        events_->OutOfStep(lastSent);
+    }
+    EndSequence();
+}
+
+void CConfigDlg::Complete() {
+    session_.FinishSequence();
+    savedForm_ = FormState();
+    clock_.Stop();
+    EndSequence();
+    if (events_) {
+        events_->Completed();
+    }
+    controls_.ShowMessage(kSavedMessage, MessageType::Information);
 }
 
 }  // namespace wifi

@@ -42,6 +42,8 @@ class Controls {
     virtual bool IsBlank(int id) const = 0;
     virtual Address GetAddress(int id) const = 0;
     virtual void SetAddress(int id, const Address& address) = 0;
+    // Empties all four fields: the control shows no address.
+    virtual void ClearAddress(int id) = 0;
 
     virtual void EnableWindow(int id, bool enable) = 0;
     virtual bool IsWindowEnabled(int id) const = 0;

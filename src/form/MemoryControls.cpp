@@ -94,6 +94,10 @@ void MemoryControls::SetAddress(int id, const Address& address) {
     }
 }
 
+void MemoryControls::ClearAddress(int id) {
+    At(id).fields = {};
+}
+
 void MemoryControls::EnableWindow(int id, bool enable) {
     At(id).enabled = enable;
 }

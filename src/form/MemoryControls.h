@@ -33,6 +33,7 @@ class MemoryControls : public Controls, public UserInput {
     bool IsBlank(int id) const override;
     Address GetAddress(int id) const override;
     void SetAddress(int id, const Address& address) override;
+    void ClearAddress(int id) override;
     void EnableWindow(int id, bool enable) override;
     bool IsWindowEnabled(int id) const override;
     void SetFocus(int id) override { focus_ = id; }

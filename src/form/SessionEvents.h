@@ -1,5 +1,10 @@
 #pragma once
 
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "form/Fields.h"
 #include "protocol/SessionState.h"
 #include "protocol/ValueRules.h"
 #include "protocol/WriteSequence.h"
@@ -12,13 +17,32 @@ enum class SubmitRefusal {
     NotConnected,  // the module has not answered the connect handshake
 };
 
+// What a wait or a refusal concerned: the command awaited and, in a write,
+// its step (0: the configure command, 1 to 21: the step's command, 21 the
+// save). `writing` says it was part of a submit, so that nothing, or not all,
+// was saved; a second submit's connect request is part of it too.
+struct Exchange {
+    InFlight command = InFlight::None;
+    unsigned step = 0;
+    bool writing = false;
+};
+
+// A field whose value is not known: the report lacked its key, gave a value
+// the form cannot hold, or (the protocol) never carries it. `reported` is the
+// raw value, if there was one.
+struct UnknownValue {
+    const Field* field = nullptr;
+    std::optional<std::string> reported;
+};
+
 // What a front end may want to show of a connection's progress beyond the
 // status field: the report, the connected reply, each write step, a refusal,
 // the completion. Every call comes from within a handler, on its thread.
 class SessionEvents {
   public:
     virtual ~SessionEvents() = default;
-    virtual void ReportParsed() {}
+    // The report filled the form; these fields it left unknown.
+    virtual void ReportParsed(const std::vector<UnknownValue>& unknown) { (void)unknown; }
     virtual void Connected() {}
     // Step 1 to 21 was performed: its command was sent, or nothing was sent
     // (command.skip says why) and the sequence stopped there.
@@ -26,28 +50,31 @@ class SessionEvents {
         (void)step;
         (void)command;
     }
-    // The module answered "ERROR" to the command in flight: the query, the
-    // connect request, or the write sequence's command of this step (0: the
-    // configure command, 21: the save).
-    virtual void Refused(InFlight command, unsigned step) {
-        (void)command;
-        (void)step;
-    }
+    // The module answered "ERROR" to the command in flight.
+    virtual void Refused(const Exchange& what) { (void)what; }
     virtual void SubmitRefused(SubmitRefusal why) { (void)why; }
     // A submit sent nothing: the value of what step `step` sends (source: see
-    // StepCommand) breaks its rule. The form puts the focus on that field.
+    // StepCommand) breaks its rule, or is not known. The form puts the focus
+    // on that field.
     virtual void ValueRejected(unsigned step, unsigned source, RuleBreak why) {
         (void)step;
         (void)source;
         (void)why;
     }
-    // The module did not answer the command in flight in time. A connection
-    // was closed; a write sequence stopped, the port left open.
-    virtual void TimedOut(InFlight command, unsigned step) {
-        (void)command;
-        (void)step;
+    // The module did not answer the command in flight in time; `incomplete`:
+    // bytes of an answer came, but not a whole one. A connection was closed;
+    // a write sequence stopped, the port left open.
+    virtual void TimedOut(const Exchange& what, bool incomplete) {
+        (void)what;
+        (void)incomplete;
     }
-    // The save command was acknowledged; the completion message follows.
+    // The module answered more often than it was asked, after it had
+    // acknowledged the command of step `afterStep` (0: the configure
+    // command; 21: the save, which is therefore not confirmed). The sequence
+    // stopped; nothing more was sent.
+    virtual void OutOfStep(unsigned afterStep) { (void)afterStep; }
+    // The save was acknowledged and the line stayed quiet; the completion
+    // message follows.
     virtual void Completed() {}
     // A write sequence ended, whichever way: the form can be edited again.
     virtual void SequenceEnded() {}

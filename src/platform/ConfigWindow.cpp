@@ -48,7 +48,8 @@ ConfigWindow::ConfigWindow(const QStringList& namedPorts, int timeoutSeconds, QW
           DialogFont(Text(ConfigDialogTemplate().fontName), ConfigDialogTemplate().fontPointSize)),
       units_(font_),
       comboStyle_(new SlimComboStyle(units_.ToX(6))),
-      timeoutMs_(timeoutSeconds * 1000) {
+      timeoutMs_(timeoutSeconds * 1000),
+      clock_([this] { Handle([this] { dlg_->OnTimer(); }); }) {
     InitResources();
     comboStyle_->setParent(QCoreApplication::instance());
     const DialogTemplate& t = ConfigDialogTemplate();
@@ -69,9 +70,15 @@ ConfigWindow::ConfigWindow(const QStringList& namedPorts, int timeoutSeconds, QW
         *comm_, [this](LineDirection direction, const std::string& line) {
             trafficLog_->Add(comm_->portName(), direction, line);
         });
-    dlg_ =
-        std::make_unique<CConfigDlg>(controls_, *tapped_, [](unsigned ms) { QThread::msleep(ms); });
+    dlg_ = std::make_unique<CConfigDlg>(
+        controls_, *tapped_, [](unsigned ms) { QThread::msleep(ms); }, clock_);
+    dlg_->SetReplyTimeout(ReplyClock::Duration(timeoutMs_));
     progressEvents_ = std::make_unique<WriteProgress>(progress_);
+    progressEvents_->onTimedOut = [this](const QString& awaited, bool incomplete) {
+        // Shown once the handler has returned: the dialog's state is final.
+        QTimer::singleShot(0, this,
+                           [this, awaited, incomplete] { ShowTimedOut(awaited, incomplete); });
+    };
     dlg_->SetEvents(progressEvents_.get());
     WireNotifications();
     if (dlg_->OnInitDialog()) {
@@ -128,8 +135,6 @@ void ConfigWindow::WireNotifications() {
     controls_.onForeignText = [this](int id, std::optional<TextEncoding> detected) {
         OnForeignText(id, detected);
     };
-    waitTimer_.setSingleShot(true);
-    connect(&waitTimer_, &QTimer::timeout, this, &ConfigWindow::OnWaitExpired);
 }
 
 void ConfigWindow::Handle(const std::function<void()>& handler) {
@@ -138,7 +143,6 @@ void ConfigWindow::Handle(const std::function<void()>& handler) {
     } catch (const CommError& e) {
         ShowFailure(e);
     }
-    WatchWait();
 }
 
 void ConfigWindow::ShowFailure(const CommError& error) {
@@ -185,31 +189,16 @@ void ConfigWindow::OnForeignText(int id, std::optional<TextEncoding> detected) {
     }
 }
 
-void ConfigWindow::WatchWait() {
-    const SessionState& session = dlg_->session();
-    if (session.inFlight == InFlight::None) {
-        waitTimer_.stop();
-    } else if (!waitTimer_.isActive() || session.inFlight != watched_ ||
-               session.writeStep != watchedStep_) {
-        waitTimer_.start(timeoutMs_);  // a new command: its own time
-    }
-    watched_ = session.inFlight;
-    watchedStep_ = session.writeStep;
-}
-
-void ConfigWindow::OnWaitExpired() {
-    const InFlight waited = dlg_->session().inFlight;
-    const unsigned step = dlg_->session().writeStep;
-    if (waited == InFlight::None) {
-        return;
-    }
-    Handle([this] { dlg_->OnTimeout(); });
-    QMessageBox box(QMessageBox::Warning, windowTitle(),
-                    tr("串口 %1：模块在 %2 秒内没有应答：%3。")
-                        .arg(comm_->portName())
-                        .arg(timeoutMs_ / 1000)
-                        .arg(WaitText(waited, step)),
-                    QMessageBox::Ok, this);
+void ConfigWindow::ShowTimedOut(const QString& awaited, bool incomplete) {
+    const QString text = incomplete ? tr("串口 %1：模块的应答不完整，%2 秒内没有再收到数据：%3。")
+                                          .arg(comm_->portName())
+                                          .arg(timeoutMs_ / 1000)
+                                          .arg(awaited)
+                                    : tr("串口 %1：模块在 %2 秒内没有应答：%3。")
+                                          .arg(comm_->portName())
+                                          .arg(timeoutMs_ / 1000)
+                                          .arg(awaited);
+    QMessageBox box(QMessageBox::Warning, windowTitle(), text, QMessageBox::Ok, this);
     box.setInformativeText(progress_->text());
     box.exec();
 }

@@ -12,6 +12,7 @@
 #include "platform/PortList.h"
 #include "platform/Preferences.h"
 #include "platform/QtControls.h"
+#include "platform/QtReplyClock.h"
 #include "platform/SerialComm.h"
 #include "platform/TappedComm.h"
 #include "platform/WriteProgress.h"
@@ -82,10 +83,8 @@ class ConfigWindow : public QDialog {
     void Handle(const std::function<void()>& handler);
     void ShowFailure(const CommError& error);
     void OnPortLost(const QString& description, const QString& detail);
-    // Starts the clock when a new command awaits its reply, stops it when
-    // none does.
-    void WatchWait();
-    void OnWaitExpired();
+    // An answer the module did not give in time: said in a message too.
+    void ShowTimedOut(const QString& awaited, bool incomplete);
     void OnForeignText(int id, std::optional<TextEncoding> detected);
     // The actions of the context menu, with their shortcuts: profiles, the
     // traffic view, the language.
@@ -115,9 +114,7 @@ class ConfigWindow : public QDialog {
     QLabel* progress_ = nullptr;
     QComboBox* encoding_ = nullptr;
     int timeoutMs_;
-    QTimer waitTimer_;
-    InFlight watched_ = InFlight::None;
-    unsigned watchedStep_ = 0;
+    QtReplyClock clock_;
 };
 
 }  // namespace wifi

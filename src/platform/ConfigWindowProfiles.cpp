@@ -14,7 +14,12 @@
 namespace wifi {
 
 QString ConfigWindow::ExportProfile(const QString& path) {
-    const FormReading reading = ReadForm(controls_, controls_.encoding());
+    FormReading reading = ReadForm(controls_, controls_.encoding());
+    for (const UnknownValue& u : dlg_->UnknownFields()) {
+        // Nobody knows it: a profile gives no value for it.
+        reading.form[QString::fromUtf8(u.field->name.data(), qsizetype(u.field->name.size()))] =
+            QJsonValue();
+    }
     QSaveFile file(path);
     const std::string json = FormAsJson(reading.form) + "\n";
     if (!file.open(QIODevice::WriteOnly) ||

@@ -1,10 +1,15 @@
 #include "platform/IpAddressEdit.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
+#include <utility>
+
+#include "protocol/Address.h"
 
 namespace wifi {
 
@@ -116,9 +121,24 @@ void IpAddressEdit::OnEdited(int index) {
         f->setText(QStringLiteral("255"));
     }
     emit fieldChanged(index);
-    if (f->text().size() == 3 && f->cursorPosition() == 3) {
+    if (f->text().size() == 3 && f->cursorPosition() == 3 && index < 3) {
         FocusField(index + 1);
+        movedOn_ = true;
     }
+}
+
+bool IpAddressEdit::Paste() {
+    const QString text = QApplication::clipboard()->text().trimmed();
+    const auto address = ScanDottedAddress(text.toStdString());
+    if (!address || QString::fromStdString(FormatDottedAddress(*address)) != text) {
+        return false;  // not a whole address: pasted into the field as it is
+    }
+    setAddress(*address);
+    for (int i = 0; i < 4; ++i) {
+        emit fieldChanged(i);
+    }
+    FocusField(3);
+    return true;
 }
 
 bool IpAddressEdit::eventFilter(QObject* watched, QEvent* event) {
@@ -126,13 +146,19 @@ bool IpAddressEdit::eventFilter(QObject* watched, QEvent* event) {
         return QFrame::eventFilter(watched, event);
     }
     const auto* key = static_cast<QKeyEvent*>(event);
+    // A "." right after a third digit moved the cursor on is the one the
+    // user typed for that move, as the system's own address control takes it.
+    const bool movedOn = std::exchange(movedOn_, false);
+    if (key->matches(QKeySequence::Paste) && Paste()) {
+        return true;
+    }
     for (int i = 0; i < 4; ++i) {
         if (watched != fields_[static_cast<std::size_t>(i)]) {
             continue;
         }
         auto* f = field(i);
         if (key->text() == QStringLiteral(".")) {
-            if (!f->text().isEmpty()) {
+            if (!movedOn && !f->text().isEmpty()) {
                 FocusField(i + 1);
             }
             return true;

@@ -9,9 +9,11 @@ class QLineEdit;
 namespace wifi {
 
 // An IPv4 address entry of four fields, 0 to 255 each. Typing "." or a third
-// digit moves on to the next field; a value over 255 becomes 255. Blank means
-// all four fields empty; in a partly filled control an empty field reads 0.
-// Only a user's change raises fieldChanged; setting from code raises nothing.
+// digit moves on to the next field (a "." right after such a move is taken
+// for it); a value over 255 becomes 255; a pasted dotted address fills all
+// four fields. Blank means all four fields empty; in a partly filled control
+// an empty field reads 0. Only a user's change raises fieldChanged; setting
+// from code raises nothing.
 class IpAddressEdit : public QFrame {
     Q_OBJECT
   public:
@@ -37,8 +39,11 @@ class IpAddressEdit : public QFrame {
     void FitFont();
     void OnEdited(int index);
     void FocusField(int index);
+    // A whole dotted address from the clipboard into all four fields.
+    bool Paste();
 
     std::array<QLineEdit*, 4> fields_{};
+    bool movedOn_ = false;  // the last key's third digit moved the cursor on
 };
 
 }  // namespace wifi

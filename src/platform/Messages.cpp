@@ -68,6 +68,8 @@ QString RuleBreakText(RuleBreak why) {
         case RuleBreak::NoValue: return QCoreApplication::translate("wifi", "未选择");
         case RuleBreak::NotEncodable:
             return QCoreApplication::translate("wifi", "含有当前编码无法表示的字符");
+        case RuleBreak::Unknown:
+            return QCoreApplication::translate("wifi", "的值未知，请先填写或选择");
         case RuleBreak::None: break;
     }
     return QString();

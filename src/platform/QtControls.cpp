@@ -60,7 +60,13 @@ bool QtControls::CanEncode(int id) const {
     }
     const QString text = As<QLineEdit>(id)->text();
     auto it = reported_.find(id);
-    return (it != reported_.end() && it->shown == text) || codec_.Encode(text).has_value();
+    if (it != reported_.end() && it->shown == text) {
+        return true;  // untouched: the reported bytes go back
+    }
+    // An edited text that still shows the replacement character for bytes
+    // that did not decode would send that character's bytes, not the
+    // module's: it is refused like any character the encoding lacks.
+    return !text.contains(QChar::ReplacementCharacter) && codec_.Encode(text).has_value();
 }
 
 void QtControls::SetText(int id, const std::string& text) {
@@ -131,6 +137,10 @@ Address QtControls::GetAddress(int id) const {
 
 void QtControls::SetAddress(int id, const Address& address) {
     As<IpAddressEdit>(id)->setAddress(address);
+}
+
+void QtControls::ClearAddress(int id) {
+    As<IpAddressEdit>(id)->clear();
 }
 
 void QtControls::EnableWindow(int id, bool enable) {

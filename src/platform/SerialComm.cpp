@@ -91,6 +91,14 @@ Bytes SerialComm::GetInput() {
     if (!port_.isOpen()) {
         throw Closed();
     }
+    // What the system holds and the event loop has not fetched yet belongs
+    // here too: a read before a command must see everything that came.
+    reading_ = true;
+    port_.waitForReadyRead(0);
+    reading_ = false;
+    if (!port_.isOpen()) {
+        throw Closed();
+    }
     const QByteArray data = port_.read(inBufferSize_);
     if (port_.bytesAvailable() > 0) {
         // More than one buffer's worth: deliver the rest in the next event.
@@ -122,7 +130,7 @@ short SerialComm::GetCommEvent() {
 }
 
 void SerialComm::OnReadyRead() {
-    if (!port_.isOpen() || port_.bytesAvailable() <= 0) {
+    if (reading_ || !port_.isOpen() || port_.bytesAvailable() <= 0) {
         return;
     }
     event_ = comEvReceive;
@@ -130,6 +138,10 @@ void SerialComm::OnReadyRead() {
 }
 
 void SerialComm::OnError(QSerialPort::SerialPortError error) {
+    if (error == QSerialPort::TimeoutError) {
+        port_.clearError();  // the look for waiting bytes found none
+        return;
+    }
     if (error == QSerialPort::NoError || !port_.isOpen()) {
         return;  // a failed open is reported by the open itself
     }

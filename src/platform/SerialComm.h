@@ -62,6 +62,7 @@ class SerialComm : public QObject, public CMSComm {
     short inBufferSize_ = 1024;
     short event_ = 0;
     bool lostTold_ = false;
+    bool reading_ = false;  // GetInput is fetching: its bytes raise no event
 };
 
 }  // namespace wifi

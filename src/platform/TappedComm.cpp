@@ -38,9 +38,18 @@ Bytes TappedComm::GetInput() {
         return bytes;  // the read that discards what was pending before the open
     }
     partial_.append(bytes.begin(), bytes.end());
-    for (std::size_t end; (end = partial_.find("\r\n")) != std::string::npos;) {
-        listener_(LineDirection::Received, partial_.substr(0, end + 2));
-        partial_.erase(0, end + 2);
+    // A line ends at a carriage return or a line feed, and takes the other
+    // one of the pair with it when it follows.
+    for (std::size_t end; (end = partial_.find_first_of("\r\n")) != std::string::npos;) {
+        std::size_t taken = end + 1;
+        if (taken < partial_.size() && (partial_[taken] == '\r' || partial_[taken] == '\n') &&
+            partial_[taken] != partial_[end]) {
+            ++taken;
+        }
+        if (end > 0) {
+            listener_(LineDirection::Received, partial_.substr(0, taken));
+        }
+        partial_.erase(0, taken);
     }
     return bytes;
 }

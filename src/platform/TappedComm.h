@@ -15,7 +15,7 @@ std::string VisibleBytes(const std::string& bytes);
 enum class LineDirection : char { Sent = '>', Received = '<' };
 
 // Passes every access through to the real control and tells each line sent,
-// and each line received once its "\r\n" has come, with its line end.
+// and each line received once its line end has come, with its line end.
 class TappedComm : public CMSComm {
   public:
     using Listener = std::function<void(LineDirection, const std::string& line)>;
@@ -38,7 +38,7 @@ class TappedComm : public CMSComm {
   private:
     CMSComm& inner_;
     Listener listener_;
-    std::string partial_;  // received bytes not yet ended by "\r\n"
+    std::string partial_;  // received bytes of a line not yet ended
     bool opened_ = false;
 };
 

@@ -14,13 +14,24 @@ void WriteProgress::Show(const QString& text, bool problem) {
     label_->setStyleSheet(problem ? QStringLiteral("color: #b00020;") : QString());
 }
 
-void WriteProgress::ReportParsed() {
+void WriteProgress::ReportParsed(const std::vector<UnknownValue>& unknown) {
     Show(QCoreApplication::translate("wifi", "已读取模块参数"), false);
+    note_.clear();
+    // A list without a selection and a blank address show themselves; the
+    // DHCP box cannot look unknown, so it is said.
+    for (const UnknownValue& u : unknown) {
+        if (u.field->kind == FieldKind::Flag) {
+            note_ =
+                QCoreApplication::translate(
+                    "wifi", "模块报告的 DHCP 值“%1”无法识别：请勾选或取消勾选“启动DHCP”后再提交")
+                    .arg(QString::fromStdString(u.reported.value_or(std::string())));
+        }
+    }
 }
 
 void WriteProgress::Note(const QString& text) {
-    note_ = text;
-    Show(text, false);
+    note_ = note_.isEmpty() ? text : note_ + QStringLiteral("；") + text;
+    Show(note_, false);
 }
 
 void WriteProgress::Connected() {
@@ -51,13 +62,14 @@ void WriteProgress::StepPerformed(unsigned step, const StepCommand& command) {
     }
 }
 
-void WriteProgress::Refused(InFlight command, unsigned step) {
-    if (command == InFlight::Write) {
+void WriteProgress::Refused(const Exchange& what) {
+    if (what.writing) {
         Show(QCoreApplication::translate("wifi", "模块拒绝了%1，参数未保存")
-                 .arg(WaitText(command, step)),
+                 .arg(WaitText(what.command, what.step)),
              true);
     } else {
-        Show(QCoreApplication::translate("wifi", "模块拒绝了%1").arg(WaitText(command, step)),
+        Show(QCoreApplication::translate("wifi", "模块拒绝了%1")
+                 .arg(WaitText(what.command, what.step)),
              true);
     }
 }
@@ -76,8 +88,12 @@ void WriteProgress::ValueRejected(unsigned step, unsigned source, RuleBreak why)
          true);
 }
 
-void WriteProgress::TimedOut(InFlight command, unsigned step) {
-    if (command != InFlight::Write) {
+void WriteProgress::TimedOut(const Exchange& what, bool incomplete) {
+    const InFlight command = what.command;
+    const unsigned step = what.step;
+    if (command == InFlight::Connect && what.writing) {
+        Show(QCoreApplication::translate("wifi", "连接请求无应答，参数未保存"), true);
+    } else if (command != InFlight::Write) {
         Show(QCoreApplication::translate("wifi", "%1无应答，连接已关闭")
                  .arg(WaitText(command, step)),
              true);
@@ -91,6 +107,19 @@ void WriteProgress::TimedOut(InFlight command, unsigned step) {
     } else {
         Show(QCoreApplication::translate("wifi", "已确认至第 %1 步，保存参数无应答，保存未确认")
                  .arg(step - 1),
+             true);
+    }
+    if (onTimedOut) {
+        onTimedOut(WaitText(command, step), incomplete);
+    }
+}
+
+void WriteProgress::OutOfStep(unsigned lastSent) {
+    if (lastSent >= kStepCount) {
+        Show(QCoreApplication::translate("wifi", "模块多发了应答，保存未确认"), true);
+    } else {
+        Show(QCoreApplication::translate("wifi", "模块在%1之后多发了应答，参数未保存")
+                 .arg(StepLabel(lastSent)),
              true);
     }
 }

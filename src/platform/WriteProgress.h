@@ -1,8 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
-#include "protocol/SessionEvents.h"
+#include "form/SessionEvents.h"
 
 class QLabel;
 
@@ -16,17 +17,22 @@ class WriteProgress : public SessionEvents {
   public:
     explicit WriteProgress(QLabel* label) : label_(label) {}
 
-    // A word about the reported values (their encoding) that stays until the
-    // module has connected.
+    // A word about the reported values (their encoding, a value the form
+    // cannot show) that stays until the module has connected.
     void Note(const QString& text);
 
-    void ReportParsed() override;
+    // Told when an answer did not come, with what was awaited, to say it in
+    // a message as well.
+    std::function<void(const QString& awaited, bool incomplete)> onTimedOut;
+
+    void ReportParsed(const std::vector<UnknownValue>& unknown) override;
     void Connected() override;
     void StepPerformed(unsigned step, const StepCommand& command) override;
-    void Refused(InFlight command, unsigned step) override;
+    void Refused(const Exchange& what) override;
     void SubmitRefused(SubmitRefusal why) override;
     void ValueRejected(unsigned step, unsigned source, RuleBreak why) override;
-    void TimedOut(InFlight command, unsigned step) override;
+    void TimedOut(const Exchange& what, bool incomplete) override;
+    void OutOfStep(unsigned lastSent) override;
     void Completed() override;
 
   private:

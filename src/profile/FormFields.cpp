@@ -116,6 +116,7 @@ std::string DescribeBreak(RuleBreak why) {
         case RuleBreak::NotANumber: return "is not a decimal number from 0 to 65535";
         case RuleBreak::NoValue: return "has no value the module accepts";
         case RuleBreak::NotEncodable: return "has a character the chosen encoding cannot express";
+        case RuleBreak::Unknown: return "is not known: the module gave none the form can hold";
     }
     return {};
 }

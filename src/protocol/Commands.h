@@ -57,7 +57,7 @@ inline constexpr std::array<std::string_view, 3> kParityValues = {"", "ODD", "EV
 // inside a longer one, so a value holding one of them moves nothing.
 namespace token {
 inline constexpr std::string_view kOk = "OK";                // a line of its own
-inline constexpr std::string_view kError = "ERROR";          // at the start of a line
+inline constexpr std::string_view kError = "ERROR";          // a line of its own
 inline constexpr std::string_view kConnected = "CONNECTED";  // a line of its own
 // The last key of the configuration report: the line it starts completes the
 // report.

@@ -21,38 +21,49 @@ bool IsReplyLine(std::string_view line, std::string_view word) {
 }
 
 bool IsRefusalLine(std::string_view line) {
-    return line.substr(0, token::kError.size()) == token::kError;
+    return IsReplyLine(line, token::kError);
 }
 
 void ProcessReceived(SessionState& session, ReceiveBranches& branches) {
     while (auto line = session.rxBuffer.TakeLine()) {
-        switch (session.inFlight) {
-            case InFlight::None: break;
+        const std::string& text = line->text;
+        const bool ok = IsReplyLine(text, token::kOk);
+        const bool refusal = IsRefusalLine(text);
+        if (ok || refusal || IsReplyLine(text, token::kConnected)) {
+            branches.ReplyWordHeard();
+        }
+        const InFlight awaiting = line->begunBefore ? InFlight::None : session.inFlight;
+        switch (awaiting) {
+            case InFlight::None:
+                if (ok || refusal) {
+                    branches.UnexpectedReplyBranch();
+                }
+                break;
             case InFlight::Query:
-                if (IsRefusalLine(*line)) {
+                if (refusal) {
                     branches.ErrorBranch();
                     break;
                 }
                 // A report is a few hundred bytes; a module that never ends
                 // one cannot grow it without bound.
                 if (session.reportText.size() < ReceiveBuffer::kLimit) {
-                    session.reportText.append(*line).append(cmd::kLineEnd);
+                    session.reportText.append(text).append(cmd::kLineEnd);
                 }
-                if (line->starts_with(token::kReportEnd)) {
+                if (text.starts_with(token::kReportEnd)) {
                     branches.ReportBranch();
                 }
                 break;
             case InFlight::Connect:
-                if (IsReplyLine(*line, token::kConnected)) {
+                if (IsReplyLine(text, token::kConnected)) {
                     branches.ConnectedBranch();
-                } else if (IsRefusalLine(*line)) {
+                } else if (refusal) {
                     branches.ErrorBranch();
                 }
                 break;
             case InFlight::Write:
-                if (IsReplyLine(*line, token::kOk)) {
+                if (ok) {
                     branches.AcknowledgementBranch();
-                } else if (IsRefusalLine(*line)) {
+                } else if (refusal) {
                     branches.ErrorBranch();
                 }
                 break;

@@ -6,8 +6,8 @@
 
 namespace wifi {
 
-// The four things the receive dispatcher can decide to do. The dialog carries
-// them out; the dispatcher decides which run and in what order.
+// What the receive dispatcher can decide to do. The dialog carries it out;
+// the dispatcher decides which runs and in what order.
 class ReceiveBranches {
   public:
     // The line that starts with "Web_Password:" has arrived: reportText holds
@@ -17,21 +17,29 @@ class ReceiveBranches {
     virtual void AcknowledgementBranch() = 0;
     // The module refused the command in flight.
     virtual void ErrorBranch() = 0;
+    // An "OK" or "ERROR" that no command in flight awaits: nothing was in
+    // flight, or the line began before the command went out.
+    virtual void UnexpectedReplyBranch() = 0;
+    // A reply word of any kind arrived (a line of "OK", "ERROR" or
+    // "CONNECTED" alone), awaited or not: the line was not quiet.
+    virtual void ReplyWordHeard() {}
 
   protected:
     ~ReceiveBranches() = default;
 };
 
-// Runs after every data-received event. Takes the whole lines received, in the
-// order they arrived, and hands each to the command in flight: the first line
-// that is one of its awaited replies settles it, and every other line (an
-// echo, a blank line, "+EVENT" output, a reply nothing awaits) is passed over.
-// While the query is in flight, every line joins the report.
+// Runs after every data-received event, and on what arrived before a command
+// goes out. Takes the whole lines received, in the order they arrived, and
+// hands each to the command in flight: the first line that is one of its
+// awaited replies settles it, and every other line (an echo, "+EVENT"
+// output) is passed over, but for a reply word that nothing awaits. While the
+// query is in flight, every line but a refusal joins the report. Only a line
+// that began after the command went out can answer it.
 void ProcessReceived(SessionState& session, ReceiveBranches& branches);
 
-// "OK" or "CONNECTED" as a line of its own, spaces and tabs around it ignored.
+// A reply word as a line of its own, spaces and tabs around it ignored: "OK",
+// "CONNECTED", and "ERROR" (a refusal; "ERROR_Count:0" is a report line).
 bool IsReplyLine(std::string_view line, std::string_view word);
-// A refusal: "ERROR" at the start of the line.
 bool IsRefusalLine(std::string_view line);
 
 }  // namespace wifi

@@ -2,49 +2,50 @@
 
 #include <algorithm>
 
-#include "protocol/Commands.h"
-
 namespace wifi {
+
+namespace {
+constexpr std::string_view kLineEndBytes = "\r\n";
+}  // namespace
 
 void ReceiveBuffer::Append(std::string_view bytes) {
     data_.append(bytes);
     if (data_.size() <= kLimit) {
         return;
     }
-    // Whole lines stay; the partial line after them goes, but for a carriage
-    // return at its end, which the next byte may make a line end.
-    const auto lastEnd = data_.rfind(cmd::kLineEnd);
-    const std::size_t partialAt = lastEnd == std::string::npos ? 0 : lastEnd + 2;
+    // Whole lines stay; the partial line after them goes.
+    const auto lastEnd = data_.find_last_of(kLineEndBytes);
+    const std::size_t partialAt = lastEnd == std::string::npos ? 0 : lastEnd + 1;
     if (data_.size() - partialAt <= kLimit) {
         return;
     }
-    const bool endsInCr = data_.back() == '\r';
     data_.resize(partialAt);
-    if (endsInCr) {
-        data_.push_back('\r');
-    }
     scanned_ = std::min(scanned_, partialAt);
+    olderThanSend_ = std::min(olderThanSend_, partialAt);
     cutAt_ = partialAt;
 }
 
-std::optional<std::string> ReceiveBuffer::TakeLine() {
+std::optional<ReceiveBuffer::Line> ReceiveBuffer::TakeLine() {
     for (;;) {
-        const auto end = data_.find(cmd::kLineEnd, scanned_);
+        const auto end = data_.find_first_of(kLineEndBytes, scanned_);
         if (end == std::string::npos) {
-            // A line end could still start at the last byte.
-            scanned_ = data_.empty() ? 0 : data_.size() - 1;
+            scanned_ = data_.size();
             return std::nullopt;
         }
-        std::string line = data_.substr(0, end);
-        const std::size_t taken = end + cmd::kLineEnd.size();
+        Line line{data_.substr(0, end), olderThanSend_ > 0};
+        const std::size_t taken = end + 1;
         data_.erase(0, taken);
         scanned_ = 0;
+        olderThanSend_ = olderThanSend_ > taken ? olderThanSend_ - taken : 0;
         if (cutAt_ == 0) {
             cutAt_ = kNoCut;  // the tail of a line whose front was dropped
             continue;
         }
         if (cutAt_ != kNoCut) {
             cutAt_ -= taken;
+        }
+        if (line.text.empty()) {
+            continue;  // the second byte of a "\r\n" or "\n\r", or a blank line
         }
         return line;
     }
@@ -53,6 +54,7 @@ std::optional<std::string> ReceiveBuffer::TakeLine() {
 void ReceiveBuffer::Clear() {
     data_.clear();
     scanned_ = 0;
+    olderThanSend_ = 0;
     cutAt_ = kNoCut;
 }
 

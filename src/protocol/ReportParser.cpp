@@ -1,7 +1,5 @@
 #include "protocol/ReportParser.h"
 
-#include "protocol/Commands.h"
-
 namespace wifi {
 
 int ListIndexOfToken(const ListTokens& tokens, std::string_view value) {
@@ -14,10 +12,9 @@ int ListIndexOfToken(const ListTokens& tokens, std::string_view value) {
 }
 
 std::optional<std::string> ReportValue(std::string_view reportText, std::string_view key) {
+    constexpr std::string_view kLineEndBytes = "\r\n";
     const auto startsLine = [&](std::size_t at) {
-        return at == 0 || (at >= cmd::kLineEnd.size() &&
-                           reportText.substr(at - cmd::kLineEnd.size(), cmd::kLineEnd.size()) ==
-                               cmd::kLineEnd);
+        return at == 0 || kLineEndBytes.find(reportText[at - 1]) != std::string_view::npos;
     };
     std::size_t keyAt = reportText.find(key);
     while (keyAt != std::string_view::npos && !startsLine(keyAt)) {
@@ -27,7 +24,7 @@ std::optional<std::string> ReportValue(std::string_view reportText, std::string_
         return std::nullopt;
     }
     const auto start = keyAt + key.size();
-    const auto end = reportText.find(cmd::kLineEnd, start);
+    const auto end = reportText.find_first_of(kLineEndBytes, start);
     if (end == std::string_view::npos) {
         return std::string();
     }

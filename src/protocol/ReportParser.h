@@ -7,8 +7,8 @@
 
 namespace wifi {
 
-// The keys of the configuration report. Each line is a key, its value and
-// "\r\n"; the report is complete when the line that starts with
+// The keys of the configuration report. Each line is a key, its value and a
+// line end; the report is complete when the line that starts with
 // "Web_Password:" has arrived.
 namespace report {
 inline constexpr std::string_view kNetworkType = "NetworkType:";
@@ -57,13 +57,14 @@ inline constexpr ListTokens kScModeTokens = {"Client", "Server"};
 }  // namespace report
 
 // The value of a key: the rest of the first line that starts with the key, up
-// to its "\r\n" (empty when no line end follows). A key's text inside another
-// line ("SSID:KEY:x") never counts. Nothing when no line starts with the key,
-// so that its target keeps what it showed.
+// to its line end (a carriage return or a line feed; empty when none
+// follows). A key's text inside another line ("SSID:KEY:x") never counts.
+// Nothing when no line starts with the key.
 std::optional<std::string> ReportValue(std::string_view reportText, std::string_view key);
 
-// What the report says, target by target. An absent key leaves its field
-// empty (nullopt); a DHCP value other than the two flag tokens does too.
+// What the report says, target by target. An absent key gives nothing; a list
+// value none of its tokens matches gives -1; a DHCP value other than the two
+// flag tokens gives nothing. The form holds none of these: they are unknown.
 struct ReportValues {
     std::optional<int> netType, security, keyMode, keyIndex, baudRate, parity, dataBits, stopBits,
         scMode;

@@ -37,9 +37,10 @@ struct SessionState {
         moduleReady = 0;
         inFlight = InFlight::None;
     }
-    // A command went out. What was received before it is no reply to it.
+    // A command went out. What was received before it is no reply to it; it
+    // was judged before the send, and a line begun then is judged as one.
     void Sent(InFlight command) {
-        rxBuffer.Clear();
+        rxBuffer.MarkSent();
         inFlight = command;
     }
     // The command in flight was answered, or given up.

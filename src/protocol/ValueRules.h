@@ -23,6 +23,7 @@ enum class RuleBreak {
     NotANumber,
     NoValue,       // a list without an entry its command has a token for
     NotEncodable,  // typed text with a character the chosen encoding lacks
+    Unknown,       // the module gave no value the form can hold, and nobody else did
 };
 RuleBreak CheckValue(ValueRule rule, std::string_view bytes);
 

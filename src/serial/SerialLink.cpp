@@ -27,16 +27,20 @@ void ClosePort(CMSComm& comm) {
     comm.SetPortOpen(false);
 }
 
-void SendCommand(CMSComm& comm, const SleepFn& sleep, const std::string& line) {
+bool SendCommand(CMSComm& comm, const SleepFn& sleep, const std::string& line,
+                 const ArrivedFn& arrived) {
     sleep(kSendPauseMs);
     if (line.size() > std::numeric_limits<std::uint16_t>::max()) {
         throw CommError("command line too long to send (" + std::to_string(line.size()) +
                         " bytes)");
     }
-    // What arrived before the command goes out is no reply to it: a stray
-    // "OK" that lands during the pause must not stand for its acknowledgement.
-    comm.SetInBufferCount(0);
+    // A stray "OK" that lands during the pause must neither stand for the
+    // command's acknowledgement nor vanish: it is judged now, before the send.
+    if (!arrived(comm.GetInput())) {
+        return false;
+    }
     comm.SetOutput(Bytes(line.begin(), line.end()));
+    return true;
 }
 
 std::optional<Bytes> ReadReceived(CMSComm& comm) {

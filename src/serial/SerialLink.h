@@ -27,10 +27,17 @@ void OpenPort(CMSComm& comm, int portIndex);
 
 void ClosePort(CMSComm& comm);
 
+// Told what arrived before a command goes out; says whether it may go out.
+using ArrivedFn = std::function<bool(const Bytes& arrived)>;
+
 // Transmits one complete command line, line end included, after the fixed
-// pause, discarding first whatever was received and not yet read. Throws
-// CommError for a line longer than a 16-bit count can hold.
-void SendCommand(CMSComm& comm, const SleepFn& sleep, const std::string& line);
+// pause. What arrived and was not yet read is read first and handed to
+// `arrived`, which judges it with no command in flight: nothing received is
+// discarded unseen, and nothing received before the command can answer it.
+// False, and nothing sent, when `arrived` says no. Throws CommError for a
+// line longer than a 16-bit count can hold.
+bool SendCommand(CMSComm& comm, const SleepFn& sleep, const std::string& line,
+                 const ArrivedFn& arrived);
 
 // The bytes of one receive event, or nothing when the event is not "data
 // received" (a line-state change, for example).

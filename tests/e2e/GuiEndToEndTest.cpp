@@ -97,6 +97,14 @@ class GuiEndToEndTest : public QObject {
         Click(IDC_CONNECT);
         QTRY_COMPARE_WITH_TIMEOUT(Status(), QStringLiteral("已连接"), kWaitMs);
     }
+    // Submits as a user would: no report carries the protocol, so TCP is
+    // picked first if nobody has picked one.
+    void Submit() {
+        if (Combo(IDC_PROTOCOL)->currentIndex() < 0) {
+            Choose(IDC_PROTOCOL, 0);
+        }
+        Click(IDC_SUBMIT);
+    }
 
   private slots:
     void init() {
@@ -141,7 +149,7 @@ class GuiEndToEndTest : public QObject {
         Address(IDC_GATEWAY)->field(3)->selectAll();
         QTest::keyClicks(Address(IDC_GATEWAY)->field(3), QStringLiteral("254"));
         Choose(IDC_BAUDRATE, 3);
-        Click(IDC_SUBMIT);
+        Submit();
         QTRY_VERIFY_WITH_TIMEOUT(messages_->seen.contains(QStringLiteral("参数已保存!")), kWaitMs);
         QCOMPARE(messages_->seen.size(), 1);
 
@@ -173,7 +181,7 @@ class GuiEndToEndTest : public QObject {
     void aRefusalShowsInTheWindowAndNothingMoreIsWritten() {
         Start({"--reply-error", "AT+SZ_DHCP="});
         Connect();
-        Click(IDC_SUBMIT);
+        Submit();
         QTRY_VERIFY_WITH_TIMEOUT(window_->progress()->text().contains(QStringLiteral("拒绝")),
                                  kWaitMs);
         QVERIFY2(window_->progress()->text().contains(QStringLiteral("DHCP")),
@@ -187,7 +195,7 @@ class GuiEndToEndTest : public QObject {
         Start();
         Connect();
         QCOMPARE(Combo(IDC_SECURITY)->currentIndex(), -1);
-        Click(IDC_SUBMIT);
+        Submit();
         // Named before anything is sent, the list given the focus.
         QVERIFY2(window_->progress()->text().contains(QStringLiteral("安全模式")),
                  qPrintable(window_->progress()->text()));
@@ -201,7 +209,7 @@ class GuiEndToEndTest : public QObject {
     void aHangUpMidSequenceClosesThePortAndTellsTheUserOnce() {
         Start({"--hangup-after", "8"});
         Connect();
-        Click(IDC_SUBMIT);
+        Submit();
         QTRY_COMPARE_WITH_TIMEOUT(messages_->seen.size(), qsizetype(1), kWaitMs);
         QVERIFY2(messages_->seen.first().contains(Path("module")),
                  qPrintable(messages_->seen.first()));
@@ -218,8 +226,8 @@ class GuiEndToEndTest : public QObject {
     void aSequenceLocksTheFormAndADoubleClickSendsOneSequence() {
         Start({"--pace", "19200", "--reply-error", "AT+SZ_SAVE_CONFIG="});
         Connect();
-        Click(IDC_SUBMIT);
-        Click(IDC_SUBMIT);
+        Submit();
+        Submit();
         QVERIFY(!window_->Item(IDC_SUBMIT)->isEnabled());
         for (int id : ModuleGroup) {
             QVERIFY(!window_->Item(id)->isEnabled());
@@ -252,7 +260,7 @@ class GuiEndToEndTest : public QObject {
     void aWriteWithoutAnAnswerStopsWithThePortOpen() {
         Start({"--no-reply", "AT+SZ_BAUDRATE="}, 1);
         Connect();
-        Click(IDC_SUBMIT);
+        Submit();
         QTRY_COMPARE_WITH_TIMEOUT(messages_->seen.size(), qsizetype(1), kWaitMs);
         QVERIFY2(messages_->seen.first().contains(QStringLiteral("波特率")),
                  qPrintable(messages_->seen.first()));
@@ -274,12 +282,12 @@ class GuiEndToEndTest : public QObject {
             Start(needsConnect ? std::vector<std::string>{"--configure-needs-connect"}
                                : std::vector<std::string>{});
             Connect();
-            Click(IDC_SUBMIT);
+            Submit();
             QTRY_COMPARE_WITH_TIMEOUT(messages_->seen.size(), qsizetype(1), kWaitMs);
             Edit(IDC_SSID)->setFocus();
             Edit(IDC_SSID)->selectAll();
             QTest::keyClicks(Edit(IDC_SSID), QStringLiteral("Second"));
-            Click(IDC_SUBMIT);
+            Submit();
             QTRY_COMPARE_WITH_TIMEOUT(messages_->seen.size(), qsizetype(2), kWaitMs);
             QCOMPARE(messages_->seen.last(), QStringLiteral("参数已保存!"));
             QVERIFY(e2e::ReadFile(PathOf("module.txt")).find("SSID:Second\n") != std::string::npos);
@@ -316,13 +324,13 @@ class GuiEndToEndTest : public QObject {
         QVERIFY2(window_->progress()->text().contains(QStringLiteral("GBK")),
                  qPrintable(window_->progress()->text()));
 
-        Click(IDC_SUBMIT);  // untouched
+        Submit();  // untouched
         QTRY_COMPARE_WITH_TIMEOUT(messages_->seen.size(), qsizetype(1), kWaitMs);
         QVERIFY(e2e::ReadFile(PathOf("module.txt")).find("SSID:" + gbkSsid + "\n") !=
                 std::string::npos);
 
         Edit(IDC_SSID)->setText(QStringLiteral("办公室网络"));
-        Click(IDC_SUBMIT);
+        Submit();
         QTRY_COMPARE_WITH_TIMEOUT(messages_->seen.size(), qsizetype(2), kWaitMs);
         QVERIFY(e2e::ReadFile(PathOf("module.txt"))
                     .find("SSID:\xB0\xEC\xB9\xAB\xCA\xD2\xCD\xF8\xC2\xE7\n") != std::string::npos);
@@ -334,7 +342,7 @@ class GuiEndToEndTest : public QObject {
         QVERIFY2(window_->progress()->text().contains(QStringLiteral("密钥")),
                  qPrintable(window_->progress()->text()));
         Edit(IDC_SSID)->setText(QStringLiteral("办公室网络"));
-        Click(IDC_SUBMIT);
+        Submit();
         QTRY_COMPARE_WITH_TIMEOUT(messages_->seen.size(), qsizetype(3), kWaitMs);
         const std::string saved = e2e::ReadFile(PathOf("module.txt"));
         QVERIFY(saved.find("SSID:办公室网络\n") != std::string::npos);
@@ -347,16 +355,20 @@ class GuiEndToEndTest : public QObject {
         Connect();
         Edit(IDC_SSID)->setText(QStringLiteral("窗口配置"));
         Choose(IDC_BAUDRATE, 3);  // 9600
+        Choose(IDC_PROTOCOL, 1);  // UDP
         QCOMPARE(window_->ExportProfile(Path("window.json")), QString());
 
         // What the window exported, the command line writes into another module.
-        e2e::SimProcess other({"--state", PathOf("other.txt"), "--link", PathOf("other")});
+        e2e::SimProcess other({"--state", PathOf("other.txt"), "--link", PathOf("other"), "--log",
+                               PathOf("other.log")});
         auto r = e2e::Run(WIFI_CONFIG,
                           {"write", "--port", PathOf("other"), "--from", PathOf("window.json")});
         QVERIFY2(r.status == 0, r.err.c_str());
         const std::string written = e2e::ReadFile(PathOf("other.txt"));
         QVERIFY2(written.find("SSID:窗口配置\n") != std::string::npos, written.c_str());
         QVERIFY(written.find("Baudrate:9600\n") != std::string::npos);
+        QVERIFY(e2e::ReadFile(PathOf("other.log")).find("AT+SZ_TCPUDP_MODEL=UDP") !=
+                std::string::npos);
 
         // What the command line read, the window imports as typed edits,
         // sending nothing.
@@ -392,7 +404,7 @@ class GuiEndToEndTest : public QObject {
         QVERIFY(text.contains(QStringLiteral(" < CONNECTED\\r\\n")));
 
         Edit(IDC_KEY)->setText(QStringLiteral("new-secret"));
-        Click(IDC_SUBMIT);
+        Submit();
         QTRY_COMPARE_WITH_TIMEOUT(messages_->seen.size(), qsizetype(1), kWaitMs);
         QVERIFY(traffic->Text().contains(QStringLiteral(" > AT+SZ_SECURITY_KEY=***\\r\\n")));
         QVERIFY(!traffic->Text().contains(QStringLiteral("new-secret")));
@@ -403,6 +415,85 @@ class GuiEndToEndTest : public QObject {
         QVERIFY(traffic->SaveTo(Path("traffic.txt"), error));
         QCOMPARE(QString::fromStdString(e2e::ReadFile(PathOf("traffic.txt"))),
                  traffic->Text() + QLatin1Char('\n'));
+    }
+
+    // Replies balance: a module that answers every command twice never gets
+    // "参数已保存!", whatever it did with the save.
+    void aModuleThatAnswersTwiceIsNeverToldItSaved() {
+        for (const char* late : {"0", "60"}) {
+            cleanup();
+            init();
+            Start({"--double-ok", late, "--reply-error", "AT+SZ_SAVE_CONFIG="});
+            Connect();
+            Submit();
+            QTRY_VERIFY_WITH_TIMEOUT(window_->Item(IDC_SUBMIT)->isEnabled(), kWaitMs);
+            const QString progress = window_->progress()->text();
+            QVERIFY2(progress.contains(QStringLiteral("参数未保存")) ||
+                         progress.contains(QStringLiteral("保存未确认")),
+                     qPrintable(progress));
+            QTest::qWait(300);  // and nothing more comes of it
+            QVERIFY(!messages_->seen.contains(QStringLiteral("参数已保存!")));
+        }
+    }
+
+    // Known values only: the next module's form holds nothing of the last
+    // one's, and what its report cannot show is named before anything is sent.
+    void aModulesUnknownValuesAreShownAsUnknownNeverAsTheLastOnes() {
+        Start();
+        Connect();
+        QCOMPARE(Edit(IDC_SSID)->text(), QStringLiteral("SimNet"));
+        Click(IDC_CONNECT);
+        e2e::SimProcess other({"--link", PathOf("module"), "--omit", "SSID", "--omit", "KEY",
+                               "--report", "DHCP=ON", "--log", PathOf("other.log")});
+        Connect();
+        QCOMPARE(Edit(IDC_SSID)->text(), QString());
+        QCOMPARE(Edit(IDC_KEY)->text(), QString());
+        QVERIFY2(window_->progress()->text().contains(QStringLiteral("DHCP")),
+                 qPrintable(window_->progress()->text()));
+        QCOMPARE(Combo(IDC_PROTOCOL)->currentIndex(), -1);  // no report carries it
+        // An exported profile gives no value for what nobody knows.
+        QCOMPARE(window_->ExportProfile(Path("unknown.json")), QString());
+        const std::string profile = e2e::ReadFile(PathOf("unknown.json"));
+        for (const char* member :
+             {R"("ssid": null)", R"("key": null)", R"("dhcp": null)", R"("protocol": null)"}) {
+            QVERIFY2(profile.find(member) != std::string::npos, profile.c_str());
+        }
+        Submit();
+        QCOMPARE(QApplication::focusWidget(), window_->Item(IDC_SSID));
+        QVERIFY2(window_->progress()->text().contains(QStringLiteral("网络名称")),
+                 qPrintable(window_->progress()->text()));
+        QVERIFY(e2e::ReadFile(PathOf("other.log")).find("CONFIGURE") == std::string::npos);
+    }
+
+    // What is typed is what is sent: an address typed key by key, and an
+    // edited text the encoding cannot carry is refused, not sent as U+FFFD.
+    void whatIsTypedIsWhatIsSent() {
+        std::ofstream(PathOf("module.txt"), std::ios::binary)
+            << "SSID:\xB2\xE2\xCA\xD4\xCD\xF8\xC2\xE7\n";  // 测试网络 in GBK
+        Start();
+        Connect();
+        window_->encoding()->setCurrentIndex(
+            window_->encoding()->findText(QStringLiteral("UTF-8")));
+        QVERIFY(Edit(IDC_SSID)->text().contains(QChar::ReplacementCharacter));
+        Edit(IDC_SSID)->setText(Edit(IDC_SSID)->text() + QStringLiteral("2"));
+        Submit();
+        QVERIFY2(window_->progress()->text().contains(QStringLiteral("网络名称")),
+                 qPrintable(window_->progress()->text()));
+        QCOMPARE(QApplication::focusWidget(), window_->Item(IDC_SSID));
+        QVERIFY(Received(Path("traffic.log")).count(QStringLiteral("AT+SZ_CONFIGURE=START")) == 0);
+
+        Edit(IDC_SSID)->setText(QStringLiteral("Typed"));
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        Address(IDC_IPADDR)->field(0)->setFocus();
+        Address(IDC_IPADDR)->field(0)->selectAll();
+        for (QChar c : QStringLiteral("192.168.100.1")) {
+            QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+        }
+        Submit();
+        QTRY_VERIFY_WITH_TIMEOUT(messages_->seen.contains(QStringLiteral("参数已保存!")), kWaitMs);
+        QVERIFY(Received(Path("traffic.log"))
+                    .contains(QStringLiteral("AT+SZ_IP_DEFAULT=192.168.100.1")));
     }
 
     void noPortSelectedGivesAClearMessage() {

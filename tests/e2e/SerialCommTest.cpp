@@ -50,7 +50,7 @@ class SerialCommTest : public QObject {
         OpenPort(comm, 0);
         QVERIFY(comm.GetPortOpen());
         SendCommand(
-            comm, [](unsigned) {}, "AT+SZ_CONNECT=START\r\n");
+            comm, [](unsigned) {}, "AT+SZ_CONNECT=START\r\n", [](const Bytes&) { return true; });
         QByteArray got;
         QTRY_VERIFY_WITH_TIMEOUT(
             [&] {
@@ -129,8 +129,32 @@ class SerialCommTest : public QObject {
         SerialComm closed([this](int) { return device_; });
         QVERIFY(FailureOf([&] {
                     SendCommand(
-                        closed, [](unsigned) {}, "x\r\n");
+                        closed, [](unsigned) {}, "x\r\n", [](const Bytes&) { return true; });
                 }).contains(QStringLiteral("closed")));
+    }
+
+    // What came while the program slept before a send is read by that send,
+    // though the event loop has not run: nothing waits unseen.
+    void aReadBeforeASendSeesWhatTheSystemHolds() {
+        SerialComm comm([this](int n) { return n == 1 ? device_ : QString(); });
+        OpenPort(comm, 0);
+        QSignalSpy events(&comm, &SerialComm::commEvent);
+        QCOMPARE(write(master_, "OK\r\n", 4), ssize_t(4));
+        QString judged;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            [&] {
+                SendCommand(
+                    comm, [](unsigned) { usleep(2000); }, "AT+SZ_SSID=x\r\n",
+                    [&](const Bytes& arrived) {
+                        judged += QString::fromLatin1(reinterpret_cast<const char*>(arrived.data()),
+                                                      qsizetype(arrived.size()));
+                        return true;
+                    });
+                return judged == QStringLiteral("OK\r\n");
+            }(),
+            2000);
+        QCOMPARE(events.count(), 0);
+        QVERIFY2(comm.GetPortOpen(), "no bytes to fetch is no error");
     }
 
     void aHangUpClosesThePortAndIsToldOnce() {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "FakeClock.h"
 #include "FakeComm.h"
 #include "form/ConfigDlg.h"
 #include "form/ControlIds.h"
@@ -83,19 +84,28 @@ inline const std::vector<std::string> kReportWriteLines = {
 // The session's events as short words, in order: "report", "connected",
 // "step 3 sent", "step 3 skipped security", "refused 5", "refused query",
 // "refused connect", "submit refused busy", "rejected ssid", "timed out 5",
-// "timed out query", "completed".
+// "timed out query", "incomplete query", "out of step after 4", "completed".
 struct EventLog : SessionEvents {
     std::vector<std::string> log;
-    void ReportParsed() override { log.push_back("report"); }
+    std::vector<UnknownValue> unknown;  // as the last report left them
+    void ReportParsed(const std::vector<UnknownValue>& u) override {
+        unknown = u;
+        log.push_back("report");
+    }
     void Connected() override { log.push_back("connected"); }
     void StepPerformed(unsigned step, const StepCommand& c) override {
         log.push_back("step " + std::to_string(step) + (c.line ? " sent" : " skipped ") +
                       (c.line ? "" : std::string(FieldOfStep(step, c.source).name)));
     }
-    void Refused(InFlight command, unsigned step) override {
-        log.push_back(command == InFlight::Query     ? std::string("refused query")
-                      : command == InFlight::Connect ? std::string("refused connect")
-                                                     : "refused " + std::to_string(step));
+    static std::string What(const Exchange& e) {
+        return e.command == InFlight::Query     ? std::string("query")
+               : e.command == InFlight::Connect ? std::string("connect")
+                                                : std::to_string(e.step);
+    }
+    Exchange last;  // what the last refusal or time-out concerned
+    void Refused(const Exchange& e) override {
+        last = e;
+        log.push_back("refused " + What(e));
     }
     void SubmitRefused(SubmitRefusal why) override {
         log.push_back(why == SubmitRefusal::Busy ? "submit refused busy"
@@ -104,10 +114,12 @@ struct EventLog : SessionEvents {
     void ValueRejected(unsigned step, unsigned source, RuleBreak) override {
         log.push_back("rejected " + std::string(FieldOfStep(step, source).name));
     }
-    void TimedOut(InFlight command, unsigned step) override {
-        log.push_back(command == InFlight::Query     ? std::string("timed out query")
-                      : command == InFlight::Connect ? std::string("timed out connect")
-                                                     : "timed out " + std::to_string(step));
+    void TimedOut(const Exchange& e, bool incomplete) override {
+        last = e;
+        log.push_back((incomplete ? "incomplete " : "timed out ") + What(e));
+    }
+    void OutOfStep(unsigned lastSent) override {
+        log.push_back("out of step after " + std::to_string(lastSent));
     }
     void Completed() override { log.push_back("completed"); }
 };
@@ -115,21 +127,29 @@ struct EventLog : SessionEvents {
 struct Bench {
     MemoryControls controls{WindowsComPorts()};
     FakeComm comm;
+    FakeClock clock;
     std::vector<unsigned> pauses;
     // Runs during every pause, as bytes arrive while the program sleeps.
     std::function<void()> whilePaused;
-    CConfigDlg dlg{controls, comm, [this](unsigned ms) {
+    CConfigDlg dlg{controls, comm,
+                   [this](unsigned ms) {
                        pauses.push_back(ms);
+                       clock.Pass(std::chrono::milliseconds(ms));
                        if (whilePaused) {
                            whilePaused();
                        }
-                   }};
+                   },
+                   clock};
 
     Bench() {
         controls.notify = [this](int id, Notification code) { dlg.Dispatch(id, code); };
         comm.onComm = [this] { dlg.OnCommEvent(); };
+        clock.onExpire = [this] { dlg.OnTimer(); };
         dlg.OnInitDialog();
     }
+
+    // Time passes with nothing arriving: quiet waits end, replies fall due.
+    void Wait(int ms) { clock.Elapse(std::chrono::milliseconds(ms)); }
 
     // Picks COM1 and presses connect.
     void Open() {
@@ -137,19 +157,42 @@ struct Bench {
         controls.UserClick(IDC_CONNECT);
     }
 
-    // Open, report, "CONNECTED": the form is ready to edit.
-    void Connect(const std::string& report = kReport) {
+    // Open, report, "CONNECTED": the form is ready to edit. No report carries
+    // the protocol; the user picks TCP unless told otherwise (-1: no pick).
+    void Connect(const std::string& report = kReport, int protocol = 0) {
         Open();
         comm.Deliver(report);
         comm.Deliver("CONNECTED\r\n");
+        if (protocol >= 0 && controls.GetCurSel(IDC_PROTOCOL) < 0) {
+            controls.UserSelect(IDC_PROTOCOL, protocol);
+        }
     }
 
-    // Answers "OK" n times, as the module acknowledges.
+    // Presses submit; when the configure command waits for a quiet line, that
+    // time passes, and no more.
+    void Submit() {
+        const auto sent = comm.written().size();
+        controls.UserClick(IDC_SUBMIT);
+        const auto armed = clock.Armed();
+        if (comm.written().size() == sent && armed &&
+            *armed <= std::chrono::milliseconds(kQuietBound)) {
+            clock.Elapse(*armed);
+        }
+    }
+
+    // Answers "OK" n times, as the module acknowledges; after the save's,
+    // the line stays quiet long enough for it to count.
     void Acknowledge(int n) {
         for (int i = 0; i < n; ++i) {
             comm.Deliver("OK\r\n");
         }
+        if (dlg.session().inFlight == InFlight::None) {
+            Wait(kQuietBound);
+        }
     }
+
+    // Longer than any quiet wait.
+    static constexpr int kQuietBound = 1000;
 
     std::vector<std::string> Sent() const { return comm.WrittenLines(); }
     std::string Text(int id) const { return controls.GetText(id); }

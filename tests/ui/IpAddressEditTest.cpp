@@ -1,4 +1,5 @@
 // The address widget as a user types into it.
+#include <QClipboard>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -44,6 +45,37 @@ class IpAddressEditTest : public QObject {
         QCOMPARE(edit_->address(), (Address{192, 168, 1, 10}));
         QCOMPARE(edit_->field(3)->text(), QStringLiteral("10"));
         QVERIFY(!edit_->isBlank());
+    }
+
+    // A "." typed right after a third digit moved the cursor on is the one
+    // the user meant for that move: it is not a second one.
+    void anAddressTypedKeyByKeyIsTheAddress() {
+        for (const auto& [typed, expected] :
+             {std::pair{QStringLiteral("192.168.100.1"), Address{192, 168, 100, 1}},
+              std::pair{QStringLiteral("255.255.0.0"), Address{255, 255, 0, 0}},
+              std::pair{QStringLiteral("10.0.0.254"), Address{10, 0, 0, 254}}}) {
+            edit_->clear();
+            TypeInto(0, typed);
+            QCOMPARE(edit_->address(), expected);
+            // Over an address the module reported, each field selected as the
+            // cursor reaches it.
+            edit_->setAddress({192, 168, 1, 100});
+            edit_->field(0)->setFocus();
+            edit_->field(0)->selectAll();
+            Type(typed);
+            QCOMPARE(edit_->address(), expected);
+        }
+    }
+
+    void aPastedAddressFillsAllFourFields() {
+        QApplication::clipboard()->setText(QStringLiteral("172.16.5.40"));
+        edit_->field(0)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(edit_->address(), (Address{172, 16, 5, 40}));
+        QApplication::clipboard()->setText(QStringLiteral(" 10.1.2.3\n"));
+        edit_->field(2)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(edit_->address(), (Address{10, 1, 2, 3}));  // wherever the cursor is
     }
 
     void partlyFilledReadsZeroForEmptyFields() {

@@ -46,7 +46,9 @@ TEST(Tokens, AreTheModulesRepliesAsWholeLines) {
     EXPECT_FALSE(IsReplyLine("KEY:OK", token::kOk));
     EXPECT_FALSE(IsReplyLine("SSID:CONNECTED", token::kConnected));
     EXPECT_TRUE(IsRefusalLine("ERROR"));
-    EXPECT_TRUE(IsRefusalLine("ERROR: 5"));
+    EXPECT_TRUE(IsRefusalLine(" ERROR\t"));
+    EXPECT_FALSE(IsRefusalLine("ERROR: 5"));
+    EXPECT_FALSE(IsRefusalLine("ERROR_Count:0")) << "a report line";
     EXPECT_FALSE(IsRefusalLine("SSID:NETERROR"));
     EXPECT_FALSE(IsRefusalLine("AT+SZ_SSID=ERROR"));
 }

@@ -67,7 +67,8 @@ TEST(InitDialog, ClosesAPortLeftOpenBeforeAnythingElse) {
     FakeComm comm;
     OpenPort(comm, 0);
     comm.ClearAccesses();
-    CConfigDlg dlg{controls, comm, [](unsigned) {}};
+    FakeClock clock;
+    CConfigDlg dlg{controls, comm, [](unsigned) {}, clock};
     EXPECT_TRUE(dlg.OnInitDialog());
     EXPECT_EQ(comm.accesses(), (std::vector<std::string>{"PortOpen?", "PortOpen=0"}));
 }
@@ -123,7 +124,8 @@ TEST(Enabling, FollowsTheConnectionAtItsFourMoments) {
     EXPECT_EQ(b.Text(IDC_STATUS), "已连接");
 
     EXPECT_TRUE(b.Enabled(IDC_SUBMIT));
-    b.controls.UserClick(IDC_SUBMIT);
+    b.controls.UserSelect(IDC_PROTOCOL, 0);
+    b.Submit();
     // Locked while writing: the form and the submit button, not the connect
     // button, which can still close the port.
     for (int id : ModuleGroup) {

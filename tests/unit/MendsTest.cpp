@@ -12,11 +12,11 @@ TEST(TypedText, SurvivesReceiveEventsUntilItIsRead) {
     Bench b;
     b.Connect();
     b.controls.UserType(IDC_SSID, "half-typed");
-    b.comm.Deliver("unsolicited chatter");
+    b.comm.Deliver("unsolicited chatter\r\n");
     b.comm.DeliverOtherEvent(3);
     EXPECT_EQ(b.Text(IDC_SSID), "half-typed");
     // And it is what the write sequence sends.
-    b.controls.UserClick(IDC_SUBMIT);
+    b.Submit();
     b.Acknowledge(1);
     EXPECT_EQ(b.Sent().back(), "AT+SZ_SSID=half-typed\r\n");
 }
@@ -63,7 +63,7 @@ TEST(NewConnection, BytesOfAnEarlierConnectionNeverReachTheNextReport) {
 TEST(NewConnection, AnAcknowledgementDuringTheHandshakeWritesNothing) {
     Bench b;
     b.Connect();
-    b.controls.UserClick(IDC_SUBMIT);
+    b.Submit();
     b.Acknowledge(4);  // closed mid-sequence: ready, at step 4
     b.controls.UserClick(IDC_CONNECT);
     b.controls.UserClick(IDC_CONNECT);
@@ -82,7 +82,7 @@ TEST(Submit, AnOkTheModuleSendsOfItsOwnAccordWritesNothing) {
     b.Acknowledge(3);
     EXPECT_EQ(b.Sent().size(), 2u) << "only the handshake was sent";
     EXPECT_EQ(b.dlg.session().writeStep, 0u);
-    b.controls.UserClick(IDC_SUBMIT);
+    b.Submit();
     b.Acknowledge(1);
     EXPECT_EQ(b.Sent().back(), "AT+SZ_SSID=Bench-AP\r\n");
 }
@@ -91,7 +91,7 @@ TEST(Submit, AnOkTheModuleSendsOfItsOwnAccordWritesNothing) {
 TEST(Completion, EventsWhileTheMessageIsOpenDoNotRestartTheSequence) {
     Bench b;
     b.Connect();
-    b.controls.UserClick(IDC_SUBMIT);
+    b.Submit();
     std::size_t sentWhileOpen = 0;
     b.controls.whileMessageBoxOpen = [&] {
         EXPECT_EQ(b.dlg.session().writeStep, 0u);
@@ -108,7 +108,7 @@ TEST(Completion, EventsWhileTheMessageIsOpenDoNotRestartTheSequence) {
     EXPECT_TRUE(b.dlg.session().rxBuffer.empty());
 }
 
-// No silent waits: when the front end's clock says the answer is overdue, a
+// No silent waits: when the reply clock says the answer is overdue, a
 // handshake gives the connection up, and a write stops with the port open.
 TEST(Timeouts, AHandshakeWithoutAnAnswerClosesThePort) {
     for (const bool reported : {false, true}) {
@@ -119,14 +119,17 @@ TEST(Timeouts, AHandshakeWithoutAnAnswerClosesThePort) {
         if (reported) {
             b.comm.Deliver(kReport);
         }
-        b.dlg.OnTimeout();
+        b.Wait(9999);
+        EXPECT_TRUE(b.comm.GetPortOpen()) << "not yet";
+        b.Wait(1);
         EXPECT_EQ(events.log.back(), reported ? "timed out connect" : "timed out query");
         EXPECT_FALSE(b.comm.GetPortOpen());
         EXPECT_TRUE(b.Enabled(IDC_COMPORT));
         EXPECT_FALSE(b.Enabled(IDC_SUBMIT));
         EXPECT_EQ(b.Text(IDC_STATUS), "未连接");
+        EXPECT_FALSE(b.clock.Armed()) << "nothing is awaited";
         b.comm.ClearAccesses();
-        b.dlg.OnTimeout();  // a late tick finds nothing to give up
+        b.dlg.OnTimer();  // a late tick finds nothing to give up
         EXPECT_TRUE(b.comm.accesses().empty());
     }
 }
@@ -136,9 +139,9 @@ TEST(Timeouts, AWriteWithoutAnAnswerStopsWithThePortOpenAndTheFormFree) {
     EventLog events;
     b.dlg.SetEvents(&events);
     b.Connect();
-    b.controls.UserClick(IDC_SUBMIT);
+    b.Submit();
     b.Acknowledge(15);  // step 15 (the baud rate) awaits its OK
-    b.dlg.OnTimeout();
+    b.Wait(10000);
     EXPECT_EQ(events.log.back(), "timed out 15");
     EXPECT_TRUE(b.comm.GetPortOpen());
     EXPECT_TRUE(b.Enabled(IDC_SSID));
@@ -147,9 +150,9 @@ TEST(Timeouts, AWriteWithoutAnAnswerStopsWithThePortOpenAndTheFormFree) {
     b.Acknowledge(1);  // the late OK moves nothing
     EXPECT_EQ(b.Sent().size(), sent);
     // The save sent, its acknowledgement overdue.
-    b.controls.UserClick(IDC_SUBMIT);
+    b.Submit();
     b.Acknowledge(21);
-    b.dlg.OnTimeout();
+    b.Wait(10000);
     EXPECT_EQ(events.log.back(), "timed out 21");
     EXPECT_TRUE(b.controls.messages().empty());
 }
@@ -158,7 +161,7 @@ TEST(Timeouts, AWriteWithoutAnAnswerStopsWithThePortOpenAndTheFormFree) {
 TEST(BoundedBuffer, AFloodWithoutTokensCannotGrowMemoryAndTheNextTokenStillWorks) {
     Bench b;
     b.Connect();
-    b.controls.UserClick(IDC_SUBMIT);
+    b.Submit();
     const std::string noise(1024, '~');
     for (int i = 0; i < 300; ++i) {
         b.comm.Deliver(noise);
@@ -171,44 +174,128 @@ TEST(BoundedBuffer, AFloodWithoutTokensCannotGrowMemoryAndTheNextTokenStillWorks
     EXPECT_EQ(b.Sent().back(), "AT+SZ_SSID=Bench-AP\r\n");
 }
 
-// No wrapped addresses.
-TEST(Addresses, ANumberOutsideAByteLeavesTheControlAsItWas) {
-    for (const char* value : {"10.0.0.256", "10.0.-1.1", "300.1.1.1"}) {
+// Known values only: what the form cannot hold as the module has it is
+// emptied and named, never shown as an earlier value and never written.
+TEST(KnownValues, AnAddressTheScanRefusesIsBlankAndUnknown) {
+    for (const char* value : {"10.0.0.256", "10.0.-1.1", "300.1.1.1", "192.168.1", "router", ""}) {
         Bench b;
+        EventLog events;
+        b.dlg.SetEvents(&events);
         std::string report = kReport;
         report.replace(report.find("IP_address:192.168.1.10"), 23,
                        std::string("IP_address:") + value);
         b.Connect(report);
         EXPECT_TRUE(b.controls.IsBlank(IDC_IPADDR)) << value;
+        ASSERT_EQ(events.unknown.size(), 2u) << value;
+        EXPECT_EQ(events.unknown[0].field->name, "ip");
+        EXPECT_EQ(events.unknown[0].reported, value);
+        EXPECT_EQ(events.unknown[1].field->name, "protocol") << "no report carries it";
+        b.Submit();
+        EXPECT_EQ(events.log.back(), "rejected ip") << "nothing is sent for it";
+        EXPECT_EQ(b.controls.focus(), IDC_IPADDR);
+        EXPECT_EQ(b.Sent().back(), "AT+SZ_CONNECT=START\r\n");
     }
 }
 
-// An absent key leaves its target unchanged.
-TEST(AbsentKey, LeavesEveryKindOfTargetUnchanged) {
+TEST(KnownValues, AnEarlierModulesValuesNeverStandForANewOnes) {
     Bench b;
     b.Connect();
     b.controls.UserClick(IDC_CONNECT);
     b.controls.UserClick(IDC_CONNECT);
-    b.comm.Deliver("SSID:only this\r\nWeb_Password:\r\n");
+    b.comm.Deliver("SSID:only this\r\nDHCP:Enable\r\nWeb_Password:\r\n");
+    b.comm.Deliver("CONNECTED\r\n");
     EXPECT_EQ(b.Text(IDC_SSID), "only this");
-    EXPECT_EQ(b.controls.GetCurSel(IDC_NETTYPE), 1);
-    EXPECT_EQ(b.Text(IDC_BAUDRATE), "115200");
-    EXPECT_EQ(b.Text(IDC_KEY), "secret");
-    EXPECT_EQ(b.Text(IDC_SERVERPORT), "8080");
-    EXPECT_EQ(b.Text(IDC_FRAMETIME), "100");
-    EXPECT_EQ(b.controls.GetAddress(IDC_DNS), (Address{8, 8, 8, 8}));
+    EXPECT_EQ(b.controls.GetCurSel(IDC_NETTYPE), -1);
+    EXPECT_EQ(b.Text(IDC_BAUDRATE), "");
+    EXPECT_EQ(b.Text(IDC_KEY), "");
+    EXPECT_EQ(b.Text(IDC_SERVERPORT), "");
+    EXPECT_EQ(b.Text(IDC_FRAMETIME), "");
+    EXPECT_TRUE(b.controls.IsBlank(IDC_DNS));
+    EXPECT_EQ(b.controls.GetCheck(IDC_DHCP), 0);
+    EXPECT_EQ(b.controls.GetCurSel(IDC_PROTOCOL), 0) << "the user's pick stays";
+    std::vector<std::string_view> unknown;
+    for (const auto& u : b.dlg.UnknownFields()) {
+        unknown.push_back(u.field->name);
+    }
+    EXPECT_EQ(unknown.size(), 19u);
+    EXPECT_EQ(std::count(unknown.begin(), unknown.end(), "ssid"), 0);
+    EXPECT_EQ(std::count(unknown.begin(), unknown.end(), "protocol"), 0);
+    EXPECT_EQ(unknown.front(), "netType") << "in the form's order";
 }
 
-// No line end inside a value.
+TEST(KnownValues, DhcpIsKnownOnlyAsEnableOrDisenable) {
+    for (const char* value : {"Enable", "ENABLED", "ON", "1", ""}) {
+        Bench b;
+        std::string report = kReport;
+        report.replace(report.find("DHCP:DISENABLE"), 14, std::string("DHCP:") + value);
+        b.Connect(report);
+        const auto unknown = b.dlg.UnknownFields();
+        ASSERT_EQ(unknown.size(), 1u) << value;
+        EXPECT_EQ(unknown[0].field->name, "dhcp");
+        EXPECT_EQ(unknown[0].reported, value);
+        b.controls.UserType(IDC_SSID, "other");
+        b.Submit();
+        EXPECT_EQ(b.Sent().back(), "AT+SZ_CONNECT=START\r\n") << "no DISABLE nobody gave";
+        // Ticked and cleared again by the user: known, and written.
+        b.controls.UserClick(IDC_DHCP);
+        b.controls.UserClick(IDC_DHCP);
+        EXPECT_TRUE(b.dlg.UnknownFields().empty());
+        b.Submit();
+        b.Acknowledge(6);
+        EXPECT_EQ(b.Sent().back(), "AT+SZ_DHCP=DISABLE\r\n");
+    }
+}
+
+TEST(KnownValues, TheProtocolIsUnknownUntilTheUserPicksItAndThePickStays) {
+    Bench b;
+    EXPECT_EQ(b.controls.GetCurSel(IDC_PROTOCOL), 0) << "TCP at start, no one's choice";
+    b.Connect(kReport, -1);
+    EXPECT_EQ(b.controls.GetCurSel(IDC_PROTOCOL), -1) << "the report cleared it";
+    ASSERT_EQ(b.dlg.UnknownFields().size(), 1u);
+    b.Submit();
+    EXPECT_EQ(b.controls.focus(), IDC_PROTOCOL);
+    EXPECT_EQ(b.Sent().back(), "AT+SZ_CONNECT=START\r\n");
+    b.controls.UserSelect(IDC_PROTOCOL, 1);
+    b.Submit();
+    b.Acknowledge(11);
+    EXPECT_EQ(b.Sent().back(), "AT+SZ_TCPUDP_MODEL=UDP\r\n");
+    // The next module in the same window keeps the user's choice.
+    b.controls.UserClick(IDC_CONNECT);
+    b.Connect(kReport, -1);
+    EXPECT_EQ(b.controls.GetCurSel(IDC_PROTOCOL), 1);
+    EXPECT_TRUE(b.dlg.UnknownFields().empty());
+}
+
+TEST(KnownValues, ATextTheReportLacksIsEmptyUntilTyped) {
+    std::string report = kReport;
+    report.erase(report.find("SSID:Bench-AP\r\n"), 15);
+    Bench b;
+    b.Connect();
+    b.controls.UserClick(IDC_CONNECT);
+    b.Connect(report);
+    EXPECT_EQ(b.Text(IDC_SSID), "") << "not the earlier module's";
+    ASSERT_EQ(b.dlg.UnknownFields().size(), 1u);
+    EXPECT_FALSE(b.dlg.UnknownFields()[0].reported);
+    b.controls.UserType(IDC_SSID, "Given");
+    EXPECT_TRUE(b.dlg.UnknownFields().empty());
+    b.Submit();
+    b.Acknowledge(1);
+    EXPECT_EQ(b.Sent().back(), "AT+SZ_SSID=Given\r\n");
+}
+
+// No line end inside a value: one typed is refused before anything is sent,
+// and one in a report ends the value there.
 TEST(LineEnds, AValueHoldingOneIsNeverSent) {
     Bench b;
     std::string report = kReport;
     report.replace(report.find("SSID:Bench-AP"), 13, "SSID:evil\nAT+SZ_SAVE_CONFIG=SAVE");
     b.Connect(report);
+    EXPECT_EQ(b.Text(IDC_SSID), "evil") << "a line feed ends a report line";
+    b.controls.UserType(IDC_SSID, "two\nlines");
     b.controls.UserType(IDC_KEY, "two\rlines");
     EventLog events;
     b.dlg.SetEvents(&events);
-    b.controls.UserClick(IDC_SUBMIT);
+    b.Submit();
     EXPECT_EQ(events.log.back(), "rejected ssid") << "refused before anything is sent";
     EXPECT_EQ(b.controls.focus(), IDC_SSID);
     EXPECT_EQ(b.Sent().back(), "AT+SZ_CONNECT=START\r\n");
@@ -263,25 +350,73 @@ TEST(TextBytes, AReportedTextGoesBackByteForByte) {
     Bench b;
     b.Connect(report);
     EXPECT_EQ(b.Text(IDC_SSID), gbk);
-    b.controls.UserClick(IDC_SUBMIT);
+    b.Submit();
     b.Acknowledge(22);
     EXPECT_EQ(b.Sent()[3], "AT+SZ_SSID=" + gbk + "\r\n");
     EXPECT_EQ(b.Sent()[7], "AT+SZ_SECURITY_KEY=" + odd + "\r\n");
 }
 
-// A report that lacks keys leaves those fields as they were, and says which.
-TEST(AbsentKey, TheDialogNamesTheFieldsTheReportLacked) {
+}  // namespace
+}  // namespace wifi::testing
+
+namespace wifi::testing {
+namespace {
+
+// A wait counts from the last byte that can belong to the awaited reply, and
+// never runs over six time-outs from its command.
+TEST(Timeouts, AReportStillArrivingKeepsItsWaitAliveUpToSixTimeouts) {
     Bench b;
-    b.Connect("SSID:x\r\nKey_Index:2\r\nWeb_Password:\r\n");
-    std::vector<std::string_view> absent;
-    for (const Field* f : b.dlg.absentFields()) {
-        absent.push_back(f->name);
+    EventLog events;
+    b.dlg.SetEvents(&events);
+    b.Open();
+    for (int i = 0; i < 11; ++i) {
+        b.Wait(5000);
+        b.comm.Deliver(kReport.substr(static_cast<std::size_t>(i) * 2, 2));  // 2 bytes every 5 s
     }
-    EXPECT_EQ(absent.size(), 18u);
-    EXPECT_EQ(std::count(absent.begin(), absent.end(), "ssid"), 0);
-    EXPECT_EQ(std::count(absent.begin(), absent.end(), "keyIndex"), 0);
-    EXPECT_EQ(std::count(absent.begin(), absent.end(), "protocol"), 0) << "never reported";
-    EXPECT_EQ(absent.front(), "netType");
+    EXPECT_TRUE(b.comm.GetPortOpen()) << "55 s, and every wait shorter than the time-out";
+    b.Wait(5000);
+    EXPECT_EQ(events.log.back(), "incomplete query") << "60 s: six time-outs in all";
+    EXPECT_FALSE(b.comm.GetPortOpen());
+}
+
+TEST(Timeouts, ChatterInWholeLinesKeepsNoWaitAliveAndAPartialLineDoes) {
+    Bench b;
+    EventLog events;
+    b.dlg.SetEvents(&events);
+    b.Connect();
+    b.Submit();
+    b.Acknowledge(3);  // step 3 awaits its OK
+    b.Wait(4000);
+    b.comm.Deliver("+RSSI:-47\r\n");
+    b.Wait(4000);
+    b.comm.Deliver("+EVENT:LINK_UP\r\n");
+    b.Wait(2000);
+    EXPECT_EQ(events.log.back(), "timed out 3") << "ten seconds from the command";
+
+    b.Submit();
+    b.Acknowledge(3);
+    b.Wait(8000);
+    b.comm.Deliver("O");  // the first byte of its answer
+    b.Wait(9999);
+    EXPECT_EQ(events.log.back(), "step 3 sent");
+    b.Wait(1);
+    EXPECT_EQ(events.log.back(), "incomplete 3");
+}
+
+TEST(Timeouts, ASecondSubmitsConnectRequestWithoutAnAnswerSavesNothingAndKeepsThePort) {
+    Bench b;
+    EventLog events;
+    b.dlg.SetEvents(&events);
+    b.Connect();
+    b.Submit();
+    b.Acknowledge(22);
+    b.Submit();
+    EXPECT_EQ(b.Sent().back(), "AT+SZ_CONNECT=START\r\n");
+    b.Wait(10000);
+    EXPECT_EQ(events.log.back(), "timed out connect");
+    EXPECT_TRUE(events.last.writing) << "part of a submit: nothing of it was saved";
+    EXPECT_TRUE(b.comm.GetPortOpen());
+    EXPECT_TRUE(b.Enabled(IDC_SUBMIT));
 }
 
 }  // namespace

@@ -5,33 +5,66 @@
 namespace wifi {
 namespace {
 
+// The next line's text, or "(none)".
+std::string Next(ReceiveBuffer& rx) {
+    auto line = rx.TakeLine();
+    return line ? line->text : "(none)";
+}
+
 TEST(ReceiveBuffer, ALineSplitAcrossAppendsIsTakenOnceItsLineEndHasArrived) {
     ReceiveBuffer rx;
     rx.Append("xxO");
-    EXPECT_FALSE(rx.TakeLine());
+    EXPECT_EQ(Next(rx), "(none)");
+    EXPECT_TRUE(rx.HoldsPartialLine());
     rx.Append("K\r");
-    EXPECT_FALSE(rx.TakeLine()) << "a carriage return alone ends nothing";
+    EXPECT_EQ(Next(rx), "xxOK") << "a carriage return ends the line";
     rx.Append("\nnext\n");
-    EXPECT_EQ(rx.TakeLine(), "xxOK");
-    EXPECT_FALSE(rx.TakeLine()) << "a line feed alone ends nothing";
-    EXPECT_EQ(rx.str(), "next\n");
+    EXPECT_EQ(Next(rx), "next") << "the pair's second byte is no line of its own";
+    EXPECT_EQ(Next(rx), "(none)");
+    EXPECT_FALSE(rx.HoldsPartialLine());
+}
+
+TEST(ReceiveBuffer, EveryLineEndModulesUseEndsALineAndBlankLinesAreNothing) {
+    for (const char* end : {"\r\n", "\n", "\r", "\n\r"}) {
+        ReceiveBuffer rx;
+        const std::string e = end;
+        rx.Append("echo" + e + e + "CONNECTED" + e + "OK" + e + e + e + " tail");
+        EXPECT_EQ(Next(rx), "echo");
+        EXPECT_EQ(Next(rx), "CONNECTED");
+        EXPECT_EQ(Next(rx), "OK");
+        EXPECT_EQ(Next(rx), "(none)");
+        EXPECT_EQ(rx.str(), " tail");
+    }
 }
 
 TEST(ReceiveBuffer, LinesComeInArrivalOrderAndResumedSearchesMissNoLineEnd) {
     // One byte at a time, asking after each: the incremental search must not
     // skip a line end that straddles the previous end.
-    const std::string text = "echo\r\n\r\nCONNECTED\r\n tail";
+    const std::string text = "echo\r\n\r\nCONNECTED\n OK\r tail";
     ReceiveBuffer rx;
     std::vector<std::pair<std::size_t, std::string>> taken;
     for (std::size_t i = 0; i < text.size(); ++i) {
         rx.Append(text.substr(i, 1));
         while (auto line = rx.TakeLine()) {
-            taken.emplace_back(i + 1, *line);
+            taken.emplace_back(i + 1, line->text);
         }
     }
     EXPECT_EQ(taken, (std::vector<std::pair<std::size_t, std::string>>{
-                         {6, "echo"}, {8, ""}, {19, "CONNECTED"}}));
+                         {5, "echo"}, {18, "CONNECTED"}, {22, " OK"}}));
     EXPECT_EQ(rx.str(), " tail");
+}
+
+TEST(ReceiveBuffer, ALineBegunBeforeTheSendIsMarkedSo) {
+    ReceiveBuffer rx;
+    rx.Append("O");
+    rx.MarkSent();
+    rx.Append("K\r\nOK\r\n");
+    const auto first = rx.TakeLine();
+    ASSERT_TRUE(first);
+    EXPECT_TRUE(first->begunBefore) << "its first byte came before the command went out";
+    const auto second = rx.TakeLine();
+    ASSERT_TRUE(second);
+    EXPECT_FALSE(second->begunBefore);
 }
 
 TEST(ReceiveBuffer, ClearDropsWaitingLinesAndThePartialOne) {
@@ -40,7 +73,7 @@ TEST(ReceiveBuffer, ClearDropsWaitingLinesAndThePartialOne) {
     rx.Clear();
     EXPECT_TRUE(rx.empty());
     rx.Append("OR\r\n");
-    EXPECT_EQ(rx.TakeLine(), "OR");
+    EXPECT_EQ(Next(rx), "OR");
 }
 
 TEST(ReceiveBuffer, ALineLongerThanTheBoundIsDroppedWholeAndTheNextIsTaken) {
@@ -52,17 +85,17 @@ TEST(ReceiveBuffer, ALineLongerThanTheBoundIsDroppedWholeAndTheNextIsTaken) {
         ASSERT_LE(rx.size(), ReceiveBuffer::kLimit + 16);
     }
     rx.Append("OK\r\nOK\r\n");
-    EXPECT_EQ(rx.TakeLine(), "before");
+    EXPECT_EQ(Next(rx), "before");
     // "zzz...OK" lost its front: it is no line, and no reply.
-    EXPECT_EQ(rx.TakeLine(), "OK");
-    EXPECT_FALSE(rx.TakeLine());
+    EXPECT_EQ(Next(rx), "OK");
+    EXPECT_EQ(Next(rx), "(none)");
 }
 
-TEST(ReceiveBuffer, ALineEndStraddlingTheCutStillEndsTheCutLine) {
+TEST(ReceiveBuffer, ALineEndRightAfterTheCutEndsTheCutLine) {
     ReceiveBuffer rx;
-    rx.Append(std::string(ReceiveBuffer::kLimit, 'z') + "\r");  // cut, its "\r" kept
-    rx.Append("\nCONNECTED\r\n");
-    EXPECT_EQ(rx.TakeLine(), "CONNECTED");
+    rx.Append(std::string(ReceiveBuffer::kLimit + 1, 'z'));
+    rx.Append("\r\nCONNECTED\r\n");
+    EXPECT_EQ(Next(rx), "CONNECTED");
 }
 
 }  // namespace

@@ -26,24 +26,44 @@ TEST(OpenPort, NoSelectionAsksForPortZeroWhichTheControlRefuses) {
     EXPECT_EQ(comm.accesses().back(), "PortOpen=1");
 }
 
-TEST(SendCommand, PausesThenWritesExactlyTheLineBytes) {
+TEST(SendCommand, PausesReadsWhatArrivedThenWritesExactlyTheLineBytes) {
     FakeComm comm;
     OpenPort(comm, 0);
     comm.ClearAccesses();
     std::vector<unsigned> pauses;
-    SendCommand(
-        comm, [&](unsigned ms) { pauses.push_back(ms); }, "AT+SZ_SSID=x\r\n");
+    std::string judged;
+    const auto judge = [&](const Bytes& arrived) {
+        judged.assign(arrived.begin(), arrived.end());
+        return true;
+    };
+    EXPECT_TRUE(SendCommand(
+        comm,
+        [&](unsigned ms) {
+            pauses.push_back(ms);
+            comm.QueueInput("OK\r\n");  // lands during the pause
+        },
+        "AT+SZ_SSID=x\r\n", judge));
     EXPECT_EQ(pauses, std::vector<unsigned>{10});
-    EXPECT_EQ(comm.accesses(), (Accesses{"InBufferCount=0", "Output=AT+SZ_SSID=x\r\n"}));
+    EXPECT_EQ(comm.accesses(), (Accesses{"Input?", "Output=AT+SZ_SSID=x\r\n"}));
+    EXPECT_EQ(judged, "OK\r\n") << "read and handed over, never discarded unseen";
     EXPECT_EQ(comm.written(), "AT+SZ_SSID=x\r\n");
+}
+
+TEST(SendCommand, NothingGoesOutWhenWhatArrivedSaysNo) {
+    FakeComm comm;
+    OpenPort(comm, 0);
+    EXPECT_FALSE(SendCommand(
+        comm, [](unsigned) {}, "AT+SZ_SSID=x\r\n", [](const Bytes&) { return false; }));
+    EXPECT_EQ(comm.written(), "");
 }
 
 TEST(SendCommand, ALineBeyondASixteenBitCountIsRefusedNotTruncated) {
     FakeComm comm;
     OpenPort(comm, 0);
-    EXPECT_THROW(SendCommand(
-                     comm, [](unsigned) {}, std::string(70000, 'a')),
-                 CommError);
+    EXPECT_THROW(
+        SendCommand(
+            comm, [](unsigned) {}, std::string(70000, 'a'), [](const Bytes&) { return true; }),
+        CommError);
     EXPECT_EQ(comm.written(), "");
 }
 

@@ -19,7 +19,7 @@ struct WriteTest : ::testing::Test {
 TEST_F(WriteTest, AWholeSequenceFromAParsedReport) {
     b.Connect();
     b.pauses.clear();
-    b.controls.UserClick(IDC_SUBMIT);
+    b.Submit();
     EXPECT_EQ(b.Sent().back(), "AT+SZ_CONFIGURE=START\r\n");
     b.Acknowledge(21);
     EXPECT_EQ(SentFrom(3), kReportWriteLines);
@@ -62,7 +62,7 @@ TEST_F(WriteTest, TheUsersEditsAreWhatIsWritten) {
     b.controls.UserSelect(IDC_STOPBITS, 0);
     b.controls.UserType(IDC_FRAMELEN, "0");
     b.controls.UserType(IDC_FRAMETIME, "20");
-    b.controls.UserClick(IDC_SUBMIT);
+    b.Submit();
     b.Acknowledge(21);
     EXPECT_EQ(SentFrom(3), (Lines{
                                "AT+SZ_SSID=\r\n",
@@ -91,7 +91,7 @@ TEST_F(WriteTest, TheUsersEditsAreWhatIsWritten) {
 
 TEST_F(WriteTest, ValuesAreReadWhenTheStepRunsNotAtSubmit) {
     b.Connect();
-    b.controls.UserClick(IDC_SUBMIT);
+    b.Submit();
     b.Acknowledge(1);  // step 1 sent
     // The form is locked while writing; a program may still change it.
     EXPECT_FALSE(b.controls.UserSelect(IDC_SECURITY, 0));
@@ -107,7 +107,7 @@ TEST_F(WriteTest, AListWithoutAUsableValueIsNamedAndNothingIsSent) {
     b.Connect(report);
     EventLog events;
     b.dlg.SetEvents(&events);
-    b.controls.UserClick(IDC_SUBMIT);
+    b.Submit();
     EXPECT_EQ(events.log.back(), "rejected security");
     EXPECT_EQ(b.controls.focus(), IDC_SECURITY);
     EXPECT_EQ(b.Sent().back(), "AT+SZ_CONNECT=START\r\n") << "no configure command";
@@ -115,7 +115,7 @@ TEST_F(WriteTest, AListWithoutAUsableValueIsNamedAndNothingIsSent) {
     // A step that has nothing to send, should one come, stops the sequence:
     // a later OK, whatever it is for, writes nothing.
     b.controls.UserSelect(IDC_SECURITY, 0);
-    b.controls.UserClick(IDC_SUBMIT);
+    b.Submit();
     b.Acknowledge(3);
     b.controls.SetCurSel(IDC_KEYFORMAT, -1);
     b.dlg.Dispatch(IDC_KEYFORMAT, Notification::SelChange);
@@ -140,31 +140,37 @@ TEST_F(WriteTest, ThePlanShowsWhichStepsWouldSendNothing) {
     EXPECT_EQ(b.Sent().size(), 2u) << "planning sends nothing";
 }
 
-TEST_F(WriteTest, UnselectedTextListsSendAnEmptyValue) {
+TEST_F(WriteTest, AListTheReportLeftUnknownIsRefusedNeverSentEmpty) {
     std::string report = kReport;
     report.replace(report.find("Baudrate:115200"), 15, "Baudrate:7");
     b.Connect(report);
-    b.controls.UserClick(IDC_SUBMIT);
+    EventLog events;
+    b.dlg.SetEvents(&events);
+    b.Submit();
+    EXPECT_EQ(events.log.back(), "rejected baudRate");
+    EXPECT_EQ(b.Sent().back(), "AT+SZ_CONNECT=START\r\n");
+    b.controls.UserSelect(IDC_BAUDRATE, 4);
+    b.Submit();
     b.Acknowledge(15);
-    EXPECT_EQ(b.Sent().back(), "AT+SZ_BAUDRATE=\r\n");
+    EXPECT_EQ(b.Sent().back(), "AT+SZ_BAUDRATE=19200\r\n");
 }
 
 TEST_F(WriteTest, ErrorStopsTheSequenceAndANewSubmitStartsOver) {
     b.Connect();
     EventLog events;
     b.dlg.SetEvents(&events);
-    b.controls.UserClick(IDC_SUBMIT);
+    b.Submit();
     b.Acknowledge(5);
     b.comm.Deliver("ERROR\r\n");
     EXPECT_EQ(b.dlg.session().writeStep, 0u);
     EXPECT_EQ(events.log.back(), "refused 5");
     const auto sent = b.Sent().size();
-    b.comm.Deliver("noise");  // the token stays: every later event resets again
+    b.comm.Deliver("noise\r\n");
     EXPECT_EQ(b.Sent().size(), sent);
     EXPECT_EQ(std::count(events.log.begin(), events.log.end(), "refused 5"), 1)
         << "one refusal is told once";
 
-    b.controls.UserClick(IDC_SUBMIT);
+    b.Submit();
     b.Acknowledge(1);
     EXPECT_EQ(b.Sent().back(), "AT+SZ_SSID=Bench-AP\r\n");
 }
@@ -173,7 +179,7 @@ TEST_F(WriteTest, ASubmitWhileASequenceRunsIsRefusedAndTheSequenceGoesOn) {
     b.Connect();
     EventLog events;
     b.dlg.SetEvents(&events);
-    b.controls.UserClick(IDC_SUBMIT);
+    b.Submit();
     b.Acknowledge(8);
     const auto sent = b.Sent().size();
     EXPECT_FALSE(b.controls.UserClick(IDC_SUBMIT)) << "a double click finds the button locked";
@@ -193,16 +199,18 @@ TEST_F(WriteTest, ASecondSubmitIsWholeOrNothing) {
     b.Connect();
     EventLog events;
     b.dlg.SetEvents(&events);
-    b.controls.UserClick(IDC_SUBMIT);
+    b.Submit();
     b.Acknowledge(22);
     b.controls.UserType(IDC_SSID, "second");
     const auto first = b.Sent().size();
-    b.controls.UserClick(IDC_SUBMIT);
+    b.Submit();
     EXPECT_EQ(b.Sent().back(), "AT+SZ_CONNECT=START\r\n");
     EXPECT_FALSE(b.Enabled(IDC_SSID)) << "locked from the submit on";
     b.Acknowledge(3);
     EXPECT_EQ(b.Sent().size(), first + 1) << "an OK is no answer to the connect request";
     b.comm.Deliver("CONNECTED\r\n");
+    EXPECT_EQ(b.Sent().size(), first + 1) << "the line must be quiet first";
+    b.Wait(Bench::kQuietBound);
     EXPECT_EQ(b.Sent().back(), "AT+SZ_CONFIGURE=START\r\n");
     b.Acknowledge(1);
     EXPECT_EQ(b.Sent().back(), "AT+SZ_SSID=second\r\n") << "the edit is written, not lost";
@@ -211,7 +219,7 @@ TEST_F(WriteTest, ASecondSubmitIsWholeOrNothing) {
     EXPECT_EQ(b.controls.messages().size(), 2u);
 
     // A module that refuses the connect request gets nothing more.
-    b.controls.UserClick(IDC_SUBMIT);
+    b.Submit();
     const auto sent = b.Sent().size();
     b.comm.Deliver("ERROR\r\n");
     b.Acknowledge(2);
@@ -222,14 +230,16 @@ TEST_F(WriteTest, ASecondSubmitIsWholeOrNothing) {
 
 TEST_F(WriteTest, UnsavedEditsAreThoseNoCompletedWriteHasSent) {
     EXPECT_FALSE(b.dlg.HasUnsavedEdits()) << "nothing connected";
-    b.Connect();
+    b.Connect(kReport, -1);
     EXPECT_FALSE(b.dlg.HasUnsavedEdits());
     b.controls.UserSetAddressField(IDC_DNS, 3, 4);
     EXPECT_TRUE(b.dlg.HasUnsavedEdits());
     b.controls.UserSetAddressField(IDC_DNS, 3, 8);
     EXPECT_FALSE(b.dlg.HasUnsavedEdits()) << "back as the module holds it";
+    b.controls.UserSelect(IDC_PROTOCOL, 0);
+    EXPECT_TRUE(b.dlg.HasUnsavedEdits()) << "the protocol picked is not written yet";
     b.controls.UserType(IDC_KEY, "new");
-    b.controls.UserClick(IDC_SUBMIT);
+    b.Submit();
     EXPECT_TRUE(b.dlg.HasUnsavedEdits()) << "not saved until the save is acknowledged";
     b.Acknowledge(22);
     EXPECT_FALSE(b.dlg.HasUnsavedEdits());
@@ -242,7 +252,7 @@ TEST_F(WriteTest, EventsFollowTheSession) {
     EventLog events;
     b.dlg.SetEvents(&events);
     b.Connect();
-    b.controls.UserClick(IDC_SUBMIT);
+    b.Submit();
     b.Acknowledge(22);
     ASSERT_EQ(events.log.size(), 2u + 21u + 1u);
     EXPECT_EQ(events.log[0], "report");
