@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "SimProcess.h"
-#include "TrafficLog.h"
+#include "serial/TrafficFormat.h"
 
 extern char** environ;
 
@@ -56,7 +56,7 @@ Traffic ReadTraffic(const std::filesystem::path& log) {
         }
         const std::string direction =
             entry.substr(entry.find(' ') + 1, quote - entry.find(' ') - 1);
-        const std::string bytes = sim::Unescape(entry.substr(quote + 2, entry.size() - quote - 3));
+        const std::string bytes = wifi::Unquote(entry.substr(quote + 2, entry.size() - quote - 3));
         if (direction != "recv" && direction != "send") {
             continue;
         }

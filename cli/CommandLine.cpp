@@ -106,9 +106,8 @@ const Option* FindOption(std::string_view name) {
 
 }  // namespace
 
-std::optional<Arguments> ParseArguments(const QStringList& arguments, std::string& error) {
-    const QStringList a = arguments.mid(1);
-    if (a.isEmpty()) {
+std::optional<Arguments> ParseArguments(const std::vector<std::string>& a, std::string& error) {
+    if (a.empty()) {
         error = "no command: " + [] {
             std::string names;
             for (const Command& c : Commands()) {
@@ -119,23 +118,23 @@ std::optional<Arguments> ParseArguments(const QStringList& arguments, std::strin
         return std::nullopt;
     }
     Arguments args;
-    args.command = a[0].toStdString();
+    args.command = a[0];
     if (std::none_of(Commands().begin(), Commands().end(),
                      [&](const Command& c) { return c.name == args.command; })) {
         error = "unknown command: " + args.command;
         return std::nullopt;
     }
-    for (qsizetype i = 1; i < a.size(); ++i) {
-        std::string name = a[i].toStdString();
-        std::optional<QString> value;
+    for (std::size_t i = 1; i < a.size(); ++i) {
+        std::string name = a[i];
+        std::optional<std::string> value;
         // --opt=value, the GNU form, is --opt value.
         if (const auto eq = name.find('='); name.starts_with("--") && eq != std::string::npos) {
-            value = a[i].mid(static_cast<qsizetype>(eq) + 1);
+            value = name.substr(eq + 1);
             name.resize(eq);
         }
         const Option* option = FindOption(name);
         if (!option || !option->TakenBy(args.command)) {
-            error = "unexpected argument for " + args.command + ": " + a[i].toStdString();
+            error = "unexpected argument for " + args.command + ": " + a[i];
             return std::nullopt;
         }
         if (option->value.empty()) {
@@ -143,7 +142,7 @@ std::optional<Arguments> ParseArguments(const QStringList& arguments, std::strin
                 error = name + " takes no value";
                 return std::nullopt;
             }
-            args.values[name] << QString();
+            args.values[name].emplace_back();
             continue;
         }
         if (!value) {
@@ -153,11 +152,11 @@ std::optional<Arguments> ParseArguments(const QStringList& arguments, std::strin
             }
             value = a[++i];
         }
-        if (value->isEmpty()) {  // "--port=" or --port "": a slip, never a device
+        if (value->empty()) {  // "--port=" or --port "": a slip, never a device
             error = name + " needs a " + std::string(option->value);
             return std::nullopt;
         }
-        args.values[name] << *value;
+        args.values[name].push_back(*value);
     }
     for (const Option& o : Options()) {
         if (o.TakenBy(args.command) && o.RequiredBy(args.command) &&

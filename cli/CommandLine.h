@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
 #include <map>
 #include <optional>
 #include <string>
@@ -41,20 +39,26 @@ const std::vector<Command>& Commands();
 const std::vector<Option>& Options();
 
 // A command line taken apart: the command, and each option's values in the
-// order given (a flag has one empty value). --opt=value and --opt value are
-// the same.
+// order given (a flag has one empty value), all UTF-8. --opt=value and
+// --opt value are the same.
 struct Arguments {
     std::string command;
-    std::map<std::string, QStringList> values;
+    std::map<std::string, std::vector<std::string>> values;
     bool Has(const std::string& option) const { return values.count(option) > 0; }
-    QString Last(const std::string& option) const {
+    std::string Last(const std::string& option) const {
         auto it = values.find(option);
-        return it == values.end() || it->second.isEmpty() ? QString() : it->second.last();
+        return it == values.end() || it->second.empty() ? std::string() : it->second.back();
+    }
+    std::vector<std::string> All(const std::string& option) const {
+        auto it = values.find(option);
+        return it == values.end() ? std::vector<std::string>() : it->second;
     }
 };
-// Nothing, and error set, for an unknown command or option, an option the
-// command does not take, a value missing, or a required option not given.
-std::optional<Arguments> ParseArguments(const QStringList& arguments, std::string& error);
+// The arguments after the program's name. Nothing, and error set, for an
+// unknown command or option, an option the command does not take, a value
+// missing, or a required option not given.
+std::optional<Arguments> ParseArguments(const std::vector<std::string>& arguments,
+                                        std::string& error);
 
 std::string HelpText();
 // A bash completion script for wifi-config.

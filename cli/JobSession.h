@@ -1,37 +1,40 @@
 #pragma once
 
 #include <QEventLoop>
-#include <QString>
 #include <QTimer>
 #include <atomic>
 #include <functional>
+#include <string>
 
 #include "form/SessionEvents.h"
+#include "protocol/ReplyClock.h"
+#include "wording/Text.h"
 
 namespace cli {
 
 // Follows one module's session and ends the wait at each milestone or
 // failure: an answer that did not come in time (the dialog's clock says so),
-// a refusal (named by what was refused), replies out of step, a step that
-// could not be sent, a signal. Every failure of a write says whether
-// anything was saved.
+// a refusal, replies out of step, a step that could not be sent, a signal.
+// The words are the core's, in English; every failure of a write says
+// whether anything was saved.
 class JobSession : public wifi::SessionEvents {
   public:
-    // timeoutSeconds: the reply time-out, for the words; interrupt: the
-    // number of a signal that asks every job to stop, or 0.
-    JobSession(double timeoutSeconds, const std::atomic<int>* interrupt);
+    // timeout: the reply time-out, for the words; interrupt: the number of a
+    // signal that asks every job to stop, or 0.
+    JobSession(wifi::ReplyClock::Duration timeout, const std::atomic<int>* interrupt);
 
     // Runs the event loop until the goal is reached or a failure is reported.
     // True when the goal was reached.
     bool Await(bool& goal);
 
-    void Fail(int exit, const QString& error);
+    void Fail(int exit, const std::string& error);
+    void Fail(int exit, const wifi::Text& error);
     bool failed() const { return exit_ != 0; }
     int exit() const { return exit_; }
-    const QString& error() const { return error_; }
+    const std::string& error() const { return error_; }
     // What a failure now means for the module's configuration: "nothing was
     // saved", "the save is not confirmed", or nothing before a submit.
-    QString SaveState() const;
+    wifi::Text SaveState() const;
 
     std::function<void(unsigned step)> onStep;  // each parameter as it goes out
     std::function<void()> onReport;             // the report has filled the form
@@ -47,24 +50,23 @@ class JobSession : public wifi::SessionEvents {
     void Refused(const wifi::Exchange& what) override;
     void SubmitRefused(wifi::SubmitRefusal why) override;
     void TimedOut(const wifi::Exchange& what, bool incomplete) override;
-    void OutOfStep(unsigned lastSent) override;
+    void OutOfStep(const wifi::Exchange& lastSent) override;
     void Completed() override;
-
-    // The command line's name of what a step sends.
-    static QString FieldName(unsigned step, unsigned source = 0);
 
   private:
     void Progress();
 
-    double timeoutSeconds_;
+    wifi::ReplyClock::Duration timeout_;
     const std::atomic<int>* interrupt_;
     QEventLoop loop_;
     QTimer interruptPoll_;
     bool* goal_ = nullptr;
     int exit_ = 0;
-    QString error_;
+    std::string error_;
     unsigned lastStep_ = 0;  // the step whose command went out last
-    QString lastLine_;       // that command, as the trace shows it, the key masked
 };
+
+// A core text as the command line says it: English, fields by their names.
+std::string English(const wifi::Text& text);
 
 }  // namespace cli

@@ -1,14 +1,11 @@
 #pragma once
 
-#include <QJsonObject>
-#include <QString>
-#include <QStringList>
 #include <atomic>
 #include <functional>
-#include <utility>
+#include <string>
 #include <vector>
 
-#include "platform/TextCodec.h"
+#include "form/SessionEvents.h"
 #include "profile/FormFields.h"
 #include "profile/Profile.h"
 
@@ -25,25 +22,23 @@ enum Exit : int {
 };
 
 struct JobResult {
-    QString port;
+    std::string port;
     int exit = kOk;
-    QString error;
+    std::string error;
     double seconds = 0;
-    QJsonObject form;  // the form as the module reported it (read's output)
-    // The fields the form cannot show as the module has them, with the raw
-    // value reported ("absent": the report lacked the key; "not reported":
-    // no report carries it), in the form's order. null in `form`.
-    std::vector<std::pair<QString, QString>> unknown;
-    QStringList notes;         // read: what the user should know of the texts' encoding
-    wifi::FieldValues values;  // the form as reported, value by value
+    wifi::Json form;  // the form as the module reported it (read's output)
+    // The fields the form cannot show as the module has them; null in `form`.
+    std::vector<wifi::UnknownValue> unknown;
+    std::vector<wifi::Text> notes;  // read: what the user should know of the texts' encoding
+    wifi::FieldValues values;       // the form as reported, value by value
     // write: the form as submitted, as JSON and value by value.
-    QJsonObject wrote;
+    wifi::Json wrote;
     wifi::FieldValues written;
     bool reported = false;  // a whole configuration report came: a module answered
 };
 
 struct JobSpec {
-    QString port;
+    std::string port;
     bool write = false;
     std::vector<wifi::Setting> settings;  // write: applied in order, as a user's edits
     double timeoutSeconds = 10;

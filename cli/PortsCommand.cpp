@@ -1,15 +1,15 @@
 #include "PortsCommand.h"
 
-#include <QJsonObject>
 #include <QThread>
 #include <cstdio>
 #include <memory>
-#include <vector>
 
 #include "Probe.h"
-#include "platform/PortList.h"
-#include "profile/JsonText.h"
+#include "ports/PortInfo.h"
+#include "profile/Json.h"
 #include "protocol/ReportParser.h"
+#include "qtserial/QtPortSource.h"
+#include "text/TextCodec.h"
 
 namespace cli {
 
@@ -17,78 +17,71 @@ using namespace wifi;
 
 namespace {
 
-QJsonValue TextOrNull(const QString& text) {
-    return text.isEmpty() ? QJsonValue() : QJsonValue(text);
+Json TextOrNull(const std::string& text) {
+    return text.empty() ? Json() : Json(text);
 }
 
-QJsonValue IdOrNull(const std::optional<quint16>& id) {
-    return id ? QJsonValue(UsbId(*id)) : QJsonValue();
+Json IdOrNull(const std::optional<std::uint16_t>& id) {
+    return id ? Json(UsbId(*id)) : Json();
 }
 
 // What a probe adds to a port's entry. A module's network type is its report
 // token ("STA"); its SSID is decoded text, or {"hex": ...} when the bytes are
 // not valid in the encoding.
-void AddProbe(QJsonObject& entry, const Probe& probe, const TextCodec& codec) {
-    entry[QStringLiteral("busy")] = probe.found == Probe::Found::Busy;
+void AddProbe(Json& entry, const Probe& probe, const TextCodec& codec) {
+    entry["busy"] = probe.found == Probe::Found::Busy;
     if (probe.found == Probe::Found::Busy) {
-        entry[QStringLiteral("module")] = QJsonValue();
+        entry["module"] = nullptr;
         return;
     }
     const bool module = probe.found == Probe::Found::Module;
-    entry[QStringLiteral("module")] = module;
+    entry["module"] = module;
     if (!module) {
         return;
     }
     const auto netType = ReportValue(probe.report, report::kNetworkType);
-    entry[QStringLiteral("netType")] =
-        netType ? QJsonValue(QString::fromStdString(*netType)) : QJsonValue();
+    entry["netType"] = netType ? Json(*netType) : Json();
     const auto ssid = ReportValue(probe.report, report::kSsid);
     if (!ssid) {
-        entry[QStringLiteral("ssid")] = QJsonValue();
+        entry["ssid"] = nullptr;
     } else if (const auto text = codec.Decode(*ssid)) {
-        entry[QStringLiteral("ssid")] = *text;
+        entry["ssid"] = *text;
     } else {
-        entry[QStringLiteral("ssid")] = QJsonObject{
-            {QStringLiteral("hex"), QString::fromLatin1(QByteArray::fromStdString(*ssid).toHex())}};
+        entry["ssid"] = BytesAsHex(*ssid);
     }
 }
 
-std::string TextLine(const QJsonObject& e) {
-    QString line = e[QStringLiteral("port")].toString();
-    auto add = [&](const char* label, const QString& key) {
-        const QJsonValue v = e[key];
-        if (v.isString()) {
-            line += QStringLiteral("  %1: %2").arg(QLatin1String(label), v.toString());
+std::string TextLine(const Json& e) {
+    std::string line = e["port"].get<std::string>();
+    for (const auto& [label, key] :
+         {std::pair{"description", "description"}, std::pair{"manufacturer", "manufacturer"},
+          std::pair{"serial", "serialNumber"}}) {
+        if (e[key].is_string()) {
+            line += std::string("  ") + label + ": " + e[key].get<std::string>();
         }
-    };
-    add("description", QStringLiteral("description"));
-    add("manufacturer", QStringLiteral("manufacturer"));
-    add("serial", QStringLiteral("serialNumber"));
-    if (e[QStringLiteral("vid")].isString() && e[QStringLiteral("pid")].isString()) {
-        line += QStringLiteral("  usb: %1:%2")
-                    .arg(e[QStringLiteral("vid")].toString(), e[QStringLiteral("pid")].toString());
     }
-    if (e.contains(QStringLiteral("module"))) {
-        if (e[QStringLiteral("busy")].toBool()) {
-            line += QStringLiteral("  busy");
-        } else if (e[QStringLiteral("module")].toBool()) {
-            const QJsonValue ssid = e[QStringLiteral("ssid")];
-            line += QStringLiteral("  module: %1 %2")
-                        .arg(e[QStringLiteral("netType")].toString(),
-                             ssid.isString() ? ssid.toString()
-                                             : ssid.toObject()[QStringLiteral("hex")].toString());
+    if (e["vid"].is_string() && e["pid"].is_string()) {
+        line += "  usb: " + e["vid"].get<std::string>() + ":" + e["pid"].get<std::string>();
+    }
+    if (e.contains("module")) {
+        if (e["busy"].get<bool>()) {
+            line += "  busy";
+        } else if (e["module"].get<bool>()) {
+            const Json& ssid = e["ssid"];
+            line += "  module: " + e["netType"].get<std::string>() + " " +
+                    (ssid.is_string() ? ssid.get<std::string>() : ssid["hex"].get<std::string>());
         } else {
-            line += QStringLiteral("  no module");
+            line += "  no module";
         }
     }
-    return line.toStdString() + "\n";
+    return line + "\n";
 }
 
 }  // namespace
 
 int RunPorts(const PortsRequest& request) {
-    std::vector<SerialPortInfo> ports = ListedPorts(ThisSystem(), SystemPorts());
-    for (const QString& device : request.named) {
+    std::vector<PortInfo> ports = ListedPorts(ThisSystem(), QtSystemPorts());
+    for (const std::string& device : request.named) {
         bool listed = false;
         for (const auto& p : ports) {
             listed = listed || p.device == device;
@@ -115,25 +108,18 @@ int RunPorts(const PortsRequest& request) {
     std::string json;
     std::string text;
     for (std::size_t i = 0; i < ports.size(); ++i) {
-        const SerialPortInfo& p = ports[i];
-        QJsonObject entry{{QStringLiteral("port"), p.device},
-                          {QStringLiteral("description"), TextOrNull(p.description)},
-                          {QStringLiteral("manufacturer"), TextOrNull(p.manufacturer)},
-                          {QStringLiteral("serialNumber"), TextOrNull(p.serialNumber)},
-                          {QStringLiteral("vid"), IdOrNull(p.vid)},
-                          {QStringLiteral("pid"), IdOrNull(p.pid)}};
+        const PortInfo& p = ports[i];
+        Json entry;
+        entry["port"] = p.device;
+        entry["description"] = TextOrNull(p.description);
+        entry["manufacturer"] = TextOrNull(p.manufacturer);
+        entry["serialNumber"] = TextOrNull(p.serialNumber);
+        entry["vid"] = IdOrNull(p.vid);
+        entry["pid"] = IdOrNull(p.pid);
         if (request.probe) {
             AddProbe(entry, probes[i], codec);
         }
-        // The members in a reader's order, one port a line.
-        OrderedJson line;
-        for (const char* key : {"port", "description", "manufacturer", "serialNumber", "vid", "pid",
-                                "busy", "module", "netType", "ssid"}) {
-            if (entry.contains(QLatin1String(key))) {
-                line.Add(QLatin1String(key), entry[QLatin1String(key)]);
-            }
-        }
-        json.append(json.empty() ? "[\n  " : ",\n  ").append(line.Text());
+        json.append(json.empty() ? "[\n  " : ",\n  ").append(JsonLine(entry));
         text += TextLine(entry);
     }
     if (request.json) {

@@ -1,13 +1,14 @@
 #pragma once
 
-#include <QStringList>
+#include <string>
+#include <vector>
 
-#include "platform/TextCodec.h"
+#include "text/TextEncoding.h"
 
 namespace cli {
 
 struct PortsRequest {
-    QStringList named;  // --port devices, listed (and probed) too
+    std::vector<std::string> named;  // --port devices, listed (and probed) too
     bool probe = false;
     int timeoutSeconds = 2;
     bool json = true;

@@ -3,16 +3,17 @@
 #include <QEventLoop>
 #include <QTimer>
 
-#include "platform/SerialComm.h"
 #include "protocol/Commands.h"
 #include "protocol/ReceiveBuffer.h"
+#include "qtserial/SerialComm.h"
 
 namespace cli {
 
 using namespace wifi;
 
-Probe ProbeForReport(const QString& device, int timeoutMs) {
+Probe ProbeForReport(const std::string& port, int timeoutMs) {
     Probe probe;
+    const QString device = QString::fromStdString(port);
     SerialComm comm([device](int) { return device; });
     try {
         comm.SetCommPort(1);
@@ -22,7 +23,7 @@ Probe ProbeForReport(const QString& device, int timeoutMs) {
         probe.found = e.kind() == CommFailure::Busy           ? Probe::Found::Busy
                       : e.kind() == CommFailure::NoSuchDevice ? Probe::Found::Missing
                                                               : Probe::Found::Failed;
-        probe.error = QString::fromStdString(e.what());
+        probe.error = e.what();
         return probe;
     }
     QEventLoop loop;
@@ -36,7 +37,7 @@ Probe ProbeForReport(const QString& device, int timeoutMs) {
     QObject::connect(&cap, &QTimer::timeout, &loop, &QEventLoop::quit);
     QObject::connect(&comm, &SerialComm::portLost, &loop, [&](const QString& description) {
         probe.found = Probe::Found::Missing;
-        probe.error = description;
+        probe.error = description.toStdString();
         loop.quit();
     });
     ReceiveBuffer received;
@@ -46,7 +47,7 @@ Probe ProbeForReport(const QString& device, int timeoutMs) {
             bytes = comm.GetInput();
         } catch (const CommError& e) {  // the port failed under the read
             probe.found = Probe::Found::Failed;
-            probe.error = QString::fromStdString(e.what());
+            probe.error = e.what();
             loop.quit();
             return;
         }
@@ -68,7 +69,7 @@ Probe ProbeForReport(const QString& device, int timeoutMs) {
         comm.SetOutput(Bytes(query.begin(), query.end()));
     } catch (const CommError& e) {
         probe.found = Probe::Found::Failed;
-        probe.error = QString::fromStdString(e.what());
+        probe.error = e.what();
         return probe;
     }
     limit.start(timeoutMs);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QString>
 #include <string>
 
 namespace cli {
@@ -16,13 +15,13 @@ struct Probe {
     };
     Found found = Found::Silent;
     std::string report;  // the lines received, each with its "\r\n"
-    QString error;
+    std::string error;
 };
 
 // Opens the port at 19200 8N1, sends the configuration query (only that: a
 // module that answers is not put into its configuration session), waits for
 // the line that ends a report until nothing has come for timeoutMs (six times
 // that at most), and closes the port.
-Probe ProbeForReport(const QString& device, int timeoutMs);
+Probe ProbeForReport(const std::string& device, int timeoutMs);
 
 }  // namespace cli

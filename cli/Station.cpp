@@ -1,14 +1,13 @@
 #include "Station.h"
 
-#include <QDateTime>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QFileInfo>
-#include <QThread>
+#include <chrono>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <optional>
+#include <thread>
 
-#ifdef Q_OS_WIN
+#ifdef _WIN32
 #include <io.h>
 #define WIFI_ISATTY(f) _isatty(_fileno(f))
 #else
@@ -16,13 +15,13 @@
 #define WIFI_ISATTY(f) isatty(fileno(f))
 #endif
 
+#include "JobSession.h"
 #include "ModuleJob.h"
 #include "Probe.h"
 #include "Verify.h"
-#include "platform/Language.h"
-#include "platform/PortList.h"
-#include "profile/JsonText.h"
-#include "protocol/WriteSequence.h"
+#include "qtserial/QtPortSource.h"
+#include "serial/TrafficFormat.h"
+#include "wording/Messages.h"
 
 namespace cli {
 
@@ -30,30 +29,29 @@ using namespace wifi;
 
 namespace {
 
-constexpr int kPollMs = 50;          // a look at the device: two stat calls
-constexpr int kQueryEveryMs = 1000;  // a module is asked at most once a second
-const QString kMasked = QStringLiteral("***");
-const QString kSecretField = QStringLiteral("key");
+using Clock = std::chrono::steady_clock;
+using std::chrono::milliseconds;
+constexpr milliseconds kPoll{50};          // a look at the device: two stat calls
+constexpr milliseconds kQueryEvery{1000};  // a module is asked at most once a second
+constexpr std::string_view kMasked = "***";
+constexpr std::string_view kSecretField = "key";
 
 // What the operator reads on standard error, in the locale's language.
 class Operator {
   public:
-    Operator() : chinese_(LanguageOfLocale(EnvironmentLocale()) == Language::Chinese) {}
-    void Say(const char* zh, const QString& en) {
+    Operator() : language_(LanguageOfLocale(EnvironmentLocale())) {}
+    void Say(const Text& text) { Say(text.Format(language_, Audience::CommandLine)); }
+    void Say(const std::string& text) {
         EndStep();
-        std::fprintf(stderr, "%s\n", (chinese_ ? QString::fromUtf8(zh) : en).toUtf8().constData());
+        std::fprintf(stderr, "%s\n", text.c_str());
     }
     // 写入 12/22, rewritten in place on a terminal, left out elsewhere.
     void Step(unsigned step) {
         if (!tty_) {
             return;
         }
-        std::fprintf(stderr, "\r%s %u/%u", chinese_ ? "写入" : "writing", step, kCompletionStep);
+        std::fprintf(stderr, "\r%s", StationStep(step).Format(language_).c_str());
         stepShown_ = true;
-    }
-    void Summary(int ok, int failed) {
-        Say(QStringLiteral("%1 个成功，%2 个失败").arg(ok).arg(failed).toUtf8().constData(),
-            QStringLiteral("%1 ok, %2 failed").arg(ok).arg(failed));
     }
 
   private:
@@ -63,7 +61,7 @@ class Operator {
             stepShown_ = false;
         }
     }
-    bool chinese_;
+    Language language_;
     bool tty_ = WIFI_ISATTY(stderr) != 0;
     bool stepShown_ = false;
 };
@@ -74,14 +72,15 @@ bool Stopped(const StationSpec& spec) {
 
 // The serial number of the USB adapter behind the port (a path may be a link
 // to it), or null.
-QJsonValue AdapterSerial(const QString& port) {
-    const QString real = QFileInfo(port).canonicalFilePath();
-    for (const auto& p : SystemPorts()) {
-        if ((p.device == port || p.device == real) && !p.serialNumber.isEmpty()) {
+Json AdapterSerial(const std::string& port) {
+    std::error_code ignored;
+    const std::string real = std::filesystem::canonical(port, ignored).string();
+    for (const auto& p : QtSystemPorts()) {
+        if ((p.device == port || p.device == real) && !p.serialNumber.empty()) {
             return p.serialNumber;
         }
     }
-    return QJsonValue();
+    return nullptr;
 }
 
 // Waits for a module and writes it: the device is waited for, then the job
@@ -91,25 +90,22 @@ QJsonValue AdapterSerial(const QString& port) {
 // that second: a slow report is never cut off and taken up, tail first, by
 // the next query. Nothing when stopped.
 std::optional<JobResult> WaitAndWrite(const StationSpec& spec, const JobSpec& job, Operator& op) {
-    QElapsedTimer sinceQuery;
-    QString told;  // a port that cannot be opened is said once, not every second
+    std::string told;  // a port that cannot be opened is said once, not every second
     while (!Stopped(spec)) {
         if (!DevicePresent(spec.port)) {
-            QThread::msleep(kPollMs);
+            std::this_thread::sleep_for(kPoll);
             continue;
         }
-        sinceQuery.start();
+        const auto asked = Clock::now();
         JobResult r = RunJob(job);
         if (r.reported || r.exit >= 128) {
             return r;
         }
         if (r.exit == kPortFailed && r.error != told) {
             told = r.error;
-            op.Say(r.error.toUtf8().constData(), r.error);
+            op.Say(r.error);
         }
-        if (sinceQuery.elapsed() < kQueryEveryMs) {
-            QThread::msleep(static_cast<unsigned long>(kQueryEveryMs - sinceQuery.elapsed()));
-        }
+        std::this_thread::sleep_until(asked + kQueryEvery);
     }
     return std::nullopt;
 }
@@ -118,75 +114,70 @@ std::optional<JobResult> WaitAndWrite(const StationSpec& spec, const JobSpec& jo
 // the query goes unanswered for the settle time in a row. False when stopped.
 bool WaitUntilGone(const StationSpec& spec) {
     const std::string identity = DeviceIdentity(spec.port);
-    QElapsedTimer silent;
-    silent.start();
-    QElapsedTimer sinceQuery;
-    bool asked = false;
+    auto silentSince = Clock::now();
+    std::optional<Clock::time_point> asked;
     while (!Stopped(spec)) {
         if (identity.empty() || DeviceIdentity(spec.port) != identity) {
             return true;
         }
-        if (!asked || sinceQuery.elapsed() >= kQueryEveryMs) {
-            sinceQuery.start();
-            asked = true;
-            if (ProbeForReport(spec.port, kQueryEveryMs).found == Probe::Found::Module) {
-                silent.restart();
-            } else if (silent.elapsed() >= qint64(spec.settleSeconds) * 1000) {
+        if (!asked || Clock::now() - *asked >= kQueryEvery) {
+            asked = Clock::now();
+            if (ProbeForReport(spec.port, int(kQueryEvery.count())).found == Probe::Found::Module) {
+                silentSince = Clock::now();
+            } else if (Clock::now() - silentSince >= std::chrono::seconds(spec.settleSeconds)) {
                 return true;
             }
             continue;
         }
-        QThread::msleep(kPollMs);
+        std::this_thread::sleep_for(kPoll);
     }
     return false;
 }
 
-QJsonValue Masked(const QString& field, const QJsonValue& value, bool logSecrets) {
-    return field == kSecretField && !logSecrets && !value.isNull() ? QJsonValue(kMasked) : value;
+Json Masked(std::string_view field, const Json& value, bool logSecrets) {
+    return field == kSecretField && !logSecrets && !value.is_null() ? Json(kMasked) : value;
 }
 
-std::string RecordLine(const StationSpec& spec, const QString& time, const JobResult& r,
-                       const QString& error, const std::vector<Mismatch>& mismatches,
+std::string RecordLine(const StationSpec& spec, const std::string& time, const JobResult& r,
+                       const std::string& error, const std::vector<Mismatch>& mismatches,
                        double seconds) {
-    std::string list(1, '[');
+    Json list = Json::array();
     for (const Mismatch& m : mismatches) {
-        list.append(list.size() > 1 ? ", " : "")
-            .append(OrderedJson()
-                        .Add(QStringLiteral("field"), m.field)
-                        .Add(QStringLiteral("wrote"), Masked(m.field, m.wrote, spec.logSecrets))
-                        .Add(QStringLiteral("read"), Masked(m.field, m.read, spec.logSecrets))
-                        .Text());
+        list.push_back(Json{{"field", m.field},
+                            {"wrote", Masked(m.field, m.wrote, spec.logSecrets)},
+                            {"read", Masked(m.field, m.read, spec.logSecrets)}});
     }
-    list.append("]");
-    QJsonObject before = r.form;
+    Json before = r.form;
     if (before.contains(kSecretField)) {
-        before[kSecretField] = Masked(kSecretField, before[kSecretField], spec.logSecrets);
+        before[std::string(kSecretField)] =
+            Masked(kSecretField, before[std::string(kSecretField)], spec.logSecrets);
     }
-    const double rounded = static_cast<double>(static_cast<long long>(seconds * 100)) / 100.0;
-    return OrderedJson()
-        .Add(QStringLiteral("time"), time)
-        .Add(QStringLiteral("port"), spec.port)
-        .Add(QStringLiteral("adapterSerial"), AdapterSerial(spec.port))
-        .Add(QStringLiteral("ok"), error.isEmpty())
-        .Add(QStringLiteral("error"), error.isEmpty() ? QJsonValue() : QJsonValue(error))
-        .AddText(QStringLiteral("mismatches"), list)
-        .Add(QStringLiteral("seconds"), rounded)
-        .AddText(QStringLiteral("before"),
-                 before.isEmpty() ? std::string("null") : FormAsJson(before))
-        .Text();
+    Json record;
+    record["time"] = time;
+    record["port"] = spec.port;
+    record["adapterSerial"] = AdapterSerial(spec.port);
+    record["ok"] = error.empty();
+    record["error"] = error.empty() ? Json() : Json(error);
+    record["mismatches"] = list;
+    record["seconds"] = static_cast<double>(static_cast<long long>(seconds * 100)) / 100.0;
+    std::string line = JsonLine(record);
+    // The form in read's own order and spacing.
+    line.pop_back();
+    return line + ", \"before\": " + (before.is_null() ? std::string("null") : FormAsJson(before)) +
+           "}";
 }
 
-void Append(const QString& path, const std::string& line) {
+void Append(const std::string& path, const std::string& line) {
     std::printf("%s\n", line.c_str());
     std::fflush(stdout);
-    if (path.isEmpty()) {
+    if (path.empty()) {
         return;
     }
-    QFile log(path);
-    if (!log.open(QIODevice::Append | QIODevice::WriteOnly) ||
-        log.write(QByteArray::fromStdString(line + "\n")) < 0) {
-        std::fprintf(stderr, "wifi-config: %s: %s\n", path.toUtf8().constData(),
-                     log.errorString().toUtf8().constData());
+    std::ofstream log(std::filesystem::path(std::u8string(
+                          reinterpret_cast<const char8_t*>(path.data()), path.size())),
+                      std::ios::app | std::ios::binary);
+    if (!(log << line << '\n')) {
+        std::fprintf(stderr, "wifi-config: %s: cannot write to it\n", path.c_str());
     }
 }
 
@@ -197,7 +188,7 @@ int RunStation(const StationSpec& spec) {
     int ok = 0;
     int failed = 0;
     while (spec.count == 0 || ok + failed < spec.count) {
-        op.Say("等待模块…", QStringLiteral("waiting for a module…"));
+        op.Say(WaitingForAModule());
         JobSpec job;
         job.port = spec.port;
         job.write = true;
@@ -208,45 +199,44 @@ int RunStation(const StationSpec& spec) {
         job.encoding = spec.encoding;
         job.interrupt = spec.interrupt;
         job.onStep = [&op](unsigned step) { op.Step(step); };
-        job.firstAnswerMs = kQueryEveryMs;
+        job.firstAnswerMs = int(kQueryEvery.count());
         const std::optional<JobResult> written = WaitAndWrite(spec, job, op);
         if (!written) {
             break;
         }
         const JobResult& r = *written;
         // The module's time: from its report, as the job measured it.
-        const QString time = QDateTime::currentDateTimeUtc()
-                                 .addMSecs(-static_cast<qint64>(r.seconds * 1000))
-                                 .toString(Qt::ISODate);
-        QElapsedTimer sinceWrite;  // the check's time counts too
-        sinceWrite.start();
-        QString error;
+        const std::string time =
+            UtcSeconds(WallClock::now() - milliseconds(static_cast<long long>(r.seconds * 1000)));
+        const auto sinceWrite = Clock::now();  // the check's time counts too
+        std::string error;
         std::vector<Mismatch> mismatches;
         int exit = r.exit;
         if (r.exit != kOk) {
-            error = QStringLiteral("write: ") + r.error;
+            error = "write: " + r.error;
         } else if (spec.verify) {
-            op.Say("校验…", QStringLiteral("verifying…"));
+            op.Say(Verifying());
             const Verification v = VerifyWrite(job, r);
             exit = v.exit;
             error = v.error;
             mismatches = v.mismatches;
         }
-        const double seconds = r.seconds + static_cast<double>(sinceWrite.elapsed()) / 1000.0;
+        const double seconds =
+            r.seconds + std::chrono::duration<double>(Clock::now() - sinceWrite).count();
         Append(spec.logPath, RecordLine(spec, time, r, error, mismatches, seconds));
-        if (error.isEmpty()) {
+        if (error.empty()) {
             ++ok;
-            op.Say("成功，请取下模块", QStringLiteral("ok: remove the module"));
+            op.Say(ModuleOk());
         } else {
             ++failed;
-            op.Say("失败，请取下模块", QStringLiteral("failed: remove the module"));
+            op.Say(ModuleFailed());
         }
         const bool done = spec.count > 0 && ok + failed >= spec.count;
         if (exit >= 128 || Stopped(spec) || done || !WaitUntilGone(spec)) {
             break;
         }
     }
-    op.Summary(ok, failed);
+    op.Say(StationSummary(ok, failed));
     if (Stopped(spec)) {
         return 128 + spec.interrupt->load();
     }

@@ -1,21 +1,21 @@
 #pragma once
 
-#include <QString>
 #include <atomic>
+#include <string>
 #include <vector>
 
-#include "platform/TextCodec.h"
 #include "profile/FormFields.h"
+#include "text/TextEncoding.h"
 
 namespace cli {
 
 struct StationSpec {
-    QString port;
+    std::string port;
     std::vector<wifi::Setting> settings;  // the profile, then --set
     bool verify = false;
-    QString logPath;  // empty: standard output only
-    int count = 0;    // modules to write (ok or failed); 0: until stopped
-    int timeoutSeconds = 10;
+    std::string logPath;  // empty: standard output only
+    int count = 0;        // modules to write (ok or failed); 0: until stopped
+    double timeoutSeconds = 10;
     int settleSeconds = 3;
     wifi::TextEncoding encoding = wifi::DefaultEncoding();
     bool logSecrets = false;

@@ -1,18 +1,17 @@
 #include "Trace.h"
 
-#include <QDateTime>
 #include <cstdio>
 #include <mutex>
 
 namespace cli {
 
-void PrintTraceLine(const QString& port, wifi::LineDirection direction, const std::string& line) {
+void PrintTraceLine(const std::string& port, wifi::LineDirection direction,
+                    const std::string& line) {
     static std::mutex lock;
-    const std::string time =
-        QDateTime::currentDateTime().toString(QStringLiteral("HH:mm:ss.zzz")).toStdString();
+    const std::string text =
+        wifi::TraceLine(wifi::ClockTime(wifi::WallClock::now()), port, direction, line);
     std::lock_guard<std::mutex> hold(lock);
-    std::fprintf(stderr, "%s %s %c %s\n", time.c_str(), port.toUtf8().constData(),
-                 static_cast<char>(direction), wifi::VisibleBytes(line).c_str());
+    std::fprintf(stderr, "%s\n", text.c_str());
 }
 
 }  // namespace cli

@@ -1,14 +1,14 @@
 #pragma once
 
-#include <QString>
 #include <string>
 
-#include "platform/TappedComm.h"
+#include "serial/TrafficFormat.h"
 
 namespace cli {
 
 // "12:00:01.250 /dev/ttyUSB0 > AT+SZ_SSID=Office\r\n" on standard error, one
 // whole line at a time however many ports print at once.
-void PrintTraceLine(const QString& port, wifi::LineDirection direction, const std::string& line);
+void PrintTraceLine(const std::string& port, wifi::LineDirection direction,
+                    const std::string& line);
 
 }  // namespace cli

@@ -1,114 +1,122 @@
 #include "Verify.h"
 
-#include <QElapsedTimer>
-#include <QFile>
-#include <QFileInfo>
-#include <QThread>
 #include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <filesystem>
+#include <thread>
 
-#ifdef Q_OS_UNIX
+#ifndef _WIN32
 #include <sys/stat.h>
 #endif
 
-#include "platform/PortList.h"
+#include "qtserial/QtPortSource.h"
 
 namespace cli {
 
 using namespace wifi;
 
 namespace {
-constexpr int kRetryMs = 200;
+constexpr std::chrono::milliseconds kRetry{200};
 constexpr int kReadSeconds = 3;  // one try; a restarting module gets several
+using Clock = std::chrono::steady_clock;
+
+std::filesystem::path PathOf(const std::string& utf8) {
+    return std::filesystem::path(
+        std::u8string(reinterpret_cast<const char8_t*>(utf8.data()), utf8.size()));
+}
 }  // namespace
 
-bool DevicePresent(const QString& port) {
-    if (ThisSystem() == PortSystem::Windows && !port.contains(QLatin1Char('\\'))) {
-        for (const auto& p : SystemPorts()) {
-            if (p.device.compare(port, Qt::CaseInsensitive) == 0) {
+bool DevicePresent(const std::string& port) {
+    if (ThisSystem() == PortSystem::Windows && port.find('\\') == std::string::npos) {
+        for (const auto& p : QtSystemPorts()) {
+            if (p.device.size() == port.size() &&
+                std::equal(p.device.begin(), p.device.end(), port.begin(), [](char a, char b) {
+                    return std::tolower(static_cast<unsigned char>(a)) ==
+                           std::tolower(static_cast<unsigned char>(b));
+                })) {
                 return true;
             }
         }
         return false;
     }
-    return QFileInfo::exists(port);
+    std::error_code ignored;
+    return std::filesystem::exists(PathOf(port), ignored);
 }
 
-std::string DeviceIdentity(const QString& port) {
+std::string DeviceIdentity(const std::string& port) {
     if (!DevicePresent(port)) {
         return {};
     }
-#ifdef Q_OS_UNIX
+#ifndef _WIN32
     struct stat link {};
     struct stat node {};
-    const QByteArray path = QFile::encodeName(port);
-    if (::lstat(path.constData(), &link) != 0 || ::stat(path.constData(), &node) != 0) {
+    if (::lstat(port.c_str(), &link) != 0 || ::stat(port.c_str(), &node) != 0) {
         return {};
     }
     auto stamp = [](const struct stat& st) {
-#ifdef Q_OS_LINUX
+#ifdef __linux__
         return std::to_string(st.st_ctim.tv_sec) + "." + std::to_string(st.st_ctim.tv_nsec);
 #else
         return std::to_string(st.st_ctime);  // macOS names the nanoseconds differently
 #endif
     };
-    return QFileInfo(port).canonicalFilePath().toStdString() + " " + stamp(link) + " " +
+    std::error_code ignored;
+    return std::filesystem::canonical(PathOf(port), ignored).string() + " " + stamp(link) + " " +
            stamp(node) + " " + std::to_string(node.st_rdev);
 #else
-    return port.toStdString();
+    return port;
 #endif
 }
 
 Verification VerifyWrite(const JobSpec& spec, const JobResult& written) {
     Verification v;
-    QElapsedTimer clock;
-    clock.start();
-    const qint64 limit = qint64(spec.timeoutSeconds) * 1000;
+    const auto start = Clock::now();
+    const auto limit =
+        std::chrono::milliseconds(static_cast<long long>(spec.timeoutSeconds * 1000));
     JobSpec read = spec;
     read.write = false;
     read.settings.clear();
     read.onStep = nullptr;
     JobResult last;
-    last.error = QStringLiteral("the device did not come back");
+    last.error = "the device did not come back";
     last.exit = kPortFailed;
-    while (clock.elapsed() < limit) {
+    while (Clock::now() - start < limit) {
         if (spec.interrupt && spec.interrupt->load() != 0) {
             v.exit = 128 + spec.interrupt->load();
-            v.error = QStringLiteral("verify: interrupted");
+            v.error = "verify: interrupted";
             return v;
         }
         if (!DevicePresent(spec.port)) {
-            QThread::msleep(kRetryMs);
+            std::this_thread::sleep_for(kRetry);
             continue;
         }
-        const qint64 left = limit - clock.elapsed();
-        read.timeoutSeconds = int(std::clamp<qint64>((left + 999) / 1000, 1, kReadSeconds));
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(limit - (Clock::now() - start));
+        read.timeoutSeconds = std::clamp<double>(std::ceil(left.count() / 1000.0), 1, kReadSeconds);
         last = RunJob(read);
         if (last.exit == kOk) {
-            for (const QString& field : DifferingFields(written.written, last.values)) {
-                v.mismatches.push_back({field, written.wrote[field], last.form[field]});
+            std::string names;
+            for (const std::string& field : DifferingFields(written.written, last.values)) {
+                v.mismatches.push_back(
+                    {field, written.wrote.value(field, Json()), last.form.value(field, Json())});
+                names += (names.empty() ? "" : ", ") + field;
             }
             if (!v.mismatches.empty()) {
-                QStringList names;
-                for (const Mismatch& m : v.mismatches) {
-                    names << m.field;
-                }
                 v.exit = kRefused;
-                v.error = QStringLiteral("verify: %1 %2")
-                              .arg(names.join(QStringLiteral(", ")),
-                                   names.size() == 1 ? QStringLiteral("differs")
-                                                     : QStringLiteral("differ"));
+                v.error = "verify: " + names + (v.mismatches.size() == 1 ? " differs" : " differ");
             }
             return v;
         }
         if (last.exit >= 128) {
             v.exit = last.exit;
-            v.error = QStringLiteral("verify: interrupted");
+            v.error = "verify: interrupted";
             return v;
         }
-        QThread::msleep(kRetryMs);
+        std::this_thread::sleep_for(kRetry);
     }
     v.exit = last.exit;
-    v.error = QStringLiteral("verify: the module could not be read again: ") + last.error;
+    v.error = "verify: the module could not be read again: " + last.error;
     return v;
 }
 

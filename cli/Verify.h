@@ -1,8 +1,5 @@
 #pragma once
 
-#include <QJsonValue>
-#include <QString>
-#include <QStringList>
 #include <string>
 #include <vector>
 
@@ -13,25 +10,25 @@ namespace cli {
 // A field the check found different: what was written, what the module
 // reports now (as read prints them).
 struct Mismatch {
-    QString field;
-    QJsonValue wrote;
-    QJsonValue read;
+    std::string field;
+    wifi::Json wrote;
+    wifi::Json read;
 };
 
 struct Verification {
     int exit = kOk;
-    QString error;  // "verify: ssid differs", or why the module could not be read
+    std::string error;  // "verify: ssid differs", or why the module could not be read
     std::vector<Mismatch> mismatches;
 };
 
 // Whether the device is there now: a path that exists, or a COM port the
 // system lists.
-bool DevicePresent(const QString& port);
+bool DevicePresent(const std::string& port);
 // What tells one plugging-in of the device from the next: where a link leads
 // and when the link and the device node were made (a replugged adapter gets a
 // new node, a new module on a production line a new link). Empty when the
 // device is not there; the name alone where the system offers no more.
-std::string DeviceIdentity(const QString& port);
+std::string DeviceIdentity(const std::string& port);
 
 // Reads the module again on a new connection and compares the form its report
 // gives with the form that was written, field by field (texts in bytes). A

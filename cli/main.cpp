@@ -1,47 +1,45 @@
 // wifi-config: read or write Wi-Fi serial modules from the command line.
 #include <QCoreApplication>
-#include <QFile>
-#include <QFileInfo>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QThread>
 #include <algorithm>
 #include <atomic>
 #include <csignal>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <mutex>
 #include <string>
 #include <tuple>
 #include <vector>
 
-#ifdef Q_OS_WIN
+#ifdef _WIN32
 #include <windows.h>
 #endif
 
 #include "CommandLine.h"
+#include "JobSession.h"
 #include "ModuleJob.h"
 #include "PortsCommand.h"
 #include "Station.h"
 #include "Verify.h"
 #include "Version.h"
 #include "profile/FormFields.h"
-#include "profile/JsonText.h"
 #include "profile/Profile.h"
+#include "wording/Messages.h"
 
 namespace {
 
 struct Args {
     std::string command;
-    std::vector<QString> ports;
-    int timeout = 10;
+    std::vector<std::string> ports;
+    double timeout = 10;
     bool json = true;
     bool trace = false;
     bool probe = false;
     bool verify = false;
     bool logSecrets = false;
-    QString log;
+    std::string log;
     int count = 0;
     int settle = 3;
     wifi::TextEncoding encoding = wifi::DefaultEncoding();
@@ -53,10 +51,23 @@ int Usage(const std::string& error) {
     return cli::kBadInput;
 }
 
+std::filesystem::path PathOf(const std::string& utf8) {
+    return std::filesystem::path(
+        std::u8string(reinterpret_cast<const char8_t*>(utf8.data()), utf8.size()));
+}
+
+// A whole number from `low`; nothing for anything else.
+std::optional<int> WholeNumber(const std::string& text, int low) {
+    if (text.empty() || text.size() > 9 ||
+        text.find_first_not_of("0123456789") != std::string::npos) {
+        return std::nullopt;
+    }
+    const int value = std::stoi(text);
+    return value >= low ? std::optional(value) : std::nullopt;
+}
+
 // Parses and checks everything before any port is opened. Empty on success.
-// The arguments come as Unicode (the wide command line on Windows), so file
-// names and --set values arrive intact whatever the console's code page.
-std::string Parse(const QStringList& arguments, Args& args) {
+std::string Parse(const std::vector<std::string>& arguments, Args& args) {
     std::string error;
     const auto parsed = cli::ParseArguments(arguments, error);
     if (!parsed) {
@@ -72,50 +83,45 @@ std::string Parse(const QStringList& arguments, Args& args) {
     for (const auto& [option, out, low] :
          {std::tuple{"--count", &args.count, 1}, std::tuple{"--settle", &args.settle, 1}}) {
         if (a.Has(option)) {
-            bool ok = false;
-            *out = a.Last(option).toInt(&ok);
-            if (!ok || *out < low) {
+            const auto n = WholeNumber(a.Last(option), low);
+            if (!n) {
                 return std::string(option) + ": not a whole number from " + std::to_string(low) +
-                       ": " + a.Last(option).toStdString();
+                       ": " + a.Last(option);
             }
+            *out = *n;
         }
     }
-    if (!args.log.isEmpty()) {
-        QFile log(args.log);
-        if (!log.open(QIODevice::Append | QIODevice::WriteOnly)) {
-            return "--log: " + args.log.toStdString() + ": " + log.errorString().toStdString();
+    if (!args.log.empty()) {
+        std::ofstream log(PathOf(args.log), std::ios::app);
+        if (!log) {
+            return "--log: " + args.log + ": cannot be written";
         }
     }
     if (args.command == "ports") {
         args.timeout = 2;  // a module answers its query at once
     }
-    if (a.Has("--port")) {
-        args.ports.assign(a.values.at("--port").begin(), a.values.at("--port").end());
-    }
+    args.ports = a.All("--port");
     if (a.Has("--timeout")) {
-        bool ok = false;
-        args.timeout = a.Last("--timeout").toInt(&ok);
-        if (!ok || args.timeout < 1 || args.timeout > 3600) {
-            return "--timeout: not a number of seconds from 1 to 3600: " +
-                   a.Last("--timeout").toStdString();
+        const auto seconds = WholeNumber(a.Last("--timeout"), 1);
+        if (!seconds || *seconds > 3600) {
+            return "--timeout: not a number of seconds from 1 to 3600: " + a.Last("--timeout");
         }
+        args.timeout = *seconds;
     }
     if (a.Has("--format")) {
-        const QString v = a.Last("--format");
-        if (v != QLatin1String("json") && v != QLatin1String("text")) {
-            return "--format: json or text, not " + v.toStdString();
+        const std::string v = a.Last("--format");
+        if (v != "json" && v != "text") {
+            return "--format: json or text, not " + v;
         }
-        args.json = v == QLatin1String("json");
+        args.json = v == "json";
     }
     if (a.Has("--encoding")) {
         const auto encoding = wifi::EncodingNamed(a.Last("--encoding"));
         if (!encoding) {
-            return "--encoding: gbk or utf-8, not " + a.Last("--encoding").toStdString();
+            return "--encoding: gbk or utf-8, not " + a.Last("--encoding");
         }
         args.encoding = *encoding;
     }
-    const QString from = a.Last("--from");
-    const QStringList sets = a.Has("--set") ? a.values.at("--set") : QStringList();
     if ((args.command == "read" || args.command == "station") && args.ports.size() > 1) {
         return args.command + " takes one --port";
     }
@@ -123,15 +129,15 @@ std::string Parse(const QStringList& arguments, Args& args) {
     // twice at once.
     for (std::size_t i = 0; i < args.ports.size(); ++i) {
         for (std::size_t j = 0; j < i; ++j) {
-            const QString a = QFileInfo(args.ports[i]).canonicalFilePath();
-            const QString b = QFileInfo(args.ports[j]).canonicalFilePath();
-            if (args.ports[i] == args.ports[j] || (!a.isEmpty() && a == b)) {
-                return "the same device twice: " + args.ports[j].toStdString() + " and " +
-                       args.ports[i].toStdString();
+            std::error_code failed;
+            const auto a1 = std::filesystem::canonical(PathOf(args.ports[i]), failed);
+            const auto b1 = std::filesystem::canonical(PathOf(args.ports[j]), failed);
+            if (args.ports[i] == args.ports[j] || (!a1.empty() && a1 == b1)) {
+                return "the same device twice: " + args.ports[j] + " and " + args.ports[i];
             }
         }
     }
-    if (!from.isEmpty()) {
+    if (const std::string from = a.Last("--from"); !from.empty()) {
         auto loaded = wifi::LoadProfile(from, args.encoding, error);
         if (!loaded) {
             return error;
@@ -139,7 +145,7 @@ std::string Parse(const QStringList& arguments, Args& args) {
         args.settings = *loaded;
     }
     const wifi::TextCodec codec(args.encoding);
-    for (const auto& s : sets) {
+    for (const auto& s : a.All("--set")) {
         auto setting = wifi::ParseSetting(s, codec, error);
         if (!setting) {
             return error;
@@ -160,22 +166,26 @@ std::string Parse(const QStringList& arguments, Args& args) {
 
 // {"port": ..., "ok": ..., "error": ..., "seconds": ...}, in that order.
 std::string ResultLine(const cli::JobResult& r) {
-    const double seconds = static_cast<double>(static_cast<long long>(r.seconds * 1000)) / 1000.0;
-    return wifi::OrderedJson()
-        .Add(QStringLiteral("port"), r.port)
-        .Add(QStringLiteral("ok"), r.exit == cli::kOk)
-        .Add(QStringLiteral("error"), r.error.isEmpty() ? QJsonValue() : QJsonValue(r.error))
-        .Add(QStringLiteral("seconds"), seconds)
-        .Text();
+    wifi::Json line;
+    line["port"] = r.port;
+    line["ok"] = r.exit == cli::kOk;
+    line["error"] = r.error.empty() ? wifi::Json() : wifi::Json(r.error);
+    line["seconds"] = static_cast<double>(static_cast<long long>(r.seconds * 1000)) / 1000.0;
+    return wifi::JsonLine(line);
 }
 
 // "PORT: saved in 2.41 s" or "PORT: failed: ERROR", for --format text.
 std::string ResultText(const cli::JobResult& r) {
-    const QString line =
-        r.exit == cli::kOk
-            ? QStringLiteral("%1: saved in %2 s").arg(r.port).arg(r.seconds, 0, 'f', 2)
-            : QStringLiteral("%1: failed: %2").arg(r.port, r.error);
-    return line.toStdString();
+    if (r.exit != cli::kOk) {
+        return r.port + ": failed: " + r.error;
+    }
+    char seconds[32];
+    std::snprintf(seconds, sizeof seconds, "%.2f", r.seconds);
+    return r.port + ": saved in " + seconds + " s";
+}
+
+void Say(const std::string& port, const wifi::Message& message) {
+    std::fprintf(stderr, "wifi-config: %s: %s\n", port.c_str(), cli::English(message.text).c_str());
 }
 
 }  // namespace
@@ -206,19 +216,26 @@ int main(int argc, char** argv) {
         }
     }
     QCoreApplication app(argc, argv);
-#ifdef Q_OS_WIN
+#ifdef _WIN32
     // Everything printed is UTF-8; the console is told so.
     SetConsoleOutputCP(CP_UTF8);
 #endif
+    // The arguments as Unicode (the wide command line on Windows), so file
+    // names and --set values arrive intact whatever the console's code page.
+    std::vector<std::string> arguments;
+    const QStringList all = QCoreApplication::arguments();
+    for (qsizetype i = 1; i < all.size(); ++i) {
+        arguments.push_back(all[i].toStdString());
+    }
     Args args;
-    if (const std::string error = Parse(QCoreApplication::arguments(), args); !error.empty()) {
+    if (const std::string error = Parse(arguments, args); !error.empty()) {
         return Usage(error);
     }
     if (args.command == "ports") {
         cli::PortsRequest request;
-        request.named = QStringList(args.ports.begin(), args.ports.end());
+        request.named = args.ports;
         request.probe = args.probe;
-        request.timeoutSeconds = args.timeout;
+        request.timeoutSeconds = int(args.timeout);
         request.json = args.json;
         request.encoding = args.encoding;
         return cli::RunPorts(request);
@@ -267,39 +284,17 @@ int main(int argc, char** argv) {
             std::lock_guard<std::mutex> hold(outputLock);
             if (r.exit != cli::kOk) {
                 // Port errors name the port already.
-                const QString message =
-                    r.error.startsWith(r.port) ? r.error : r.port + QStringLiteral(": ") + r.error;
-                std::fprintf(stderr, "wifi-config: %s\n", message.toUtf8().constData());
+                const std::string message =
+                    r.error.rfind(r.port, 0) == 0 ? r.error : r.port + ": " + r.error;
+                std::fprintf(stderr, "wifi-config: %s\n", message.c_str());
             }
             if (!spec.write && r.exit == cli::kOk) {
-                QStringList absent;
-                QStringList unknown;
-                for (const auto& [name, reported] : r.unknown) {
-                    if (reported == QLatin1String("absent")) {
-                        absent << name;
-                    } else {
-                        unknown << name + " (" +
-                                       (reported == QLatin1String("not reported")
-                                            ? QStringLiteral("no module reports it")
-                                            : "reported " + reported) +
-                                       ")";
-                    }
-                }
-                if (!absent.isEmpty()) {
-                    std::fprintf(
-                        stderr, "wifi-config: %s: the module's report lacks %s (printed as null)\n",
-                        r.port.toUtf8().constData(),
-                        absent.join(QStringLiteral(", ")).toUtf8().constData());
-                }
-                if (!unknown.isEmpty()) {
-                    std::fprintf(stderr, "wifi-config: %s: unknown, printed as null: %s\n",
-                                 r.port.toUtf8().constData(),
-                                 unknown.join(QStringLiteral(", ")).toUtf8().constData());
+                for (const wifi::Message& said : wifi::UnknownFieldsRead(r.unknown)) {
+                    Say(r.port, said);
                 }
             }
-            for (const QString& note : r.notes) {
-                std::fprintf(stderr, "wifi-config: %s: %s\n", r.port.toUtf8().constData(),
-                             note.toUtf8().constData());
+            for (const wifi::Text& note : r.notes) {
+                Say(r.port, wifi::Message{note, false, {}});
             }
             if (spec.write) {
                 std::printf("%s\n", (args.json ? ResultLine(r) : ResultText(r)).c_str());

@@ -3,8 +3,8 @@
 #include <cerrno>
 #include <cstdlib>
 
-#include "TrafficLog.h"
 #include "form/Fields.h"
+#include "serial/TrafficFormat.h"
 
 namespace sim {
 
@@ -150,7 +150,7 @@ ParsedArgs ParseArgs(const std::vector<std::string>& args) {
             count(1, n);
             o.chunk = static_cast<std::size_t>(n);
         } else if (arg == "--stale" && value(text)) {
-            o.stale = Unescape(text);
+            o.stale = wifi::Unquote(text);
         } else if (arg == "--omit" && value(text)) {
             o.omit.push_back(text);
         } else if (arg == "--stray-ok") {

@@ -25,9 +25,4 @@ class TrafficLog {
     std::FILE* file_ = nullptr;
 };
 
-std::string Escape(std::string_view bytes);
-// The bytes an escaped text stands for: \r, \n, \t, \xHH and any other
-// escaped character as itself.
-std::string Unescape(std::string_view text);
-
 }  // namespace sim

@@ -85,7 +85,7 @@
     </message>
     <message>
         <source>保存参数</source>
-        <translation>save</translation>
+        <translation>the save</translation>
     </message>
 </context>
 <context>
@@ -256,67 +256,59 @@
     </message>
     <message>
         <source>未选择串口：请先在“串口”中选择一个。</source>
-        <translation>No port selected: choose one under &quot;Port&quot; first.</translation>
+        <translation>no port selected: choose one in the port list</translation>
     </message>
     <message>
         <source>串口 %1 不存在。</source>
-        <translation>Port %1 does not exist.</translation>
+        <translation>%1: no such device</translation>
     </message>
     <message>
         <source>串口 %1 正被其他程序使用。</source>
-        <translation>Port %1 is in use by another program.</translation>
+        <translation>%1: port busy: another program is using it</translation>
     </message>
     <message>
         <source>没有权限打开串口 %1：请把用户加入 dialout 组后重新登录。</source>
-        <translation>No permission to open port %1: add the user to the dialout group and log in again.</translation>
+        <translation>%1: permission denied: add the user to the dialout group</translation>
     </message>
     <message>
         <source>串口 %1 未打开：请先连接模块。</source>
-        <translation>Port %1 is not open: connect the module first.</translation>
+        <translation>%1: port is closed</translation>
     </message>
     <message>
         <source>串口操作失败。</source>
-        <translation>The port operation failed.</translation>
+        <translation>the port failed</translation>
     </message>
     <message>
         <source>串口 %1 操作失败。</source>
-        <translation>The operation on port %1 failed.</translation>
+        <translation>%1: the port failed</translation>
     </message>
     <message>
         <source>串口 %1 已断开：设备被拔出或线路挂断，连接已关闭。</source>
-        <translation>Port %1 is gone: the device was unplugged or the line hung up. The connection is closed.</translation>
+        <translation>%1: the device was unplugged or the line hung up</translation>
     </message>
     <message>
         <source>开始配置</source>
-        <translation>configure command</translation>
-    </message>
-    <message>
-        <source>读取配置</source>
-        <translation>configuration query</translation>
-    </message>
-    <message>
-        <source>连接请求</source>
-        <translation>connect request</translation>
+        <translation>the configure command</translation>
     </message>
     <message>
         <source>第 %1 步（%2）</source>
-        <translation>step %1 (%2)</translation>
+        <translation>parameter %1 (%2)</translation>
     </message>
     <message>
         <source>含有换行或其他控制字符</source>
-        <translation> holds a line break or another control character</translation>
+        <translation> holds a control character (a line end, a NUL or another byte below 0x20), which cannot go to the module in one command line</translation>
     </message>
     <message>
         <source>超过 %1 字节</source>
-        <translation> is longer than %1 bytes</translation>
+        <translation> is longer than the %1 bytes an SSID holds</translation>
     </message>
     <message>
         <source>应为 0 到 65535 之间的数字</source>
-        <translation> must be a number from 0 to 65535</translation>
+        <translation> is not a decimal number from 0 to 65535</translation>
     </message>
     <message>
         <source>未选择</source>
-        <translation> has no selection</translation>
+        <translation> has no value the module accepts</translation>
     </message>
     <message>
         <source>含有当前编码无法表示的字符</source>
@@ -331,44 +323,16 @@
         <translation>Writing %1/%2: %3</translation>
     </message>
     <message>
-        <source>第 %1 步停止：%2%3，参数未保存</source>
-        <translation>Stopped at step %1: %2%3. Parameters not saved</translation>
-    </message>
-    <message>
-        <source>模块拒绝了%1，参数未保存</source>
-        <translation>The module refused the %1. Parameters not saved</translation>
-    </message>
-    <message>
-        <source>模块拒绝了%1</source>
-        <translation>The module refused the %1</translation>
-    </message>
-    <message>
         <source>正在等待模块应答，未发送</source>
-        <translation>Waiting for the module to answer; nothing sent</translation>
+        <translation>a command is still in flight</translation>
     </message>
     <message>
         <source>模块未连接，请先连接模块</source>
-        <translation>The module is not connected: connect it first</translation>
+        <translation>the module is not connected</translation>
     </message>
     <message>
         <source>%1%2，未发送</source>
         <translation>%1%2; nothing sent</translation>
-    </message>
-    <message>
-        <source>%1无应答，连接已关闭</source>
-        <translation>No answer to the %1; the connection is closed</translation>
-    </message>
-    <message>
-        <source>开始配置无应答，参数未保存</source>
-        <translation>No answer to the configure command. Parameters not saved</translation>
-    </message>
-    <message>
-        <source>已确认至第 %1 步，%2无应答，参数未保存</source>
-        <translation>Acknowledged up to step %1, no answer to %2. Parameters not saved</translation>
-    </message>
-    <message>
-        <source>已确认至第 %1 步，保存参数无应答，保存未确认</source>
-        <translation>Acknowledged up to step %1, no answer to the save. The save is not confirmed</translation>
     </message>
     <message>
         <source>写入 %1/%1：参数已保存</source>
@@ -376,38 +340,119 @@
     </message>
     <message>
         <source>的值未知，请先填写或选择</source>
-        <translation> is unknown: fill it in or choose one first</translation>
+        <translation> is not known: the module gave none the form can hold</translation>
     </message>
     <message>
         <source>模块报告的 DHCP 值“%1”无法识别：请勾选或取消勾选“启动DHCP”后再提交</source>
         <translation>The module reported DHCP as &quot;%1&quot;, which is neither on nor off: tick or clear &quot;Use DHCP&quot; before you submit</translation>
     </message>
     <message>
-        <source>连接请求无应答，参数未保存</source>
-        <translation>No answer to the connect request. Parameters not saved</translation>
+        <source>%1；%2</source>
+        <translation>%1; %2</translation>
     </message>
     <message>
-        <source>模块多发了应答，保存未确认</source>
-        <translation>The module answered more often than it was asked. Save not confirmed</translation>
+        <source>保存参数</source>
+        <translation>the save</translation>
     </message>
     <message>
-        <source>模块在%1之后多发了应答，参数未保存</source>
-        <translation>The module answered more often than it was asked, after the %1. Parameters not saved</translation>
-    </message>
-</context>
-<context>
-    <name>wifi::ConfigWindow</name>
-    <message>
-        <source>编码</source>
-        <translation>Text</translation>
+        <source>读取配置的应答</source>
+        <translation>configuration report</translation>
     </message>
     <message>
-        <source>网络名称和密钥的编码：输入的文字按此编码发送</source>
-        <translation>The encoding of the SSID and key: typed text is sent in it</translation>
+        <source>连接请求的应答</source>
+        <translation>connected reply</translation>
     </message>
     <message>
-        <source>%1不是 %2 编码，显示为 �，不修改则原样写回</source>
-        <translation>The %1 is not %2; shown with �, it is written back unchanged unless edited</translation>
+        <source>%1的确认</source>
+        <translation>acknowledgement of %1</translation>
+    </message>
+    <message>
+        <source>%1没有模块接受的值：没有再发送，参数未保存</source>
+        <translation>%1 has no value the module accepts; nothing more was sent, nothing was saved</translation>
+    </message>
+    <message>
+        <source>模块拒绝了读取配置（AT+SZ_CHECKCONFIG=ALL）</source>
+        <translation>the module refused the configuration query (AT+SZ_CHECKCONFIG=ALL)</translation>
+    </message>
+    <message>
+        <source>模块拒绝了连接请求（AT+SZ_CONNECT=START）</source>
+        <translation>the module refused the connect request (AT+SZ_CONNECT=START)</translation>
+    </message>
+    <message>
+        <source>模块拒绝了开始配置（AT+SZ_CONFIGURE=START），参数未保存</source>
+        <translation>the module refused the configure command (AT+SZ_CONFIGURE=START); nothing was saved</translation>
+    </message>
+    <message>
+        <source>模块拒绝了保存参数（AT+SZ_SAVE_CONFIG=SAVE），参数未保存</source>
+        <translation>the module refused the save (AT+SZ_SAVE_CONFIG=SAVE); nothing was saved</translation>
+    </message>
+    <message>
+        <source>模块拒绝了%1：%2，没有再发送，参数未保存</source>
+        <translation>the module refused %1: %2; nothing more was sent, nothing was saved</translation>
+    </message>
+    <message>
+        <source>等待%1时应答不完整：%2 秒内没有再收到数据</source>
+        <translation>incomplete answer while waiting for the %1: nothing more came within %2 s</translation>
+    </message>
+    <message>
+        <source>等待%2时 %1 秒内没有应答</source>
+        <translation>no answer within %1 s while waiting for the %2</translation>
+    </message>
+    <message>
+        <source>%1，连接已关闭</source>
+        <translation>%1; the connection is closed</translation>
+    </message>
+    <message>
+        <source>已确认至第 %1 步，%2</source>
+        <translation>%2</translation>
+    </message>
+    <message>
+        <source>保存未确认：模块多发了应答（应答比命令多）</source>
+        <translation>the save is not confirmed: the module sent an unexpected reply (more replies than commands)</translation>
+    </message>
+    <message>
+        <source>参数未保存：模块在%1之后多发了应答（应答比命令多）</source>
+        <translation>nothing was saved: the module sent an unexpected reply after %1 (more replies than commands)</translation>
+    </message>
+    <message>
+        <source>%1：没有模块报告它</source>
+        <translation>%1: no module reports it</translation>
+    </message>
+    <message>
+        <source>%1：模块的报告缺少 %2</source>
+        <translation>%1: the module's report lacks %2</translation>
+    </message>
+    <message>
+        <source>%1：模块报告了“%2”，表单无法表示</source>
+        <translation>%1: the module reported &quot;%2&quot;, which the form cannot hold</translation>
+    </message>
+    <message>
+        <source>%1；未发送任何命令：请用 --set NAME=VALUE 或在 --from 配置文件中给出值</source>
+        <translation>%1; nothing was sent: give a value with --set NAME=VALUE or in the --from profile</translation>
+    </message>
+    <message>
+        <source>模块报告的%1%2：请用 --set %3=... 给出值</source>
+        <translation>%1 as reported%2; give a value with --set %3=...</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1（没有模块报告它）</source>
+        <translation>%1 (no module reports it)</translation>
+    </message>
+    <message>
+        <source>%1（模块报告了“%2”）</source>
+        <translation>%1 (reported &quot;%2&quot;)</translation>
+    </message>
+    <message>
+        <source>模块的报告缺少 %1（显示为 null）</source>
+        <translation>the module's report lacks %1 (printed as null)</translation>
+    </message>
+    <message>
+        <source>值未知，显示为 null：%1</source>
+        <translation>unknown, printed as null: %1</translation>
     </message>
     <message>
         <source>%1是 %2 编码，已改用 %2 显示</source>
@@ -418,12 +463,92 @@
         <translation>The %1 has bytes of no known encoding (shown as �); it is written back unchanged unless edited</translation>
     </message>
     <message>
-        <source>串口 %1：模块在 %2 秒内没有应答：%3。</source>
-        <translation>Port %1: the module did not answer within %2 seconds: %3.</translation>
+        <source>%1不是 %2 编码，显示为 �，不修改则原样写回</source>
+        <translation>The %1 is not %2; shown with �, it is written back unchanged unless edited</translation>
+    </message>
+    <message>
+        <source>%1是 %2 编码，不是 %3：文字按 %2 解码，配置文件标为 %2</source>
+        <translation>%1 is %2, not %3: the texts are decoded, and the profile marked, as %2</translation>
+    </message>
+    <message>
+        <source>%1不是有效的 %2 文字：按字节以十六进制给出</source>
+        <translation>%1 is not valid %2 text: it is given as its bytes, in hex</translation>
     </message>
     <message>
         <source>修改过的参数还没有写入模块。仍要关闭吗？</source>
         <translation>Edited parameters have not been written to the module. Close anyway?</translation>
+    </message>
+    <message>
+        <source>下次打开窗口时使用新的语言。</source>
+        <translation>The new language is used the next time the window opens.</translation>
+    </message>
+    <message>
+        <source>串口 %1：%2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>无法保存 %1：%2</source>
+        <translation>Cannot save %1: %2</translation>
+    </message>
+    <message>
+        <source>无法打开 %1：%2</source>
+        <translation>Cannot open %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 不是有效的配置文件：%2</source>
+        <translation>%1 is not a valid profile: %2</translation>
+    </message>
+    <message>
+        <source>请先连接模块，再导入配置</source>
+        <translation>Connect the module before importing a profile</translation>
+    </message>
+    <message>
+        <source>%1、%2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>以下字段当前不能修改，未导入：%1</source>
+        <translation>These fields cannot be changed now and were not imported: %1</translation>
+    </message>
+    <message>
+        <source>参数未保存</source>
+        <translation>nothing was saved</translation>
+    </message>
+    <message>
+        <source>保存未确认</source>
+        <translation>the save is not confirmed</translation>
+    </message>
+    <message>
+        <source>%1，%2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>已中断；没有再发送</source>
+        <translation>interrupted; nothing more was sent</translation>
+    </message>
+    <message>
+        <source>等待模块…</source>
+        <translation>waiting for a module…</translation>
+    </message>
+    <message>
+        <source>校验…</source>
+        <translation>verifying…</translation>
+    </message>
+    <message>
+        <source>成功，请取下模块</source>
+        <translation>ok: remove the module</translation>
+    </message>
+    <message>
+        <source>失败，请取下模块</source>
+        <translation>failed: remove the module</translation>
+    </message>
+    <message>
+        <source>写入 %1/%2</source>
+        <translation>writing %1/%2</translation>
+    </message>
+    <message>
+        <source>%1 个成功，%2 个失败</source>
+        <translation>%1 ok, %2 failed</translation>
     </message>
     <message>
         <source>导出配置…</source>
@@ -438,66 +563,36 @@
         <translation>Traffic</translation>
     </message>
     <message>
-        <source>下次打开窗口时使用新的语言。</source>
-        <translation>The new language is used the next time the window opens.</translation>
-    </message>
-    <message>
         <source>语言</source>
         <translation>Language</translation>
-    </message>
-    <message>
-        <source>无法保存 %1：%2</source>
-        <translation>Cannot save %1: %2</translation>
-    </message>
-    <message>
-        <source>请先连接模块，再导入配置</source>
-        <translation>Connect the module before importing a profile</translation>
-    </message>
-    <message>
-        <source>无法打开 %1：%2</source>
-        <translation>Cannot open %1: %2</translation>
-    </message>
-    <message>
-        <source>%1 不是有效的配置文件：%2</source>
-        <translation>%1 is not a valid profile: %2</translation>
-    </message>
-    <message>
-        <source>以下字段当前不能修改，未导入：%1</source>
-        <translation>These fields cannot be changed now and were not imported: %1</translation>
     </message>
     <message>
         <source>导出配置</source>
         <translation>Export profile</translation>
     </message>
     <message>
-        <source>配置文件 (*.json)</source>
-        <translation>Profiles (*.json)</translation>
-    </message>
-    <message>
         <source>导入配置</source>
         <translation>Import profile</translation>
+    </message>
+    <message>
+        <source>配置文件 (*.json)</source>
+        <translation>Profiles (*.json)</translation>
     </message>
     <message>
         <source>配置文件 (*.json);;所有文件 (*)</source>
         <translation>Profiles (*.json);;All files (*)</translation>
     </message>
     <message>
-        <source>串口 %1：模块的应答不完整，%2 秒内没有再收到数据：%3。</source>
-        <translation>Port %1: the module's answer is incomplete; nothing more came within %2 seconds: %3.</translation>
+        <source>编码</source>
+        <translation>Text</translation>
     </message>
-</context>
-<context>
-    <name>wifi::PortComboBox</name>
+    <message>
+        <source>网络名称和密钥的编码：输入的文字按此编码发送</source>
+        <translation>The encoding of the SSID and key: typed text is sent in it</translation>
+    </message>
     <message>
         <source>未找到串口</source>
         <translation>No serial port found</translation>
-    </message>
-</context>
-<context>
-    <name>wifi::TrafficWindow</name>
-    <message>
-        <source>通信记录</source>
-        <translation>Traffic</translation>
     </message>
     <message>
         <source>显示密钥</source>
@@ -522,10 +617,6 @@
     <message>
         <source>文本文件 (*.txt)</source>
         <translation>Text files (*.txt)</translation>
-    </message>
-    <message>
-        <source>无法保存 %1：%2</source>
-        <translation>Cannot save %1: %2</translation>
     </message>
 </context>
 </TS>

@@ -2,13 +2,14 @@
 
 #include <QCommandLineParser>
 #include <QIcon>
+#include <QLocale>
 #include <QTimer>
 #include <chrono>
 #include <cstdio>
 
 #include "Version.h"
 #include "platform/ConfigWindow.h"
-#include "platform/Preferences.h"
+#include "platform/SettingsStore.h"
 #include "platform/Translations.h"
 
 namespace wifi {
@@ -60,20 +61,25 @@ int CConfigApp::InitInstance() {
     }
     std::optional<Language> asked;
     if (parser.isSet(lang)) {
-        asked = LanguageNamed(parser.value(lang));
+        asked = LanguageNamed(parser.value(lang).toStdString());
         if (!asked) {
             std::fprintf(stderr, "wifi-config-gui: --lang: zh or en, not %s\n",
                          qPrintable(parser.value(lang)));
             return 2;
         }
     }
+    // Qt's own default is the system's locale; the environment's words come first.
+    std::string locale = EnvironmentLocale();
+    if (locale.empty()) {
+        locale = QLocale::system().name().toStdString();
+    }
     const Language chosen =
-        ChooseLanguage(asked, LanguageNamed(Preferences::Load().language), EnvironmentLocale());
-    QString why;
+        ChooseLanguage(asked, LanguageNamed(Preferences::Load(SettingsStore()).language), locale);
+    std::string why;
     const Language language =
         ShowableLanguage(chosen, chosen != Language::Chinese || ChineseFontInstalled(), why);
-    if (!why.isEmpty()) {
-        std::fprintf(stderr, "wifi-config-gui: %s\n", qPrintable(why));
+    if (!why.empty()) {
+        std::fprintf(stderr, "wifi-config-gui: %s\n", why.c_str());
     }
     InstallTranslations(*this, language);
 

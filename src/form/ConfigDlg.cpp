@@ -6,6 +6,7 @@
 #include "form/ControlIds.h"
 #include "form/EnablingGroups.h"
 #include "form/ListContents.h"
+#include "protocol/Commands.h"
 
 namespace wifi {
 
@@ -203,6 +204,7 @@ bool CConfigDlg::SendLine(const std::string& line, InFlight command) {
     ++sends_;
     sentAt_ = heardAt_ = clock_.Now();
     heard_ = false;
+    sentLine_ = line.substr(0, line.size() - cmd::kLineEnd.size());
     if (command == InFlight::Write) {
         sentStep_ = session_.writeStep;
     }

@@ -95,6 +95,15 @@ class CConfigDlg final : private ReceiveBranches {
     // completed write has sent.
     bool HasUnsavedEdits() const;
 
+    // What a front end would otherwise read off its own widgets.
+    // The module answered the connect handshake and the port is still open:
+    // the form can be edited (unless a write runs) and a profile imported.
+    bool IsConnected() const { return handshakeDone_; }
+    // The port list can be changed: the port is closed.
+    bool PortSelectable() const { return !portOpen_; }
+    // A write sequence runs, from the submit to the end of its quiet wait.
+    bool IsWriting() const { return phase_ != Phase::Idle; }
+
     // The fields whose value nobody knows: the last report gave none the form
     // can hold, and the user has given none since. A write needs them all.
     std::vector<UnknownValue> UnknownFields() const;
@@ -239,6 +248,8 @@ class CConfigDlg final : private ReceiveBranches {
     bool protocolChosen_ = false;
     // The module answered the connect request on this connection.
     bool handshakeDone_ = false;
+    // This dialog opened the port, and has not closed it since.
+    bool portOpen_ = false;
     Phase phase_ = Phase::Idle;
     // The form as the module held it when it connected or last saved.
     std::vector<std::string> savedForm_;
@@ -251,6 +262,7 @@ class CConfigDlg final : private ReceiveBranches {
     bool heard_ = false;                  // a byte of the awaited reply has come
     unsigned sends_ = 0;                  // commands sent on this dialog
     unsigned sentStep_ = 0;               // the write step whose command went out last
+    std::string sentLine_;                // that command line, without its line end
     ReplyClock::TimePoint quietSince_{};  // the last reply word, or the connect reply
     ReplyClock::TimePoint phaseSince_{};
     ReplyClock::Duration connectReply_{};  // send to reply, the connect request

@@ -84,7 +84,8 @@ void CConfigDlg::OnTimer() {
 
 void CConfigDlg::TimeOut() {
     const Exchange waited{session_.inFlight, session_.writeStep,
-                          session_.inFlight == InFlight::Write || phase_ == Phase::Reconnecting};
+                          session_.inFlight == InFlight::Write || phase_ == Phase::Reconnecting,
+                          sentLine_};
     const bool incomplete = heard_;
     session_.Settle();
     if (waited.writing) {

@@ -16,6 +16,7 @@ void CConfigDlg::OnConnect() {
     Guarded([this] {
         if (!IsPortOpen(m_comm)) {
             OpenPort(m_comm, m_cbComPort.GetCurSel());
+            portOpen_ = true;
             session_.StartConnection();
             handshakeDone_ = false;
             phase_ = Phase::Idle;
@@ -46,6 +47,7 @@ void CConfigDlg::ShowClosed() {
     session_.Settle();
     session_.moduleReady = 0;
     handshakeDone_ = false;
+    portOpen_ = false;
     if (phase_ != Phase::Idle) {
         phase_ = Phase::Idle;
         session_.writeStep = 0;
@@ -76,7 +78,8 @@ void CConfigDlg::ReplyWordHeard() {
 
 void CConfigDlg::ErrorBranch() {
     const Exchange refused{session_.inFlight, session_.writeStep,
-                           session_.inFlight == InFlight::Write || phase_ == Phase::Reconnecting};
+                           session_.inFlight == InFlight::Write || phase_ == Phase::Reconnecting,
+                           sentLine_};
     session_.writeStep = 0;
     session_.Settle();
     if (refused.writing) {

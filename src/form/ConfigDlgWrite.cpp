@@ -183,7 +183,7 @@ void CConfigDlg::UnexpectedReplyBranch() {
 }
 
 void CConfigDlg::OutOfStep() {
-    const unsigned lastSent = sentStep_;
+    const Exchange lastSent{InFlight::Write, sentStep_, true, sentLine_};
     session_.Settle();
     session_.writeStep = 0;
     if (events_) {

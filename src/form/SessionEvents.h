@@ -17,14 +17,16 @@ enum class SubmitRefusal {
     NotConnected,  // the module has not answered the connect handshake
 };
 
-// What a wait or a refusal concerned: the command awaited and, in a write,
-// its step (0: the configure command, 1 to 21: the step's command, 21 the
-// save). `writing` says it was part of a submit, so that nothing, or not all,
-// was saved; a second submit's connect request is part of it too.
+// What a wait, a refusal or a reply out of step concerned: the command and,
+// in a write, its step (0: the configure command, 1 to 21: the step's
+// command, 21 the save), and the command line as sent, without its line end.
+// `writing` says it was part of a submit, so that nothing, or not all, was
+// saved; a second submit's connect request is part of it too.
 struct Exchange {
     InFlight command = InFlight::None;
     unsigned step = 0;
     bool writing = false;
+    std::string line;
 };
 
 // A field whose value is not known: the report lacked its key, gave a value
@@ -68,11 +70,10 @@ class SessionEvents {
         (void)what;
         (void)incomplete;
     }
-    // The module answered more often than it was asked, after it had
-    // acknowledged the command of step `afterStep` (0: the configure
-    // command; 21: the save, which is therefore not confirmed). The sequence
-    // stopped; nothing more was sent.
-    virtual void OutOfStep(unsigned afterStep) { (void)afterStep; }
+    // The module answered more often than it was asked; lastSent is the
+    // write command that went out last (step 21: the save, which is
+    // therefore not confirmed). The sequence stopped; nothing more was sent.
+    virtual void OutOfStep(const Exchange& lastSent) { (void)lastSent; }
     // The save was acknowledged and the line stayed quiet; the completion
     // message follows.
     virtual void Completed() {}

@@ -14,12 +14,12 @@
 #include "form/DialogTemplate.h"
 #include "form/Fields.h"
 #include "platform/IpAddressEdit.h"
-#include "platform/Messages.h"
 #include "platform/PortComboBox.h"
 #include "platform/SlimComboStyle.h"
 #include "platform/TrafficWindow.h"
 #include "platform/Translations.h"
 #include "serial/CommError.h"
+#include "wording/Messages.h"
 
 // The icon and banner live in the platform library's resources.
 static void InitResources() {
@@ -35,17 +35,17 @@ constexpr const char* kWindowStyle =
     "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 0.5em; }"
     "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }";
 
-QString Text(std::string_view utf8) {
+QString Utf8(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
 }  // namespace
 
 ConfigWindow::ConfigWindow(const QStringList& namedPorts, int timeoutSeconds, QWidget* parent,
-                           std::function<std::vector<SerialPortInfo>()> portSource)
+                           PortSource portSource)
     : QDialog(parent),
       font_(
-          DialogFont(Text(ConfigDialogTemplate().fontName), ConfigDialogTemplate().fontPointSize)),
+          DialogFont(Utf8(ConfigDialogTemplate().fontName), ConfigDialogTemplate().fontPointSize)),
       units_(font_),
       comboStyle_(new SlimComboStyle(units_.ToX(6))),
       timeoutMs_(timeoutSeconds * 1000),
@@ -65,21 +65,21 @@ ConfigWindow::ConfigWindow(const QStringList& namedPorts, int timeoutSeconds, QW
         std::make_unique<SerialComm>([this](int number) { return ports_->DeviceAt(number - 1); });
     BuildItems(namedPorts, std::move(portSource));
     controls_.SetWindow(this, windowTitle());
-    trafficLog_ = std::make_unique<TrafficLog>();
     tapped_ = std::make_unique<TappedComm>(
         *comm_, [this](LineDirection direction, const std::string& line) {
-            trafficLog_->Add(comm_->portName(), direction, line);
+            history_.Add(comm_->portName().toStdString(), direction, line);
         });
     dlg_ = std::make_unique<CConfigDlg>(
         controls_, *tapped_, [](unsigned ms) { QThread::msleep(ms); }, clock_);
     dlg_->SetReplyTimeout(ReplyClock::Duration(timeoutMs_));
-    progressEvents_ = std::make_unique<WriteProgress>(progress_);
-    progressEvents_->onTimedOut = [this](const QString& awaited, bool incomplete) {
+    progressLine_.SetTimeout(ReplyClock::Duration(timeoutMs_));
+    progressLine_.show = [this](const Message& m) { ShowProgress(m); };
+    progressLine_.alert = [this](const Message& m) {
         // Shown once the handler has returned: the dialog's state is final.
-        QTimer::singleShot(0, this,
-                           [this, awaited, incomplete] { ShowTimedOut(awaited, incomplete); });
+        const Message onPort{OnPort(comm_->portName().toStdString(), m.text), true, {}};
+        QTimer::singleShot(0, this, [this, onPort] { ShowMessageBox(onPort, true); });
     };
-    dlg_->SetEvents(progressEvents_.get());
+    dlg_->SetEvents(&progressLine_);
     WireNotifications();
     if (dlg_->OnInitDialog()) {
         ports_->setFocus(Qt::OtherFocusReason);  // the first control of the tab order
@@ -128,8 +128,8 @@ void ConfigWindow::WireNotifications() {
         const auto lossy =
             controls_.SetEncoding(static_cast<TextEncoding>(encoding_->currentData().toInt()));
         if (!lossy.empty()) {
-            progressEvents_->Note(tr("%1不是 %2 编码，显示为 \uFFFD，不修改则原样写回")
-                                      .arg(FieldLabelOf(lossy.front()), encoding_->currentText()));
+            progressLine_.Note(
+                TextNotInChosenEncoding(*FieldOf(lossy.front()), controls_.encoding()));
         }
     });
     controls_.onForeignText = [this](int id, std::optional<TextEncoding> detected) {
@@ -141,18 +141,24 @@ void ConfigWindow::Handle(const std::function<void()>& handler) {
     try {
         handler();
     } catch (const CommError& e) {
-        ShowFailure(e);
+        ShowMessageBox(PortFailure(e), false);
     }
 }
 
-void ConfigWindow::ShowFailure(const CommError& error) {
-    QMessageBox box(QMessageBox::Critical, windowTitle(), PortFailureText(error), QMessageBox::Ok,
-                    this);
-    // The system's own words, on a line of their own.
-    const std::string detail = error.detail().empty() && error.kind() == CommFailure::Other
-                                   ? std::string(error.what())
-                                   : error.detail();
-    box.setInformativeText(QString::fromLocal8Bit(detail.c_str()));
+void ConfigWindow::ShowProgress(const Message& message) {
+    const QString text = Shown(message);
+    progress_->setText(text);
+    progress_->setToolTip(text);
+    progress_->setStyleSheet(message.problem ? QStringLiteral("color: #b00020;") : QString());
+}
+
+void ConfigWindow::ShowMessageBox(const Message& message, bool warning) {
+    QMessageBox box(warning ? QMessageBox::Warning : QMessageBox::Critical, windowTitle(),
+                    Shown(message), QMessageBox::Ok, this);
+    // The system's own words, on a line of their own; for a time-out, what
+    // the progress line says.
+    box.setInformativeText(message.detail.empty() ? progress_->text()
+                                                  : QString::fromStdString(message.detail));
     box.exec();
 }
 
@@ -160,52 +166,32 @@ void ConfigWindow::OnPortLost(const QString& description, const QString& detail)
     (void)description;
     Handle([this] { dlg_->OnPortLost(); });
     progress_->clear();
-    QMessageBox box(QMessageBox::Warning, windowTitle(), PortLostText(comm_->portName()),
-                    QMessageBox::Ok, this);
-    box.setInformativeText(detail);
-    box.exec();
+    ShowMessageBox(PortLost(comm_->portName().toStdString(), detail.toStdString()), true);
 }
 
-QString ConfigWindow::FieldLabelOf(int id) {
+const Field* ConfigWindow::FieldOf(int id) {
     for (const Field& f : FormFields()) {
         if (f.id == id) {
-            return FieldText(f.label);
+            return &f;
         }
     }
-    return QString();
+    return &FormFields().front();
 }
 
 void ConfigWindow::OnForeignText(int id, std::optional<TextEncoding> detected) {
-    const QString field = FieldLabelOf(id);
     const int index = detected ? encoding_->findData(int(*detected)) : -1;
     if (index >= 0) {
         // The choice follows the module, and says so.
         encoding_->setCurrentIndex(index);
-        progressEvents_->Note(
-            tr("%1是 %2 编码，已改用 %2 显示").arg(field, encoding_->itemText(index)));
+        progressLine_.Note(TextInOtherEncoding(*FieldOf(id), *detected));
     } else {
-        progressEvents_->Note(
-            tr("%1含有无法识别的字节（显示为 \uFFFD），不修改则原样写回").arg(field));
+        progressLine_.Note(TextInNoEncoding(*FieldOf(id)));
     }
-}
-
-void ConfigWindow::ShowTimedOut(const QString& awaited, bool incomplete) {
-    const QString text = incomplete ? tr("串口 %1：模块的应答不完整，%2 秒内没有再收到数据：%3。")
-                                          .arg(comm_->portName())
-                                          .arg(timeoutMs_ / 1000)
-                                          .arg(awaited)
-                                    : tr("串口 %1：模块在 %2 秒内没有应答：%3。")
-                                          .arg(comm_->portName())
-                                          .arg(timeoutMs_ / 1000)
-                                          .arg(awaited);
-    QMessageBox box(QMessageBox::Warning, windowTitle(), text, QMessageBox::Ok, this);
-    box.setInformativeText(progress_->text());
-    box.exec();
 }
 
 void ConfigWindow::reject() {
     if (dlg_->HasUnsavedEdits() &&
-        QMessageBox::question(this, windowTitle(), tr("修改过的参数还没有写入模块。仍要关闭吗？"),
+        QMessageBox::question(this, windowTitle(), Shown(UnsavedEditsQuestion()),
                               QMessageBox::Yes | QMessageBox::No,
                               QMessageBox::No) != QMessageBox::Yes) {
         return;

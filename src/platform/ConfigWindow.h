@@ -9,14 +9,16 @@
 
 #include "form/ConfigDlg.h"
 #include "platform/DialogUnits.h"
-#include "platform/PortList.h"
-#include "platform/Preferences.h"
 #include "platform/QtControls.h"
-#include "platform/QtReplyClock.h"
-#include "platform/SerialComm.h"
-#include "platform/TappedComm.h"
-#include "platform/WriteProgress.h"
+#include "ports/PortInfo.h"
+#include "profile/Preferences.h"
+#include "qtserial/QtPortSource.h"
+#include "qtserial/QtReplyClock.h"
+#include "qtserial/SerialComm.h"
 #include "serial/CommError.h"
+#include "serial/TappedComm.h"
+#include "serial/TrafficHistory.h"
+#include "wording/ProgressLine.h"
 
 class QComboBox;
 class QLabel;
@@ -24,7 +26,6 @@ class QLabel;
 namespace wifi {
 
 class PortComboBox;
-class TrafficLog;
 class TrafficWindow;
 
 // The configuration window, built from the dialog template: every item at its
@@ -41,7 +42,7 @@ class ConfigWindow : public QDialog {
     // portSource: what the system reports of its serial ports.
     explicit ConfigWindow(const QStringList& namedPorts = {},
                           int timeoutSeconds = kDefaultTimeoutSeconds, QWidget* parent = nullptr,
-                          std::function<std::vector<SerialPortInfo>()> portSource = SystemPorts);
+                          PortSource portSource = QtSystemPorts);
     ~ConfigWindow() override;
 
     CConfigDlg& dlg() { return *dlg_; }
@@ -77,14 +78,14 @@ class ConfigWindow : public QDialog {
     void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
-    void BuildItems(const QStringList& namedPorts,
-                    std::function<std::vector<SerialPortInfo>()> portSource);
+    void BuildItems(const QStringList& namedPorts, PortSource portSource);
     void WireNotifications();
     void Handle(const std::function<void()>& handler);
-    void ShowFailure(const CommError& error);
+    // A message box of the core's words: the message, the system's own text
+    // on a detail line, the progress line as that detail where asked.
+    void ShowMessageBox(const Message& message, bool warning);
+    void ShowProgress(const Message& message);
     void OnPortLost(const QString& description, const QString& detail);
-    // An answer the module did not give in time: said in a message too.
-    void ShowTimedOut(const QString& awaited, bool incomplete);
     void OnForeignText(int id, std::optional<TextEncoding> detected);
     // The actions of the context menu, with their shortcuts: profiles, the
     // traffic view, the language.
@@ -92,7 +93,7 @@ class ConfigWindow : public QDialog {
     void OnExportProfile();
     void OnImportProfile();
     void ApplyPreferences(const QStringList& namedPorts);
-    static QString FieldLabelOf(int id);
+    static const Field* FieldOf(int id);
 
     QFont font_;
     DialogUnits units_;
@@ -103,12 +104,12 @@ class ConfigWindow : public QDialog {
     // What the form drives: the serial port, every line also told to the
     // traffic view.
     std::unique_ptr<TappedComm> tapped_;
-    std::unique_ptr<TrafficLog> trafficLog_;
+    TrafficHistory history_;
     TrafficWindow* traffic_ = nullptr;
     QList<QAction*> actions_;
     Preferences preferences_;
     std::unique_ptr<CConfigDlg> dlg_;
-    std::unique_ptr<WriteProgress> progressEvents_;
+    ProgressLine progressLine_;
     QList<QWidget*> items_;
     PortComboBox* ports_ = nullptr;
     QLabel* progress_ = nullptr;

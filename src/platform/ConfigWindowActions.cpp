@@ -10,8 +10,11 @@
 
 #include "platform/ConfigWindow.h"
 #include "platform/PortComboBox.h"
+#include "platform/SettingsStore.h"
 #include "platform/TrafficWindow.h"
 #include "platform/Translations.h"
+#include "wording/Messages.h"
+#include "wording/WindowTexts.h"
 
 namespace wifi {
 
@@ -25,11 +28,11 @@ void ConfigWindow::BuildActions() {
         actions_ << action;
         return action;
     };
-    add(tr("导出配置…"), QKeySequence(Qt::CTRL | Qt::Key_S), &ConfigWindow::OnExportProfile)
+    add(UiText(kMenuExport), QKeySequence(Qt::CTRL | Qt::Key_S), &ConfigWindow::OnExportProfile)
         ->setObjectName(QStringLiteral("exportProfile"));
-    add(tr("导入配置…"), QKeySequence(Qt::CTRL | Qt::Key_O), &ConfigWindow::OnImportProfile)
+    add(UiText(kMenuImport), QKeySequence(Qt::CTRL | Qt::Key_O), &ConfigWindow::OnImportProfile)
         ->setObjectName(QStringLiteral("importProfile"));
-    add(tr("通信记录"), QKeySequence(Qt::CTRL | Qt::Key_L), [this] {
+    add(UiText(kMenuTraffic), QKeySequence(Qt::CTRL | Qt::Key_L), [this] {
         traffic()->show();
         traffic()->raise();
     })->setObjectName(QStringLiteral("showTraffic"));
@@ -42,12 +45,14 @@ void ConfigWindow::BuildActions() {
         auto* action = new QAction(name, languages);
         action->setCheckable(true);
         action->setChecked(CurrentLanguage() == language);
-        action->setObjectName(QStringLiteral("language_") + LanguageCode(language));
+        action->setObjectName(QStringLiteral("language_") +
+                              QString::fromLatin1(LanguageCode(language).data()));
         connect(action, &QAction::triggered, this, [this, language] {
-            preferences_.language = LanguageCode(language);
-            preferences_.Save();
+            preferences_.language = std::string(LanguageCode(language));
+            SettingsStore store;
+            preferences_.Save(store);
             if (language != CurrentLanguage()) {
-                QMessageBox::information(this, windowTitle(), tr("下次打开窗口时使用新的语言。"));
+                QMessageBox::information(this, windowTitle(), Shown(LanguageNextTime()));
             }
         });
         actions_ << action;
@@ -56,7 +61,7 @@ void ConfigWindow::BuildActions() {
 
 TrafficWindow* ConfigWindow::traffic() {
     if (!traffic_) {
-        traffic_ = new TrafficWindow(*trafficLog_, this);
+        traffic_ = new TrafficWindow(history_, this);
     }
     return traffic_;
 }
@@ -68,7 +73,7 @@ void ConfigWindow::contextMenuEvent(QContextMenuEvent* event) {
         if (action->actionGroup()) {
             if (!language) {
                 menu.addSeparator();
-                language = menu.addMenu(tr("语言"));
+                language = menu.addMenu(UiText(kMenuLanguage));
             }
             language->addAction(action);
         } else {
@@ -79,13 +84,14 @@ void ConfigWindow::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void ConfigWindow::ApplyPreferences(const QStringList& namedPorts) {
-    preferences_ = Preferences::Load();
+    preferences_ = Preferences::Load(SettingsStore());
     if (!namedPorts.isEmpty()) {
         ports_->Choose(namedPorts.first());
     } else {
         // The adapter by its serial number first: it may be back as another
         // ttyUSBn.
-        ports_->Choose(preferences_.port, preferences_.portSerial);
+        ports_->Choose(QString::fromStdString(preferences_.port),
+                       QString::fromStdString(preferences_.portSerial));
     }
     if (preferences_.encoding) {
         const int index = encoding_->findData(int(*preferences_.encoding));
@@ -95,9 +101,10 @@ void ConfigWindow::ApplyPreferences(const QStringList& namedPorts) {
     }
     // Where it was, if that is still on a screen.
     if (preferences_.position) {
+        const QPoint position(preferences_.position->first, preferences_.position->second);
         for (const QScreen* screen : QGuiApplication::screens()) {
-            if (screen->availableGeometry().contains(*preferences_.position)) {
-                move(*preferences_.position);
+            if (screen->availableGeometry().contains(position)) {
+                move(position);
                 break;
             }
         }
@@ -106,12 +113,13 @@ void ConfigWindow::ApplyPreferences(const QStringList& namedPorts) {
 
 void ConfigWindow::done(int result) {
     if (!ports_->Device().isEmpty()) {
-        preferences_.port = ports_->Device();
-        preferences_.portSerial = ports_->SerialNumber();
+        preferences_.port = ports_->Device().toStdString();
+        preferences_.portSerial = ports_->SerialNumber().toStdString();
     }
-    preferences_.position = pos();
+    preferences_.position = std::pair{pos().x(), pos().y()};
     preferences_.encoding = controls_.encoding();
-    preferences_.Save();
+    SettingsStore store;
+    preferences_.Save(store);
     if (traffic_) {
         traffic_->close();
     }

@@ -15,6 +15,7 @@
 #include "platform/IpAddressEdit.h"
 #include "platform/PortComboBox.h"
 #include "platform/Translations.h"
+#include "wording/WindowTexts.h"
 
 namespace wifi {
 
@@ -34,8 +35,7 @@ constexpr int kEncodingRect[4] = {43, 128, 38, 13};
 
 }  // namespace
 
-void ConfigWindow::BuildItems(const QStringList& namedPorts,
-                              std::function<std::vector<SerialPortInfo>()> portSource) {
+void ConfigWindow::BuildItems(const QStringList& namedPorts, PortSource portSource) {
     const DialogTemplate& t = ConfigDialogTemplate();
     for (const DialogItem& item : t.items) {
         QWidget* w = nullptr;
@@ -152,17 +152,19 @@ void ConfigWindow::BuildItems(const QStringList& namedPorts,
     progress_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     progress_->setWordWrap(true);
 
-    auto* encodingLabel = new QLabel(tr("编码"), this);
+    auto* encodingLabel = new QLabel(UiText(kEncodingLabel), this);
     encodingLabel->setGeometry(units_.ToPixels(kEncodingLabelRect[0], kEncodingLabelRect[1],
                                                kEncodingLabelRect[2], kEncodingLabelRect[3]));
     encoding_ = new QComboBox(this);
     encoding_->setObjectName(QStringLiteral("encoding"));
     encoding_->setStyle(comboStyle_);
-    encoding_->addItem(QStringLiteral("UTF-8"), QVariant::fromValue(int(TextEncoding::Utf8)));
-    if (TextCodec::GbkAvailable()) {
-        encoding_->addItem(QStringLiteral("GBK"), QVariant::fromValue(int(TextEncoding::Gbk)));
+    for (TextEncoding e : {TextEncoding::Utf8, TextEncoding::Gbk}) {
+        if (e == TextEncoding::Utf8 || GbkAvailable()) {
+            encoding_->addItem(QString::fromLatin1(EncodingDisplayName(e).data()),
+                               QVariant::fromValue(int(e)));
+        }
     }
-    encoding_->setToolTip(tr("网络名称和密钥的编码：输入的文字按此编码发送"));
+    encoding_->setToolTip(UiText(kEncodingTip));
     encoding_->setGeometry(units_.ToPixels(kEncodingRect[0], kEncodingRect[1], kEncodingRect[2],
                                            kClosedDropListHeight));
 }

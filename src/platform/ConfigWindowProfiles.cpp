@@ -1,32 +1,26 @@
 // The window's profiles: the form saved to, and filled from, the same JSON
 // file the command line reads and writes.
-#include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QSaveFile>
 
 #include "form/ControlIds.h"
 #include "platform/ConfigWindow.h"
 #include "platform/Translations.h"
 #include "platform/WindowInput.h"
 #include "profile/Profile.h"
+#include "wording/Messages.h"
+#include "wording/WindowTexts.h"
 
 namespace wifi {
 
 QString ConfigWindow::ExportProfile(const QString& path) {
-    FormReading reading = ReadForm(controls_, controls_.encoding());
+    FormReading reading = ReadForm(controls_, controls_.encoding(), QtTextConverters());
     for (const UnknownValue& u : dlg_->UnknownFields()) {
-        // Nobody knows it: a profile gives no value for it.
-        reading.form[QString::fromUtf8(u.field->name.data(), qsizetype(u.field->name.size()))] =
-            QJsonValue();
+        reading.form[std::string(u.field->name)] = nullptr;  // nobody knows it: no value
     }
-    QSaveFile file(path);
-    const std::string json = FormAsJson(reading.form) + "\n";
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(json.data(), static_cast<qint64>(json.size())) !=
-            static_cast<qint64>(json.size()) ||
-        !file.commit()) {
-        return tr("无法保存 %1：%2").arg(path, file.errorString());
+    std::string error;
+    if (!WriteFileBytes(path.toStdString(), FormAsJson(reading.form) + "\n", error)) {
+        return Shown(FileNotSaved(path.toStdString(), error));
     }
     return {};
 }
@@ -34,37 +28,36 @@ QString ConfigWindow::ExportProfile(const QString& path) {
 QString ConfigWindow::ImportProfile(const QString& path) {
     // The form takes values only from a connected module: what the file
     // leaves out keeps the module's values, as on the command line.
-    if (!controls_.IsWindowEnabled(IDC_SSID)) {
-        return tr("请先连接模块，再导入配置");
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return tr("无法打开 %1：%2").arg(path, file.errorString());
+    if (!dlg_->IsConnected()) {
+        return Shown(ImportNeedsAConnection());
     }
     std::string error;
-    const auto settings = ParseProfile(file.read(kMaxProfileBytes + 1), path.toStdString(),
-                                       controls_.encoding(), error);
+    const auto bytes = ReadFileBytes(path.toStdString(), kMaxProfileBytes, error);
+    if (!bytes) {
+        return Shown(FileNotOpened(path.toStdString(), error));
+    }
+    const auto settings = ParseProfile(*bytes, path.toStdString(), controls_.encoding(), error);
     if (!settings) {
-        return tr("%1 不是有效的配置文件：%2").arg(path, QString::fromStdString(error));
+        return Shown(ProfileNotValid(path.toStdString(), error));
     }
     WindowInput input(controls_, [this](int id, Notification code) {
         Handle([this, id, code] { dlg_->Dispatch(id, code); });
     });
-    QStringList refused;
+    std::vector<const Field*> refused;
     for (const Setting& s : *settings) {
         if (!ApplyAsUser(controls_, input, s)) {
-            refused << FieldText(s.field->label);
+            refused.push_back(s.field);
         }
     }
-    if (!refused.isEmpty()) {
-        return tr("以下字段当前不能修改，未导入：%1").arg(refused.join(QStringLiteral("、")));
+    if (!refused.empty()) {
+        return Shown(ImportRefusedFields(refused));
     }
     return {};
 }
 
 void ConfigWindow::OnExportProfile() {
     const QString path =
-        QFileDialog::getSaveFileName(this, tr("导出配置"), QString(), tr("配置文件 (*.json)"));
+        QFileDialog::getSaveFileName(this, UiText(kExportTitle), QString(), UiText(kProfileFilter));
     if (path.isEmpty()) {
         return;
     }
@@ -74,8 +67,8 @@ void ConfigWindow::OnExportProfile() {
 }
 
 void ConfigWindow::OnImportProfile() {
-    const QString path = QFileDialog::getOpenFileName(this, tr("导入配置"), QString(),
-                                                      tr("配置文件 (*.json);;所有文件 (*)"));
+    const QString path = QFileDialog::getOpenFileName(this, UiText(kImportTitle), QString(),
+                                                      UiText(kProfileOpenFilter));
     if (path.isEmpty()) {
         return;
     }

@@ -1,17 +1,36 @@
 #include "platform/PortComboBox.h"
 
 #include <QAbstractItemView>
-#include <QCoreApplication>
 #include <QStandardItemModel>
 #include <QTimer>
 #include <algorithm>
 
+#include "platform/Translations.h"
+#include "wording/WindowTexts.h"
+
 namespace wifi {
 
-PortComboBox::PortComboBox(QStringList named, QWidget* parent, Source source)
-    : QComboBox(parent), named_(std::move(named)), source_(std::move(source)) {
+namespace {
+
+std::vector<std::string> StdStrings(const QStringList& list) {
+    std::vector<std::string> out;
+    for (const QString& s : list) {
+        out.push_back(s.toStdString());
+    }
+    return out;
+}
+
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+}  // namespace
+
+PortComboBox::PortComboBox(const QStringList& named, QWidget* parent, PortSource source)
+    : QComboBox(parent), source_(std::move(source)), list_(ThisSystem(), StdStrings(named)) {
     // The closed box is narrow: its tooltip tells the whole entry and path.
     connect(this, &QComboBox::currentIndexChanged, this, [this](int index) {
+        list_.Choose(index);
         setToolTip(index < 0 ? QString() : itemData(index, Qt::ToolTipRole).toString());
     });
     Refresh();
@@ -31,60 +50,40 @@ QString PortComboBox::Device() const {
 }
 
 QString PortComboBox::SerialNumber() const {
-    return InfoOf(Device(), reported_).serialNumber;
+    return Q(list_.SerialNumber());
 }
 
 bool PortComboBox::Choose(const QString& device, const QString& serialNumber) {
-    int index = -1;
-    if (!serialNumber.isEmpty()) {
-        for (const auto& port : reported_) {
-            if (port.serialNumber == serialNumber) {
-                index = findData(port.device);
-            }
-        }
+    if (!list_.Choose(device.toStdString(), serialNumber.toStdString())) {
+        return false;
     }
-    if (index < 0 && !device.isEmpty()) {
-        index = findData(device);
-    }
-    if (index >= 0) {
-        setCurrentIndex(index);
-    }
-    return index >= 0;
+    setCurrentIndex(list_.chosen());
+    return true;
 }
 
 void PortComboBox::Refresh() {
-    const QString chosen = Device();
-    reported_ = source_();
-    const QStringList devices = PortEntries(ThisSystem(), reported_, named_);
-    QStringList texts;
-    for (const auto& device : devices) {
-        texts << PortEntryText(InfoOf(device, reported_));
+    if (list_.Update(source_()) || count() == 0) {
+        Show();
     }
-    const QString placeholder = tr("未找到串口");
-    QStringList shown;
-    for (int i = 0; i < count(); ++i) {
-        shown << itemText(i);
-    }
-    if (shown == (devices.isEmpty() ? QStringList{placeholder} : texts)) {
-        return;
-    }
+    const int chosen = list_.chosen();
+    setCurrentIndex(chosen);
+    setToolTip(chosen < 0 ? QString() : itemData(chosen, Qt::ToolTipRole).toString());
+}
+
+void PortComboBox::Show() {
+    // Filling the list is no choice of the user's: the chosen device stays.
+    const QSignalBlocker quiet(this);
     clear();
     int widest = 0;
-    for (qsizetype i = 0; i < devices.size(); ++i) {
-        const SerialPortInfo info = InfoOf(devices[i], reported_);
-        QString tip = info.device;
-        if (!info.manufacturer.isEmpty()) {
-            tip += QLatin1Char('\n') + info.manufacturer;
-        }
-        if (!info.serialNumber.isEmpty()) {
-            tip += QLatin1Char('\n') + info.serialNumber;
-        }
-        addItem(texts[i], devices[i]);
-        setItemData(count() - 1, tip, Qt::ToolTipRole);
-        widest = std::max(widest, fontMetrics().horizontalAdvance(texts[i]));
+    for (std::size_t i = 0; i < list_.devices().size(); ++i) {
+        const PortInfo info = list_.InfoAt(i);
+        const QString text = Q(PortEntryText(info));
+        addItem(text, Q(list_.devices()[i]));
+        setItemData(count() - 1, Q(PortToolTip(info)), Qt::ToolTipRole);
+        widest = std::max(widest, fontMetrics().horizontalAdvance(text));
     }
-    if (devices.isEmpty()) {
-        addItem(placeholder);
+    if (list_.devices().empty()) {
+        addItem(UiText(kNoPortFound));
         if (auto* items = qobject_cast<QStandardItemModel*>(model())) {
             items->item(0)->setEnabled(false);
         }
@@ -92,7 +91,6 @@ void PortComboBox::Refresh() {
     }
     // The open list is as wide as its longest entry, however narrow the box.
     view()->setMinimumWidth(widest + 4 * fontMetrics().averageCharWidth());
-    setCurrentIndex(chosen.isEmpty() ? -1 : findData(chosen));
 }
 
 void PortComboBox::Poll() {

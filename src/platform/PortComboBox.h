@@ -2,18 +2,17 @@
 
 #include <QComboBox>
 #include <QStringList>
-#include <functional>
-#include <vector>
 
-#include "platform/PortList.h"
+#include "ports/PortInfo.h"
 
 class QTimer;
 
 namespace wifi {
 
-// The port list: one entry per device, reading like
-// "ttyUSB0 — CH340 USB-Serial (1a86:7523)", its tooltip the whole path. Each
-// entry's data is the device, which is all the serial port is given.
+// The port list on a combo box: one entry per device of the core's PortList,
+// reading like "ttyUSB0 — CH340 USB-Serial (1a86:7523)", its tooltip the
+// whole path. Each entry's data is the device, which is all the serial port
+// is given.
 //
 // While it can be used (the port is closed), it follows the system: opening
 // it refreshes the entries, and so does a look at the system once a second,
@@ -22,10 +21,7 @@ namespace wifi {
 class PortComboBox : public QComboBox {
     Q_OBJECT
   public:
-    using Source = std::function<std::vector<SerialPortInfo>()>;
-
-    explicit PortComboBox(QStringList named, QWidget* parent = nullptr,
-                          Source source = SystemPorts);
+    PortComboBox(const QStringList& named, QWidget* parent, PortSource source);
     void Refresh();
     // The once-a-second look: a refresh unless the port is open (the list is
     // disabled) or the user has the list open.
@@ -43,9 +39,10 @@ class PortComboBox : public QComboBox {
     bool Choose(const QString& device, const QString& serialNumber = {});
 
   private:
-    QStringList named_;
-    Source source_;
-    std::vector<SerialPortInfo> reported_;
+    void Show();
+
+    PortSource source_;
+    PortList list_;
     QTimer* poll_ = nullptr;
 };
 

@@ -39,75 +39,55 @@ void QtControls::SetCurSel(int id, int index) {
     box->setCurrentIndex(index >= 0 && index < box->count() ? index : -1);
 }
 
+std::string QtControls::ShownText(int id) const {
+    return As<QLineEdit>(id)->text().toStdString();
+}
+
 std::string QtControls::GetText(int id) const {
     if (auto* box = qobject_cast<QComboBox*>(Widget(id))) {
         return box->currentIndex() < 0 ? std::string() : box->currentText().toStdString();
     }
-    const QString text = As<QLineEdit>(id)->text();
     if (id == IDC_STATUS) {
-        return text.toStdString();  // an interface text, not the module's
+        return ShownText(id);  // an interface text, not the module's
     }
-    // Untouched, a reported text goes back as the bytes the module sent.
-    if (auto it = reported_.find(id); it != reported_.end() && it->shown == text) {
-        return it->bytes;
-    }
-    return codec_.Encode(text).value_or(text.toStdString());
+    return texts_.BytesFor(id, ShownText(id));
 }
 
 bool QtControls::CanEncode(int id) const {
     if (id == IDC_STATUS || qobject_cast<QComboBox*>(Widget(id))) {
         return true;
     }
-    const QString text = As<QLineEdit>(id)->text();
-    auto it = reported_.find(id);
-    if (it != reported_.end() && it->shown == text) {
-        return true;  // untouched: the reported bytes go back
-    }
-    // An edited text that still shows the replacement character for bytes
-    // that did not decode would send that character's bytes, not the
-    // module's: it is refused like any character the encoding lacks.
-    return !text.contains(QChar::ReplacementCharacter) && codec_.Encode(text).has_value();
+    return texts_.CanCarry(id, ShownText(id));
+}
+
+void QtControls::ShowModuleText(int id, const ModuleTexts::Shown& shown) {
+    Show(As<QLineEdit>(id), QString::fromStdString(shown.text));
 }
 
 void QtControls::SetText(int id, const std::string& text) {
-    auto* edit = As<QLineEdit>(id);
     if (id == IDC_STATUS) {
-        Show(edit, UiText(text));  // 已连接 / Connected
+        Show(As<QLineEdit>(id), UiText(text));  // 已连接 / Connected
         return;
     }
-    auto decoded = codec_.Decode(text);
-    reported_[id] = Reported{text, decoded ? *decoded : codec_.DecodeLossy(text)};
-    Show(edit, reported_[id].shown);
-    if (!decoded && onForeignText) {
-        onForeignText(id, DetectEncoding(text));
+    const ModuleTexts::Shown shown = texts_.Report(id, text);
+    ShowModuleText(id, shown);
+    if (!shown.decoded && onForeignText) {
+        onForeignText(id, DetectEncoding(text, QtTextConverters()));
     }
 }
 
 void QtControls::SetTypedBytes(int id, const std::string& bytes) {
-    auto* edit = As<QLineEdit>(id);
-    if (const auto text = codec_.Decode(bytes)) {
-        reported_.remove(id);
-        Show(edit, *text);
-        return;
-    }
-    reported_[id] = Reported{bytes, codec_.DecodeLossy(bytes)};
-    Show(edit, reported_[id].shown);
+    ShowModuleText(id, texts_.Type(id, bytes));
 }
 
 std::vector<int> QtControls::SetEncoding(TextEncoding encoding) {
-    codec_ = TextCodec(encoding);
     std::vector<int> lossy;
-    for (auto it = reported_.begin(); it != reported_.end(); ++it) {
-        auto* edit = As<QLineEdit>(it.key());
-        if (edit->text() != it->shown) {
-            continue;  // typed: the text stays, and goes out in the new encoding
+    for (const auto& [id, shown] :
+         texts_.SetEncoding(encoding, [this](int id) { return ShownText(id); })) {
+        ShowModuleText(id, shown);
+        if (!shown.decoded) {
+            lossy.push_back(id);
         }
-        const auto decoded = codec_.Decode(it->bytes);
-        if (!decoded) {
-            lossy.push_back(it.key());
-        }
-        it->shown = decoded.value_or(codec_.DecodeLossy(it->bytes));
-        Show(edit, it->shown);
     }
     return lossy;
 }

@@ -7,7 +7,8 @@
 #include <vector>
 
 #include "form/Controls.h"
-#include "platform/TextCodec.h"
+#include "platform/QtTextConverter.h"
+#include "text/ModuleTexts.h"
 
 class QLineEdit;
 class QWidget;
@@ -16,9 +17,8 @@ namespace wifi {
 
 // The dialog's controls on Qt widgets, found by id. The status field and the
 // list entries are interface texts (UTF-8). The other edits hold module texts,
-// which are bytes: each is shown decoded in the chosen encoding, and what the
-// module reported goes back byte for byte unless the user changed the field;
-// typed text goes out in the chosen encoding.
+// which are bytes: the core's ModuleTexts decides what each shows and what
+// goes back to the module.
 class QtControls : public Controls {
   public:
     void Add(int id, QWidget* widget) { widgets_.insert(id, widget); }
@@ -36,7 +36,7 @@ class QtControls : public Controls {
     // chosen encoding are kept as they are, as a reported text's would be.
     void SetTypedBytes(int id, const std::string& bytes);
 
-    TextEncoding encoding() const { return codec_.encoding(); }
+    TextEncoding encoding() const { return texts_.encoding(); }
     // Re-decodes the untouched reported texts at once; the ids of those not
     // valid in the new encoding, shown with U+FFFD where their bytes are.
     std::vector<int> SetEncoding(TextEncoding encoding);
@@ -59,13 +59,10 @@ class QtControls : public Controls {
     T* As(int id) const;
     static void Show(QLineEdit* edit, const QString& text);
 
-    // A module text as reported, and as it was shown for it.
-    struct Reported {
-        std::string bytes;
-        QString shown;
-    };
-    QHash<int, Reported> reported_;
-    TextCodec codec_{DefaultEncoding()};
+    void ShowModuleText(int id, const ModuleTexts::Shown& shown);
+    std::string ShownText(int id) const;
+
+    ModuleTexts texts_{DefaultEncoding(), QtTextConverters()};
 
     QHash<int, QWidget*> widgets_;
     QWidget* window_ = nullptr;

@@ -9,32 +9,24 @@
 #include <QSaveFile>
 #include <QVBoxLayout>
 
-#include "protocol/Secrets.h"
+#include "platform/Translations.h"
+#include "wording/Messages.h"
+#include "wording/WindowTexts.h"
 
 namespace wifi {
 
-void TrafficLog::Add(const QString& port, LineDirection direction, const std::string& line) {
-    entries_.push_back({QDateTime::currentDateTime(), port, direction, line});
-    if (entries_.size() > kMaxLines) {
-        entries_.pop_front();
-    }
-    if (onAdded) {
-        onAdded(entries_.back());
-    }
-}
-
-TrafficWindow::TrafficWindow(TrafficLog& log, QWidget* parent) : QDialog(parent), log_(log) {
-    setWindowTitle(tr("通信记录"));
+TrafficWindow::TrafficWindow(TrafficHistory& log, QWidget* parent) : QDialog(parent), log_(log) {
+    setWindowTitle(UiText(kTrafficTitle));
     setObjectName(QStringLiteral("traffic"));
     view_ = new QPlainTextEdit(this);
     view_->setReadOnly(true);
     view_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    view_->setMaximumBlockCount(static_cast<int>(TrafficLog::kMaxLines));
+    view_->setMaximumBlockCount(static_cast<int>(TrafficHistory::kMaxLines));
     view_->setFont(QFont(QStringLiteral("monospace")));
-    unmask_ = new QCheckBox(tr("显示密钥"), this);
-    unmask_->setToolTip(tr("显示网络密钥和网页密码；不勾选时显示为 ***"));
-    auto* save = new QPushButton(tr("保存…"), this);
-    auto* clear = new QPushButton(tr("清除"), this);
+    unmask_ = new QCheckBox(UiText(kTrafficUnmask), this);
+    unmask_->setToolTip(UiText(kTrafficUnmaskTip));
+    auto* save = new QPushButton(UiText(kTrafficSave), this);
+    auto* clear = new QPushButton(UiText(kTrafficClear), this);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(unmask_);
     buttons->addStretch();
@@ -50,7 +42,7 @@ TrafficWindow::TrafficWindow(TrafficLog& log, QWidget* parent) : QDialog(parent)
         log_.Clear();
         view_->clear();
     });
-    log_.onAdded = [this](const TrafficLog::Entry& e) { view_->appendPlainText(Render(e)); };
+    log_.onAdded = [this](const TrafficHistory::Entry& e) { view_->appendPlainText(Render(e)); };
     Rebuild();
 }
 
@@ -58,16 +50,13 @@ TrafficWindow::~TrafficWindow() {
     log_.onAdded = nullptr;
 }
 
-QString TrafficWindow::Render(const TrafficLog::Entry& e) const {
-    const std::string shown = unmask_->isChecked() ? e.line : MaskSecret(e.line);
-    return QStringLiteral("%1 %2 %3 %4")
-        .arg(e.time.toString(QStringLiteral("HH:mm:ss.zzz")), e.port,
-             QChar(static_cast<char>(e.direction)), QString::fromStdString(VisibleBytes(shown)));
+QString TrafficWindow::Render(const TrafficHistory::Entry& e) const {
+    return QString::fromStdString(TrafficHistory::Render(e, unmask_->isChecked()));
 }
 
 void TrafficWindow::Rebuild() {
     QStringList lines;
-    for (const TrafficLog::Entry& e : log_.entries()) {
+    for (const TrafficHistory::Entry& e : log_.entries()) {
         lines << Render(e);
     }
     view_->setPlainText(lines.join(QLatin1Char('\n')));
@@ -88,11 +77,12 @@ bool TrafficWindow::SaveTo(const QString& path, QString& error) const {
 }
 
 void TrafficWindow::OnSave() {
-    const QString path =
-        QFileDialog::getSaveFileName(this, tr("保存通信记录"), QString(), tr("文本文件 (*.txt)"));
+    const QString path = QFileDialog::getSaveFileName(this, UiText(kTrafficSaveTitle), QString(),
+                                                      UiText(kTextFilter));
     QString error;
     if (!path.isEmpty() && !SaveTo(path, error)) {
-        QMessageBox::warning(this, windowTitle(), tr("无法保存 %1：%2").arg(path, error));
+        QMessageBox::warning(this, windowTitle(),
+                             Shown(FileNotSaved(path.toStdString(), error.toStdString())));
     }
 }
 

@@ -5,17 +5,15 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-// The English texts live in the platform library's resources; a static
-// library's resources are registered by name.
-static void InitTranslationResources() {
-    Q_INIT_RESOURCE(wifi_platform_translations);
-}
-
 namespace wifi {
 
 namespace {
 
 Language current = Language::Chinese;
+
+QString FromUtf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 }  // namespace
 
@@ -23,25 +21,14 @@ bool ChineseFontInstalled() {
     return !QFontDatabase::families(QFontDatabase::SimplifiedChinese).isEmpty();
 }
 
-Language ShowableLanguage(Language chosen, bool chineseFont, QString& why) {
-    if (chosen != Language::Chinese || chineseFont) {
-        return chosen;
-    }
-    why = QStringLiteral(
-        "no font with Chinese characters is installed (fonts-arphic-uming or "
-        "fonts-wqy-zenhei, say); the window speaks English");
-    return Language::English;
-}
-
 bool InstallTranslations(QCoreApplication& app, Language language) {
     current = language;
-    InitTranslationResources();
+    if (language == Language::English) {
+        return true;  // Qt's own texts are English
+    }
     auto* translator = new QTranslator(&app);
-    const bool loaded = language == Language::English
-                            ? translator->load(QStringLiteral(":/i18n/wifi-config_en.qm"))
-                            : translator->load(QStringLiteral("qtbase_zh_CN"),
-                                               QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    if (!loaded) {
+    if (!translator->load(QStringLiteral("qtbase_zh_CN"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         delete translator;
         return false;
     }
@@ -52,14 +39,26 @@ Language CurrentLanguage() {
     return current;
 }
 
-QString UiText(std::string_view utf8) {
-    const std::string text(utf8);
-    return QCoreApplication::translate("wifi", text.c_str());
+QString Shown(const Text& text) {
+    return FromUtf8(text.Format(current, Audience::Window));
 }
 
-QString FieldText(std::string_view utf8) {
-    const std::string text(utf8);
-    return QCoreApplication::translate("field", text.c_str());
+QString Shown(const Message& message) {
+    QString text = Shown(message.text);
+    if (!text.isEmpty()) {
+        text[0] = text[0].toUpper();
+    }
+    return text;
+}
+
+QString UiText(std::string_view source) {
+    const std::string text(source);
+    return Shown(Text(text.c_str()));
+}
+
+QString FieldText(std::string_view label) {
+    const std::string text(label);
+    return Shown(Text::In("field", text.c_str()));
 }
 
 }  // namespace wifi

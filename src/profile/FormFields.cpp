@@ -1,6 +1,7 @@
 #include "profile/FormFields.h"
 
 #include "protocol/Address.h"
+#include "wording/Messages.h"
 
 namespace wifi {
 
@@ -35,7 +36,7 @@ std::optional<Setting> FromText(const Field& f, const std::string& value, std::s
             return std::nullopt;
         case FieldKind::Text:
             if (const RuleBreak why = CheckValue(f.rule, value); why != RuleBreak::None) {
-                error = std::string(f.name) + ": the value " + DescribeBreak(why);
+                error = std::string(f.name) + ": the value" + DescribeBreak(why);
                 return std::nullopt;
             }
             s.text = value;
@@ -65,15 +66,15 @@ std::optional<Setting> FromText(const Field& f, const std::string& value, std::s
 
 }  // namespace
 
-std::optional<Setting> SettingFromText(const Field& field, const QString& value,
+std::optional<Setting> SettingFromText(const Field& field, std::string_view value,
                                        const TextCodec& codec, std::string& error) {
     if (field.kind != FieldKind::Text) {
-        return FromText(field, value.toStdString(), error);
+        return FromText(field, std::string(value), error);
     }
     const auto bytes = codec.Encode(value);
     if (!bytes) {
         error = std::string(field.name) + ": the value has a character that " +
-                EncodingName(codec.encoding()).toStdString() +
+                std::string(EncodingName(codec.encoding())) +
                 " cannot express; choose the other --encoding";
         return std::nullopt;
     }
@@ -89,36 +90,24 @@ std::optional<Setting> SettingFromBytes(const Field& field, const std::string& b
     return FromText(field, bytes, error);
 }
 
-std::optional<Setting> ParseSetting(const QString& assignment, const TextCodec& codec,
+std::optional<Setting> ParseSetting(std::string_view assignment, const TextCodec& codec,
                                     std::string& error) {
-    const auto eq = assignment.indexOf(QLatin1Char('='));
-    if (eq < 0) {
-        error = "--set " + assignment.toStdString() + ": expected NAME=VALUE";
+    const auto eq = assignment.find('=');
+    if (eq == std::string_view::npos) {
+        error = "--set " + std::string(assignment) + ": expected NAME=VALUE";
         return std::nullopt;
     }
-    const std::string name = assignment.left(eq).toStdString();
+    const std::string name(assignment.substr(0, eq));
     const Field* f = FindField(name);
     if (!f) {
         error = "--set: unknown name " + Quoted(name);
         return std::nullopt;
     }
-    return SettingFromText(*f, assignment.mid(eq + 1), codec, error);
+    return SettingFromText(*f, assignment.substr(eq + 1), codec, error);
 }
 
 std::string DescribeBreak(RuleBreak why) {
-    switch (why) {
-        case RuleBreak::None: break;
-        case RuleBreak::ControlCharacter:
-            return "holds a control character (a line end, a NUL or another byte below 0x20), "
-                   "which cannot go to the module in one command line";
-        case RuleBreak::TooLong:
-            return "is longer than the " + std::to_string(kSsidMaxBytes) + " bytes an SSID holds";
-        case RuleBreak::NotANumber: return "is not a decimal number from 0 to 65535";
-        case RuleBreak::NoValue: return "has no value the module accepts";
-        case RuleBreak::NotEncodable: return "has a character the chosen encoding cannot express";
-        case RuleBreak::Unknown: return "is not known: the module gave none the form can hold";
-    }
-    return {};
+    return RuleBreakText(why).Format(Language::English, Audience::CommandLine);
 }
 
 bool ApplyAsUser(const Controls& form, UserInput& user, const Setting& s) {

@@ -1,40 +1,41 @@
 #pragma once
 
-#include <QString>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "form/Controls.h"
 #include "form/Fields.h"
 #include "form/UserInput.h"
-#include "platform/TextCodec.h"
+#include "text/TextCodec.h"
 
 namespace wifi {
 
 // A value for one field, checked against what the field can take.
 struct Setting {
     const Field* field = nullptr;
-    bool isNull = false;  // leave the field as the module reported it
+    bool isNull = false;  // no value given: the field keeps what the module reported
     int index = -1;
     std::string text;  // a text field's bytes, as they go to the module
     bool flag = false;
     Address address{};
 };
 
-// "name=value" from --set; a text goes out encoded with codec. Nothing, and
-// error set, for an unknown name or a value the field cannot take.
-std::optional<Setting> ParseSetting(const QString& assignment, const TextCodec& codec,
+// "name=value" from --set, UTF-8; a text goes out encoded with codec. Nothing,
+// and error set, for an unknown name or a value the field cannot take.
+std::optional<Setting> ParseSetting(std::string_view assignment, const TextCodec& codec,
                                     std::string& error);
-// A value given as text: a list's name, true or false, an address, or a text
-// encoded with codec.
-std::optional<Setting> SettingFromText(const Field& field, const QString& value,
+// A value given as UTF-8 text: a list's name, true or false, an address, or a
+// text encoded with codec.
+std::optional<Setting> SettingFromText(const Field& field, std::string_view value,
                                        const TextCodec& codec, std::string& error);
 // A text given as its bytes.
 std::optional<Setting> SettingFromBytes(const Field& field, const std::string& bytes,
                                         std::string& error);
 
-// Why a value breaks its field's rule, in words that follow "the value".
+// Why a value breaks its field's rule, in English words that follow "the
+// value" (from a space on).
 std::string DescribeBreak(RuleBreak why);
 
 // Applies a setting as a user's edit would, so the form's handlers run.

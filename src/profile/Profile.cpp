@@ -1,74 +1,56 @@
 #include "profile/Profile.h"
 
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonParseError>
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 
-#include "profile/JsonText.h"
 #include "protocol/Address.h"
+#include "wording/Messages.h"
 
 namespace wifi {
 
 namespace {
 
-const QString kEncodingKey = QStringLiteral("encoding");
-const QString kHexKey = QStringLiteral("hex");
+constexpr std::string_view kEncodingKey = "encoding";
 
-QString Utf8(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+std::filesystem::path PathOf(const std::string& utf8) {
+    return std::filesystem::path(
+        std::u8string(reinterpret_cast<const char8_t*>(utf8.data()), utf8.size()));
 }
 
-// {"hex": "b2e2..."}: pairs of hex digits, nothing else.
-std::optional<std::string> HexBytes(const QJsonValue& value) {
-    if (!value.isObject() || value.toObject().size() != 1 ||
-        !value.toObject().value(kHexKey).isString()) {
-        return std::nullopt;
-    }
-    const QString hex = value.toObject().value(kHexKey).toString();
-    if (hex.size() % 2 != 0) {
-        return std::nullopt;
-    }
-    for (QChar c : hex) {
-        if (!c.isDigit() && !(c.toLower() >= QLatin1Char('a') && c.toLower() <= QLatin1Char('f'))) {
-            return std::nullopt;
-        }
-    }
-    return QByteArray::fromHex(hex.toLatin1()).toStdString();
-}
-
-std::optional<Setting> ProfileSetting(const std::string& name, const QJsonValue& value,
+std::optional<Setting> ProfileSetting(const std::string& name, const Json& value,
                                       const TextCodec& codec, std::string& error) {
     const Field* f = FindField(name);
     if (!f) {
         error = "unknown name \"" + name + "\"";
         return std::nullopt;
     }
-    if (value.isNull()) {
+    if (value.is_null()) {
         Setting s;
         s.field = f;
         s.isNull = true;
         return s;
     }
-    if (f->kind == FieldKind::Flag && value.isBool()) {
-        return SettingFromText(
-            *f, value.toBool() ? QStringLiteral("true") : QStringLiteral("false"), codec, error);
+    if (f->kind == FieldKind::Flag && value.is_boolean()) {
+        return SettingFromText(*f, value.get<bool>() ? "true" : "false", codec, error);
     }
-    if (f->kind == FieldKind::KeyIndex && value.isDouble()) {
-        const double n = value.toDouble();
+    if (f->kind == FieldKind::KeyIndex && value.is_number()) {
+        const double n = value.get<double>();
         return SettingFromText(
-            *f,
-            n == static_cast<int>(n) ? QString::number(static_cast<int>(n)) : QStringLiteral("?"),
-            codec, error);
+            *f, n == static_cast<int>(n) ? std::to_string(static_cast<int>(n)) : "?", codec, error);
     }
-    if (f->kind == FieldKind::Text && value.isObject()) {
+    if (f->kind == FieldKind::Text && value.is_object()) {
         if (const auto bytes = HexBytes(value)) {
             return SettingFromBytes(*f, *bytes, error);
         }
         error = name + ": expected {\"hex\": \"...\"} with pairs of hex digits";
         return std::nullopt;
     }
-    if (!value.isString()) {
+    if (!value.is_string()) {
         error = name + ": expected " +
                 (f->kind == FieldKind::Flag       ? std::string("true or false")
                  : f->kind == FieldKind::KeyIndex ? std::string("a number 1 to 4")
@@ -77,58 +59,108 @@ std::optional<Setting> ProfileSetting(const std::string& name, const QJsonValue&
                 " or null";
         return std::nullopt;
     }
-    return SettingFromText(*f, value.toString(), codec, error);
+    return SettingFromText(*f, value.get<std::string>(), codec, error);
 }
 
 }  // namespace
 
-std::optional<std::vector<Setting>> LoadProfile(const QString& path, TextEncoding unmarked,
-                                                std::string& error) {
-    const bool standardInput = path == QLatin1String("-");
-    const std::string where = standardInput ? "standard input" : path.toStdString();
-    QFile file(path);
-    const bool opened =
-        standardInput ? file.open(stdin, QIODevice::ReadOnly) : file.open(QIODevice::ReadOnly);
-    if (!opened) {
-        error = where + ": " + file.errorString().toStdString();
+std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t limit,
+                                         std::string& error) {
+    std::string bytes;
+    if (path == "-") {
+        char buffer[4096];
+        for (std::size_t n;
+             bytes.size() <= limit && (n = std::fread(buffer, 1, sizeof buffer, stdin)) > 0;) {
+            bytes.append(buffer, n);
+        }
+        return bytes;
+    }
+    std::ifstream file(PathOf(path), std::ios::binary);
+    if (!file) {
+        error = path + ": " + std::strerror(errno);
         return std::nullopt;
     }
-    // A profile is a few hundred bytes; a device or a wrong file is not read
-    // to the end of memory.
-    const QByteArray text = file.read(kMaxProfileBytes + 1);
-    return ParseProfile(text, where, unmarked, error);
+    // A device or a wrong file is not read to the end of memory.
+    bytes.resize(limit + 1);
+    file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (file.bad()) {
+        error = path + ": cannot be read";
+        return std::nullopt;
+    }
+    bytes.resize(static_cast<std::size_t>(file.gcount()));
+    return bytes;
 }
 
-std::optional<std::vector<Setting>> ParseProfile(const QByteArray& text, const std::string& where,
+bool WriteFileBytes(const std::string& path, std::string_view bytes, std::string& error) {
+    const std::filesystem::path target = PathOf(path);
+    std::filesystem::path temporary = target;
+    temporary += ".part";
+    {
+        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
+        if (!file || !file.write(bytes.data(), static_cast<std::streamsize>(bytes.size())) ||
+            !file.flush()) {
+            error = path + ": " + std::strerror(errno);
+            std::error_code ignored;
+            std::filesystem::remove(temporary, ignored);
+            return false;
+        }
+    }
+    std::error_code failed;
+    std::filesystem::rename(temporary, target, failed);
+    if (failed) {
+        error = path + ": " + failed.message();
+        std::filesystem::remove(temporary, failed);
+        return false;
+    }
+    return true;
+}
+
+std::optional<std::vector<Setting>> LoadProfile(const std::string& path, TextEncoding unmarked,
+                                                std::string& error) {
+    const std::string where = path == "-" ? "standard input" : path;
+    const auto text = ReadFileBytes(path, kMaxProfileBytes, error);
+    if (!text) {
+        return std::nullopt;
+    }
+    return ParseProfile(*text, where, unmarked, error);
+}
+
+std::optional<std::vector<Setting>> ParseProfile(std::string_view text, const std::string& where,
                                                  TextEncoding unmarked, std::string& error) {
     if (text.size() > kMaxProfileBytes) {
         error = where + ": larger than 1 MiB, not a profile";
         return std::nullopt;
     }
-    QJsonParseError parse{};
-    const QJsonDocument doc = QJsonDocument::fromJson(text, &parse);
-    if (parse.error != QJsonParseError::NoError || !doc.isObject()) {
-        error = where + ": not a JSON object" +
-                (parse.error != QJsonParseError::NoError
-                     ? " (" + parse.errorString().toStdString() + " at offset " +
-                           std::to_string(parse.offset) + ")"
-                     : std::string());
+    Json object;
+    try {
+        object = Json::parse(text);
+    } catch (const Json::parse_error& e) {
+        // nlohmann's own words carry a prefix of its own before the reason.
+        const std::string detail = e.what();
+        const auto reason = detail.find("] ");
+        error = where + ": not a JSON object (" +
+                (reason == std::string::npos ? detail : detail.substr(reason + 2)) + ")";
         return std::nullopt;
     }
-    QJsonObject object = doc.object();
+    if (!object.is_object()) {
+        error = where + ": not a JSON object";
+        return std::nullopt;
+    }
     TextEncoding encoding = unmarked;
     if (object.contains(kEncodingKey)) {
-        const auto named = EncodingNamed(object.take(kEncodingKey).toString());
-        if (!named) {
+        const Json& named = object.at(kEncodingKey);
+        const auto e = named.is_string() ? EncodingNamed(named.get<std::string>()) : std::nullopt;
+        if (!e) {
             error = where + ": \"encoding\" is gbk or utf-8";
             return std::nullopt;
         }
-        encoding = *named;
+        encoding = *e;
+        object.erase(std::string(kEncodingKey));
     }
     const TextCodec codec(encoding);
     std::vector<Setting> settings;
     for (auto it = object.begin(); it != object.end(); ++it) {
-        auto s = ProfileSetting(it.key().toStdString(), it.value(), codec, error);
+        auto s = ProfileSetting(it.key(), *it, codec, error);
         if (!s) {
             error = where + ": " + error;
             return std::nullopt;
@@ -138,73 +170,64 @@ std::optional<std::vector<Setting>> ParseProfile(const QByteArray& text, const s
     return settings;
 }
 
-FormReading ReadForm(const Controls& controls, TextEncoding chosen) {
+FormReading ReadForm(const Controls& controls, TextEncoding chosen,
+                     const TextConverters& converters) {
     FormReading reading;
     // The texts decide the profile's encoding: the chosen one, unless every
     // text that is not ASCII is valid only in the other.
-    std::vector<const Field*> texts;
-    for (const Field& f : FormFields()) {
-        if (f.kind == FieldKind::Text) {
-            texts.push_back(&f);
-        }
-    }
     const TextEncoding other =
         chosen == TextEncoding::Utf8 ? TextEncoding::Gbk : TextEncoding::Utf8;
     bool allInChosen = true;
     bool allInOther = true;
-    for (const Field* f : texts) {
-        const std::string bytes = controls.GetText(f->id);
-        allInChosen = allInChosen && TextCodec(chosen).Decode(bytes).has_value();
-        allInOther = allInOther && TextCodec(other).Decode(bytes).has_value();
+    for (const Field& f : FormFields()) {
+        if (f.kind == FieldKind::Text) {
+            const std::string bytes = controls.GetText(f.id);
+            allInChosen = allInChosen && TextCodec(chosen, converters).Decode(bytes).has_value();
+            allInOther = allInOther && TextCodec(other, converters).Decode(bytes).has_value();
+        }
     }
     const TextEncoding encoding = !allInChosen && allInOther ? other : chosen;
-    const TextCodec codec(encoding);
-    reading.form[kEncodingKey] = EncodingName(encoding);
+    const TextCodec codec(encoding, converters);
+    const std::string encodingName(EncodingName(encoding));
+    reading.form[std::string(kEncodingKey)] = encodingName;
 
+    auto note = [&](const Text& text) { reading.notes.push_back(text); };
     for (const Field& f : FormFields()) {
-        const QString name = Utf8(f.name);
+        const std::string name(f.name);
+        Json& member = reading.form[name];
         switch (f.kind) {
             case FieldKind::List: {
                 const int i = controls.GetCurSel(f.id);
-                reading.form[name] =
-                    i < 0 ? QJsonValue() : Utf8(f.names[static_cast<std::size_t>(i)]);
+                member = i < 0 ? Json() : Json(std::string(f.names[static_cast<std::size_t>(i)]));
                 break;
             }
             case FieldKind::KeyIndex: {
                 const int i = controls.GetCurSel(f.id);
-                reading.form[name] = i < 0 ? QJsonValue() : QJsonValue(i + 1);
+                member = i < 0 ? Json() : Json(i + 1);
                 break;
             }
             case FieldKind::Text: {
                 const std::string bytes = controls.GetText(f.id);
                 if (const auto text = codec.Decode(bytes)) {
-                    reading.form[name] = *text;
+                    member = *text;
                     if (encoding != chosen && !IsAscii(bytes)) {
-                        reading.notes << name + " is " + EncodingName(encoding) + ", not " +
-                                             EncodingName(chosen) +
-                                             ": the texts are decoded, and the profile marked, "
-                                             "as " +
-                                             EncodingName(encoding);
+                        note(ProfileInOtherEncoding(f, encoding, chosen));
                     }
                 } else {
-                    reading.form[name] = QJsonObject{
-                        {kHexKey, QString::fromLatin1(QByteArray::fromStdString(bytes).toHex())}};
-                    reading.notes << name + " is not valid " + EncodingName(encoding) +
-                                         " text: it is given as its bytes, in hex";
+                    member = BytesAsHex(bytes);
+                    note(ProfileTextAsBytes(f, encoding));
                 }
                 break;
             }
-            case FieldKind::Flag: reading.form[name] = controls.GetCheck(f.id) != 0; break;
+            case FieldKind::Flag: member = controls.GetCheck(f.id) != 0; break;
             case FieldKind::Address:
-                reading.form[name] =
-                    controls.IsBlank(f.id)
-                        ? QJsonValue()
-                        : QString::fromStdString(FormatDottedAddress(controls.GetAddress(f.id)));
+                member = controls.IsBlank(f.id)
+                             ? Json()
+                             : Json(FormatDottedAddress(controls.GetAddress(f.id)));
                 break;
             case FieldKind::Command: break;
         }
     }
-    reading.notes.removeDuplicates();
     return reading;
 }
 
@@ -227,46 +250,41 @@ FieldValues ReadFieldValues(const Controls& controls) {
     return values;
 }
 
-QStringList DifferingFields(const FieldValues& a, const FieldValues& b) {
-    QStringList differing;
+std::vector<std::string> DifferingFields(const FieldValues& a, const FieldValues& b) {
+    std::vector<std::string> differing;
     for (const Field& f : FormFields()) {
         const std::string name(f.name);
         if (!f.reportKey.empty() && a.count(name) && b.count(name) && a.at(name) != b.at(name)) {
-            differing << Utf8(f.name);
+            differing.push_back(name);
         }
     }
     return differing;
 }
 
-std::string FormAsJson(const QJsonObject& form) {
-    // {"hex": "..."} with the same spacing as the rest.
-    auto member = [](const QJsonValue& v) {
-        return v.isObject() ? OrderedJson().Add(kHexKey, v.toObject()[kHexKey]).Text()
-                            : JsonText(v);
-    };
-    OrderedJson json;
-    json.AddText(kEncodingKey, member(form[kEncodingKey]));
+std::string FormAsJson(const Json& form) {
+    Json ordered;
+    ordered[std::string(kEncodingKey)] = form.value(std::string(kEncodingKey), Json());
     for (const Field& f : FormFields()) {
-        json.AddText(Utf8(f.name), member(form[Utf8(f.name)]));
+        ordered[std::string(f.name)] = form.value(std::string(f.name), Json());
     }
-    return json.Text();
+    return JsonLine(ordered);
 }
 
-std::string FormAsText(const QJsonObject& form) {
-    std::string text = "encoding: " + form[kEncodingKey].toString().toStdString() + "\n";
+std::string FormAsText(const Json& form) {
+    std::string text = "encoding: " + form.value(std::string(kEncodingKey), std::string()) + "\n";
     for (const Field& f : FormFields()) {
-        const QJsonValue v = form[Utf8(f.name)];
+        const Json v = form.value(std::string(f.name), Json());
         std::string value;
-        if (v.isNull()) {
+        if (v.is_null()) {
             value = "null";
-        } else if (v.isBool()) {
-            value = v.toBool() ? "true" : "false";
-        } else if (v.isDouble()) {
-            value = std::to_string(v.toInt());
-        } else if (v.isObject()) {
-            value = "hex " + v.toObject()[kHexKey].toString().toStdString();
+        } else if (v.is_boolean()) {
+            value = v.get<bool>() ? "true" : "false";
+        } else if (v.is_number()) {
+            value = std::to_string(v.get<int>());
+        } else if (v.is_object()) {
+            value = "hex " + v.value(std::string(kHexKey), std::string());
         } else {
-            value = v.toString().toUtf8().toStdString();
+            value = v.get<std::string>();
         }
         text += std::string(f.name) + ": " + value + "\n";
     }

@@ -1,57 +1,68 @@
 #pragma once
 
-#include <QJsonObject>
-#include <QString>
-#include <QStringList>
+#include <cstddef>
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "form/Controls.h"
 #include "form/UserInput.h"
-#include "platform/TextCodec.h"
 #include "profile/FormFields.h"
+#include "profile/Json.h"
+#include "text/TextCodec.h"
+#include "wording/Text.h"
 
 namespace wifi {
 
 // A profile is one JSON object of form values, as read prints it: the field
 // names of the form, and "encoding", the encoding its texts were decoded with
 // ("utf-8" or "gbk"). A text whose bytes are not valid in that encoding
-// travels as {"hex": "b2e2cad4"}, so that no byte is lost either way. null
-// leaves a field as the module reported it.
+// travels as {"hex": "b2e2cad4"}, so that no byte is lost either way. A field
+// that is null or absent gives no value: it keeps what the module reported.
 
 // The most a --from file may hold.
-inline constexpr qsizetype kMaxProfileBytes = 1024 * 1024;
+inline constexpr std::size_t kMaxProfileBytes = 1024 * 1024;
 
-// A whole --from file ("-": standard input). Its texts are encoded back
-// with the file's own encoding; a file that names none is taken as
-// `unmarked`.
-std::optional<std::vector<Setting>> LoadProfile(const QString& path, TextEncoding unmarked,
+// A whole profile file, its path UTF-8 ("-": standard input). Its texts are
+// encoded back with the file's own encoding; a file that names none is taken
+// as `unmarked`.
+std::optional<std::vector<Setting>> LoadProfile(const std::string& path, TextEncoding unmarked,
                                                 std::string& error);
 // The same from a profile's bytes; `where` names their source in errors.
-std::optional<std::vector<Setting>> ParseProfile(const QByteArray& text, const std::string& where,
+std::optional<std::vector<Setting>> ParseProfile(std::string_view text, const std::string& where,
                                                  TextEncoding unmarked, std::string& error);
 
 struct FormReading {
-    QJsonObject form;   // the profile, "encoding" included
-    QStringList notes;  // what the user should know of the texts' encoding
+    Json form;                // the profile, "encoding" included
+    std::vector<Text> notes;  // what the user should know of the texts' encoding
 };
 // The form as one object: list names, null for no selection or a blank
 // address, texts decoded with the chosen encoding, or with the other one
 // when every reported text is in that (said in a note).
-FormReading ReadForm(const Controls& controls, TextEncoding chosen);
+FormReading ReadForm(const Controls& controls, TextEncoding chosen,
+                     const TextConverters& converters = SystemTextConverters());
 // The form value by value, as it goes to the module: a list's index, a text's
 // bytes, a flag, an address ("" when blank); by field name.
 using FieldValues = std::map<std::string, std::string>;
 FieldValues ReadFieldValues(const Controls& controls);
 // The fields whose values differ, in the form's order. Only fields the report
 // shows are compared: the report has no key for the protocol.
-QStringList DifferingFields(const FieldValues& a, const FieldValues& b);
+std::vector<std::string> DifferingFields(const FieldValues& a, const FieldValues& b);
 
 // The same as JSON text: "encoding" first, then the fields in the form's order.
-std::string FormAsJson(const QJsonObject& form);
+std::string FormAsJson(const Json& form);
 // The same, one "name: value" a line.
-std::string FormAsText(const QJsonObject& form);
+std::string FormAsText(const Json& form);
+
+// A file's whole content, its path UTF-8, at most `limit` bytes plus one (so
+// that a larger file shows as larger); nothing, and error set, when it
+// cannot be read.
+std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t limit,
+                                         std::string& error);
+// Writes a whole file at once, through a new file renamed over the old: a
+// reader never sees half of it. False, and error set, on failure.
+bool WriteFileBytes(const std::string& path, std::string_view bytes, std::string& error);
 
 }  // namespace wifi

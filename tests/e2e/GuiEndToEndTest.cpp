@@ -17,7 +17,6 @@
 #include "form/EnablingGroups.h"
 #include "platform/ConfigWindow.h"
 #include "platform/IpAddressEdit.h"
-#include "platform/Preferences.h"
 #include "platform/TrafficWindow.h"
 #include "protocol/WriteSequence.h"
 

@@ -10,7 +10,7 @@
 #include <QTest>
 #include <cstdlib>
 
-#include "platform/SerialComm.h"
+#include "qtserial/SerialComm.h"
 #include "serial/CommError.h"
 #include "serial/SerialLink.h"
 

@@ -118,8 +118,9 @@ struct EventLog : SessionEvents {
         last = e;
         log.push_back((incomplete ? "incomplete " : "timed out ") + What(e));
     }
-    void OutOfStep(unsigned lastSent) override {
-        log.push_back("out of step after " + std::to_string(lastSent));
+    void OutOfStep(const Exchange& lastSent) override {
+        last = lastSent;
+        log.push_back("out of step after " + std::to_string(lastSent.step));
     }
     void Completed() override { log.push_back("completed"); }
 };

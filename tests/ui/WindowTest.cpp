@@ -17,9 +17,10 @@
 #include "form/ListContents.h"
 #include "platform/ConfigWindow.h"
 #include "platform/IpAddressEdit.h"
-#include "platform/Messages.h"
-#include "platform/Preferences.h"
+#include "platform/QtTextConverter.h"
+#include "platform/SettingsStore.h"
 #include "platform/Translations.h"
+#include "wording/Messages.h"
 
 using namespace wifi;
 
@@ -219,17 +220,17 @@ class WindowTest : public QObject {
         for (CommFailure kind :
              {CommFailure::NoSuchDevice, CommFailure::Busy, CommFailure::PermissionDenied,
               CommFailure::Unplugged, CommFailure::PortClosed, CommFailure::Other}) {
-            const QString text = PortFailureText(CommError("english", kind, port, "detail"));
+            const QString text = Shown(PortFailure(CommError("english", kind, port, "detail")));
             QVERIFY2(text.contains(QString::fromStdString(port)), qPrintable(text));
             QVERIFY2(text.contains(QStringLiteral("串口")), qPrintable(text));
             QVERIFY2(!text.contains(QStringLiteral("english")), qPrintable(text));
         }
-        QVERIFY(PortFailureText(CommError("", CommFailure::PermissionDenied, port))
+        QVERIFY(Shown(PortFailure(CommError("", CommFailure::PermissionDenied, port)))
                     .contains(QStringLiteral("dialout")));
-        QVERIFY(PortFailureText(CommError("", CommFailure::NoPortSelected))
+        QVERIFY(Shown(PortFailure(CommError("", CommFailure::NoPortSelected)))
                     .contains(QStringLiteral("未选择串口")));
-        QCOMPARE(RuleBreakText(RuleBreak::TooLong), QStringLiteral("超过 32 字节"));
-        QCOMPARE(WaitText(InFlight::Write, 15), QStringLiteral("第 15 步（波特率）"));
+        QCOMPARE(Shown(RuleBreakText(RuleBreak::TooLong)), QStringLiteral("超过 32 字节"));
+        QCOMPARE(Shown(StepText(15)), QStringLiteral("第 15 步（波特率）"));
 
         QVERIFY2(InstallTranslations(*qApp, Language::Chinese), "Qt's translations are installed");
         QMessageBox box(QMessageBox::Information, QString(), QString(), QMessageBox::Ok);
@@ -265,14 +266,15 @@ class WindowTest : public QObject {
 
     void remembersThePortByItsAdapterAndWhatTheUserChose() {
         Preferences before;
-        before.port = QStringLiteral("/dev/ttyUSB1");
-        before.portSerial = QStringLiteral("A50285BI");
+        before.port = "/dev/ttyUSB1";
+        before.portSerial = "A50285BI";
         before.encoding = TextEncoding::Utf8;
-        before.Save();
+        SettingsStore store;
+        before.Save(store);
         // The FTDI adapter is back, as ttyUSB0 this time.
-        const std::vector<SerialPortInfo> system = {
-            {"/dev/ttyUSB0", "FT232R", "FTDI", "A50285BI", 0x0403, 0x6001},
-            {"/dev/ttyUSB3", "CP2102", "Silicon Labs", "0001", 0x10c4, 0xea60}};
+        const std::vector<PortInfo> system = {
+            {"/dev/ttyUSB0", "FT232R", "FTDI", "A50285BI", 0x0403, 0x6001, {}},
+            {"/dev/ttyUSB3", "CP2102", "Silicon Labs", "0001", 0x10c4, 0xea60, {}}};
         window_ = std::make_unique<ConfigWindow>(QStringList{}, 10, nullptr,
                                                  [&system] { return system; });
         auto* ports = Combo(IDC_COMPORT);
@@ -280,16 +282,16 @@ class WindowTest : public QObject {
         QCOMPARE(ports->currentText(), QStringLiteral("ttyUSB0 — FT232R (0403:6001)"));
 
         ports->setCurrentIndex(ports->findData(QStringLiteral("/dev/ttyUSB3")));
-        if (TextCodec::GbkAvailable()) {
+        if (GbkAvailable()) {
             window_->encoding()->setCurrentIndex(window_->encoding()->findText("GBK"));
         }
         window_->done(0);
-        const Preferences after = Preferences::Load();
-        QCOMPARE(after.port, QStringLiteral("/dev/ttyUSB3"));
-        QCOMPARE(after.portSerial, QStringLiteral("0001"));
+        const Preferences after = Preferences::Load(SettingsStore());
+        QCOMPARE(after.port, std::string("/dev/ttyUSB3"));
+        QCOMPARE(after.portSerial, std::string("0001"));
         QVERIFY(after.position.has_value());
         QCOMPARE(int(after.encoding.value()),
-                 int(TextCodec::GbkAvailable() ? TextEncoding::Gbk : TextEncoding::Utf8));
+                 int(GbkAvailable() ? TextEncoding::Gbk : TextEncoding::Utf8));
 
         // A port named on the command line wins over the remembered one.
         window_ = std::make_unique<ConfigWindow>(QStringList{"/tmp/named"}, 10, nullptr,

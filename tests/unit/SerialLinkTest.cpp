@@ -131,3 +131,53 @@ TEST(SubmitFailure, BeforeTheModuleConnectedNothingIsSentOrTaken) {
 
 }  // namespace
 }  // namespace wifi::testing
+
+#include "serial/TappedComm.h"
+#include "serial/TrafficHistory.h"
+
+namespace wifi::testing {
+namespace {
+
+// What crossed the line, as the trace, the traffic view and the simulator's
+// log show it.
+TEST(Traffic, EveryLineIsToldOnceWholeWithItsLineEndAndTheFirstReadIsNot) {
+    FakeComm comm;
+    std::vector<std::pair<char, std::string>> told;
+    TappedComm tapped(comm, [&](LineDirection d, const std::string& line) {
+        told.emplace_back(static_cast<char>(d), line);
+    });
+    comm.QueueInput("stale\r\n");
+    OpenPort(tapped, 0);  // its read discards what waited before the open
+    tapped.SetOutput(Bytes{'A', 'T', '\r', '\n'});
+    comm.QueueInput("NetworkType:STA\nSS");
+    tapped.GetInput();
+    comm.QueueInput("ID:x\r\nOK\n\rCONN");
+    tapped.GetInput();
+    EXPECT_EQ(
+        told,
+        (std::vector<std::pair<char, std::string>>{
+            {'>', "AT\r\n"}, {'<', "NetworkType:STA\n"}, {'<', "SSID:x\r\n"}, {'<', "OK\n\r"}}));
+}
+
+TEST(Traffic, BytesAreShownExactlyAndTheLogReadsBackByteForByte) {
+    const std::string bytes = "SSID:\xB2\xE2 \"a\\b\"\t\r\n";
+    EXPECT_EQ(VisibleBytes(bytes), "SSID:\\xB2\\xE2 \"a\\b\"\\x09\\r\\n");
+    EXPECT_EQ(QuotedBytes(bytes), "SSID:\\xB2\\xE2 \\\"a\\\\b\\\"\\t\\r\\n");
+    EXPECT_EQ(Unquote(QuotedBytes(bytes)), bytes);
+    EXPECT_EQ(TraceLine("12:00:01.250", "COM3", LineDirection::Sent, "AT+SZ_SSID=x\r\n"),
+              "12:00:01.250 COM3 > AT+SZ_SSID=x\\r\\n");
+    const auto noon =
+        WallClock::time_point(std::chrono::seconds(1796644800)) + std::chrono::microseconds(123456);
+    EXPECT_EQ(UtcStamp(noon), "2026-12-07T12:00:00.123456Z");
+    EXPECT_EQ(UtcSeconds(noon), "2026-12-07T12:00:00Z");
+    EXPECT_EQ(ClockTime(noon).size(), 12u);
+    TrafficHistory history;
+    history.Add("COM3", LineDirection::Sent, "AT+SZ_SECURITY_KEY=abc\r\n");
+    EXPECT_NE(TrafficHistory::Render(history.entries().back(), false).find("KEY=***\\r\\n"),
+              std::string::npos);
+    EXPECT_NE(TrafficHistory::Render(history.entries().back(), true).find("KEY=abc\\r\\n"),
+              std::string::npos);
+}
+
+}  // namespace
+}  // namespace wifi::testing

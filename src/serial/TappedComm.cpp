@@ -1,27 +1,6 @@
-#include "platform/TappedComm.h"
-
-#include <cstdio>
+#include "serial/TappedComm.h"
 
 namespace wifi {
-
-std::string VisibleBytes(const std::string& bytes) {
-    std::string out;
-    for (unsigned char c : bytes) {
-        if (c == '\r') {
-            out += "\\r";
-        } else if (c == '\n') {
-            out += "\\n";
-        } else if (c < 0x20 || c >= 0x7f) {
-            // Control bytes and the bytes of GBK or UTF-8 text, exactly.
-            char hex[8];
-            std::snprintf(hex, sizeof hex, "\\x%02X", c);
-            out += hex;
-        } else {
-            out += static_cast<char>(c);
-        }
-    }
-    return out;
-}
 
 void TappedComm::SetPortOpen(bool open) {
     inner_.SetPortOpen(open);

@@ -4,15 +4,9 @@
 #include <string>
 
 #include "serial/CMSComm.h"
+#include "serial/TrafficFormat.h"
 
 namespace wifi {
-
-// Line ends, control bytes and bytes beyond ASCII as escapes (\r, \n, \xB2):
-// what crossed the line, exactly, in plain ASCII.
-std::string VisibleBytes(const std::string& bytes);
-
-// Which way a line went: '>' to the module, '<' from it.
-enum class LineDirection : char { Sent = '>', Received = '<' };
 
 // Passes every access through to the real control and tells each line sent,
 // and each line received once its line end has come, with its line end.

@@ -1,4 +1,4 @@
-#include "platform/QtReplyClock.h"
+#include "qtserial/QtReplyClock.h"
 
 namespace wifi {
 

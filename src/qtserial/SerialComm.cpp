@@ -1,10 +1,10 @@
-#include "platform/SerialComm.h"
+#include "qtserial/SerialComm.h"
 
 #include <QFileInfo>
 #include <QStringList>
 #include <QTimer>
 
-#include "platform/PortList.h"
+#include "ports/PortInfo.h"
 #include "serial/CommError.h"
 
 namespace wifi {

@@ -1,0 +1,10 @@
+// Linux and macOS: the environment names the locale; there is nothing more.
+#include "wording/Language.h"
+
+namespace wifi {
+
+std::string SystemLocale() {
+    return {};
+}
+
+}  // namespace wifi

@@ -1,0 +1,366 @@
+#include "wording/Messages.h"
+
+#include <cstdio>
+
+#include "protocol/Secrets.h"
+#include "serial/TrafficFormat.h"
+
+namespace wifi {
+
+namespace {
+
+Text Literal(std::string_view s) {
+    return Text::Literal(std::string(s));
+}
+
+Text Port(const std::string& port) {
+    return Text::Literal(port);
+}
+
+// A command line as it is shown: the key masked, as in every error.
+Text Command(const std::string& line) {
+    return Text::Literal(MaskSecret(line));
+}
+
+// A value as the module reported it, every byte visible.
+Text Reported(const std::string& value) {
+    return Text::Literal(VisibleBytes(value));
+}
+
+Message Problem(Text text, std::string detail = {}) {
+    return Message{std::move(text), true, std::move(detail)};
+}
+
+Message Note(Text text) {
+    return Message{std::move(text), false, {}};
+}
+
+}  // namespace
+
+Text Both(const Text& first, const Text& second) {
+    if (first.empty() || second.empty()) {
+        return first.empty() ? second : first;
+    }
+    return Text(UI_TEXT("%1；%2"), {first, second});
+}
+
+namespace {
+
+// "%1; %2" over a list of texts.
+Text Joined(const std::vector<Text>& items) {
+    Text all;
+    for (const Text& item : items) {
+        all = Both(all, item);
+    }
+    return all;
+}
+
+}  // namespace
+
+Message PortFailure(const CommError& error) {
+    const std::string& port = error.port();
+    // The system's own words; for a failure of no kind of ours, the
+    // description is all there is.
+    std::string detail = error.detail();
+    if (detail.empty() && error.kind() == CommFailure::Other) {
+        detail = error.what();
+    }
+    switch (error.kind()) {
+        case CommFailure::NoPortSelected:
+            return Problem(Text(UI_TEXT("未选择串口：请先在“串口”中选择一个。")), detail);
+        case CommFailure::NoSuchDevice:
+            return Problem(Text(UI_TEXT("串口 %1 不存在。"), {Port(port)}), detail);
+        case CommFailure::Busy:
+            return Problem(Text(UI_TEXT("串口 %1 正被其他程序使用。"), {Port(port)}), detail);
+        case CommFailure::PermissionDenied:
+            return Problem(Text(UI_TEXT("没有权限打开串口 %1：请把用户加入 dialout 组后重新登录。"),
+                                {Port(port)}),
+                           detail);
+        case CommFailure::Unplugged: return PortLost(port, detail);
+        case CommFailure::PortClosed:
+            return Problem(Text(UI_TEXT("串口 %1 未打开：请先连接模块。"), {Port(port)}), detail);
+        case CommFailure::Other: break;
+    }
+    return port.empty() ? Problem(Text(UI_TEXT("串口操作失败。")), detail)
+                        : Problem(Text(UI_TEXT("串口 %1 操作失败。"), {Port(port)}), detail);
+}
+
+Message PortLost(const std::string& port, const std::string& detail) {
+    return Problem(
+        Text(UI_TEXT("串口 %1 已断开：设备被拔出或线路挂断，连接已关闭。"), {Port(port)}), detail);
+}
+
+Text StepText(unsigned step, unsigned source) {
+    if (step == 0 || step > kStepCount) {
+        return Text(UI_TEXT("开始配置"));
+    }
+    if (step == kStepCount) {
+        return Text(UI_TEXT("保存参数"));
+    }
+    return Text(UI_TEXT("第 %1 步（%2）"),
+                {Text::Number(step), Text::Named(FieldOfStep(step, source))});
+}
+
+Text AwaitedReply(InFlight command, unsigned step) {
+    switch (command) {
+        case InFlight::Query: return Text(UI_TEXT("读取配置的应答"));
+        case InFlight::Connect: return Text(UI_TEXT("连接请求的应答"));
+        case InFlight::Write: return Text(UI_TEXT("%1的确认"), {StepText(step)});
+        case InFlight::None: break;
+    }
+    return {};
+}
+
+Text Seconds(ReplyClock::Duration duration) {
+    const long long ms = duration.count();
+    if (ms % 1000 == 0) {
+        return Text::Number(ms / 1000);
+    }
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", static_cast<double>(ms) / 1000.0);
+    return Text::Literal(text);
+}
+
+Message ReportRead() {
+    return Note(Text(UI_TEXT("已读取模块参数")));
+}
+
+Message Writing(unsigned step, const StepCommand& command) {
+    return Note(Text(UI_TEXT("写入 %1/%2：%3"), {Text::Number(step), Text::Number(kCompletionStep),
+                                                 Text::Named(FieldOfStep(step, command.source))}));
+}
+
+Message StepWithoutValue(unsigned step, const StepCommand& command) {
+    return Problem(Text(UI_TEXT("%1没有模块接受的值：没有再发送，参数未保存"),
+                        {StepText(step, command.source)}));
+}
+
+Message Refusal(const Exchange& what) {
+    switch (what.command) {
+        case InFlight::Query:
+            return Problem(Text(UI_TEXT("模块拒绝了读取配置（AT+SZ_CHECKCONFIG=ALL）")));
+        case InFlight::Connect: {
+            const Text refused(UI_TEXT("模块拒绝了连接请求（AT+SZ_CONNECT=START）"));
+            return Problem(what.writing ? WithSaveState(refused, NothingSaved()) : refused);
+        }
+        case InFlight::Write: break;
+        case InFlight::None: return {};
+    }
+    if (what.step == 0) {
+        return Problem(Text(UI_TEXT("模块拒绝了开始配置（AT+SZ_CONFIGURE=START），参数未保存")));
+    }
+    if (what.step == kStepCount) {
+        return Problem(Text(UI_TEXT("模块拒绝了保存参数（AT+SZ_SAVE_CONFIG=SAVE），参数未保存")));
+    }
+    return Problem(Text(UI_TEXT("模块拒绝了%1：%2，没有再发送，参数未保存"),
+                        {StepText(what.step), Command(what.line)}));
+}
+
+Message NoAnswer(const Exchange& what, bool incomplete, ReplyClock::Duration timeout) {
+    const Text awaited = AwaitedReply(what.command, what.step);
+    Text text = incomplete ? Text(UI_TEXT("等待%1时应答不完整：%2 秒内没有再收到数据"),
+                                  {awaited, Seconds(timeout)})
+                           : Text(UI_TEXT("等待%2时 %1 秒内没有应答"), {Seconds(timeout), awaited});
+    if (!what.writing) {
+        return Problem(Text(UI_TEXT("%1，连接已关闭"), {text}));
+    }
+    if (what.command == InFlight::Write && what.step > 0) {
+        text = Text(UI_TEXT("已确认至第 %1 步，%2"), {Text::Number(what.step - 1), text});
+    }
+    return Problem(WithSaveState(text, what.command == InFlight::Write && what.step == kStepCount
+                                           ? SaveNotConfirmed()
+                                           : NothingSaved()));
+}
+
+Message RepliesOutOfStep(const Exchange& lastSent) {
+    if (lastSent.step >= kStepCount) {
+        return Problem(Text(UI_TEXT("保存未确认：模块多发了应答（应答比命令多）")));
+    }
+    return Problem(Text(UI_TEXT("参数未保存：模块在%1之后多发了应答（应答比命令多）"),
+                        {Command(lastSent.line)}));
+}
+
+Message SubmitNotTaken(SubmitRefusal why) {
+    return Problem(why == SubmitRefusal::Busy ? Text(UI_TEXT("正在等待模块应答，未发送"))
+                                              : Text(UI_TEXT("模块未连接，请先连接模块")));
+}
+
+Text RuleBreakText(RuleBreak why) {
+    switch (why) {
+        case RuleBreak::ControlCharacter: return Text(UI_TEXT("含有换行或其他控制字符"));
+        case RuleBreak::TooLong:
+            return Text(UI_TEXT("超过 %1 字节"), {Text::Number(kSsidMaxBytes)});
+        case RuleBreak::NotANumber: return Text(UI_TEXT("应为 0 到 65535 之间的数字"));
+        case RuleBreak::NoValue: return Text(UI_TEXT("未选择"));
+        case RuleBreak::NotEncodable: return Text(UI_TEXT("含有当前编码无法表示的字符"));
+        case RuleBreak::Unknown: return Text(UI_TEXT("的值未知，请先填写或选择"));
+        case RuleBreak::None: break;
+    }
+    return {};
+}
+
+Message ValueNotSent(unsigned step, unsigned source, RuleBreak why) {
+    return Problem(Text(UI_TEXT("%1%2，未发送"),
+                        {Text::Named(FieldOfStep(step, source)), RuleBreakText(why)}));
+}
+
+Message WriteCompleted() {
+    return Note(Text(UI_TEXT("写入 %1/%1：参数已保存"), {Text::Number(kCompletionStep)}));
+}
+
+Message UnknownDhcp(const std::string& reported) {
+    return Note(Text(UI_TEXT("模块报告的 DHCP 值“%1”无法识别：请勾选或取消勾选“启动DHCP”后再提交"),
+                     {Text::Literal(reported)}));
+}
+
+Message UnknownFieldsNotGiven(const std::vector<UnknownValue>& unknown) {
+    std::vector<Text> items;
+    for (const UnknownValue& u : unknown) {
+        const Text name = Text::Named(*u.field);
+        if (u.field->reportKey.empty()) {
+            items.push_back(Text(UI_TEXT("%1：没有模块报告它"), {name}));
+        } else if (!u.reported) {
+            items.push_back(
+                Text(UI_TEXT("%1：模块的报告缺少 %2"), {name, Literal(u.field->reportKey)}));
+        } else {
+            items.push_back(
+                Text(UI_TEXT("%1：模块报告了“%2”，表单无法表示"), {name, Reported(*u.reported)}));
+        }
+    }
+    return Problem(
+        Text(UI_TEXT("%1；未发送任何命令：请用 --set NAME=VALUE 或在 --from 配置文件中给出值"),
+             {Joined(items)}));
+}
+
+Message ReportedValueBreaks(const Field& field, RuleBreak why) {
+    return Problem(Text(UI_TEXT("模块报告的%1%2：请用 --set %3=... 给出值"),
+                        {Text::Named(field), RuleBreakText(why), Text::Named(field)}));
+}
+
+std::vector<Message> UnknownFieldsRead(const std::vector<UnknownValue>& unknown) {
+    Text absent;
+    Text others;
+    for (const UnknownValue& u : unknown) {
+        const Text name = Text::Named(*u.field);
+        if (!u.field->reportKey.empty() && !u.reported) {
+            absent = absent.empty() ? name : Text(UI_TEXT("%1, %2"), {absent, name});
+            continue;
+        }
+        const Text item = u.field->reportKey.empty() ? Text(UI_TEXT("%1（没有模块报告它）"), {name})
+                                                     : Text(UI_TEXT("%1（模块报告了“%2”）"),
+                                                            {name, Reported(*u.reported)});
+        others = others.empty() ? item : Text(UI_TEXT("%1, %2"), {others, item});
+    }
+    std::vector<Message> said;
+    if (!absent.empty()) {
+        said.push_back(Note(Text(UI_TEXT("模块的报告缺少 %1（显示为 null）"), {absent})));
+    }
+    if (!others.empty()) {
+        said.push_back(Note(Text(UI_TEXT("值未知，显示为 null：%1"), {others})));
+    }
+    return said;
+}
+
+Message TextInOtherEncoding(const Field& field, TextEncoding detected) {
+    return Note(Text(UI_TEXT("%1是 %2 编码，已改用 %2 显示"),
+                     {Text::Named(field), Literal(EncodingDisplayName(detected))}));
+}
+
+Message TextInNoEncoding(const Field& field) {
+    return Note(Text(UI_TEXT("%1含有无法识别的字节（显示为 \uFFFD），不修改则原样写回"),
+                     {Text::Named(field)}));
+}
+
+Message TextNotInChosenEncoding(const Field& field, TextEncoding chosen) {
+    return Note(Text(UI_TEXT("%1不是 %2 编码，显示为 \uFFFD，不修改则原样写回"),
+                     {Text::Named(field), Literal(EncodingDisplayName(chosen))}));
+}
+
+Text ProfileInOtherEncoding(const Field& field, TextEncoding found, TextEncoding chosen) {
+    return Text(UI_TEXT("%1是 %2 编码，不是 %3：文字按 %2 解码，配置文件标为 %2"),
+                {Text::Named(field), Literal(EncodingName(found)), Literal(EncodingName(chosen))});
+}
+
+Text ProfileTextAsBytes(const Field& field, TextEncoding encoding) {
+    return Text(UI_TEXT("%1不是有效的 %2 文字：按字节以十六进制给出"),
+                {Text::Named(field), Literal(EncodingName(encoding))});
+}
+
+Text UnsavedEditsQuestion() {
+    return Text(UI_TEXT("修改过的参数还没有写入模块。仍要关闭吗？"));
+}
+
+Text LanguageNextTime() {
+    return Text(UI_TEXT("下次打开窗口时使用新的语言。"));
+}
+
+Text OnPort(const std::string& port, const Text& text) {
+    return Text(UI_TEXT("串口 %1：%2"), {Port(port), text});
+}
+
+Message FileNotSaved(const std::string& path, const std::string& why) {
+    return Problem(Text(UI_TEXT("无法保存 %1：%2"), {Text::Literal(path), Text::Literal(why)}));
+}
+
+Message FileNotOpened(const std::string& path, const std::string& why) {
+    return Problem(Text(UI_TEXT("无法打开 %1：%2"), {Text::Literal(path), Text::Literal(why)}));
+}
+
+Message ProfileNotValid(const std::string& path, const std::string& why) {
+    return Problem(
+        Text(UI_TEXT("%1 不是有效的配置文件：%2"), {Text::Literal(path), Text::Literal(why)}));
+}
+
+Message ImportNeedsAConnection() {
+    return Problem(Text(UI_TEXT("请先连接模块，再导入配置")));
+}
+
+Message ImportRefusedFields(const std::vector<const Field*>& fields) {
+    Text names;
+    for (const Field* f : fields) {
+        names = names.empty() ? Text::Named(*f) : Text(UI_TEXT("%1、%2"), {names, Text::Named(*f)});
+    }
+    return Problem(Text(UI_TEXT("以下字段当前不能修改，未导入：%1"), {names}));
+}
+
+Text NothingSaved() {
+    return Text(UI_TEXT("参数未保存"));
+}
+
+Text SaveNotConfirmed() {
+    return Text(UI_TEXT("保存未确认"));
+}
+
+Text WithSaveState(const Text& failure, const Text& saveState) {
+    return saveState.empty() ? failure : Text(UI_TEXT("%1，%2"), {failure, saveState});
+}
+
+Text Interrupted(const Text& saveState) {
+    return WithSaveState(Text(UI_TEXT("已中断；没有再发送")), saveState);
+}
+
+Text WaitingForAModule() {
+    return Text(UI_TEXT("等待模块…"));
+}
+
+Text Verifying() {
+    return Text(UI_TEXT("校验…"));
+}
+
+Text ModuleOk() {
+    return Text(UI_TEXT("成功，请取下模块"));
+}
+
+Text ModuleFailed() {
+    return Text(UI_TEXT("失败，请取下模块"));
+}
+
+Text StationStep(unsigned step) {
+    return Text(UI_TEXT("写入 %1/%2"), {Text::Number(step), Text::Number(kCompletionStep)});
+}
+
+Text StationSummary(int ok, int failed) {
+    return Text(UI_TEXT("%1 个成功，%2 个失败"), {Text::Number(ok), Text::Number(failed)});
+}
+
+}  // namespace wifi

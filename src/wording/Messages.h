@@ -1,0 +1,101 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "form/SessionEvents.h"
+#include "protocol/ReplyClock.h"
+#include "protocol/ValueRules.h"
+#include "serial/CommError.h"
+#include "text/TextEncoding.h"
+#include "wording/Text.h"
+
+namespace wifi {
+
+// Everything the tool tells its user, once, for every front end: a window
+// shows these in its progress line and message boxes, the command line on
+// standard error. Each names what happened in the module's and the form's
+// own words and says whether anything was saved.
+
+// A port operation failed or the port went away: what happened, naming the
+// port. The system's own words go in the message's detail.
+Message PortFailure(const CommError& error);
+Message PortLost(const std::string& port, const std::string& detail);
+
+// A step of the write sequence: "第 15 步（波特率）", "parameter 15 (baudRate)".
+Text StepText(unsigned step, unsigned source = 0);
+// What was awaited, by the command in flight and its step: "the
+// configuration report", "the acknowledgement of parameter 15 (baudRate)".
+Text AwaitedReply(InFlight command, unsigned step);
+
+// Two texts one after the other: "%1; %2".
+Text Both(const Text& first, const Text& second);
+
+// The outcomes of a connection and a write, as the dialog tells them.
+Message ReportRead();
+Message Writing(unsigned step, const StepCommand& command);
+Message StepWithoutValue(unsigned step, const StepCommand& command);
+Message Refusal(const Exchange& what);
+Message NoAnswer(const Exchange& what, bool incomplete, ReplyClock::Duration timeout);
+Message RepliesOutOfStep(const Exchange& lastSent);
+Message SubmitNotTaken(SubmitRefusal why);
+Message ValueNotSent(unsigned step, unsigned source, RuleBreak why);
+Message WriteCompleted();
+// A field whose value the module gave in a form the window cannot show as it
+// is: said beside the form (the DHCP box cannot look unknown).
+Message UnknownDhcp(const std::string& reported);
+// Fields nobody knows, before a write: each with what the module said; the
+// command line names them all and sends nothing.
+Message UnknownFieldsNotGiven(const std::vector<UnknownValue>& unknown);
+// A value as the module reported it breaks its rule.
+Message ReportedValueBreaks(const Field& field, RuleBreak why);
+// What read says of the fields it prints as null: those whose key the report
+// lacked, and those whose value the form cannot hold (with that value), the
+// protocol among them.
+std::vector<Message> UnknownFieldsRead(const std::vector<UnknownValue>& unknown);
+
+// Why a value breaks its rule, after the field or "the value".
+Text RuleBreakText(RuleBreak why);
+// A time-out in seconds as people write it: "10", "0.5".
+Text Seconds(ReplyClock::Duration duration);
+
+// The encoding of reported texts: said beside the form when the window
+// follows the module's encoding, or shows a text with U+FFFD.
+Message TextInOtherEncoding(const Field& field, TextEncoding detected);
+Message TextInNoEncoding(const Field& field);
+Message TextNotInChosenEncoding(const Field& field, TextEncoding chosen);
+// What read says of the texts' encoding: the profile marked with the other
+// one, or a text given as its bytes.
+Text ProfileInOtherEncoding(const Field& field, TextEncoding found, TextEncoding chosen);
+Text ProfileTextAsBytes(const Field& field, TextEncoding encoding);
+
+// The window's questions and notes.
+Text UnsavedEditsQuestion();
+Text LanguageNextTime();
+// A message about the port, naming it: "串口 %1：%2", "%1: %2".
+Text OnPort(const std::string& port, const Text& text);
+
+// Profiles in a window.
+Message FileNotSaved(const std::string& path, const std::string& why);
+Message FileNotOpened(const std::string& path, const std::string& why);
+Message ProfileNotValid(const std::string& path, const std::string& why);
+Message ImportNeedsAConnection();
+Message ImportRefusedFields(const std::vector<const Field*>& fields);
+
+// What a write that failed did to the module's configuration.
+Text NothingSaved();
+Text SaveNotConfirmed();
+// "message; nothing was saved": a failure and what it means for the save.
+Text WithSaveState(const Text& failure, const Text& saveState);
+// A signal stopped the work; saveState as above, or empty.
+Text Interrupted(const Text& saveState);
+
+// The production line's operator.
+Text WaitingForAModule();
+Text Verifying();
+Text ModuleOk();
+Text ModuleFailed();
+Text StationStep(unsigned step);
+Text StationSummary(int ok, int failed);
+
+}  // namespace wifi

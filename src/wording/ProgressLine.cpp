@@ -1,0 +1,77 @@
+#include "wording/ProgressLine.h"
+
+namespace wifi {
+
+void ProgressLine::Show(const Message& message) {
+    if (show) {
+        show(message);
+    }
+}
+
+void ProgressLine::Note(const Message& note) {
+    notes_.push_back(note);
+    Text all;
+    for (const Message& m : notes_) {
+        all = Both(all, m.text);
+    }
+    Show(Message{all, false, {}});
+}
+
+void ProgressLine::ReportParsed(const std::vector<UnknownValue>& unknown) {
+    notes_.clear();
+    Show(ReportRead());
+    // A list without a selection and a blank address show themselves; the
+    // DHCP box cannot look unknown, so it is said.
+    for (const UnknownValue& u : unknown) {
+        if (u.field->kind == FieldKind::Flag) {
+            notes_.push_back(UnknownDhcp(u.reported.value_or(std::string())));
+        }
+    }
+}
+
+void ProgressLine::Connected() {
+    if (notes_.empty()) {
+        Show(Message{});
+        return;
+    }
+    const std::vector<Message> notes = std::move(notes_);
+    notes_.clear();
+    for (const Message& note : notes) {
+        Note(note);
+    }
+    notes_.clear();
+}
+
+void ProgressLine::StepPerformed(unsigned step, const StepCommand& command) {
+    Show(command.line ? Writing(step, command) : StepWithoutValue(step, command));
+}
+
+void ProgressLine::Refused(const Exchange& what) {
+    Show(Refusal(what));
+}
+
+void ProgressLine::SubmitRefused(SubmitRefusal why) {
+    Show(SubmitNotTaken(why));
+}
+
+void ProgressLine::ValueRejected(unsigned step, unsigned source, RuleBreak why) {
+    Show(ValueNotSent(step, source, why));
+}
+
+void ProgressLine::TimedOut(const Exchange& what, bool incomplete) {
+    const Message message = NoAnswer(what, incomplete, timeout_);
+    Show(message);
+    if (alert) {
+        alert(message);
+    }
+}
+
+void ProgressLine::OutOfStep(const Exchange& lastSent) {
+    Show(RepliesOutOfStep(lastSent));
+}
+
+void ProgressLine::Completed() {
+    Show(WriteCompleted());
+}
+
+}  // namespace wifi

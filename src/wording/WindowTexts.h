@@ -1,0 +1,30 @@
+#pragma once
+
+#include "form/UiText.h"
+
+namespace wifi {
+
+// The words of a window's own controls beyond the form's template: its menu,
+// the encoding list, the traffic view, the file dialogs. Every window takes
+// them from here, so that each speaks both languages alike.
+inline constexpr const char* kMenuExport = UI_TEXT("导出配置…");
+inline constexpr const char* kMenuImport = UI_TEXT("导入配置…");
+inline constexpr const char* kMenuTraffic = UI_TEXT("通信记录");
+inline constexpr const char* kMenuLanguage = UI_TEXT("语言");
+inline constexpr const char* kExportTitle = UI_TEXT("导出配置");
+inline constexpr const char* kImportTitle = UI_TEXT("导入配置");
+inline constexpr const char* kProfileFilter = UI_TEXT("配置文件 (*.json)");
+inline constexpr const char* kProfileOpenFilter = UI_TEXT("配置文件 (*.json);;所有文件 (*)");
+inline constexpr const char* kEncodingLabel = UI_TEXT("编码");
+inline constexpr const char* kEncodingTip = UI_TEXT("网络名称和密钥的编码：输入的文字按此编码发送");
+inline constexpr const char* kNoPortFound = UI_TEXT("未找到串口");
+inline constexpr const char* kTrafficTitle = UI_TEXT("通信记录");
+inline constexpr const char* kTrafficUnmask = UI_TEXT("显示密钥");
+inline constexpr const char* kTrafficUnmaskTip =
+    UI_TEXT("显示网络密钥和网页密码；不勾选时显示为 ***");
+inline constexpr const char* kTrafficSave = UI_TEXT("保存…");
+inline constexpr const char* kTrafficClear = UI_TEXT("清除");
+inline constexpr const char* kTrafficSaveTitle = UI_TEXT("保存通信记录");
+inline constexpr const char* kTextFilter = UI_TEXT("文本文件 (*.txt)");
+
+}  // namespace wifi

@@ -1,0 +1,164 @@
+// Profiles: the form as JSON and back, byte for byte, in either encoding; and
+// what a window remembers.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "Bench.h"
+#include "profile/Preferences.h"
+#include "profile/Profile.h"
+
+namespace wifi::testing {
+namespace {
+
+const std::string kGbkSsid = "\xB2\xE2\xCA\xD4\xCD\xF8\xC2\xE7";  // 测试网络
+
+std::vector<Setting> Parse(const std::string& json, std::string& error) {
+    return ParseProfile(json, "p.json", TextEncoding::Utf8, error).value_or(std::vector<Setting>{});
+}
+
+TEST(Profile, ReadPrintsTheFormInTheFormsOrderWithUnknownListsAsNull) {
+    Bench b;
+    b.Connect(kReport, -1);
+    const FormReading reading = ReadForm(b.controls, TextEncoding::Utf8);
+    EXPECT_EQ(
+        FormAsJson(reading.form),
+        R"({"encoding": "utf-8", "netType": "STA", "ssid": "Bench-AP", "security": "WEP128", )"
+        R"("keyFormat": "ASCII", "keyIndex": 3, "key": "secret", "dhcp": false, )"
+        R"("ip": "192.168.1.10", "netmask": "255.255.255.0", "gateway": "192.168.1.1", )"
+        R"("dns": "8.8.8.8", "serverIp": "10.0.0.2", "protocol": null, "csMode": "SERVER", )"
+        R"("serverPort": "8080", "baudRate": "115200", "parity": "EVEN", "dataBits": "9", )"
+        R"("stopBits": "2", "frameLen": "512", "frameTime": "100"})");
+    EXPECT_TRUE(reading.notes.empty());
+    const std::string text = FormAsText(reading.form);
+    EXPECT_EQ(text.rfind("encoding: utf-8\nnetType: STA\nssid: Bench-AP\n", 0), 0u) << text;
+    EXPECT_NE(text.find("\nprotocol: null\n"), std::string::npos);
+    EXPECT_NE(text.find("\nkeyIndex: 3\n"), std::string::npos);
+}
+
+TEST(Profile, TextsKeepTheirBytesThroughTheirEncodingOrAsHex) {
+    std::string report = kReport;
+    report.replace(report.find("SSID:Bench-AP"), 13, "SSID:" + kGbkSsid);
+    report.replace(report.find("KEY:secret"), 10, "KEY:odd\x81\xFF");
+    Bench b;
+    b.Connect(report);
+    const FormReading reading = ReadForm(b.controls, TextEncoding::Utf8);
+    const std::string json = FormAsJson(reading.form);
+    // Not all texts are GBK (the key is in neither): the chosen encoding stays.
+    EXPECT_NE(json.find(R"("encoding": "utf-8")"), std::string::npos) << json;
+    EXPECT_NE(json.find(R"("key": {"hex": "6f646481ff"})"), std::string::npos) << json;
+    EXPECT_NE(json.find(R"("ssid": {"hex": "b2e2cad4cdf8c2e7"})"), std::string::npos) << json;
+    ASSERT_EQ(reading.notes.size(), 2u);
+    EXPECT_EQ(reading.notes[1].Format(Language::English, Audience::CommandLine),
+              "key is not valid utf-8 text: it is given as its bytes, in hex");
+
+    // Read back: every byte as it was.
+    std::string error;
+    const auto settings = ParseProfile(json, "p.json", TextEncoding::Utf8, error);
+    ASSERT_TRUE(settings) << error;
+    for (const Setting& s : *settings) {
+        if (s.field->name == "ssid") {
+            EXPECT_EQ(s.text, kGbkSsid);
+        }
+        if (s.field->name == "key") {
+            EXPECT_EQ(s.text, "odd\x81\xFF");
+        }
+    }
+}
+
+TEST(Profile, TheFilesOwnEncodingWinsAndTheSsidCountsItsBytes) {
+    std::string error;
+    const auto gbk = ParseProfile(R"({"encoding": "gbk", "ssid": "测试网络"})", "p.json",
+                                  TextEncoding::Utf8, error);
+    ASSERT_TRUE(gbk) << error;
+    EXPECT_EQ(gbk->front().text, kGbkSsid);
+    // 16 characters: 32 bytes in GBK, 48 in UTF-8.
+    const std::string sixteen = R"("网网网网网网网网网网网网网网网网")";
+    EXPECT_TRUE(ParseProfile(R"({"encoding": "gbk", "ssid": )" + sixteen + "}", "p",
+                             TextEncoding::Utf8, error));
+    EXPECT_FALSE(ParseProfile(R"({"ssid": )" + sixteen + "}", "p", TextEncoding::Utf8, error));
+    EXPECT_NE(error.find("32 bytes"), std::string::npos) << error;
+}
+
+TEST(Profile, NullOrAbsentGivesNoValueAndEveryKindIsChecked) {
+    std::string error;
+    const auto settings =
+        Parse(R"({"dns": null, "keyIndex": 4, "dhcp": false, "ip": "10.0.0.5"})", error);
+    ASSERT_EQ(settings.size(), 4u) << error;
+    EXPECT_TRUE(settings[0].isNull);
+    EXPECT_EQ(settings[1].index, 3);
+    EXPECT_FALSE(settings[2].flag);
+    EXPECT_EQ(settings[3].address, (Address{10, 0, 0, 5}));
+
+    const std::vector<std::pair<std::string, std::string>> bad = {
+        {R"({"ssid": "x",)", "p.json: not a JSON object ("},
+        {R"(["ssid"])", "p.json: not a JSON object"},
+        {R"({"colour": "red"})", "unknown name \"colour\""},
+        {R"({"encoding": "latin1"})", "\"encoding\" is gbk or utf-8"},
+        {R"({"keyIndex": 2.5})", "keyIndex"},
+        {R"({"dhcp": "yes"})", "\"yes\" is not true or false"},
+        {R"({"dhcp": 1})", "expected true or false or null"},
+        {R"({"ssid": {"hex": "6g"}})", "pairs of hex digits"},
+        {R"({"ssid": "a\u0000b"})", "control character"},
+        {R"({"ip": "10.0.0"})", "not an address of four numbers"},
+        {R"({"baudRate": "123"})", "\"123\" is not one of"},
+    };
+    for (const auto& [json, named] : bad) {
+        error.clear();
+        EXPECT_FALSE(ParseProfile(json, "p.json", TextEncoding::Utf8, error)) << json;
+        EXPECT_NE(error.find(named), std::string::npos) << json << " -> " << error;
+    }
+    EXPECT_FALSE(
+        ParseProfile(std::string(kMaxProfileBytes + 1, ' '), "big", TextEncoding::Utf8, error));
+    EXPECT_NE(error.find("1 MiB"), std::string::npos);
+}
+
+TEST(Profile, OneLineJsonHasTheToolsSpacingAndKeepsTheOrder) {
+    Json line;
+    line["port"] = "/dev/ttyUSB0";
+    line["ok"] = false;
+    line["error"] = nullptr;
+    line["seconds"] = 0.546;
+    line["list"] = Json::array({Json{{"a", 1}}, "b"});
+    EXPECT_EQ(JsonLine(line),
+              R"({"port": "/dev/ttyUSB0", "ok": false, "error": null, "seconds": 0.546, )"
+              R"("list": [{"a": 1}, "b"]})");
+    EXPECT_EQ(JsonLine(Json("quote \" and 测")), R"("quote \" and 测")");
+}
+
+class MemoryStore : public PreferenceStore {
+  public:
+    std::optional<std::string> Get(std::string_view key) const override {
+        const auto it = values.find(std::string(key));
+        return it == values.end() ? std::nullopt : std::optional(it->second);
+    }
+    void Set(std::string_view key, std::string_view value) override {
+        values[std::string(key)] = std::string(value);
+    }
+    std::map<std::string, std::string> values;
+};
+
+TEST(Preferences, WhatAWindowRemembersComesBackAsItWasSaved) {
+    MemoryStore store;
+    Preferences p;
+    p.port = "/dev/ttyUSB0";
+    p.portSerial = "A50285BI";
+    p.position = std::pair{120, -40};
+    p.encoding = TextEncoding::Gbk;
+    p.language = "en";
+    p.Save(store);
+    const Preferences back = Preferences::Load(store);
+    EXPECT_EQ(back.port, "/dev/ttyUSB0");
+    EXPECT_EQ(back.portSerial, "A50285BI");
+    EXPECT_EQ(back.position, (std::pair{120, -40}));
+    EXPECT_EQ(back.encoding, TextEncoding::Gbk);
+    EXPECT_EQ(back.language, "en");
+    store.values["window/language"] = "fr";
+    store.values["window/position"] = "left";
+    EXPECT_EQ(Preferences::Load(store).language, "") << "never chosen as far as it knows";
+    EXPECT_FALSE(Preferences::Load(store).position);
+    EXPECT_FALSE(Preferences::Load(MemoryStore()).encoding);
+}
+
+}  // namespace
+}  // namespace wifi::testing

@@ -1,0 +1,147 @@
+// Every text the tool shows, in both languages: the language chosen, texts
+// filled in, the English of every outcome, and the progress line's choice.
+#include <gtest/gtest.h>
+
+#include "Bench.h"
+#include "wording/Messages.h"
+#include "wording/ProgressLine.h"
+
+namespace wifi::testing {
+namespace {
+
+bool HasChinese(const std::string& text) {
+    // Every CJK character of the tool's texts is three UTF-8 bytes from E3 on
+    // (U+3000 and above): the punctuation "：" and "，" included.
+    for (unsigned char c : text) {
+        if (c >= 0xE3 && c <= 0xE9) {
+            return true;
+        }
+    }
+    return false;
+}
+
+TEST(Language, TheCommandLineThenTheLastChoiceThenTheLocale) {
+    EXPECT_EQ(LanguageOfLocale("zh_CN.UTF-8"), Language::Chinese);
+    EXPECT_EQ(LanguageOfLocale("zh-TW"), Language::Chinese);
+    EXPECT_EQ(LanguageOfLocale("C"), Language::Chinese);
+    EXPECT_EQ(LanguageOfLocale("C.UTF-8"), Language::Chinese);
+    EXPECT_EQ(LanguageOfLocale("POSIX"), Language::Chinese);
+    EXPECT_EQ(LanguageOfLocale("de_DE.UTF-8"), Language::English);
+    EXPECT_EQ(LanguageOfLocale("en-US"), Language::English);
+    EXPECT_EQ(ChooseLanguage(Language::Chinese, Language::English, "de_DE"), Language::Chinese);
+    EXPECT_EQ(ChooseLanguage(std::nullopt, Language::Chinese, "de_DE"), Language::Chinese);
+    EXPECT_EQ(ChooseLanguage(std::nullopt, std::nullopt, "de_DE"), Language::English);
+    EXPECT_FALSE(LanguageNamed("fr"));
+    EXPECT_EQ(LanguageNamed("en"), Language::English);
+    // Without a Chinese font, English rather than empty boxes, said once.
+    std::string why;
+    EXPECT_EQ(ShowableLanguage(Language::Chinese, true, why), Language::Chinese);
+    EXPECT_EQ(ShowableLanguage(Language::English, false, why), Language::English);
+    EXPECT_TRUE(why.empty());
+    EXPECT_EQ(ShowableLanguage(Language::Chinese, false, why), Language::English);
+    EXPECT_NE(why.find("font"), std::string::npos);
+}
+
+TEST(Text, FillsItsPartsAndNamesAFieldForItsAudience) {
+    const Text step = StepText(15);
+    EXPECT_EQ(step.Format(Language::Chinese), "第 15 步（波特率）");
+    EXPECT_EQ(step.Format(Language::English, Audience::CommandLine), "parameter 15 (baudRate)");
+    EXPECT_EQ(step.Format(Language::English, Audience::Window), "parameter 15 (baud rate)");
+    EXPECT_EQ(Text::Literal("%1 stays").Format(Language::English), "%1 stays");
+    EXPECT_EQ(Seconds(std::chrono::milliseconds(500)).Format(Language::English), "0.5");
+    EXPECT_EQ(EnglishOf("wifi", "未连接"), "Not connected");
+}
+
+// Each outcome in the command line's English, as its tests and scripts
+// read it, and in Chinese; none left untranslated.
+TEST(Messages, EveryOutcomeHasItsWordsInBothLanguages) {
+    const Exchange save{InFlight::Write, kStepCount, true, "AT+SZ_SAVE_CONFIG=SAVE"};
+    const Exchange key{InFlight::Write, 5, true, "AT+SZ_SECURITY_KEY=abcdefgh"};
+    const Exchange query{InFlight::Query, 0, false, "AT+SZ_CHECKCONFIG=ALL"};
+    const Exchange connect{InFlight::Connect, 0, true, "AT+SZ_CONNECT=START"};
+    const auto timeout = std::chrono::milliseconds(10000);
+    const std::vector<std::pair<Message, std::string>> outcomes = {
+        {Refusal(key),
+         "the module refused parameter 5 (key): AT+SZ_SECURITY_KEY=***; nothing more was sent, "
+         "nothing was saved"},
+        {Refusal(save), "the module refused the save (AT+SZ_SAVE_CONFIG=SAVE); nothing was saved"},
+        {Refusal(query), "the module refused the configuration query (AT+SZ_CHECKCONFIG=ALL)"},
+        {NoAnswer(query, false, timeout),
+         "no answer within 10 s while waiting for the configuration report; the connection is "
+         "closed"},
+        {NoAnswer(save, true, timeout),
+         "incomplete answer while waiting for the acknowledgement of the save: nothing more came "
+         "within 10 s; the save is not confirmed"},
+        {NoAnswer(connect, false, timeout),
+         "no answer within 10 s while waiting for the connected reply; nothing was saved"},
+        {RepliesOutOfStep(key),
+         "nothing was saved: the module sent an unexpected reply after AT+SZ_SECURITY_KEY=*** "
+         "(more replies than commands)"},
+        {RepliesOutOfStep(save),
+         "the save is not confirmed: the module sent an unexpected reply (more replies than "
+         "commands)"},
+        {PortFailure(CommError("x", CommFailure::Busy, "/dev/ttyUSB0")),
+         "/dev/ttyUSB0: port busy: another program is using it"},
+        {PortLost("/dev/ttyUSB0", "Input/output error"),
+         "/dev/ttyUSB0: the device was unplugged or the line hung up"},
+        {UnknownFieldsNotGiven({{FindField("dhcp"), "Enable"}, {FindField("protocol"), {}}}),
+         "dhcp: the module reported \"Enable\", which the form cannot hold; protocol: no module "
+         "reports it; nothing was sent: give a value with --set NAME=VALUE or in the --from "
+         "profile"},
+    };
+    for (const auto& [message, english] : outcomes) {
+        EXPECT_TRUE(message.problem);
+        EXPECT_EQ(message.text.Format(Language::English, Audience::CommandLine), english);
+        const std::string chinese = message.text.Format(Language::Chinese);
+        EXPECT_TRUE(HasChinese(chinese)) << chinese;
+        EXPECT_EQ(chinese.find("abcdefgh"), std::string::npos) << "the key is masked";
+    }
+    // The window's own words, every one translated.
+    for (RuleBreak why : {RuleBreak::ControlCharacter, RuleBreak::TooLong, RuleBreak::NotANumber,
+                          RuleBreak::NoValue, RuleBreak::NotEncodable, RuleBreak::Unknown}) {
+        const std::string english = ValueNotSent(1, 0, why).text.Format(Language::English);
+        EXPECT_FALSE(HasChinese(english)) << english;
+    }
+    for (const Text& text :
+         {UnsavedEditsQuestion(), LanguageNextTime(), WaitingForAModule(), Verifying(), ModuleOk(),
+          ModuleFailed(), StationStep(3), StationSummary(2, 1), OnPort("COM3", Text("未连接")),
+          ImportNeedsAConnection().text, ReportRead().text, WriteCompleted().text,
+          SubmitNotTaken(SubmitRefusal::Busy).text, UnknownDhcp("ON").text,
+          TextInNoEncoding(*FindField("ssid")).text}) {
+        const std::string english = text.Format(Language::English);
+        EXPECT_FALSE(HasChinese(english)) << english;
+    }
+}
+
+// The progress line chooses its words from the session's events.
+TEST(ProgressLine, TellsEachStepAndSaysWhetherAnythingWasSaved) {
+    Bench b;
+    ProgressLine line;
+    std::vector<Message> shown;
+    std::vector<Message> alerts;
+    line.show = [&](const Message& m) { shown.push_back(m); };
+    line.alert = [&](const Message& m) { alerts.push_back(m); };
+    b.dlg.SetEvents(&line);
+    std::string report = kReport;
+    report.replace(report.find("DHCP:DISENABLE"), 14, "DHCP:ON");
+    b.Connect(report);
+    EXPECT_EQ(shown.back().text.Format(Language::Chinese),
+              "模块报告的 DHCP 值“ON”无法识别：请勾选或取消勾选“启动DHCP”后再提交")
+        << "said once connected";
+    b.controls.UserClick(IDC_DHCP);
+    b.Submit();
+    b.Acknowledge(7);
+    EXPECT_EQ(shown.back().text.Format(Language::Chinese), "写入 7/22：IP地址");
+    EXPECT_FALSE(shown.back().problem);
+    b.Wait(10000);
+    EXPECT_EQ(shown.back().text.Format(Language::Chinese),
+              "已确认至第 6 步，等待第 7 步（IP地址）的确认时 10 秒内没有应答，参数未保存");
+    EXPECT_TRUE(shown.back().problem);
+    ASSERT_EQ(alerts.size(), 1u) << "a time-out is said in a message too";
+    b.Submit();
+    b.Acknowledge(22);
+    EXPECT_EQ(shown.back().text.Format(Language::English), "Written 22/22: parameters saved");
+}
+
+}  // namespace
+}  // namespace wifi::testing
