@@ -11,7 +11,9 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -154,6 +156,52 @@ double Station(bool verify) {
     return perModule / ideal;
 }
 
+// "2026-12-07T04:05:06.123456Z", as the simulator stamps its log, as a time.
+std::optional<std::chrono::system_clock::time_point> StampTime(const std::string& stamp) {
+    std::tm t{};
+    int micro = 0;
+    if (std::sscanf(stamp.c_str(), "%d-%d-%dT%d:%d:%d.%dZ", &t.tm_year, &t.tm_mon, &t.tm_mday,
+                    &t.tm_hour, &t.tm_min, &t.tm_sec, &micro) != 7) {
+        return std::nullopt;
+    }
+    t.tm_year -= 1900;
+    t.tm_mon -= 1;
+    return std::chrono::system_clock::from_time_t(timegm(&t)) + std::chrono::microseconds(micro);
+}
+
+// The command line's own start-up, medians of kRuns: `wifi-config --version`
+// to its end, and `wifi-config read` until its first command has reached an
+// unpaced simulated module (the simulator's log stamps it).
+void CommandLineStartup() {
+    std::vector<double> version;
+    std::vector<double> query;
+    for (int run = 0; run < kRuns; ++run) {
+        auto start = Clock::now();
+        Run(WIFI_CONFIG, {"--version"});
+        version.push_back(Seconds(Clock::now() - start).count());
+
+        TempDir dir;
+        const auto log = dir.path / "traffic.log";
+        SimProcess sim({"--log", log.string(), "--state", (dir.path / "module.txt").string()});
+        const auto wallStart = std::chrono::system_clock::now();
+        Run(WIFI_CONFIG, {"read", "--port", sim.path()});
+        std::istringstream in(ReadFile(log));
+        for (std::string entry; std::getline(in, entry);) {
+            if (entry.find(" recv ") != std::string::npos) {
+                if (const auto at = StampTime(entry.substr(0, entry.find(' ')))) {
+                    query.push_back(Seconds(*at - wallStart).count());
+                }
+                break;
+            }
+        }
+    }
+    std::printf("  wifi-config --version  ends after %.3f s\n", Median(version));
+    if (!query.empty()) {
+        std::printf("  wifi-config read       first command received after %.3f s\n",
+                    Median(query));
+    }
+}
+
 struct Startup {
     double seconds = 0;
     long peakKiB = 0;
@@ -212,6 +260,9 @@ int main() {
     const double read = RoundTrip("read", {"read"});
     const double write = RoundTrip("write", {"write", "--set", "protocol=TCP", "--set",
                                              "ssid=Bench line", "--set", "baudRate=57600"});
+
+    std::printf("== command-line start-up (%d runs each, medians)\n", kRuns);
+    CommandLineStartup();
 
     std::printf("== production line against wifi-module-sim --pace 19200\n");
     Station(false);

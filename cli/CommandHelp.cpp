@@ -129,9 +129,10 @@ Exit status (with several ports, the highest of them):
   4  no answer, or an incomplete one, within --timeout of the last byte that
      could belong to it, six time-outs at most (the phase is named; a write
      says whether anything was saved)
-  130, 143  interrupted by SIGINT or SIGTERM: nothing more is sent, the ports
-     are closed, and each write prints its result line with "ok": false;
-     station records the module it was writing and prints its summary
+  130, 143  interrupted by SIGINT (Ctrl+C) or SIGTERM; 149 on Windows by
+     Ctrl+Break: nothing more is sent, the ports are closed, and each write
+     prints its result line with "ok": false; station records the module it
+     was writing and prints its summary. A second signal ends at once.
   ports exits 0 even when there is no port.
 
 Examples:
@@ -141,6 +142,7 @@ Examples:
   wifi-config write --port /dev/ttyUSB0 --port /dev/ttyUSB1 --set protocol=TCP --set baudRate=115200
   wifi-config ports --probe --format text
   wifi-config station --port /dev/ttyUSB0 --from line7.json --verify --log line7.log
+  wifi-config read --port COM7                      (Windows: ports by their COM names)
 )";
 
 }  // namespace

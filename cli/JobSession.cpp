@@ -7,34 +7,20 @@ namespace cli {
 
 using namespace wifi;
 
-namespace {
-constexpr int kInterruptPollMs = 50;
-}  // namespace
-
 std::string English(const Text& text) {
     return text.Format(Language::English, Audience::CommandLine);
 }
 
-JobSession::JobSession(ReplyClock::Duration timeout, const std::atomic<int>* interrupt)
-    : timeout_(timeout), interrupt_(interrupt) {
-    QObject::connect(&interruptPoll_, &QTimer::timeout, &loop_, [this] {
-        if (interrupt_ && interrupt_->load() != 0) {
-            Fail(128 + interrupt_->load(), English(Interrupted(SaveState())));
-        }
-    });
-}
+JobSession::JobSession(ReplyClock::Duration timeout, EventPump& pump, StopSignal* stop)
+    : timeout_(timeout), pump_(pump), stop_(stop), wake_(stop, [&pump] { pump.Wake(); }) {}
 
 bool JobSession::Await(bool& goal) {
-    goal_ = &goal;
-    if (interrupt_ && interrupt_->load() != 0) {
-        Fail(128 + interrupt_->load(), English(Interrupted(SaveState())));
-    }
-    if (!goal && !failed()) {
-        interruptPoll_.start(kInterruptPollMs);
-        loop_.exec();
-        interruptPoll_.stop();
-    }
-    goal_ = nullptr;
+    pump_.RunUntil([&] {
+        if (stop_ && stop_->number() != 0) {
+            Fail(128 + stop_->number(), English(Interrupted(SaveState())));
+        }
+        return goal || failed();
+    });
     return goal && !failed();
 }
 
@@ -43,7 +29,6 @@ void JobSession::Fail(int exit, const std::string& error) {
         exit_ = exit;
         error_ = error;
     }
-    loop_.quit();
 }
 
 void JobSession::Fail(int exit, const Text& error) {
@@ -57,23 +42,15 @@ Text JobSession::SaveState() const {
     return lastStep_ == kStepCount ? SaveNotConfirmed() : NothingSaved();
 }
 
-void JobSession::Progress() {
-    if (goal_ && *goal_) {
-        loop_.quit();
-    }
-}
-
 void JobSession::ReportParsed(const std::vector<UnknownValue>&) {
     reported = true;
     if (onReport) {
         onReport();
     }
-    Progress();
 }
 
 void JobSession::Connected() {
     connected = true;
-    Progress();
 }
 
 void JobSession::StepPerformed(unsigned step, const StepCommand& command) {
@@ -85,7 +62,6 @@ void JobSession::StepPerformed(unsigned step, const StepCommand& command) {
     if (onStep) {
         onStep(step);
     }
-    Progress();
 }
 
 void JobSession::Refused(const Exchange& what) {
@@ -106,7 +82,6 @@ void JobSession::OutOfStep(const Exchange& lastSent) {
 
 void JobSession::Completed() {
     completed = true;
-    Progress();
 }
 
 }  // namespace cli

@@ -1,11 +1,10 @@
 #pragma once
 
-#include <QEventLoop>
-#include <QTimer>
-#include <atomic>
 #include <functional>
 #include <string>
 
+#include "StopSignal.h"
+#include "asioserial/EventPump.h"
 #include "form/SessionEvents.h"
 #include "protocol/ReplyClock.h"
 #include "wording/Text.h"
@@ -19,12 +18,12 @@ namespace cli {
 // whether anything was saved.
 class JobSession : public wifi::SessionEvents {
   public:
-    // timeout: the reply time-out, for the words; interrupt: the number of a
-    // signal that asks every job to stop, or 0.
-    JobSession(wifi::ReplyClock::Duration timeout, const std::atomic<int>* interrupt);
+    // timeout: the reply time-out, for the words; pump: the job's events;
+    // stop: the signal that asks every job to stop, or null.
+    JobSession(wifi::ReplyClock::Duration timeout, wifi::EventPump& pump, StopSignal* stop);
 
-    // Runs the event loop until the goal is reached or a failure is reported.
-    // True when the goal was reached.
+    // Runs the job's events until the goal is reached, a failure is reported
+    // or a stop signal comes. True when the goal was reached.
     bool Await(bool& goal);
 
     void Fail(int exit, const std::string& error);
@@ -54,13 +53,10 @@ class JobSession : public wifi::SessionEvents {
     void Completed() override;
 
   private:
-    void Progress();
-
     wifi::ReplyClock::Duration timeout_;
-    const std::atomic<int>* interrupt_;
-    QEventLoop loop_;
-    QTimer interruptPoll_;
-    bool* goal_ = nullptr;
+    wifi::EventPump& pump_;
+    StopSignal* stop_;
+    StopSignal::Listener wake_;
     int exit_ = 0;
     std::string error_;
     unsigned lastStep_ = 0;  // the step whose command went out last

@@ -1,17 +1,17 @@
 #include "ModuleJob.h"
 
-#include <QElapsedTimer>
-#include <QThread>
+#include <chrono>
 #include <memory>
+#include <thread>
 
 #include "JobSession.h"
 #include "Trace.h"
+#include "asioserial/AsioComm.h"
+#include "asioserial/AsioReplyClock.h"
 #include "form/ConfigDlg.h"
 #include "form/ControlIds.h"
 #include "form/MemoryControls.h"
 #include "protocol/Secrets.h"
-#include "qtserial/QtReplyClock.h"
-#include "qtserial/SerialComm.h"
 #include "serial/CommError.h"
 #include "serial/TappedComm.h"
 #include "wording/Messages.h"
@@ -49,20 +49,19 @@ std::optional<Message> CheckForm(const CConfigDlg& dlg) {
 }  // namespace
 
 JobResult RunJob(const JobSpec& spec) {
-    QElapsedTimer clock;
-    clock.start();
+    const auto started = std::chrono::steady_clock::now();
     JobResult result;
     result.port = spec.port;
-    const QString port = QString::fromStdString(spec.port);
 
+    EventPump pump;
     MemoryControls controls({spec.port});
-    SerialComm serial([&port](int number) { return number == 1 ? port : QString(); });
+    AsioComm serial(pump, [&spec](int number) { return number == 1 ? spec.port : std::string(); });
     TappedComm tracing(serial, [&spec](LineDirection direction, const std::string& line) {
         PrintTraceLine(spec.port, direction, spec.logSecrets ? line : MaskSecret(line));
     });
     CMSComm& comm = spec.trace ? static_cast<CMSComm&>(tracing) : serial;
     const auto timeout = ReplyClock::Duration(static_cast<long long>(spec.timeoutSeconds * 1000));
-    JobSession session(timeout, spec.interrupt);
+    JobSession session(timeout, pump, spec.stop);
     auto portFailure = [&session](const Message& failure) {
         std::string text = English(WithSaveState(failure.text, session.SaveState()));
         if (!failure.detail.empty()) {
@@ -78,9 +77,11 @@ JobResult RunJob(const JobSpec& spec) {
         }
     };
     std::unique_ptr<CConfigDlg> dialog;
-    QtReplyClock replyClock([&] { guarded([&] { dialog->OnTimer(); }); });
+    AsioReplyClock replyClock(pump, [&] { guarded([&] { dialog->OnTimer(); }); });
     dialog = std::make_unique<CConfigDlg>(
-        controls, comm, [](unsigned ms) { QThread::msleep(ms); }, replyClock);
+        controls, comm,
+        [](unsigned ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); },
+        replyClock);
     CConfigDlg& dlg = *dialog;
     dlg.SetReplyTimeout(spec.firstAnswerMs > 0 ? ReplyClock::Duration(spec.firstAnswerMs)
                                                : timeout);
@@ -89,15 +90,15 @@ JobResult RunJob(const JobSpec& spec) {
     dlg.SetEvents(&session);
     controls.notify = [&dlg](int id, Notification code) { dlg.Dispatch(id, code); };
 
-    QObject::connect(&serial, &SerialComm::commEvent, [&] { guarded([&] { dlg.OnCommEvent(); }); });
-    QObject::connect(&serial, &SerialComm::portLost, [&](const QString&, const QString& detail) {
+    serial.onReceive = [&] { guarded([&] { dlg.OnCommEvent(); }); };
+    serial.onLost = [&](const CommError& lost) {
         // A module may restart as soon as it has acknowledged the save: the
         // dialog decides whether the hang-up is a failure of the write.
         guarded([&] { dlg.OnPortLost(); });
         if (!session.completed) {
-            portFailure(PortLost(spec.port, detail.toStdString()));
+            portFailure(PortLost(spec.port, lost.detail()));
         }
-    });
+    };
 
     auto finish = [&] {
         if (serial.GetPortOpen()) {
@@ -106,7 +107,8 @@ JobResult RunJob(const JobSpec& spec) {
         result.reported = session.reported;
         result.exit = session.exit();
         result.error = session.error();
-        result.seconds = static_cast<double>(clock.elapsed()) / 1000.0;
+        result.seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
         return result;
     };
 

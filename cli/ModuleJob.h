@@ -1,10 +1,10 @@
 #pragma once
 
-#include <atomic>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "StopSignal.h"
 #include "form/SessionEvents.h"
 #include "profile/FormFields.h"
 #include "profile/Profile.h"
@@ -46,8 +46,8 @@ struct JobSpec {
     bool logSecrets = false;  // the trace shows the key as it is
     // read: the encoding texts are decoded with, unless they are all in the other.
     wifi::TextEncoding encoding = wifi::TextEncoding::Utf8;
-    // The number of a signal that asks every job to stop, or 0; not owned.
-    const std::atomic<int>* interrupt = nullptr;
+    // The signal that asks every job to stop; not owned, may be null.
+    StopSignal* stop = nullptr;
     // How long the configuration report may keep the line silent;
     // 0: timeoutSeconds.
     int firstAnswerMs = 0;
@@ -57,7 +57,7 @@ struct JobSpec {
 
 // One module on one port, driven exactly as the window drives it: connect,
 // wait for the handshake, (write: edit the form, submit, wait for the
-// completion), close. Runs its own event loop on the calling thread.
+// completion), close. Runs its own events on the calling thread.
 JobResult RunJob(const JobSpec& spec);
 
 }  // namespace cli

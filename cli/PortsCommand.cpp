@@ -1,14 +1,13 @@
 #include "PortsCommand.h"
 
-#include <QThread>
 #include <cstdio>
-#include <memory>
+#include <thread>
 
 #include "Probe.h"
 #include "ports/PortInfo.h"
+#include "ports/SystemPorts.h"
 #include "profile/Json.h"
 #include "protocol/ReportParser.h"
-#include "qtserial/QtPortSource.h"
 #include "text/TextCodec.h"
 
 namespace cli {
@@ -80,7 +79,7 @@ std::string TextLine(const Json& e) {
 }  // namespace
 
 int RunPorts(const PortsRequest& request) {
-    std::vector<PortInfo> ports = ListedPorts(ThisSystem(), QtSystemPorts());
+    std::vector<PortInfo> ports = ListedPorts(ThisSystem(), SystemPorts());
     for (const std::string& device : request.named) {
         bool listed = false;
         for (const auto& p : ports) {
@@ -93,15 +92,14 @@ int RunPorts(const PortsRequest& request) {
     // All ports at once: the wait is one timeout, however many there are.
     std::vector<Probe> probes(ports.size());
     if (request.probe) {
-        std::vector<std::unique_ptr<QThread>> threads;
+        std::vector<std::thread> threads;
         for (std::size_t i = 0; i < ports.size(); ++i) {
-            threads.emplace_back(QThread::create([&, i] {
+            threads.emplace_back([&, i] {
                 probes[i] = ProbeForReport(ports[i].device, request.timeoutSeconds * 1000);
-            }));
-            threads.back()->start();
+            });
         }
         for (auto& t : threads) {
-            t->wait();
+            t.join();
         }
     }
     const TextCodec codec(request.encoding);

@@ -1,11 +1,11 @@
 #include "Probe.h"
 
-#include <QEventLoop>
-#include <QTimer>
+#include <asio/steady_timer.hpp>
+#include <chrono>
 
+#include "asioserial/AsioComm.h"
 #include "protocol/Commands.h"
 #include "protocol/ReceiveBuffer.h"
-#include "qtserial/SerialComm.h"
 
 namespace cli {
 
@@ -13,8 +13,8 @@ using namespace wifi;
 
 Probe ProbeForReport(const std::string& port, int timeoutMs) {
     Probe probe;
-    const QString device = QString::fromStdString(port);
-    SerialComm comm([device](int) { return device; });
+    EventPump pump;
+    AsioComm comm(pump, [&port](int) { return port; });
     try {
         comm.SetCommPort(1);
         comm.SetSettings("19200,n,8,1");
@@ -26,44 +26,47 @@ Probe ProbeForReport(const std::string& port, int timeoutMs) {
         probe.error = e.what();
         return probe;
     }
-    QEventLoop loop;
+    bool done = false;
     // The wait counts from the last byte, as every wait for a module does: a
     // slow report still arriving is not cut off. Six waits at most in all.
-    QTimer limit;
-    limit.setSingleShot(true);
-    QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
-    QTimer cap;
-    cap.setSingleShot(true);
-    QObject::connect(&cap, &QTimer::timeout, &loop, &QEventLoop::quit);
-    QObject::connect(&comm, &SerialComm::portLost, &loop, [&](const QString& description) {
+    const std::chrono::milliseconds wait(timeoutMs);
+    asio::steady_timer limit(pump.io());
+    asio::steady_timer cap(pump.io());
+    auto restart = [&](asio::steady_timer& timer, std::chrono::milliseconds after) {
+        timer.expires_after(after);
+        timer.async_wait([&done](const std::error_code& error) {
+            done = done || !error;  // a restart cancels the wait before
+        });
+    };
+    comm.onLost = [&](const CommError& lost) {
         probe.found = Probe::Found::Missing;
-        probe.error = description.toStdString();
-        loop.quit();
-    });
+        probe.error = lost.what();
+        done = true;
+    };
     ReceiveBuffer received;
-    QObject::connect(&comm, &SerialComm::commEvent, &loop, [&] {
+    comm.onReceive = [&] {
         Bytes bytes;
         try {
             bytes = comm.GetInput();
         } catch (const CommError& e) {  // the port failed under the read
             probe.found = Probe::Found::Failed;
             probe.error = e.what();
-            loop.quit();
+            done = true;
             return;
         }
         received.Append(
             std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
         if (!bytes.empty()) {
-            limit.start(timeoutMs);
+            restart(limit, wait);
         }
         while (auto line = received.TakeLine()) {
             probe.report += line->text + "\r\n";
             if (line->text.starts_with(token::kReportEnd)) {
                 probe.found = Probe::Found::Module;
-                loop.quit();
+                done = true;
             }
         }
-    });
+    };
     try {
         const std::string query = std::string(cmd::kCheckConfig) + std::string(cmd::kLineEnd);
         comm.SetOutput(Bytes(query.begin(), query.end()));
@@ -72,9 +75,9 @@ Probe ProbeForReport(const std::string& port, int timeoutMs) {
         probe.error = e.what();
         return probe;
     }
-    limit.start(timeoutMs);
-    cap.start(6 * timeoutMs);
-    loop.exec();
+    restart(limit, wait);
+    restart(cap, 6 * wait);
+    pump.RunUntil([&] { return done; });
     if (comm.GetPortOpen()) {
         comm.SetPortOpen(false);
     }

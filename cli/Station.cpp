@@ -19,7 +19,7 @@
 #include "ModuleJob.h"
 #include "Probe.h"
 #include "Verify.h"
-#include "qtserial/QtPortSource.h"
+#include "ports/SystemPorts.h"
 #include "serial/TrafficFormat.h"
 #include "wording/Messages.h"
 
@@ -67,7 +67,16 @@ class Operator {
 };
 
 bool Stopped(const StationSpec& spec) {
-    return spec.interrupt && spec.interrupt->load() != 0;
+    return spec.stop && spec.stop->number() != 0;
+}
+
+// Waits for `time`, less when stopped.
+void Pause(const StationSpec& spec, std::chrono::milliseconds time) {
+    if (spec.stop) {
+        spec.stop->Wait(time);
+    } else {
+        std::this_thread::sleep_for(time);
+    }
 }
 
 // The serial number of the USB adapter behind the port (a path may be a link
@@ -75,7 +84,7 @@ bool Stopped(const StationSpec& spec) {
 Json AdapterSerial(const std::string& port) {
     std::error_code ignored;
     const std::string real = std::filesystem::canonical(port, ignored).string();
-    for (const auto& p : QtSystemPorts()) {
+    for (const auto& p : SystemPorts()) {
         if ((p.device == port || p.device == real) && !p.serialNumber.empty()) {
             return p.serialNumber;
         }
@@ -93,7 +102,7 @@ std::optional<JobResult> WaitAndWrite(const StationSpec& spec, const JobSpec& jo
     std::string told;  // a port that cannot be opened is said once, not every second
     while (!Stopped(spec)) {
         if (!DevicePresent(spec.port)) {
-            std::this_thread::sleep_for(kPoll);
+            Pause(spec, kPoll);
             continue;
         }
         const auto asked = Clock::now();
@@ -105,13 +114,14 @@ std::optional<JobResult> WaitAndWrite(const StationSpec& spec, const JobSpec& jo
             told = r.error;
             op.Say(r.error);
         }
-        std::this_thread::sleep_until(asked + kQueryEvery);
+        Pause(spec, std::chrono::duration_cast<milliseconds>(asked + kQueryEvery - Clock::now()));
     }
     return std::nullopt;
 }
 
-// Waits until the module is gone: its device disappears or is replaced, or
-// the query goes unanswered for the settle time in a row. False when stopped.
+// Waits until the module is gone: its device disappears or is replaced (or
+// the query finds it missing), or the query goes unanswered for the settle
+// time in a row. False when stopped.
 bool WaitUntilGone(const StationSpec& spec) {
     const std::string identity = DeviceIdentity(spec.port);
     auto silentSince = Clock::now();
@@ -122,14 +132,18 @@ bool WaitUntilGone(const StationSpec& spec) {
         }
         if (!asked || Clock::now() - *asked >= kQueryEvery) {
             asked = Clock::now();
-            if (ProbeForReport(spec.port, int(kQueryEvery.count())).found == Probe::Found::Module) {
+            const Probe::Found found = ProbeForReport(spec.port, int(kQueryEvery.count())).found;
+            if (found == Probe::Found::Missing) {
+                return true;
+            }
+            if (found == Probe::Found::Module) {
                 silentSince = Clock::now();
             } else if (Clock::now() - silentSince >= std::chrono::seconds(spec.settleSeconds)) {
                 return true;
             }
             continue;
         }
-        std::this_thread::sleep_for(kPoll);
+        Pause(spec, kPoll);
     }
     return false;
 }
@@ -197,7 +211,7 @@ int RunStation(const StationSpec& spec) {
         job.trace = spec.trace;
         job.logSecrets = spec.logSecrets;
         job.encoding = spec.encoding;
-        job.interrupt = spec.interrupt;
+        job.stop = spec.stop;
         job.onStep = [&op](unsigned step) { op.Step(step); };
         job.firstAnswerMs = int(kQueryEvery.count());
         const std::optional<JobResult> written = WaitAndWrite(spec, job, op);
@@ -238,7 +252,7 @@ int RunStation(const StationSpec& spec) {
     }
     op.Say(StationSummary(ok, failed));
     if (Stopped(spec)) {
-        return 128 + spec.interrupt->load();
+        return 128 + spec.stop->number();
     }
     return failed > 0 ? kRefused : kOk;
 }

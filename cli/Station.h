@@ -1,9 +1,9 @@
 #pragma once
 
-#include <atomic>
 #include <string>
 #include <vector>
 
+#include "StopSignal.h"
 #include "profile/FormFields.h"
 #include "text/TextEncoding.h"
 
@@ -20,7 +20,7 @@ struct StationSpec {
     wifi::TextEncoding encoding = wifi::DefaultEncoding();
     bool logSecrets = false;
     bool trace = false;
-    const std::atomic<int>* interrupt = nullptr;  // not owned
+    StopSignal* stop = nullptr;  // not owned
 };
 
 // `wifi-config station`: waits for a module on the port, writes the profile,

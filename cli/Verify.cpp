@@ -10,7 +10,7 @@
 #include <sys/stat.h>
 #endif
 
-#include "qtserial/QtPortSource.h"
+#include "ports/SystemPorts.h"
 
 namespace cli {
 
@@ -21,34 +21,21 @@ constexpr std::chrono::milliseconds kRetry{200};
 constexpr int kReadSeconds = 3;  // one try; a restarting module gets several
 using Clock = std::chrono::steady_clock;
 
-std::filesystem::path PathOf(const std::string& utf8) {
+[[maybe_unused]] std::filesystem::path PathOf(const std::string& utf8) {
     return std::filesystem::path(
         std::u8string(reinterpret_cast<const char8_t*>(utf8.data()), utf8.size()));
 }
 }  // namespace
 
 bool DevicePresent(const std::string& port) {
-    if (ThisSystem() == PortSystem::Windows && port.find('\\') == std::string::npos) {
-        for (const auto& p : QtSystemPorts()) {
-            if (p.device.size() == port.size() &&
-                std::equal(p.device.begin(), p.device.end(), port.begin(), [](char a, char b) {
-                    return std::tolower(static_cast<unsigned char>(a)) ==
-                           std::tolower(static_cast<unsigned char>(b));
-                })) {
-                return true;
-            }
-        }
-        return false;
-    }
-    std::error_code ignored;
-    return std::filesystem::exists(PathOf(port), ignored);
+    return PortExists(port);
 }
 
 std::string DeviceIdentity(const std::string& port) {
+#ifndef _WIN32
     if (!DevicePresent(port)) {
         return {};
     }
-#ifndef _WIN32
     struct stat link {};
     struct stat node {};
     if (::lstat(port.c_str(), &link) != 0 || ::stat(port.c_str(), &node) != 0) {
@@ -82,8 +69,8 @@ Verification VerifyWrite(const JobSpec& spec, const JobResult& written) {
     last.error = "the device did not come back";
     last.exit = kPortFailed;
     while (Clock::now() - start < limit) {
-        if (spec.interrupt && spec.interrupt->load() != 0) {
-            v.exit = 128 + spec.interrupt->load();
+        if (spec.stop && spec.stop->number() != 0) {
+            v.exit = 128 + spec.stop->number();
             v.error = "verify: interrupted";
             return v;
         }

@@ -21,13 +21,16 @@ struct Verification {
     std::vector<Mismatch> mismatches;
 };
 
-// Whether the device is there now: a path that exists, or a COM port the
-// system lists.
+// Whether the device is there now: a path that exists; on Windows a COM port
+// that opens or that another program has open (Wine's COM ports and some
+// virtual ones are in no list, and an open is what settles it).
 bool DevicePresent(const std::string& port);
 // What tells one plugging-in of the device from the next: where a link leads
 // and when the link and the device node were made (a replugged adapter gets a
 // new node, a new module on a production line a new link). Empty when the
-// device is not there; the name alone where the system offers no more.
+// device is not there. On Windows the name alone, unchecked: a port is not
+// opened again and again to see whether it is there (each open may toggle a
+// module's reset line); the query finds a missing one.
 std::string DeviceIdentity(const std::string& port);
 
 // Reads the module again on a new connection and compares the form its report

@@ -1,27 +1,22 @@
 // wifi-config: read or write Wi-Fi serial modules from the command line.
-#include <QCoreApplication>
-#include <QThread>
 #include <algorithm>
-#include <atomic>
-#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <mutex>
 #include <string>
+#include <thread>
 #include <tuple>
 #include <vector>
 
-#ifdef _WIN32
-#include <windows.h>
-#endif
-
 #include "CommandLine.h"
+#include "Console.h"
 #include "JobSession.h"
 #include "ModuleJob.h"
 #include "PortsCommand.h"
 #include "Station.h"
+#include "StopSignal.h"
 #include "Verify.h"
 #include "Version.h"
 #include "profile/FormFields.h"
@@ -190,18 +185,13 @@ void Say(const std::string& port, const wifi::Message& message) {
 
 }  // namespace
 
-// The signal that asks every job to stop: each stops sending, closes its port
-// and reports; the process then exits 128 + the signal's number.
-std::atomic<int> interrupted{0};
-static_assert(std::atomic<int>::is_always_lock_free);
-
-extern "C" void OnStopSignal(int sig) {
-    interrupted.store(sig);
-}
-
 int main(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
+    // The arguments as UTF-8 (from the wide command line on Windows), so file
+    // names and --set values arrive intact whatever the console's code page;
+    // everything printed is UTF-8 too.
+    const std::vector<std::string> arguments = cli::Utf8Arguments(argc, argv);
+    cli::UseUtf8Output();
+    for (const std::string& arg : arguments) {
         if (arg == "--help" || arg == "-h" || arg == "help") {
             std::fputs(cli::HelpText().c_str(), stdout);
             return 0;
@@ -214,18 +204,6 @@ int main(int argc, char** argv) {
             std::printf("wifi-config %s\n", wifi::kVersion);
             return 0;
         }
-    }
-    QCoreApplication app(argc, argv);
-#ifdef _WIN32
-    // Everything printed is UTF-8; the console is told so.
-    SetConsoleOutputCP(CP_UTF8);
-#endif
-    // The arguments as Unicode (the wide command line on Windows), so file
-    // names and --set values arrive intact whatever the console's code page.
-    std::vector<std::string> arguments;
-    const QStringList all = QCoreApplication::arguments();
-    for (qsizetype i = 1; i < all.size(); ++i) {
-        arguments.push_back(all[i].toStdString());
     }
     Args args;
     if (const std::string error = Parse(arguments, args); !error.empty()) {
@@ -240,8 +218,8 @@ int main(int argc, char** argv) {
         request.encoding = args.encoding;
         return cli::RunPorts(request);
     }
-    std::signal(SIGINT, OnStopSignal);
-    std::signal(SIGTERM, OnStopSignal);
+    cli::StopSignal stop;
+    const cli::SignalWatch signals(stop);
     if (args.command == "station") {
         cli::StationSpec station;
         station.port = args.ports.front();
@@ -254,7 +232,7 @@ int main(int argc, char** argv) {
         station.encoding = args.encoding;
         station.logSecrets = args.logSecrets;
         station.trace = args.trace;
-        station.interrupt = &interrupted;
+        station.stop = &stop;
         return cli::RunStation(station);
     }
 
@@ -262,7 +240,7 @@ int main(int argc, char** argv) {
     // pauses, so several modules are configured in the time of one.
     std::mutex outputLock;
     std::vector<cli::JobResult> results(args.ports.size());
-    std::vector<std::unique_ptr<QThread>> threads;
+    std::vector<std::thread> threads;
     for (std::size_t i = 0; i < args.ports.size(); ++i) {
         cli::JobSpec spec;
         spec.port = args.ports[i];
@@ -272,8 +250,8 @@ int main(int argc, char** argv) {
         spec.trace = args.trace;
         spec.logSecrets = args.logSecrets;
         spec.encoding = args.encoding;
-        spec.interrupt = &interrupted;
-        threads.emplace_back(QThread::create([spec, i, &results, &outputLock, &args] {
+        spec.stop = &stop;
+        threads.emplace_back([spec, i, &results, &outputLock, &args] {
             results[i] = cli::RunJob(spec);
             if (args.verify && results[i].exit == cli::kOk) {
                 const cli::Verification v = cli::VerifyWrite(spec, results[i]);
@@ -304,12 +282,11 @@ int main(int argc, char** argv) {
                 std::fputs(form.c_str(), stdout);
             }
             std::fflush(stdout);
-        }));
-        threads.back()->start();
+        });
     }
     int exit = cli::kOk;
     for (std::size_t i = 0; i < threads.size(); ++i) {
-        threads[i]->wait();
+        threads[i].join();
         exit = std::max(exit, results[i].exit);
     }
     return exit;

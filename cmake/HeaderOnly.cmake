@@ -15,3 +15,7 @@ endforeach()
 add_library(wifi_headers INTERFACE)
 target_include_directories(wifi_headers SYSTEM INTERFACE ${staged})
 target_compile_definitions(wifi_headers INTERFACE ASIO_STANDALONE ASIO_NO_DEPRECATED)
+if(WIN32)
+    # Asio's Windows parts need the Windows 7 API.
+    target_compile_definitions(wifi_headers INTERFACE _WIN32_WINNT=0x0601)
+endif()

@@ -1,11 +1,11 @@
 #include "qtserial/SerialComm.h"
 
 #include <QFileInfo>
-#include <QStringList>
 #include <QTimer>
 
 #include "ports/PortInfo.h"
 #include "serial/CommError.h"
+#include "serial/PortSettings.h"
 
 namespace wifi {
 
@@ -30,27 +30,16 @@ void SerialComm::SetInBufferSize(short size) {
 }
 
 void SerialComm::SetSettings(const std::string& settings) {
-    // "baud,parity,data,stop", for example "19200,n,8,1".
-    const QStringList parts = QString::fromStdString(settings).split(QLatin1Char(','));
-    bool ok = parts.size() == 4;
-    const int baud = ok ? parts[0].toInt(&ok) : 0;
-    static const QHash<QString, QSerialPort::Parity> parities = {
-        {QStringLiteral("n"), QSerialPort::NoParity},
-        {QStringLiteral("e"), QSerialPort::EvenParity},
-        {QStringLiteral("o"), QSerialPort::OddParity}};
-    static const QHash<QString, QSerialPort::DataBits> dataBits = {
-        {QStringLiteral("7"), QSerialPort::Data7}, {QStringLiteral("8"), QSerialPort::Data8}};
-    static const QHash<QString, QSerialPort::StopBits> stopBits = {
-        {QStringLiteral("1"), QSerialPort::OneStop}, {QStringLiteral("2"), QSerialPort::TwoStop}};
-    ok = ok && baud > 0 && parities.contains(parts[1].toLower()) && dataBits.contains(parts[2]) &&
-         stopBits.contains(parts[3]);
-    if (!ok) {
+    const auto s = ParsePortSettings(settings);
+    if (!s) {
         throw CommError("unsupported port settings: " + settings);
     }
-    port_.setBaudRate(baud);
-    port_.setParity(parities[parts[1].toLower()]);
-    port_.setDataBits(dataBits[parts[2]]);
-    port_.setStopBits(stopBits[parts[3]]);
+    port_.setBaudRate(s->baud);
+    port_.setParity(s->parity == PortSettings::Parity::Even  ? QSerialPort::EvenParity
+                    : s->parity == PortSettings::Parity::Odd ? QSerialPort::OddParity
+                                                             : QSerialPort::NoParity);
+    port_.setDataBits(s->dataBits == 7 ? QSerialPort::Data7 : QSerialPort::Data8);
+    port_.setStopBits(s->stopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop);
     port_.setFlowControl(QSerialPort::NoFlowControl);
 }
 

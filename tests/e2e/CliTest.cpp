@@ -18,38 +18,6 @@ RunResult Cli(const std::vector<std::string>& args, const std::string& input = {
     return Run(WIFI_CONFIG, args, input);
 }
 
-// The command lines a simulator received, from its log.
-std::vector<std::string> Received(const fs::path& log) {
-    std::vector<std::string> lines;
-    std::istringstream in(ReadFile(log));
-    for (std::string entry; std::getline(in, entry);) {
-        const auto at = entry.find(" recv \"");
-        if (at != std::string::npos) {
-            lines.push_back(entry.substr(at + 7, entry.size() - at - 7 - 5));
-        }
-    }
-    return lines;
-}
-
-// One simulated module with its state file, log and link in a folder.
-struct Module {
-    TempDir dir;
-    fs::path state = dir.path / "module.txt";
-    fs::path log = dir.path / "traffic.log";
-    fs::path link = dir.path / "module";
-    std::unique_ptr<SimProcess> sim;
-
-    explicit Module(std::vector<std::string> options = {}, const std::string& stateText = {}) {
-        if (!stateText.empty()) {
-            std::ofstream(state) << stateText;
-        }
-        options.insert(options.end(),
-                       {"--state", state.string(), "--log", log.string(), "--link", link.string()});
-        sim = std::make_unique<SimProcess>(options);
-    }
-    std::string port() const { return link.string(); }
-};
-
 const std::string kDefaultForm =
     R"({"encoding": "utf-8", "netType": "STA", "ssid": "SimNet", "security": "WPA", "keyFormat": "ASCII", )"
     R"("keyIndex": 1, "key": "sim-password", "dhcp": true, "ip": "192.168.1.100", )"

@@ -242,6 +242,31 @@ std::optional<RunResult> Child::Finish(milliseconds bound) {
     return r;
 }
 
+Module::Module(std::vector<std::string> options, const std::string& stateText,
+               const std::filesystem::path& linkAt) {
+    if (!linkAt.empty()) {
+        link = linkAt;
+    }
+    if (!stateText.empty()) {
+        std::ofstream(state) << stateText;
+    }
+    options.insert(options.end(),
+                   {"--state", state.string(), "--log", log.string(), "--link", link.string()});
+    sim = std::make_unique<SimProcess>(options);
+}
+
+std::vector<std::string> Received(const std::filesystem::path& log) {
+    std::vector<std::string> lines;
+    std::istringstream in(ReadFile(log));
+    for (std::string entry; std::getline(in, entry);) {
+        const auto at = entry.find(" recv \"");
+        if (at != std::string::npos) {
+            lines.push_back(entry.substr(at + 7, entry.size() - at - 7 - 5));
+        }
+    }
+    return lines;
+}
+
 Line::Line(const std::string& path) {
     fd_ = open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
     if (fd_ < 0) {

@@ -7,6 +7,7 @@
 #include <chrono>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -89,6 +90,23 @@ class Child {
     int stderr_ = -1;
     bool ended_ = false;
 };
+
+// One simulated module with its state file, log and link in a folder of its
+// own; the link may be put elsewhere (a COM port of a Wine prefix).
+struct Module {
+    TempDir dir;
+    std::filesystem::path state = dir.path / "module.txt";
+    std::filesystem::path log = dir.path / "traffic.log";
+    std::filesystem::path link = dir.path / "module";
+    std::unique_ptr<SimProcess> sim;
+
+    explicit Module(std::vector<std::string> options = {}, const std::string& stateText = {},
+                    const std::filesystem::path& linkAt = {});
+    std::string port() const { return link.string(); }
+};
+
+// The command lines a simulator received, from its log.
+std::vector<std::string> Received(const std::filesystem::path& log);
 
 // The client side of the line: raw mode, like a serial port at 19200 8N1.
 class Line {

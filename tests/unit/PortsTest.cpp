@@ -2,7 +2,11 @@
 // system reports.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include "ports/PortInfo.h"
+#include "ports/SystemPorts.h"
 
 namespace wifi {
 namespace {
@@ -91,6 +95,106 @@ TEST(PortList, AStableNameNamesItsDevice) {
     EXPECT_TRUE(list.Choose(ftdi.stableName));
     EXPECT_EQ(list.Device(), "/dev/ttyUSB3");
 }
+
+#ifndef _WIN32
+// Linux's sysfs, as a tree of folders, files and links in a temporary
+// folder: a USB adapter behind its interface, a CDC-ACM modem, a UART with a
+// chip and one without, and a virtual terminal.
+class SysfsTree : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        root_ = std::filesystem::temp_directory_path() /
+                ("wifi-sysfs-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                 "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(root_);
+        const auto usb = Dir("sys/devices/pci0000:00/usb1/1-1");
+        File(usb / "idVendor", "1a86\n");
+        File(usb / "idProduct", "7523\n");
+        File(usb / "product", "USB Serial\n");
+        File(usb / "manufacturer", "QinHeng Electronics\n");
+        File(usb / "serial", "A50285BI\n");
+        Dir("sys/devices/pci0000:00/usb1/1-1/1-1:1.0/ttyUSB0");
+        Dir("sys/bus/usb-serial/drivers/ch341-uart");
+        Link("sys/devices/pci0000:00/usb1/1-1/1-1:1.0/ttyUSB0/driver",
+             "../../../../../../bus/usb-serial/drivers/ch341-uart");
+        Tty("ttyUSB0", "../../devices/pci0000:00/usb1/1-1/1-1:1.0/ttyUSB0");
+
+        const auto acm = Dir("sys/devices/pci0000:00/usb1/1-2");
+        File(acm / "idVendor", "2341\n");
+        File(acm / "idProduct", "0043\n");
+        Dir("sys/devices/pci0000:00/usb1/1-2/1-2:1.0");
+        Tty("ttyACM0", "../../devices/pci0000:00/usb1/1-2/1-2:1.0");
+
+        Dir("sys/bus/platform/drivers/serial8250");
+        for (const char* uart : {"ttyS0", "ttyS1"}) {
+            Dir(std::string("sys/devices/platform/serial8250/") + uart);
+            Link(std::string("sys/devices/platform/serial8250/") + uart + "/driver",
+                 "../../../../bus/platform/drivers/serial8250");
+            Tty(uart, std::string("../../devices/platform/serial8250/") + uart);
+        }
+        File(Root("sys/class/tty/ttyS0/type"), "4\n");  // a 16550A
+        File(Root("sys/class/tty/ttyS1/type"), "0\n");  // no chip
+        Dir("sys/class/tty/tty1");                      // no device behind it
+
+        Dir("dev/serial/by-id");
+        for (const char* node : {"ttyUSB0", "ttyACM0", "ttyS0", "ttyS1", "tty1"}) {
+            File(Root("dev") / node, "");
+        }
+        Link("dev/serial/by-id/usb-1a86_USB_Serial_A50285BI-if00-port0", "../../ttyUSB0");
+    }
+    void TearDown() override { std::filesystem::remove_all(root_); }
+
+    std::filesystem::path Root(const std::filesystem::path& p) const { return root_ / p; }
+    std::filesystem::path Dir(const std::filesystem::path& p) {
+        std::filesystem::create_directories(Root(p));
+        return Root(p);
+    }
+    void File(const std::filesystem::path& at, const std::string& text) {
+        std::ofstream(at) << text;
+    }
+    void Link(const std::filesystem::path& at, const std::string& to) {
+        std::filesystem::create_directories(Root(at).parent_path());
+        std::filesystem::create_symlink(to, Root(at));
+    }
+    void Tty(const std::string& name, const std::string& device) {
+        Dir("sys/class/tty/" + name);
+        Link("sys/class/tty/" + name + "/device", "../" + device);
+    }
+
+    std::filesystem::path root_;
+};
+
+TEST_F(SysfsTree, ListsTheSerialPortsWithWhatTheirUsbDevicesSay) {
+    const auto ports = SysfsPorts(Root("sys/class/tty"), Root("dev"));
+    ASSERT_EQ(ports.size(), 3u) << "no chipless UART, no virtual terminal";
+    const auto dev = [&](const char* name) { return Root("dev").string() + "/" + name; };
+    EXPECT_EQ(ports[0].device, dev("ttyACM0"));
+    EXPECT_EQ(ports[0].vid, 0x2341);
+    EXPECT_EQ(ports[0].pid, 0x0043);
+    EXPECT_EQ(ports[0].description, "") << "the modem names no product";
+    EXPECT_EQ(ports[0].stableName, "");
+
+    EXPECT_EQ(ports[1].device, dev("ttyS0"));
+    EXPECT_EQ(ports[1].vid, std::nullopt);
+    EXPECT_EQ(ports[1].serialNumber, "");
+
+    EXPECT_EQ(ports[2].device, dev("ttyUSB0"));
+    EXPECT_EQ(ports[2].description, "USB Serial");
+    EXPECT_EQ(ports[2].manufacturer, "QinHeng Electronics");
+    EXPECT_EQ(ports[2].serialNumber, "A50285BI");
+    EXPECT_EQ(ports[2].vid, 0x1a86);
+    EXPECT_EQ(ports[2].pid, 0x7523);
+    EXPECT_EQ(ports[2].stableName,
+              Root("dev/serial/by-id/usb-1a86_USB_Serial_A50285BI-if00-port0").string());
+    EXPECT_EQ(PortEntryText(ports[2]), "ttyUSB0 — USB Serial (1a86:7523)");
+}
+
+TEST_F(SysfsTree, AMissingTreeListsNothing) {
+    EXPECT_TRUE(SysfsPorts(Root("nowhere"), Root("dev")).empty());
+    std::filesystem::remove_all(Root("dev/serial"));
+    EXPECT_EQ(SysfsPorts(Root("sys/class/tty"), Root("dev")).size(), 3u) << "no by-id folder";
+}
+#endif
 
 }  // namespace
 }  // namespace wifi

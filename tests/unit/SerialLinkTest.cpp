@@ -2,6 +2,7 @@
 
 #include "Bench.h"
 #include "serial/CommError.h"
+#include "serial/PortSettings.h"
 #include "serial/SerialLink.h"
 
 namespace wifi::testing {
@@ -177,6 +178,27 @@ TEST(Traffic, BytesAreShownExactlyAndTheLogReadsBackByteForByte) {
               std::string::npos);
     EXPECT_NE(TrafficHistory::Render(history.entries().back(), true).find("KEY=abc\\r\\n"),
               std::string::npos);
+}
+
+// The line settings each serial port takes; anything else is refused before
+// a port opens, not half-applied.
+TEST(PortSettings, TheLinksSettingsAndNothingOutsideWhatAPortTakes) {
+    const auto link = ParsePortSettings("19200,n,8,1");
+    ASSERT_TRUE(link);
+    EXPECT_EQ(link->baud, 19200);
+    EXPECT_EQ(link->parity, PortSettings::Parity::None);
+    EXPECT_EQ(link->dataBits, 8);
+    EXPECT_EQ(link->stopBits, 1);
+    const auto other = ParsePortSettings("9600,E,7,2");
+    ASSERT_TRUE(other);
+    EXPECT_EQ(other->parity, PortSettings::Parity::Even);
+    EXPECT_EQ(other->dataBits, 7);
+    EXPECT_EQ(other->stopBits, 2);
+    for (const char* bad :
+         {"", "19200", "19200,n,8", "19200,n,8,1,x", "0,n,8,1", "-1,n,8,1", "19200,x,8,1",
+          "19200,n,9,1", "19200,n,8,3", "fast,n,8,1", "99999999,n,8,1", "19200,no,8,1"}) {
+        EXPECT_FALSE(ParsePortSettings(bad)) << bad;
+    }
 }
 
 }  // namespace

@@ -1,0 +1,9 @@
+#include "ports/SystemPorts.h"
+
+namespace wifi {
+
+std::vector<PortInfo> SystemPorts() {
+    return SysfsPorts("/sys/class/tty", "/dev");
+}
+
+}  // namespace wifi
