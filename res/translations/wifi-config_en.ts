@@ -420,7 +420,7 @@
     </message>
     <message>
         <source>%1：模块的报告缺少 %2</source>
-        <translation>%1: the module's report lacks %2</translation>
+        <translation>%1: the module&apos;s report lacks %2</translation>
     </message>
     <message>
         <source>%1：模块报告了“%2”，表单无法表示</source>
@@ -448,7 +448,7 @@
     </message>
     <message>
         <source>模块的报告缺少 %1（显示为 null）</source>
-        <translation>the module's report lacks %1 (printed as null)</translation>
+        <translation>the module&apos;s report lacks %1 (printed as null)</translation>
     </message>
     <message>
         <source>值未知，显示为 null：%1</source>
@@ -617,6 +617,18 @@
     <message>
         <source>文本文件 (*.txt)</source>
         <translation>Text files (*.txt)</translation>
+    </message>
+    <message>
+        <source>正在连接…</source>
+        <translation>Connecting…</translation>
+    </message>
+    <message>
+        <source>断开</source>
+        <translation>Disconnect</translation>
+    </message>
+    <message>
+        <source>%1%2，未发送：取消勾选“启动DHCP”后才能填写</source>
+        <translation>%1%2; nothing sent: clear &quot;Use DHCP&quot; to fill it in</translation>
     </message>
 </context>
 </TS>

@@ -151,8 +151,21 @@ bool CConfigDlg::Dispatch(int id, Notification code) {
 }
 
 void CConfigDlg::SetModuleGroupEnabled(bool enabled) {
+    const bool dhcp = controls_.GetCheck(IDC_DHCP) != 0;
     for (int id : ModuleGroup) {
-        controls_.EnableWindow(id, enabled);
+        const bool assigned =
+            std::find(DhcpAddresses.begin(), DhcpAddresses.end(), id) != DhcpAddresses.end();
+        controls_.EnableWindow(id, enabled && !(assigned && dhcp));
+    }
+}
+
+void CConfigDlg::FollowDhcp() {
+    if (!controls_.IsWindowEnabled(IDC_DHCP)) {
+        return;  // the form is locked: it follows when it opens again
+    }
+    const bool dhcp = controls_.GetCheck(IDC_DHCP) != 0;
+    for (int id : DhcpAddresses) {
+        controls_.EnableWindow(id, !dhcp);
     }
 }
 

@@ -23,7 +23,11 @@ namespace wifi {
 
 // Texts the dialog shows (UTF-8).
 inline constexpr const char* kStatusNotConnected = UI_TEXT("未连接");
+inline constexpr const char* kStatusConnecting = UI_TEXT("正在连接…");
 inline constexpr const char* kStatusConnected = UI_TEXT("已连接");
+// The connect button while the port is closed, and while it is open.
+inline constexpr const char* kConnectCaption = UI_TEXT("连接模块");
+inline constexpr const char* kDisconnectCaption = UI_TEXT("断开");
 inline constexpr const char* kSavedMessage = UI_TEXT("参数已保存!");
 
 // The configuration dialog: its bound members, its data exchange, and the
@@ -76,7 +80,12 @@ class CConfigDlg final : private ReceiveBranches {
     void SetAddressFromText(CIPAddressCtrl& control, const std::string& text);
     void CaptureSnapshot();
     void ReadAddressText(CIPAddressCtrl& control, std::string& field);
+    // The module group on or off; the addresses DHCP assigns stay off while
+    // it is on.
     void SetModuleGroupEnabled(bool enabled);
+    // The addresses follow the DHCP box: off while it is ticked, their
+    // values kept (and still written).
+    void FollowDhcp();
     void DisableStartGroup();
 
     // The commands of steps 1 to 21 as a write sequence would build them from
@@ -183,6 +192,7 @@ class CConfigDlg final : private ReceiveBranches {
     void NoteUserEdit(int id, Notification code);
 
     void ShowClosed();
+    void ShowStatus(const char* status);
     // The data exchange a submit runs before its first command.
     void PrepareSequence();
     // Whether the form can be written whole; if not, names the first field

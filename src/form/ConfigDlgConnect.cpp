@@ -20,8 +20,14 @@ void CConfigDlg::OnConnect() {
             session_.StartConnection();
             handshakeDone_ = false;
             phase_ = Phase::Idle;
-            SendLine(CommandLine(cmd::kCheckConfig), InFlight::Query);
+            // The port is held from now on: the button lets it go.
+            ShowStatus(kStatusConnecting);
+            controls_.SetCaption(IDC_CONNECT, kDisconnectCaption);
             m_cbComPort.EnableWindow(false);
+            if (events_) {
+                events_->Connecting();
+            }
+            SendLine(CommandLine(cmd::kCheckConfig), InFlight::Query);
             return;
         }
         ClosePort(m_comm);
@@ -35,7 +41,11 @@ void CConfigDlg::OnPortLost() {
             Complete();  // a module that restarts after its save
         }
         if (IsPortOpen(m_comm)) {
-            ClosePort(m_comm);
+            try {
+                ClosePort(m_comm);
+            } catch (const std::exception&) {
+                // The device is gone: its close fails too, and says nothing more.
+            }
         }
         ShowClosed();
     });
@@ -52,11 +62,16 @@ void CConfigDlg::ShowClosed() {
         phase_ = Phase::Idle;
         session_.writeStep = 0;
     }
-    m_strStatus = kStatusNotConnected;
-    UpdateData(false);
+    ShowStatus(kStatusNotConnected);
+    controls_.SetCaption(IDC_CONNECT, kConnectCaption);
     m_cbComPort.EnableWindow(true);
     SetModuleGroupEnabled(false);
     controls_.EnableWindow(IDC_SUBMIT, false);
+}
+
+void CConfigDlg::ShowStatus(const char* status) {
+    m_strStatus = status;
+    ExchangeText(IDC_STATUS, m_strStatus, false);
 }
 
 void CConfigDlg::OnCommEvent() {
@@ -84,6 +99,11 @@ void CConfigDlg::ErrorBranch() {
     session_.Settle();
     if (refused.writing) {
         phase_ = Phase::Idle;
+    } else {
+        // A module that refuses the handshake is not connected: its port is
+        // let go, as after a time-out.
+        ClosePort(m_comm);
+        ShowClosed();
     }
     if (events_) {
         events_->Refused(refused);

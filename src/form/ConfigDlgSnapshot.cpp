@@ -73,6 +73,7 @@ void CConfigDlg::OnSelChangeStopBits() {
 
 void CConfigDlg::OnClickDhcp() {
     UpdateData(true);
+    FollowDhcp();
 }
 
 void CConfigDlg::OnFieldChangedIpAddr() {

@@ -1,8 +1,11 @@
 // The write sequence: submit opens it with the configure command once the
 // line is quiet, each "OK" sends the next parameter, and the acknowledged
 // save completes it once the line has stayed quiet after it.
+#include <algorithm>
 #include "form/ConfigDlg.h"
+
 #include "form/ControlIds.h"
+#include "form/EnablingGroups.h"
 #include "protocol/Commands.h"
 #include "protocol/WriteSequence.h"
 
@@ -124,9 +127,13 @@ bool CConfigDlg::CheckSequence() {
     if (!field) {
         return true;
     }
-    controls_.SetFocus(field->id);
+    // An address DHCP keeps disabled is reached through the DHCP box.
+    const bool underDhcp =
+        !controls_.IsWindowEnabled(field->id) &&
+        std::find(DhcpAddresses.begin(), DhcpAddresses.end(), field->id) != DhcpAddresses.end();
+    controls_.SetFocus(underDhcp ? IDC_DHCP : field->id);
     if (events_) {
-        events_->ValueRejected(field->step, field->stepSource, why);
+        events_->ValueRejected(field->step, field->stepSource, why, underDhcp);
     }
     return false;
 }

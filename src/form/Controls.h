@@ -45,6 +45,10 @@ class Controls {
     // Empties all four fields: the control shows no address.
     virtual void ClearAddress(int id) = 0;
 
+    // A button's caption: a source text of the dialog (marked UI_TEXT), which
+    // a window shows in its language.
+    virtual void SetCaption(int id, std::string_view source) = 0;
+
     virtual void EnableWindow(int id, bool enable) = 0;
     virtual bool IsWindowEnabled(int id) const = 0;
     // Puts the keyboard focus on a control (a field the user must correct).

@@ -32,20 +32,31 @@ const DialogTemplate& ConfigDialogTemplate() {
         376,
         0x90CA00C0,
         0x00040000,
+        // Each group's frame, then its labels and controls, in the order a
+        // person reads them: top to bottom, left to right. The port and the
+        // connect button first, the submit button last; the tab order is
+        // this order.
         {
-            {IDC_STATIC, K::GroupBox, kGroupBoxStyle, UI_TEXT("通信设置"), 7, 200, 78, 128},
+            {IDC_STATIC, K::GroupBox, kGroupBoxStyle, UI_TEXT("配置连接"), 7, 58, 78, 85},
             {IDC_STATIC, K::Label, kLabelVCentredStyle, UI_TEXT("串  口"), 14, 69, 26, 13},
             {IDC_COMPORT, K::DropList, kDropListStyle, "", 43, 68, 38, 75},
-            {IDC_BAUDRATE, K::DropList, kDropListStyle, "", 43, 218, 38, 60},
-            {IDC_PARITY, K::DropList, kDropListStyle, "", 43, 234, 38, 54},
-            {IDC_DATABITS, K::DropList, kDropListStyle, "", 43, 250, 38, 37},
-            {IDC_STOPBITS, K::DropList, kDropListStyle, "", 43, 265, 38, 50},
+            {IDC_CONNECT, K::PushButton, kTabStopStyle, UI_TEXT("连接模块"), 25, 88, 51, 15},
+            {IDC_STATUS, K::Edit, kStatusStyle, "", 16, 111, 65, 15},
+            {IDC_STATIC, K::GroupBox, kGroupBoxStyle, UI_TEXT("网络类型"), 7, 151, 74, 37},
+            {IDC_NETTYPE, K::DropList, kDropListStyle, "", 15, 168, 58, 53},
+            {IDC_STATIC, K::GroupBox, kGroupBoxStyle, UI_TEXT("通信设置"), 7, 200, 78, 128},
             {IDC_STATIC, K::Label, kLabelVCentredStyle, UI_TEXT("波特率"), 15, 218, 26, 13},
+            {IDC_BAUDRATE, K::DropList, kDropListStyle, "", 43, 218, 38, 60},
             {IDC_STATIC, K::Label, kLabelVCentredStyle, UI_TEXT("检验位"), 15, 234, 26, 13},
+            {IDC_PARITY, K::DropList, kDropListStyle, "", 43, 234, 38, 54},
             {IDC_STATIC, K::Label, kLabelVCentredStyle, UI_TEXT("数据位"), 15, 250, 26, 13},
+            {IDC_DATABITS, K::DropList, kDropListStyle, "", 43, 250, 38, 37},
             {IDC_STATIC, K::Label, kLabelVCentredStyle, UI_TEXT("停止位"), 15, 265, 26, 13},
-            {IDC_MSCOMM, K::CommControl, kTabStopStyle, "", 125, 335, 22, 23},
-            {IDC_STATIC, K::GroupBox, kGroupBoxStyle, UI_TEXT("配置连接"), 7, 58, 78, 85},
+            {IDC_STOPBITS, K::DropList, kDropListStyle, "", 43, 265, 38, 50},
+            {IDC_STATIC, K::Label, kLabelCentredStyle, UI_TEXT("组帧长度"), 11, 284, 33, 12},
+            {IDC_FRAMELEN, K::Edit, kEditStyle, "", 45, 284, 36, 13},
+            {IDC_STATIC, K::Label, kLabelCentredStyle, UI_TEXT("组帧周期"), 12, 301, 32, 12},
+            {IDC_FRAMETIME, K::Edit, kEditStyle, "", 45, 300, 36, 13},
             {IDC_STATIC, K::GroupBox, kGroupBoxStyle, UI_TEXT("配置参数"), 89, 57, 243, 313},
             {IDC_STATIC, K::GroupBox, kGroupBoxStyle, UI_TEXT("无线设置"), 93, 71, 231, 85},
             {IDC_STATIC, K::Label, kLabelStyle, UI_TEXT("网络名称："), 98, 83, 41, 11},
@@ -62,9 +73,13 @@ const DialogTemplate& ConfigDialogTemplate() {
             {IDC_DHCP, K::CheckBox, kCheckBoxStyle, "", 101, 177, 8, 8},
             {IDC_STATIC, K::Label, kLabelStyle, UI_TEXT("启动DHCP"), 115, 177, 42, 12},
             {IDC_STATIC, K::Label, kLabelStyle, UI_TEXT("IP地址："), 100, 191, 40, 14},
+            {IDC_IPADDR, K::IpAddress, kTabStopStyle, "", 158, 187, 151, 13},
             {IDC_STATIC, K::Label, kLabelStyle, UI_TEXT("子网掩码："), 100, 208, 40, 14},
+            {IDC_NETMASK, K::IpAddress, kTabStopStyle, "", 158, 204, 151, 13},
             {IDC_STATIC, K::Label, kLabelStyle, UI_TEXT("网关地址："), 100, 223, 40, 14},
+            {IDC_GATEWAY, K::IpAddress, kTabStopStyle, "", 158, 221, 151, 12},
             {IDC_STATIC, K::Label, kLabelStyle, UI_TEXT("DNS服务器："), 100, 239, 45, 14},
+            {IDC_DNS, K::IpAddress, kTabStopStyle, "", 158, 237, 151, 13},
             {IDC_STATIC, K::GroupBox, kGroupBoxStyle, UI_TEXT("工作模式设置"), 94, 267, 230, 60},
             {IDC_STATIC, K::Label, kLabelStyle, UI_TEXT("协议类型："), 100, 283, 40, 13},
             {IDC_PROTOCOL, K::DropList, kSortedDropListStyle, "", 148, 282, 44, 54},
@@ -75,22 +90,19 @@ const DialogTemplate& ConfigDialogTemplate() {
             {IDC_STATIC, K::Label, kLabelStyle, UI_TEXT("端口号："), 224, 302, 35, 13},
             {IDC_SERVERPORT, K::Edit, kEditStyle, "", 263, 300, 42, 12},
             {IDC_SUBMIT, K::PushButton, kTabStopStyle, UI_TEXT("提交参数"), 222, 340, 87, 20},
-            {IDC_GATEWAY, K::IpAddress, kTabStopStyle, "", 158, 221, 151, 12},
-            {IDC_DNS, K::IpAddress, kTabStopStyle, "", 158, 237, 151, 13},
-            {IDC_NETMASK, K::IpAddress, kTabStopStyle, "", 158, 204, 151, 13},
-            {IDC_IPADDR, K::IpAddress, kTabStopStyle, "", 158, 187, 151, 13},
-            {IDC_CONNECT, K::PushButton, kTabStopStyle, UI_TEXT("连接模块"), 25, 88, 51, 15},
-            {IDC_STATUS, K::Edit, kStatusStyle, "", 16, 111, 65, 15},
-            {IDC_NETTYPE, K::DropList, kDropListStyle, "", 15, 168, 58, 53},
-            {IDC_STATIC, K::GroupBox, kGroupBoxStyle, UI_TEXT("网络类型"), 7, 151, 74, 37},
-            {IDC_STATIC, K::Label, kLabelCentredStyle, UI_TEXT("组帧长度"), 11, 284, 33, 12},
-            {IDC_STATIC, K::Label, kLabelCentredStyle, UI_TEXT("组帧周期"), 12, 301, 32, 12},
-            {IDC_FRAMELEN, K::Edit, kEditStyle, "", 45, 284, 36, 13},
-            {IDC_FRAMETIME, K::Edit, kEditStyle, "", 45, 300, 36, 13},
+            {IDC_MSCOMM, K::CommControl, kTabStopStyle, "", 125, 335, 22, 23},
             {IDC_STATIC, K::Picture, kPictureStyle, "", 10, 6, 314, 45},
         },
     };
     return dialog;
+}
+
+int CheckBoxOfLabel(const DialogTemplate& dialog, std::size_t index) {
+    if (index == 0 || index >= dialog.items.size() || dialog.items[index].kind != ItemKind::Label ||
+        dialog.items[index - 1].kind != ItemKind::CheckBox) {
+        return 0;
+    }
+    return dialog.items[index - 1].id;
 }
 
 std::vector<int> TabOrder(const DialogTemplate& dialog) {

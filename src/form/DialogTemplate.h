@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -48,6 +49,10 @@ struct DialogTemplate {
 };
 
 const DialogTemplate& ConfigDialogTemplate();
+
+// A check box's caption is the label that follows it: a click on the label
+// toggles the box. The check box's id for such a label (by its index), or 0.
+int CheckBoxOfLabel(const DialogTemplate& dialog, std::size_t index);
 
 // The ids of the items with a tab stop, in template order.
 std::vector<int> TabOrder(const DialogTemplate& dialog);

@@ -16,6 +16,9 @@ inline constexpr std::array<int, 21> ModuleGroup = {
     IDC_DATABITS, IDC_STOPBITS,   IDC_NETTYPE,
 };
 
+// The addresses DHCP assigns: disabled while the DHCP box is ticked.
+inline constexpr std::array<int, 4> DhcpAddresses = {IDC_IPADDR, IDC_NETMASK, IDC_GATEWAY, IDC_DNS};
+
 // Disabled at start-up: the module group with the status field before its
 // last member. The status field is never enabled again.
 inline constexpr std::array<int, 22> StartGroup = [] {

@@ -34,6 +34,8 @@ class MemoryControls : public Controls, public UserInput {
     Address GetAddress(int id) const override;
     void SetAddress(int id, const Address& address) override;
     void ClearAddress(int id) override;
+    // The caption reads back as the control's text.
+    void SetCaption(int id, std::string_view source) override { At(id).text = source; }
     void EnableWindow(int id, bool enable) override;
     bool IsWindowEnabled(int id) const override;
     void SetFocus(int id) override { focus_ = id; }

@@ -43,6 +43,9 @@ struct UnknownValue {
 class SessionEvents {
   public:
     virtual ~SessionEvents() = default;
+    // A connection was asked for: the port opened and the query goes out.
+    // What was said of an earlier attempt is over.
+    virtual void Connecting() {}
     // The report filled the form; these fields it left unknown.
     virtual void ReportParsed(const std::vector<UnknownValue>& unknown) { (void)unknown; }
     virtual void Connected() {}
@@ -57,11 +60,13 @@ class SessionEvents {
     virtual void SubmitRefused(SubmitRefusal why) { (void)why; }
     // A submit sent nothing: the value of what step `step` sends (source: see
     // StepCommand) breaks its rule, or is not known. The form puts the focus
-    // on that field.
-    virtual void ValueRejected(unsigned step, unsigned source, RuleBreak why) {
+    // on that field, or, for an address DHCP keeps disabled (`underDhcp`), on
+    // the DHCP box.
+    virtual void ValueRejected(unsigned step, unsigned source, RuleBreak why, bool underDhcp) {
         (void)step;
         (void)source;
         (void)why;
+        (void)underDhcp;
     }
     // The module did not answer the command in flight in time; `incomplete`:
     // bytes of an answer came, but not a whole one. A connection was closed;

@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 
 #include "form/ControlIds.h"
@@ -33,17 +34,41 @@ constexpr int kProgressRect[4] = {93, 330, 126, 36};
 constexpr int kEncodingLabelRect[4] = {14, 129, 26, 11};
 constexpr int kEncodingRect[4] = {43, 128, 38, 13};
 
+// A check box's caption: a click on it toggles the box, as on the box itself.
+class CheckBoxCaption : public QLabel {
+  public:
+    CheckBoxCaption(const QString& text, QWidget* parent) : QLabel(text, parent) {}
+    QAbstractButton* box = nullptr;
+
+  protected:
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        if (box && box->isEnabled() && event->button() == Qt::LeftButton &&
+            rect().contains(event->position().toPoint())) {
+            box->click();
+        }
+        QLabel::mouseReleaseEvent(event);
+    }
+};
+
 }  // namespace
 
 void ConfigWindow::BuildItems(const QStringList& namedPorts, PortSource portSource) {
     const DialogTemplate& t = ConfigDialogTemplate();
-    for (const DialogItem& item : t.items) {
+    for (std::size_t index = 0; index < t.items.size(); ++index) {
+        const DialogItem& item = t.items[index];
         QWidget* w = nullptr;
         QRect geometry = units_.ToPixels(item.x, item.y, item.width, item.height);
         switch (item.kind) {
             case ItemKind::GroupBox: w = new QGroupBox(UiText(item.text), this); break;
             case ItemKind::Label: {
-                auto* label = new QLabel(UiText(item.text), this);
+                QLabel* label = nullptr;
+                if (const int box = CheckBoxOfLabel(t, index)) {
+                    auto* caption = new CheckBoxCaption(UiText(item.text), this);
+                    caption->box = qobject_cast<QAbstractButton*>(controls_.Widget(box));
+                    label = caption;
+                } else {
+                    label = new QLabel(UiText(item.text), this);
+                }
                 Qt::Alignment align = Qt::AlignTop;
                 if (item.style & style::kCentreImage) {
                     align = Qt::AlignVCenter;
@@ -120,8 +145,9 @@ void ConfigWindow::BuildItems(const QStringList& namedPorts, PortSource portSour
                 elided = true;
             }
         }
-        if (!elided && (item.kind == ItemKind::GroupBox || item.kind == ItemKind::Label ||
-                        item.kind == ItemKind::Picture)) {
+        if (!elided && !CheckBoxOfLabel(t, index) &&
+            (item.kind == ItemKind::GroupBox || item.kind == ItemKind::Label ||
+             item.kind == ItemKind::Picture)) {
             // Frames and captions never take a click meant for what they enclose.
             w->setAttribute(Qt::WA_TransparentForMouseEvents);
         }
@@ -132,19 +158,6 @@ void ConfigWindow::BuildItems(const QStringList& namedPorts, PortSource portSour
             w->lower();
         }
     }
-    // Tab order: the template's order of items with a tab stop.
-    QWidget* previous = nullptr;
-    for (int id : TabOrder(t)) {
-        QWidget* w = controls_.Widget(id);
-        if (id == IDC_MSCOMM) {
-            continue;
-        }
-        if (previous) {
-            setTabOrder(previous, w);
-        }
-        previous = w;
-    }
-
     progress_ = new QLabel(this);
     progress_->setObjectName(QStringLiteral("writeProgress"));
     progress_->setGeometry(
@@ -167,6 +180,25 @@ void ConfigWindow::BuildItems(const QStringList& namedPorts, PortSource portSour
     encoding_->setToolTip(UiText(kEncodingTip));
     encoding_->setGeometry(units_.ToPixels(kEncodingRect[0], kEncodingRect[1], kEncodingRect[2],
                                            kClosedDropListHeight));
+    // Tab order: the template's order of items with a tab stop; the
+    // encoding, which the template does not hold, after the connect button
+    // in whose group it sits.
+    QWidget* previous = nullptr;
+    for (int id : TabOrder(t)) {
+        if (id == IDC_MSCOMM) {
+            continue;
+        }
+        for (QWidget* w : {controls_.Widget(id),
+                           id == IDC_CONNECT ? static_cast<QWidget*>(encoding_) : nullptr}) {
+            if (!w) {
+                continue;
+            }
+            if (previous) {
+                setTabOrder(previous, w);
+            }
+            previous = w;
+        }
+    }
 }
 
 }  // namespace wifi

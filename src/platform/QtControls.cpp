@@ -1,5 +1,6 @@
 #include "platform/QtControls.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -121,6 +122,12 @@ void QtControls::SetAddress(int id, const Address& address) {
 
 void QtControls::ClearAddress(int id) {
     As<IpAddressEdit>(id)->clear();
+}
+
+void QtControls::SetCaption(int id, std::string_view source) {
+    if (auto* button = qobject_cast<QAbstractButton*>(Widget(id))) {
+        button->setText(UiText(source));
+    }
 }
 
 void QtControls::EnableWindow(int id, bool enable) {

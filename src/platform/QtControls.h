@@ -49,6 +49,7 @@ class QtControls : public Controls {
     Address GetAddress(int id) const override;
     void SetAddress(int id, const Address& address) override;
     void ClearAddress(int id) override;
+    void SetCaption(int id, std::string_view source) override;
     void EnableWindow(int id, bool enable) override;
     bool IsWindowEnabled(int id) const override;
     void SetFocus(int id) override;

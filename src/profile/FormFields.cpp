@@ -1,5 +1,10 @@
 #include "profile/FormFields.h"
 
+#include <algorithm>
+
+#include "form/ControlIds.h"
+#include "form/EnablingGroups.h"
+
 #include "protocol/Address.h"
 #include "wording/Messages.h"
 
@@ -120,13 +125,25 @@ bool ApplyAsUser(const Controls& form, UserInput& user, const Setting& s) {
         case FieldKind::KeyIndex: return user.UserSelect(id, s.index);
         case FieldKind::Text: return user.UserType(id, s.text);
         case FieldKind::Flag: return (form.GetCheck(id) != 0) == s.flag || user.UserClick(id);
-        case FieldKind::Address:
-            for (int i = 0; i < 4; ++i) {
-                if (!user.UserSetAddressField(id, i, s.address[static_cast<std::size_t>(i)])) {
-                    return false;
-                }
+        case FieldKind::Address: {
+            // An address the ticked DHCP box keeps disabled is typed as a
+            // person would: DHCP off, the address, DHCP on again. It is kept,
+            // and written.
+            const bool underDhcp =
+                !form.IsWindowEnabled(id) && form.GetCheck(IDC_DHCP) != 0 &&
+                std::find(DhcpAddresses.begin(), DhcpAddresses.end(), id) != DhcpAddresses.end();
+            if (underDhcp && !user.UserClick(IDC_DHCP)) {
+                return false;
             }
-            return true;
+            bool typed = true;
+            for (int i = 0; i < 4 && typed; ++i) {
+                typed = user.UserSetAddressField(id, i, s.address[static_cast<std::size_t>(i)]);
+            }
+            if (underDhcp) {
+                typed = user.UserClick(IDC_DHCP) && typed;
+            }
+            return typed;
+        }
         case FieldKind::Command: break;
     }
     return false;

@@ -199,9 +199,13 @@ Text RuleBreakText(RuleBreak why) {
     return {};
 }
 
-Message ValueNotSent(unsigned step, unsigned source, RuleBreak why) {
-    return Problem(Text(UI_TEXT("%1%2，未发送"),
-                        {Text::Named(FieldOfStep(step, source)), RuleBreakText(why)}));
+Message ValueNotSent(unsigned step, unsigned source, RuleBreak why, bool underDhcp) {
+    const Text field = Text::Named(FieldOfStep(step, source));
+    if (underDhcp) {
+        return Problem(Text(UI_TEXT("%1%2，未发送：取消勾选“启动DHCP”后才能填写"),
+                            {field, RuleBreakText(why)}));
+    }
+    return Problem(Text(UI_TEXT("%1%2，未发送"), {field, RuleBreakText(why)}));
 }
 
 Message WriteCompleted() {

@@ -39,7 +39,8 @@ Message Refusal(const Exchange& what);
 Message NoAnswer(const Exchange& what, bool incomplete, ReplyClock::Duration timeout);
 Message RepliesOutOfStep(const Exchange& lastSent);
 Message SubmitNotTaken(SubmitRefusal why);
-Message ValueNotSent(unsigned step, unsigned source, RuleBreak why);
+// underDhcp: the field is an address the ticked DHCP box keeps disabled.
+Message ValueNotSent(unsigned step, unsigned source, RuleBreak why, bool underDhcp = false);
 Message WriteCompleted();
 // A field whose value the module gave in a form the window cannot show as it
 // is: said beside the form (the DHCP box cannot look unknown).

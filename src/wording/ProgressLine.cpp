@@ -54,8 +54,13 @@ void ProgressLine::SubmitRefused(SubmitRefusal why) {
     Show(SubmitNotTaken(why));
 }
 
-void ProgressLine::ValueRejected(unsigned step, unsigned source, RuleBreak why) {
-    Show(ValueNotSent(step, source, why));
+void ProgressLine::Connecting() {
+    notes_.clear();
+    Show(Message{});
+}
+
+void ProgressLine::ValueRejected(unsigned step, unsigned source, RuleBreak why, bool underDhcp) {
+    Show(ValueNotSent(step, source, why, underDhcp));
 }
 
 void ProgressLine::TimedOut(const Exchange& what, bool incomplete) {

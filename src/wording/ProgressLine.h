@@ -31,7 +31,8 @@ class ProgressLine : public SessionEvents {
     void StepPerformed(unsigned step, const StepCommand& command) override;
     void Refused(const Exchange& what) override;
     void SubmitRefused(SubmitRefusal why) override;
-    void ValueRejected(unsigned step, unsigned source, RuleBreak why) override;
+    void Connecting() override;
+    void ValueRejected(unsigned step, unsigned source, RuleBreak why, bool underDhcp) override;
     void TimedOut(const Exchange& what, bool incomplete) override;
     void OutOfStep(const Exchange& lastSent) override;
     void Completed() override;

@@ -14,6 +14,7 @@
 
 #include "SimProcess.h"
 #include "form/ControlIds.h"
+#include "form/DialogTemplate.h"
 #include "form/EnablingGroups.h"
 #include "platform/ConfigWindow.h"
 #include "platform/IpAddressEdit.h"
@@ -87,6 +88,16 @@ class GuiEndToEndTest : public QObject {
     QComboBox* Combo(int id) { return qobject_cast<QComboBox*>(window_->Item(id)); }
     IpAddressEdit* Address(int id) { return qobject_cast<IpAddressEdit*>(window_->Item(id)); }
     void Click(int id) { qobject_cast<QAbstractButton*>(window_->Item(id))->click(); }
+    // The label that is the DHCP box's caption.
+    QWidget* DhcpCaption() {
+        const auto& t = ConfigDialogTemplate();
+        for (std::size_t i = 0; i < t.items.size(); ++i) {
+            if (CheckBoxOfLabel(t, i) == IDC_DHCP) {
+                return window_->Items()[qsizetype(i)];
+            }
+        }
+        return nullptr;
+    }
     // A user's choice in a list.
     void Choose(int id, int index) {
         Combo(id)->setCurrentIndex(index);
@@ -131,10 +142,15 @@ class GuiEndToEndTest : public QObject {
         QVERIFY(qobject_cast<QCheckBox*>(window_->Item(IDC_DHCP))->isChecked());
         QCOMPARE(Address(IDC_IPADDR)->address(), (wifi::Address{192, 168, 1, 100}));
         QCOMPARE(Edit(IDC_SERVERPORT)->text(), QStringLiteral("8899"));
+        // The addresses DHCP assigns are kept, shown and off while it is on.
         for (int id : ModuleGroup) {
-            QVERIFY(window_->Item(id)->isEnabled());
+            const bool assigned =
+                std::find(DhcpAddresses.begin(), DhcpAddresses.end(), id) != DhcpAddresses.end();
+            QCOMPARE(window_->Item(id)->isEnabled(), !assigned);
         }
         QVERIFY(!window_->Item(IDC_COMPORT)->isEnabled());
+        QCOMPARE(qobject_cast<QPushButton*>(window_->Item(IDC_CONNECT))->text(),
+                 QStringLiteral("断开"));
     }
 
     void editingAndSubmittingWritesEveryParameter() {
@@ -145,6 +161,10 @@ class GuiEndToEndTest : public QObject {
         QTest::keyClicks(Edit(IDC_SSID), QStringLiteral("Line 9"));
         Choose(IDC_SECURITY, 2);
         Choose(IDC_KEYINDEX, 3);
+        // The caption beside the box ticks it off: the addresses open.
+        QTest::mouseClick(DhcpCaption(), Qt::LeftButton);
+        QVERIFY(!qobject_cast<QCheckBox*>(window_->Item(IDC_DHCP))->isChecked());
+        QVERIFY(Address(IDC_GATEWAY)->isEnabled());
         Address(IDC_GATEWAY)->field(3)->selectAll();
         QTest::keyClicks(Address(IDC_GATEWAY)->field(3), QStringLiteral("254"));
         Choose(IDC_BAUDRATE, 3);
@@ -482,6 +502,7 @@ class GuiEndToEndTest : public QObject {
         QVERIFY(Received(Path("traffic.log")).count(QStringLiteral("AT+SZ_CONFIGURE=START")) == 0);
 
         Edit(IDC_SSID)->setText(QStringLiteral("Typed"));
+        qobject_cast<QCheckBox*>(window_->Item(IDC_DHCP))->click();  // DHCP off
         window_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));
         Address(IDC_IPADDR)->field(0)->setFocus();

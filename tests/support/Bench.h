@@ -92,6 +92,8 @@ struct EventLog : SessionEvents {
         unknown = u;
         log.push_back("report");
     }
+    int connecting = 0;  // connections asked for
+    void Connecting() override { ++connecting; }
     void Connected() override { log.push_back("connected"); }
     void StepPerformed(unsigned step, const StepCommand& c) override {
         log.push_back("step " + std::to_string(step) + (c.line ? " sent" : " skipped ") +
@@ -111,8 +113,9 @@ struct EventLog : SessionEvents {
         log.push_back(why == SubmitRefusal::Busy ? "submit refused busy"
                                                  : "submit refused not connected");
     }
-    void ValueRejected(unsigned step, unsigned source, RuleBreak) override {
-        log.push_back("rejected " + std::string(FieldOfStep(step, source).name));
+    void ValueRejected(unsigned step, unsigned source, RuleBreak, bool underDhcp) override {
+        log.push_back("rejected " + std::string(FieldOfStep(step, source).name) +
+                      (underDhcp ? " under dhcp" : ""));
     }
     void TimedOut(const Exchange& e, bool incomplete) override {
         last = e;

@@ -2,6 +2,8 @@
 // start-up, the data exchange and the enabling at the four moments.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "Bench.h"
 #include "form/EnablingGroups.h"
 
@@ -92,16 +94,45 @@ TEST(DataExchange, ReadsEditsAndCheckIntoMembersAndWritesThemBack) {
     EXPECT_EQ(b.controls.GetCheck(IDC_DHCP), 0);
 }
 
-TEST(DataExchange, ADhcpClickIsReadAtOnce) {
+// The addresses follow DHCP: disabled while it is on, their values kept and
+// still written; a locked form leaves them locked, and opens them as DHCP says.
+TEST(DataExchange, ADhcpClickIsReadAtOnceAndTheAddressesFollowIt) {
     Bench b;
-    b.Connect();
+    b.Connect();  // the module reported DHCP off
+    for (int id : {IDC_IPADDR, IDC_NETMASK, IDC_GATEWAY, IDC_DNS}) {
+        EXPECT_TRUE(b.Enabled(id));
+    }
     b.controls.UserType(IDC_KEY, "typed key");
     b.controls.UserClick(IDC_DHCP);
     EXPECT_EQ(b.dlg.m_nDhcp, 1);
     EXPECT_EQ(b.dlg.m_strKey, "typed key") << "the read takes the edits too";
     for (int id : {IDC_IPADDR, IDC_NETMASK, IDC_GATEWAY, IDC_DNS}) {
-        EXPECT_TRUE(b.Enabled(id)) << "DHCP enables and disables nothing";
+        EXPECT_FALSE(b.Enabled(id)) << "DHCP assigns them";
     }
+    EXPECT_TRUE(b.Enabled(IDC_SERVERIP)) << "the server's address is no DHCP's";
+    EXPECT_EQ(b.controls.GetAddress(IDC_IPADDR), (Address{192, 168, 1, 10})) << "kept";
+
+    b.Submit();
+    b.Acknowledge(7);
+    const auto sent = b.Sent();
+    EXPECT_NE(std::find(sent.begin(), sent.end(), "AT+SZ_IP_DEFAULT=192.168.1.10\r\n"), sent.end())
+        << "still written";
+    b.Acknowledge(15);
+    for (int id : {IDC_IPADDR, IDC_NETMASK, IDC_GATEWAY, IDC_DNS}) {
+        EXPECT_FALSE(b.Enabled(id)) << "the form opened again as DHCP says";
+    }
+    EXPECT_TRUE(b.Enabled(IDC_SSID));
+    b.controls.UserClick(IDC_DHCP);
+    EXPECT_TRUE(b.Enabled(IDC_IPADDR));
+
+    // A blank address under DHCP is reached through the DHCP box.
+    EventLog events;
+    b.dlg.SetEvents(&events);
+    b.controls.UserClearAddress(IDC_GATEWAY);
+    b.controls.UserClick(IDC_DHCP);
+    b.Submit();
+    EXPECT_EQ(events.log.back(), "rejected gateway under dhcp");
+    EXPECT_EQ(b.controls.focus(), IDC_DHCP);
 }
 
 TEST(Enabling, FollowsTheConnectionAtItsFourMoments) {

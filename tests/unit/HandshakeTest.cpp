@@ -21,16 +21,20 @@ TEST(Handshake, ExactBytesAndPausesFromConnectToReady) {
                      "InputLen=0", "Input?", "Input?", "Output=AT+SZ_CHECKCONFIG=ALL\r\n"}))
         << "what came during the pause is read and judged before the query goes out";
     EXPECT_EQ(b.pauses, Pauses{10});
-    EXPECT_EQ(b.Text(IDC_STATUS), "未连接");
+    // While the report and the connect reply are awaited the port is held:
+    // the status says so, and the button lets it go.
+    EXPECT_EQ(b.Text(IDC_STATUS), "正在连接…");
+    EXPECT_EQ(b.Text(IDC_CONNECT), "断开");
 
     b.comm.DeliverInChunks(kReport, 7);
     EXPECT_EQ(b.Sent(), (Lines{"AT+SZ_CHECKCONFIG=ALL\r\n", "AT+SZ_CONNECT=START\r\n"}));
     EXPECT_EQ(b.pauses, (Pauses{10, 50, 10}));
-    EXPECT_EQ(b.Text(IDC_STATUS), "未连接");
+    EXPECT_EQ(b.Text(IDC_STATUS), "正在连接…");
 
     b.comm.DeliverInChunks("CONNECTED\r\n", 3);
     EXPECT_EQ(b.pauses, (Pauses{10, 50, 10, 20}));
     EXPECT_EQ(b.Text(IDC_STATUS), "已连接");
+    EXPECT_EQ(b.Text(IDC_CONNECT), "断开");
     EXPECT_EQ(b.dlg.session().moduleReady, 1);
     EXPECT_EQ(b.Sent().size(), 2u) << "CONNECTED is answered with nothing";
 }
@@ -70,6 +74,7 @@ TEST(Handshake, SecondPressClosesThePortAndLocksTheForm) {
     b.controls.UserClick(IDC_CONNECT);
     EXPECT_EQ(b.comm.accesses(), (Lines{"PortOpen?", "PortOpen=0"}));
     EXPECT_EQ(b.Text(IDC_STATUS), "未连接");
+    EXPECT_EQ(b.Text(IDC_CONNECT), "连接模块");
     EXPECT_FALSE(b.Enabled(IDC_SSID));
     // The form keeps every value across the transition.
     EXPECT_EQ(b.Text(IDC_SSID), "Bench-AP");
@@ -99,7 +104,7 @@ TEST(Dispatcher, WhileTheQueryIsInFlightOnlyAReportOrARefusalCounts) {
     b.dlg.SetEvents(&events);
     b.Open();
     b.comm.Deliver("CONNECTED\r\nOK\r\n" + kReport);
-    EXPECT_EQ(b.Text(IDC_STATUS), "未连接") << "a CONNECTED without a report connects nothing";
+    EXPECT_EQ(b.Text(IDC_STATUS), "正在连接…") << "a CONNECTED without a report connects nothing";
     EXPECT_EQ(b.dlg.session().moduleReady, 0);
     EXPECT_EQ(b.Sent().back(), "AT+SZ_CONNECT=START\r\n");
 
@@ -109,6 +114,10 @@ TEST(Dispatcher, WhileTheQueryIsInFlightOnlyAReportOrARefusalCounts) {
     refused.comm.Deliver("AT+SZ_CHECKCONFIG=ALL\r\nERROR\r\n" + kReport);
     EXPECT_EQ(refused.Sent().size(), 1u) << "a refused query is answered by nothing";
     EXPECT_EQ(events.log.back(), "refused query");
+    EXPECT_FALSE(refused.comm.GetPortOpen()) << "a refused handshake lets the port go";
+    EXPECT_EQ(refused.Text(IDC_STATUS), "未连接");
+    EXPECT_EQ(refused.Text(IDC_CONNECT), "连接模块");
+    EXPECT_TRUE(refused.Enabled(IDC_COMPORT));
 }
 
 TEST(Dispatcher, TheConnectRequestAwaitsConnectedOrARefusal) {
@@ -118,10 +127,16 @@ TEST(Dispatcher, TheConnectRequestAwaitsConnectedOrARefusal) {
     b.Open();
     b.comm.Deliver(kReport);
     b.comm.Deliver("AT+SZ_CONNECT=START\r\nOK\r\n+EVENT:LINK_UP\r\n");
-    EXPECT_EQ(b.Text(IDC_STATUS), "未连接");
+    EXPECT_EQ(b.Text(IDC_STATUS), "正在连接…");
     b.comm.Deliver("ERROR\r\nCONNECTED\r\n");
     EXPECT_EQ(events.log.back(), "refused connect");
     EXPECT_EQ(b.Text(IDC_STATUS), "未连接") << "the refusal settled the request";
+    EXPECT_FALSE(b.comm.GetPortOpen()) << "and let the port go: one press connects again";
+    EXPECT_EQ(b.dlg.session().moduleReady, 0) << "the CONNECTED after it came to a closed port";
+    EXPECT_EQ(events.connecting, 1);
+    b.controls.UserClick(IDC_CONNECT);
+    EXPECT_TRUE(b.comm.GetPortOpen());
+    EXPECT_EQ(events.connecting, 2) << "a new attempt: what was said of the last is over";
 }
 
 TEST(Dispatcher, TheFirstAwaitedReplyToArriveSettlesTheCommand) {

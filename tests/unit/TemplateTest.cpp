@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <set>
 
 #include "Bench.h"
@@ -22,17 +23,20 @@ TEST(DialogTemplate, CaptionFontSizeAndStyles) {
     EXPECT_EQ(d.exStyle, 0x40000u);
 }
 
-TEST(DialogTemplate, HoldsFiftyFiveItemsWithTheirIdsInCreationOrder) {
+// The items in the order a person reads the form: each group's frame, then
+// its labels and controls top to bottom, left to right; the port and the
+// connect button first, the submit button last.
+TEST(DialogTemplate, HoldsFiftyFiveItemsWithTheirIdsInLayoutOrder) {
     const auto& items = ConfigDialogTemplate().items;
     ASSERT_EQ(items.size(), 55u);
     const std::vector<std::pair<int, int>> controls = {
-        {3, IDC_COMPORT},    {4, IDC_BAUDRATE},   {5, IDC_PARITY},    {6, IDC_DATABITS},
-        {7, IDC_STOPBITS},   {12, IDC_MSCOMM},    {17, IDC_SSID},     {19, IDC_SECURITY},
-        {21, IDC_KEYFORMAT}, {23, IDC_KEYINDEX},  {25, IDC_KEY},      {27, IDC_DHCP},
-        {35, IDC_PROTOCOL},  {37, IDC_CSMODE},    {39, IDC_SERVERIP}, {41, IDC_SERVERPORT},
-        {42, IDC_SUBMIT},    {43, IDC_GATEWAY},   {44, IDC_DNS},      {45, IDC_NETMASK},
-        {46, IDC_IPADDR},    {47, IDC_CONNECT},   {48, IDC_STATUS},   {49, IDC_NETTYPE},
-        {53, IDC_FRAMELEN},  {54, IDC_FRAMETIME},
+        {3, IDC_COMPORT},    {4, IDC_CONNECT},    {5, IDC_STATUS},    {7, IDC_NETTYPE},
+        {10, IDC_BAUDRATE},  {12, IDC_PARITY},    {14, IDC_DATABITS}, {16, IDC_STOPBITS},
+        {18, IDC_FRAMELEN},  {20, IDC_FRAMETIME}, {24, IDC_SSID},     {26, IDC_SECURITY},
+        {28, IDC_KEYFORMAT}, {30, IDC_KEYINDEX},  {32, IDC_KEY},      {34, IDC_DHCP},
+        {37, IDC_IPADDR},    {39, IDC_NETMASK},   {41, IDC_GATEWAY},  {43, IDC_DNS},
+        {46, IDC_PROTOCOL},  {48, IDC_CSMODE},    {50, IDC_SERVERIP}, {52, IDC_SERVERPORT},
+        {53, IDC_SUBMIT},    {54, IDC_MSCOMM},
     };
     std::set<int> numbered;
     for (auto [position, id] : controls) {
@@ -56,29 +60,61 @@ TEST(DialogTemplate, SpotChecksOfKindTextAndGeometry) {
         EXPECT_EQ((std::array{it.x, it.y, it.width, it.height}), (std::array{x, y, w, h})) << n;
         EXPECT_EQ(it.style, style) << n;
     };
-    check(1, ItemKind::GroupBox, "通信设置", 7, 200, 78, 128, 0x50000007);
+    check(8, ItemKind::GroupBox, "通信设置", 7, 200, 78, 128, 0x50000007);
     check(2, ItemKind::Label, "串  口", 14, 69, 26, 13, 0x50020200);
-    check(12, ItemKind::CommControl, "", 125, 335, 22, 23, 0x50010000);
-    check(27, ItemKind::CheckBox, "", 101, 177, 8, 8, 0x50010003);
-    check(28, ItemKind::Label, "启动DHCP", 115, 177, 42, 12, 0x50020000);
-    check(35, ItemKind::DropList, "", 148, 282, 44, 54, 0x50210103);
-    check(39, ItemKind::IpAddress, "", 148, 300, 66, 12, 0x50010000);
-    check(42, ItemKind::PushButton, "提交参数", 222, 340, 87, 20, 0x50010000);
-    check(47, ItemKind::PushButton, "连接模块", 25, 88, 51, 15, 0x50010000);
-    check(48, ItemKind::Edit, "", 16, 111, 65, 15, 0x50810084);
-    check(51, ItemKind::Label, "组帧长度", 11, 284, 33, 12, 0x50020201);
+    check(54, ItemKind::CommControl, "", 125, 335, 22, 23, 0x50010000);
+    check(34, ItemKind::CheckBox, "", 101, 177, 8, 8, 0x50010003);
+    check(35, ItemKind::Label, "启动DHCP", 115, 177, 42, 12, 0x50020000);
+    check(46, ItemKind::DropList, "", 148, 282, 44, 54, 0x50210103);
+    check(50, ItemKind::IpAddress, "", 148, 300, 66, 12, 0x50010000);
+    check(53, ItemKind::PushButton, "提交参数", 222, 340, 87, 20, 0x50010000);
+    check(4, ItemKind::PushButton, "连接模块", 25, 88, 51, 15, 0x50010000);
+    check(5, ItemKind::Edit, "", 16, 111, 65, 15, 0x50810084);
+    check(17, ItemKind::Label, "组帧长度", 11, 284, 33, 12, 0x50020201);
     check(55, ItemKind::Picture, "", 10, 6, 314, 45, 0x5000000E);
 }
 
-TEST(DialogTemplate, TabOrderFollowsTheTemplate) {
+TEST(DialogTemplate, TabFollowsTheLayoutPortFirstSubmitLast) {
     const std::vector<int> expected = {
-        IDC_COMPORT,  IDC_BAUDRATE,  IDC_PARITY,    IDC_DATABITS,   IDC_STOPBITS, IDC_MSCOMM,
-        IDC_SSID,     IDC_SECURITY,  IDC_KEYFORMAT, IDC_KEYINDEX,   IDC_KEY,      IDC_DHCP,
-        IDC_PROTOCOL, IDC_CSMODE,    IDC_SERVERIP,  IDC_SERVERPORT, IDC_SUBMIT,   IDC_GATEWAY,
-        IDC_DNS,      IDC_NETMASK,   IDC_IPADDR,    IDC_CONNECT,    IDC_STATUS,   IDC_NETTYPE,
-        IDC_FRAMELEN, IDC_FRAMETIME,
+        IDC_COMPORT,   IDC_CONNECT,  IDC_STATUS,   IDC_NETTYPE,   IDC_BAUDRATE, IDC_PARITY,
+        IDC_DATABITS,  IDC_STOPBITS, IDC_FRAMELEN, IDC_FRAMETIME, IDC_SSID,     IDC_SECURITY,
+        IDC_KEYFORMAT, IDC_KEYINDEX, IDC_KEY,      IDC_DHCP,      IDC_IPADDR,   IDC_NETMASK,
+        IDC_GATEWAY,   IDC_DNS,      IDC_PROTOCOL, IDC_CSMODE,    IDC_SERVERIP, IDC_SERVERPORT,
+        IDC_SUBMIT,    IDC_MSCOMM,
     };
     EXPECT_EQ(TabOrder(ConfigDialogTemplate()), expected);
+    // Within a group, each control is on the row of the one before and to
+    // its right, or below it: the order a person reads.
+    const auto& items = ConfigDialogTemplate().items;
+    const DialogItem* previous = nullptr;
+    for (const DialogItem& item : items) {
+        if (item.kind == ItemKind::GroupBox) {
+            previous = nullptr;
+        } else if (item.style & style::kTabStop && item.kind != ItemKind::CommControl) {
+            if (previous && item.id != IDC_SUBMIT) {
+                const bool sameRow = std::abs(item.y - previous->y) <= 3;
+                EXPECT_TRUE(sameRow ? item.x > previous->x : item.y > previous->y)
+                    << item.id << " after " << previous->id;
+            }
+            previous = &item;
+        }
+    }
+}
+
+// The label after a check box is its caption: a click on it toggles the box.
+TEST(DialogTemplate, TheLabelAfterACheckBoxIsItsCaption) {
+    const auto& t = ConfigDialogTemplate();
+    std::vector<std::pair<std::size_t, int>> captions;
+    for (std::size_t i = 0; i < t.items.size(); ++i) {
+        if (const int box = CheckBoxOfLabel(t, i)) {
+            captions.emplace_back(i, box);
+        }
+    }
+    ASSERT_EQ(captions.size(), 1u);
+    EXPECT_EQ(t.items[captions[0].first].text, "启动DHCP");
+    EXPECT_EQ(captions[0].second, IDC_DHCP);
+    EXPECT_EQ(CheckBoxOfLabel(t, 0), 0);
+    EXPECT_EQ(CheckBoxOfLabel(t, t.items.size()), 0);
 }
 
 TEST(ListContents, ElevenListsWithTheirEntriesAndOpeningSelections) {

@@ -141,6 +141,18 @@ TEST(ProgressLine, TellsEachStepAndSaysWhetherAnythingWasSaved) {
     b.Submit();
     b.Acknowledge(22);
     EXPECT_EQ(shown.back().text.Format(Language::English), "Written 22/22: parameters saved");
+
+    // A refused handshake is said; the next attempt starts clean.
+    Bench refused;
+    refused.dlg.SetEvents(&line);
+    refused.Open();
+    refused.comm.Deliver("ERROR\r\n");
+    EXPECT_TRUE(shown.back().problem);
+    shown.clear();
+    refused.controls.UserClick(IDC_CONNECT);
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_TRUE(shown.front().text.empty());
+    EXPECT_FALSE(shown.front().problem);
 }
 
 }  // namespace
