@@ -11,6 +11,15 @@ std::string English(const Text& text) {
     return text.Format(Language::English, Audience::CommandLine);
 }
 
+std::string EnglishWithDetail(const Message& message) {
+    std::string text = English(message.text);
+    std::string detail = message.detail;
+    while (!detail.empty() && (detail.back() == '.' || detail.back() == ' ')) {
+        detail.pop_back();  // "Broken pipe." from Windows
+    }
+    return detail.empty() ? text : text + " (" + detail + ")";
+}
+
 JobSession::JobSession(ReplyClock::Duration timeout, EventPump& pump, StopSignal* stop)
     : timeout_(timeout), pump_(pump), stop_(stop), wake_(stop, [&pump] { pump.Wake(); }) {}
 
@@ -31,8 +40,11 @@ void JobSession::Fail(int exit, const std::string& error) {
     }
 }
 
-void JobSession::Fail(int exit, const Text& error) {
-    Fail(exit, English(error));
+void JobSession::Fail(int exit, const Message& error) {
+    if (!failed()) {
+        next_ = English(error.next);
+    }
+    Fail(exit, EnglishWithDetail(error));
 }
 
 Text JobSession::SaveState() const {
@@ -56,7 +68,7 @@ void JobSession::Connected() {
 void JobSession::StepPerformed(unsigned step, const StepCommand& command) {
     lastStep_ = step;
     if (!command.line) {
-        Fail(kBadInput, StepWithoutValue(step, command).text);
+        Fail(kBadInput, StepWithoutValue(step, command));
         return;
     }
     if (onStep) {
@@ -65,19 +77,19 @@ void JobSession::StepPerformed(unsigned step, const StepCommand& command) {
 }
 
 void JobSession::Refused(const Exchange& what) {
-    Fail(kRefused, Refusal(what).text);
+    Fail(kRefused, Refusal(what));
 }
 
 void JobSession::SubmitRefused(SubmitRefusal why) {
-    Fail(kBadInput, SubmitNotTaken(why).text);
+    Fail(kBadInput, SubmitNotTaken(why));
 }
 
 void JobSession::TimedOut(const Exchange& what, bool incomplete) {
-    Fail(kTimeout, NoAnswer(what, incomplete, timeout_).text);
+    Fail(kTimeout, NoAnswer(what, incomplete, timeout_));
 }
 
 void JobSession::OutOfStep(const Exchange& lastSent) {
-    Fail(kRefused, RepliesOutOfStep(lastSent).text);
+    Fail(kRefused, RepliesOutOfStep(lastSent));
 }
 
 void JobSession::Completed() {

@@ -27,10 +27,13 @@ class JobSession : public wifi::SessionEvents {
     bool Await(bool& goal);
 
     void Fail(int exit, const std::string& error);
-    void Fail(int exit, const wifi::Text& error);
+    // A failure in the core's words: what happened (the result's error) and
+    // what to do next (said on standard error).
+    void Fail(int exit, const wifi::Message& error);
     bool failed() const { return exit_ != 0; }
     int exit() const { return exit_; }
     const std::string& error() const { return error_; }
+    const std::string& next() const { return next_; }
     // What a failure now means for the module's configuration: "nothing was
     // saved", "the save is not confirmed", or nothing before a submit.
     wifi::Text SaveState() const;
@@ -59,10 +62,13 @@ class JobSession : public wifi::SessionEvents {
     StopSignal::Listener wake_;
     int exit_ = 0;
     std::string error_;
+    std::string next_;
     unsigned lastStep_ = 0;  // the step whose command went out last
 };
 
 // A core text as the command line says it: English, fields by their names.
 std::string English(const wifi::Text& text);
+// What happened, with the system's own words after it in brackets.
+std::string EnglishWithDetail(const wifi::Message& message);
 
 }  // namespace cli

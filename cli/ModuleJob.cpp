@@ -62,12 +62,9 @@ JobResult RunJob(const JobSpec& spec) {
     CMSComm& comm = spec.trace ? static_cast<CMSComm&>(tracing) : serial;
     const auto timeout = ReplyClock::Duration(static_cast<long long>(spec.timeoutSeconds * 1000));
     JobSession session(timeout, pump, spec.stop);
-    auto portFailure = [&session](const Message& failure) {
-        std::string text = English(WithSaveState(failure.text, session.SaveState()));
-        if (!failure.detail.empty()) {
-            text += " (" + failure.detail + ")";
-        }
-        session.Fail(kPortFailed, text);
+    auto portFailure = [&session](Message failure) {
+        failure.text = WithSaveState(failure.text, session.SaveState());
+        session.Fail(kPortFailed, failure);
     };
     auto guarded = [&](const std::function<void()>& handler) {
         try {
@@ -107,6 +104,7 @@ JobResult RunJob(const JobSpec& spec) {
         result.reported = session.reported;
         result.exit = session.exit();
         result.error = session.error();
+        result.next = session.next();
         result.seconds =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
         return result;
@@ -138,7 +136,7 @@ JobResult RunJob(const JobSpec& spec) {
             }
         }
         if (const auto why = CheckForm(dlg)) {
-            session.Fail(kBadInput, why->text);
+            session.Fail(kBadInput, *why);
             return finish();
         }
         result.wrote = ReadForm(controls, spec.encoding).form;

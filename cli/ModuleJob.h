@@ -25,6 +25,7 @@ struct JobResult {
     std::string port;
     int exit = kOk;
     std::string error;
+    std::string next;  // what to do next about the error, said on standard error
     double seconds = 0;
     wifi::Json form;  // the form as the module reported it (read's output)
     // The fields the form cannot show as the module has them; null in `form`.

@@ -133,17 +133,19 @@ std::string Parse(const std::vector<std::string>& arguments, Args& args) {
         }
     }
     if (const std::string from = a.Last("--from"); !from.empty()) {
-        auto loaded = wifi::LoadProfile(from, args.encoding, error);
+        wifi::Message failed;
+        auto loaded = wifi::LoadProfile(from, args.encoding, failed);
         if (!loaded) {
-            return error;
+            return cli::EnglishWithDetail(failed);
         }
         args.settings = *loaded;
     }
     const wifi::TextCodec codec(args.encoding);
     for (const auto& s : a.All("--set")) {
-        auto setting = wifi::ParseSetting(s, codec, error);
+        wifi::Text wrong;
+        auto setting = wifi::ParseSetting(s, codec, wrong);
         if (!setting) {
-            return error;
+            return cli::English(wrong);
         }
         args.settings.push_back(*setting);
     }
@@ -261,9 +263,12 @@ int main(int argc, char** argv) {
             const cli::JobResult& r = results[i];
             std::lock_guard<std::mutex> hold(outputLock);
             if (r.exit != cli::kOk) {
-                // Port errors name the port already.
-                const std::string message =
+                // Port errors name the port already. What to do next follows.
+                std::string message =
                     r.error.rfind(r.port, 0) == 0 ? r.error : r.port + ": " + r.error;
+                if (!r.next.empty()) {
+                    message += ". " + r.next;
+                }
                 std::fprintf(stderr, "wifi-config: %s\n", message.c_str());
             }
             if (!spec.write && r.exit == cli::kOk) {
@@ -272,7 +277,7 @@ int main(int argc, char** argv) {
                 }
             }
             for (const wifi::Text& note : r.notes) {
-                Say(r.port, wifi::Message{note, false, {}});
+                Say(r.port, wifi::Message{note, false, {}, {}});
             }
             if (spec.write) {
                 std::printf("%s\n", (args.json ? ResultLine(r) : ResultText(r)).c_str());

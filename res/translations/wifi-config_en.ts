@@ -5,7 +5,7 @@
     <name>field</name>
     <message>
         <source>网络类型</source>
-        <translation>network type</translation>
+        <translation>Network type</translation>
     </message>
     <message>
         <source>网络名称</source>
@@ -13,19 +13,19 @@
     </message>
     <message>
         <source>安全模式</source>
-        <translation>security</translation>
+        <translation>Security</translation>
     </message>
     <message>
         <source>密钥格式</source>
-        <translation>key format</translation>
+        <translation>Key format</translation>
     </message>
     <message>
         <source>密钥索引</source>
-        <translation>key index</translation>
+        <translation>Key index</translation>
     </message>
     <message>
         <source>密钥</source>
-        <translation>key</translation>
+        <translation>Key</translation>
     </message>
     <message>
         <source>IP地址</source>
@@ -33,11 +33,11 @@
     </message>
     <message>
         <source>子网掩码</source>
-        <translation>netmask</translation>
+        <translation>Netmask</translation>
     </message>
     <message>
         <source>网关地址</source>
-        <translation>gateway</translation>
+        <translation>Gateway</translation>
     </message>
     <message>
         <source>DNS服务器</source>
@@ -45,11 +45,11 @@
     </message>
     <message>
         <source>服务器地址</source>
-        <translation>server IP</translation>
+        <translation>Server IP</translation>
     </message>
     <message>
         <source>协议类型</source>
-        <translation>protocol</translation>
+        <translation>Protocol</translation>
     </message>
     <message>
         <source>C/S模式</source>
@@ -57,31 +57,31 @@
     </message>
     <message>
         <source>端口号</source>
-        <translation>server port</translation>
+        <translation>Port</translation>
     </message>
     <message>
         <source>波特率</source>
-        <translation>baud rate</translation>
+        <translation>Baud</translation>
     </message>
     <message>
         <source>检验位</source>
-        <translation>parity</translation>
+        <translation>Parity</translation>
     </message>
     <message>
         <source>数据位</source>
-        <translation>data bits</translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>停止位</source>
-        <translation>stop bits</translation>
+        <translation>Stop</translation>
     </message>
     <message>
         <source>组帧长度</source>
-        <translation>frame length</translation>
+        <translation>Frame</translation>
     </message>
     <message>
         <source>组帧周期</source>
-        <translation>frame time</translation>
+        <translation>Timeout</translation>
     </message>
     <message>
         <source>保存参数</source>
@@ -255,38 +255,6 @@
         <translation>STA mode</translation>
     </message>
     <message>
-        <source>未选择串口：请先在“串口”中选择一个。</source>
-        <translation>no port selected: choose one in the port list</translation>
-    </message>
-    <message>
-        <source>串口 %1 不存在。</source>
-        <translation>%1: no such device</translation>
-    </message>
-    <message>
-        <source>串口 %1 正被其他程序使用。</source>
-        <translation>%1: port busy: another program is using it</translation>
-    </message>
-    <message>
-        <source>没有权限打开串口 %1：请把用户加入 dialout 组后重新登录。</source>
-        <translation>%1: permission denied: add the user to the dialout group</translation>
-    </message>
-    <message>
-        <source>串口 %1 未打开：请先连接模块。</source>
-        <translation>%1: port is closed</translation>
-    </message>
-    <message>
-        <source>串口操作失败。</source>
-        <translation>the port failed</translation>
-    </message>
-    <message>
-        <source>串口 %1 操作失败。</source>
-        <translation>%1: the port failed</translation>
-    </message>
-    <message>
-        <source>串口 %1 已断开：设备被拔出或线路挂断，连接已关闭。</source>
-        <translation>%1: the device was unplugged or the line hung up</translation>
-    </message>
-    <message>
         <source>开始配置</source>
         <translation>the configure command</translation>
     </message>
@@ -325,10 +293,6 @@
     <message>
         <source>正在等待模块应答，未发送</source>
         <translation>a command is still in flight</translation>
-    </message>
-    <message>
-        <source>模块未连接，请先连接模块</source>
-        <translation>the module is not connected</translation>
     </message>
     <message>
         <source>%1%2，未发送</source>
@@ -487,20 +451,8 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>无法保存 %1：%2</source>
-        <translation>Cannot save %1: %2</translation>
-    </message>
-    <message>
-        <source>无法打开 %1：%2</source>
-        <translation>Cannot open %1: %2</translation>
-    </message>
-    <message>
         <source>%1 不是有效的配置文件：%2</source>
         <translation>%1 is not a valid profile: %2</translation>
-    </message>
-    <message>
-        <source>请先连接模块，再导入配置</source>
-        <translation>Connect the module before importing a profile</translation>
     </message>
     <message>
         <source>%1、%2</source>
@@ -627,8 +579,232 @@
         <translation>Disconnect</translation>
     </message>
     <message>
-        <source>%1%2，未发送：取消勾选“启动DHCP”后才能填写</source>
-        <translation>%1%2; nothing sent: clear &quot;Use DHCP&quot; to fill it in</translation>
+        <source>请检查模块的电源和接线，然后重新连接。</source>
+        <translation>Check the module's power and wiring, then connect again.</translation>
+    </message>
+    <message>
+        <source>请检查模块的电源和接线，然后重新提交。</source>
+        <translation>Check the module's power and wiring, then submit again.</translation>
+    </message>
+    <message>
+        <source>请重新读取模块，确认参数是否已保存。</source>
+        <translation>Read the module again to see whether the save took.</translation>
+    </message>
+    <message>
+        <source>请重新连接模块，然后重新提交。</source>
+        <translation>Connect to the module again, then submit again.</translation>
+    </message>
+    <message>
+        <source>请改正后重新提交。</source>
+        <translation>Correct it, then submit again.</translation>
+    </message>
+    <message>
+        <source>请先连接模块。</source>
+        <translation>Connect to the module first.</translation>
+    </message>
+    <message>
+        <source>%1。%2</source>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>未选择串口</source>
+        <translation>no port selected</translation>
+    </message>
+    <message>
+        <source>请先在“串口”中选择一个。</source>
+        <translation>Choose one in the port list first.</translation>
+    </message>
+    <message>
+        <source>串口 %1 不存在</source>
+        <translation>%1: no such device</translation>
+    </message>
+    <message>
+        <source>请检查设备是否插好，然后重新选择串口。</source>
+        <translation>Check that the adapter is plugged in, then choose the port again.</translation>
+    </message>
+    <message>
+        <source>串口 %1 正被其他程序使用</source>
+        <translation>%1: port busy: another program is using it</translation>
+    </message>
+    <message>
+        <source>请关闭使用它的程序，然后重试。</source>
+        <translation>Close the program that uses it, then try again.</translation>
+    </message>
+    <message>
+        <source>没有权限打开串口 %1</source>
+        <translation>%1: permission denied</translation>
+    </message>
+    <message>
+        <source>请把用户加入 dialout 组，然后重新登录。</source>
+        <translation>Add the user to the dialout group, then log in again.</translation>
+    </message>
+    <message>
+        <source>串口 %1 未打开</source>
+        <translation>%1: port is closed</translation>
+    </message>
+    <message>
+        <source>请重新连接模块；如果仍然失败，请重新插好设备。</source>
+        <translation>Connect again; if it fails again, plug the adapter in again.</translation>
+    </message>
+    <message>
+        <source>串口操作失败</source>
+        <translation>the port failed</translation>
+    </message>
+    <message>
+        <source>串口 %1 操作失败</source>
+        <translation>%1: the port failed</translation>
+    </message>
+    <message>
+        <source>串口 %1 已断开：设备被拔出或线路挂断，连接已关闭</source>
+        <translation>%1: the device was unplugged or the line hung up</translation>
+    </message>
+    <message>
+        <source>请插好设备，然后重新连接。</source>
+        <translation>Plug the device back in, then connect again.</translation>
+    </message>
+    <message>
+        <source>请确认该串口连接的是本模块，然后重新连接。</source>
+        <translation>Make sure the module is on this port, then connect again.</translation>
+    </message>
+    <message>
+        <source>请重新提交；如果仍被拒绝，请重启模块。</source>
+        <translation>Submit again; if the module refuses again, restart it.</translation>
+    </message>
+    <message>
+        <source>请检查这一项的值，然后重新提交。</source>
+        <translation>Check that value, then submit again.</translation>
+    </message>
+    <message>
+        <source>请等当前的应答或写入结束后再提交。</source>
+        <translation>Wait until the answer or the write in progress has ended, then submit.</translation>
+    </message>
+    <message>
+        <source>模块未连接，未发送</source>
+        <translation>the module is not connected; nothing sent</translation>
+    </message>
+    <message>
+        <source>请取消勾选“启动DHCP”，填写后重新提交。</source>
+        <translation>Clear &quot;Use DHCP&quot;, fill it in, then submit again.</translation>
+    </message>
+    <message>
+        <source>连接已断开</source>
+        <translation>the connection was lost</translation>
+    </message>
+    <message>
+        <source>请插好设备，重新连接后再提交。</source>
+        <translation>Plug the device back in, connect again, then submit again.</translation>
+    </message>
+    <message>
+        <source>无法保存 %1</source>
+        <translation>cannot save %1</translation>
+    </message>
+    <message>
+        <source>请换一个文件夹或文件名。</source>
+        <translation>Choose another folder or file name.</translation>
+    </message>
+    <message>
+        <source>无法打开 %1</source>
+        <translation>cannot read %1</translation>
+    </message>
+    <message>
+        <source>请检查文件是否存在、能否读取。</source>
+        <translation>Check that the file exists and can be read.</translation>
+    </message>
+    <message>
+        <source>请改正文件，然后重新导入。</source>
+        <translation>Correct the file, then import it again.</translation>
+    </message>
+    <message>
+        <source>模块未连接，无法导入配置</source>
+        <translation>the module is not connected: nothing can be imported</translation>
+    </message>
+    <message>
+        <source>请等写入结束后重新导入。</source>
+        <translation>Wait until the write has ended, then import again.</translation>
+    </message>
+    <message>
+        <source>%1：“%2”不是 %3 之一</source>
+        <translation>%1: &quot;%2&quot; is not one of %3</translation>
+    </message>
+    <message>
+        <source>%1：该值%2</source>
+        <translation>%1: the value%2</translation>
+    </message>
+    <message>
+        <source>%1：“%2”不是 true 或 false</source>
+        <translation>%1: &quot;%2&quot; is not true or false</translation>
+    </message>
+    <message>
+        <source>%1：“%2”不是由四个 0 到 255 的数组成的地址（如 192.168.1.10）</source>
+        <translation>%1: &quot;%2&quot; is not an address of four numbers 0 to 255 (like 192.168.1.10)</translation>
+    </message>
+    <message>
+        <source>%1：该值含有 %2 无法表示的字符，请改用另一种编码</source>
+        <translation>%1: the value has a character that %2 cannot express; choose the other encoding</translation>
+    </message>
+    <message>
+        <source>%1：只有文字可以按字节给出</source>
+        <translation>%1: only a text takes bytes</translation>
+    </message>
+    <message>
+        <source>--set %1：应为 NAME=VALUE</source>
+        <translation>--set %1: expected NAME=VALUE</translation>
+    </message>
+    <message>
+        <source>--set：未知的名称“%1”</source>
+        <translation>--set: unknown name &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>未知的名称“%1”</source>
+        <translation>unknown name &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>%1：应为 {&quot;hex&quot;: &quot;...&quot;}，其中是成对的十六进制数字</source>
+        <translation>%1: expected {&quot;hex&quot;: &quot;...&quot;} with pairs of hex digits</translation>
+    </message>
+    <message>
+        <source>true 或 false</source>
+        <translation>true or false</translation>
+    </message>
+    <message>
+        <source>1 到 4 的数字</source>
+        <translation>a number 1 to 4</translation>
+    </message>
+    <message>
+        <source>字符串或 {&quot;hex&quot;: ...}</source>
+        <translation>a string or {&quot;hex&quot;: ...}</translation>
+    </message>
+    <message>
+        <source>字符串</source>
+        <translation>a string</translation>
+    </message>
+    <message>
+        <source>%1：应为 %2 或 null</source>
+        <translation>%1: expected %2 or null</translation>
+    </message>
+    <message>
+        <source>标准输入</source>
+        <translation>standard input</translation>
+    </message>
+    <message>
+        <source>%1：%2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>超过 1 MiB，不是配置文件</source>
+        <translation>larger than 1 MiB, not a profile</translation>
+    </message>
+    <message>
+        <source>不是 JSON 对象（第 %1 行第 %2 列有误）</source>
+        <translation>not a JSON object (error at line %1, column %2)</translation>
+    </message>
+    <message>
+        <source>不是 JSON 对象</source>
+        <translation>not a JSON object</translation>
+    </message>
+    <message>
+        <source>“encoding”应为 gbk 或 utf-8</source>
+        <translation>&quot;encoding&quot; is gbk or utf-8</translation>
     </message>
 </context>
 </TS>

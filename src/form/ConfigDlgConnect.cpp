@@ -40,6 +40,8 @@ void CConfigDlg::OnPortLost() {
         if (phase_ == Phase::QuietAfterSave) {
             Complete();  // a module that restarts after its save
         }
+        const Exchange during{session_.inFlight, session_.writeStep, phase_ != Phase::Idle,
+                              sentLine_};
         if (IsPortOpen(m_comm)) {
             try {
                 ClosePort(m_comm);
@@ -48,6 +50,9 @@ void CConfigDlg::OnPortLost() {
             }
         }
         ShowClosed();
+        if (events_) {
+            events_->Disconnected(during);
+        }
     });
 }
 

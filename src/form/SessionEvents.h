@@ -84,6 +84,10 @@ class SessionEvents {
     virtual void Completed() {}
     // A write sequence ended, whichever way: the form can be edited again.
     virtual void SequenceEnded() {}
+    // The port went away. `during`: what was in flight; `during.writing`
+    // when a write had not finished, which therefore saved nothing (or, at
+    // the save, is not confirmed).
+    virtual void Disconnected(const Exchange& during) { (void)during; }
 };
 
 }  // namespace wifi

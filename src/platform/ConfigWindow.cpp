@@ -76,7 +76,8 @@ ConfigWindow::ConfigWindow(const QStringList& namedPorts, int timeoutSeconds, QW
     progressLine_.show = [this](const Message& m) { ShowProgress(m); };
     progressLine_.alert = [this](const Message& m) {
         // Shown once the handler has returned: the dialog's state is final.
-        const Message onPort{OnPort(comm_->portName().toStdString(), m.text), true, {}};
+        const Message onPort{OnPort(comm_->portName().toStdString(), m.text), true, m.detail,
+                             m.next};
         QTimer::singleShot(0, this, [this, onPort] { ShowMessageBox(onPort, true); });
     };
     dlg_->SetEvents(&progressLine_);
@@ -153,19 +154,24 @@ void ConfigWindow::ShowProgress(const Message& message) {
 }
 
 void ConfigWindow::ShowMessageBox(const Message& message, bool warning) {
+    // What happened, then what to do next; the system's own words on a line
+    // of their own below.
     QMessageBox box(warning ? QMessageBox::Warning : QMessageBox::Critical, windowTitle(),
-                    Shown(message), QMessageBox::Ok, this);
-    // The system's own words, on a line of their own; for a time-out, what
-    // the progress line says.
-    box.setInformativeText(message.detail.empty() ? progress_->text()
-                                                  : QString::fromStdString(message.detail));
+                    Shown(Message{message.text, message.problem, {}, {}}), QMessageBox::Ok, this);
+    QString more = Shown(Message{message.next, false, {}, {}});
+    if (!message.detail.empty()) {
+        more += (more.isEmpty() ? QString() : QStringLiteral("\n")) +
+                QString::fromStdString(message.detail);
+    }
+    box.setInformativeText(more);
     box.exec();
 }
 
 void ConfigWindow::OnPortLost(const QString& description, const QString& detail) {
     (void)description;
+    // The progress line says what became of a write; the message, that the
+    // device is gone, with the system's words below.
     Handle([this] { dlg_->OnPortLost(); });
-    progress_->clear();
     ShowMessageBox(PortLost(comm_->portName().toStdString(), detail.toStdString()), true);
 }
 

@@ -58,12 +58,12 @@ class ConfigWindow : public QDialog {
     // The traffic view, made when first asked for.
     TrafficWindow* traffic();
 
-    // The form to a profile file, as the command line writes one; an error
-    // text, or empty.
-    QString ExportProfile(const QString& path);
+    // The form to a profile file, as the command line writes one; what went
+    // wrong, or nothing.
+    std::optional<Message> ExportProfile(const QString& path);
     // A profile file into the form, as typed edits, checked by the fields'
-    // rules; nothing is sent. An error text, or empty.
-    QString ImportProfile(const QString& path);
+    // rules; nothing is sent. What went wrong, or nothing.
+    std::optional<Message> ImportProfile(const QString& path);
 
   public slots:
     // Escape and the close box: with edits not yet written to a connected

@@ -13,32 +13,33 @@
 
 namespace wifi {
 
-QString ConfigWindow::ExportProfile(const QString& path) {
+std::optional<Message> ConfigWindow::ExportProfile(const QString& path) {
     FormReading reading = ReadForm(controls_, controls_.encoding(), QtTextConverters());
     for (const UnknownValue& u : dlg_->UnknownFields()) {
         reading.form[std::string(u.field->name)] = nullptr;  // nobody knows it: no value
     }
     std::string error;
     if (!WriteFileBytes(path.toStdString(), FormAsJson(reading.form) + "\n", error)) {
-        return Shown(FileNotSaved(path.toStdString(), error));
+        return FileNotSaved(path.toStdString(), error);
     }
-    return {};
+    return std::nullopt;
 }
 
-QString ConfigWindow::ImportProfile(const QString& path) {
+std::optional<Message> ConfigWindow::ImportProfile(const QString& path) {
     // The form takes values only from a connected module: what the file
     // leaves out keeps the module's values, as on the command line.
     if (!dlg_->IsConnected()) {
-        return Shown(ImportNeedsAConnection());
+        return ImportNeedsAConnection();
     }
     std::string error;
     const auto bytes = ReadFileBytes(path.toStdString(), kMaxProfileBytes, error);
     if (!bytes) {
-        return Shown(FileNotOpened(path.toStdString(), error));
+        return FileNotOpened(path.toStdString(), error);
     }
-    const auto settings = ParseProfile(*bytes, path.toStdString(), controls_.encoding(), error);
+    Text wrong;
+    const auto settings = ParseProfile(*bytes, controls_.encoding(), wrong);
     if (!settings) {
-        return Shown(ProfileNotValid(path.toStdString(), error));
+        return ProfileNotValid(path.toStdString(), wrong);
     }
     WindowInput input(controls_, [this](int id, Notification code) {
         Handle([this, id, code] { dlg_->Dispatch(id, code); });
@@ -50,9 +51,9 @@ QString ConfigWindow::ImportProfile(const QString& path) {
         }
     }
     if (!refused.empty()) {
-        return Shown(ImportRefusedFields(refused));
+        return ImportRefusedFields(refused);
     }
-    return {};
+    return std::nullopt;
 }
 
 void ConfigWindow::OnExportProfile() {
@@ -61,8 +62,8 @@ void ConfigWindow::OnExportProfile() {
     if (path.isEmpty()) {
         return;
     }
-    if (const QString error = ExportProfile(path); !error.isEmpty()) {
-        QMessageBox::warning(this, windowTitle(), error);
+    if (const auto error = ExportProfile(path)) {
+        ShowMessageBox(*error, true);
     }
 }
 
@@ -72,8 +73,8 @@ void ConfigWindow::OnImportProfile() {
     if (path.isEmpty()) {
         return;
     }
-    if (const QString error = ImportProfile(path); !error.isEmpty()) {
-        QMessageBox::warning(this, windowTitle(), error);
+    if (const auto error = ImportProfile(path)) {
+        ShowMessageBox(*error, true);
     }
 }
 

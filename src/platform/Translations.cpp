@@ -5,6 +5,8 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include "wording/Messages.h"
+
 namespace wifi {
 
 namespace {
@@ -44,7 +46,7 @@ QString Shown(const Text& text) {
 }
 
 QString Shown(const Message& message) {
-    QString text = Shown(message.text);
+    QString text = Shown(Said(message));
     if (!text.isEmpty()) {
         text[0] = text[0].toUpper();
     }

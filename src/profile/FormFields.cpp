@@ -12,22 +12,23 @@ namespace wifi {
 
 namespace {
 
-std::string Quoted(std::string_view s) {
-    return std::string(1, '"').append(s).append(1, '"');
+Text Given(std::string_view value) {
+    return Text::Literal(std::string(value));
 }
 
-std::string OneOf(const Field& f) {
+Text OneOf(const Field& f) {
     std::string list;
     for (const auto t : f.names) {
         list += (list.empty() ? "" : ", ") + std::string(t);
     }
-    return list;
+    return Text::Literal(list);
 }
 
 // Checks and converts one value given as text.
-std::optional<Setting> FromText(const Field& f, const std::string& value, std::string& error) {
+std::optional<Setting> FromText(const Field& f, const std::string& value, Text& error) {
     Setting s;
     s.field = &f;
+    const Text name = Text::Named(f);
     switch (f.kind) {
         case FieldKind::List:
         case FieldKind::KeyIndex:
@@ -37,18 +38,18 @@ std::optional<Setting> FromText(const Field& f, const std::string& value, std::s
                     return s;
                 }
             }
-            error = std::string(f.name) + ": " + Quoted(value) + " is not one of " + OneOf(f);
+            error = Text(UI_TEXT("%1：“%2”不是 %3 之一"), {name, Given(value), OneOf(f)});
             return std::nullopt;
         case FieldKind::Text:
             if (const RuleBreak why = CheckValue(f.rule, value); why != RuleBreak::None) {
-                error = std::string(f.name) + ": the value" + DescribeBreak(why);
+                error = Text(UI_TEXT("%1：该值%2"), {name, RuleBreakText(why)});
                 return std::nullopt;
             }
             s.text = value;
             return s;
         case FieldKind::Flag:
             if (value != "true" && value != "false") {
-                error = std::string(f.name) + ": " + Quoted(value) + " is not true or false";
+                error = Text(UI_TEXT("%1：“%2”不是 true 或 false"), {name, Given(value)});
                 return std::nullopt;
             }
             s.flag = value == "true";
@@ -58,8 +59,9 @@ std::optional<Setting> FromText(const Field& f, const std::string& value, std::s
             // Exactly four numbers 0 to 255 and nothing else.
             const auto address = ScanDottedAddress(value);
             if (!address || FormatDottedAddress(*address) != value) {
-                error = std::string(f.name) + ": " + Quoted(value) +
-                        " is not an address of four numbers 0 to 255 (like 192.168.1.10)";
+                error =
+                    Text(UI_TEXT("%1：“%2”不是由四个 0 到 255 的数组成的地址（如 192.168.1.10）"),
+                         {name, Given(value)});
                 return std::nullopt;
             }
             s.address = *address;
@@ -72,47 +74,42 @@ std::optional<Setting> FromText(const Field& f, const std::string& value, std::s
 }  // namespace
 
 std::optional<Setting> SettingFromText(const Field& field, std::string_view value,
-                                       const TextCodec& codec, std::string& error) {
+                                       const TextCodec& codec, Text& error) {
     if (field.kind != FieldKind::Text) {
         return FromText(field, std::string(value), error);
     }
     const auto bytes = codec.Encode(value);
     if (!bytes) {
-        error = std::string(field.name) + ": the value has a character that " +
-                std::string(EncodingName(codec.encoding())) +
-                " cannot express; choose the other --encoding";
+        error =
+            Text(UI_TEXT("%1：该值含有 %2 无法表示的字符，请改用另一种编码"),
+                 {Text::Named(field), Text::Literal(std::string(EncodingName(codec.encoding())))});
         return std::nullopt;
     }
     return FromText(field, *bytes, error);
 }
 
-std::optional<Setting> SettingFromBytes(const Field& field, const std::string& bytes,
-                                        std::string& error) {
+std::optional<Setting> SettingFromBytes(const Field& field, const std::string& bytes, Text& error) {
     if (field.kind != FieldKind::Text) {
-        error = std::string(field.name) + ": only a text takes bytes";
+        error = Text(UI_TEXT("%1：只有文字可以按字节给出"), {Text::Named(field)});
         return std::nullopt;
     }
     return FromText(field, bytes, error);
 }
 
 std::optional<Setting> ParseSetting(std::string_view assignment, const TextCodec& codec,
-                                    std::string& error) {
+                                    Text& error) {
     const auto eq = assignment.find('=');
     if (eq == std::string_view::npos) {
-        error = "--set " + std::string(assignment) + ": expected NAME=VALUE";
+        error = Text(UI_TEXT("--set %1：应为 NAME=VALUE"), {Given(assignment)});
         return std::nullopt;
     }
     const std::string name(assignment.substr(0, eq));
     const Field* f = FindField(name);
     if (!f) {
-        error = "--set: unknown name " + Quoted(name);
+        error = Text(UI_TEXT("--set：未知的名称“%1”"), {Given(name)});
         return std::nullopt;
     }
     return SettingFromText(*f, assignment.substr(eq + 1), codec, error);
-}
-
-std::string DescribeBreak(RuleBreak why) {
-    return RuleBreakText(why).Format(Language::English, Audience::CommandLine);
 }
 
 bool ApplyAsUser(const Controls& form, UserInput& user, const Setting& s) {

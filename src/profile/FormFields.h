@@ -9,6 +9,7 @@
 #include "form/Fields.h"
 #include "form/UserInput.h"
 #include "text/TextCodec.h"
+#include "wording/Text.h"
 
 namespace wifi {
 
@@ -23,20 +24,16 @@ struct Setting {
 };
 
 // "name=value" from --set, UTF-8; a text goes out encoded with codec. Nothing,
-// and error set, for an unknown name or a value the field cannot take.
+// and error set, for an unknown name or a value the field cannot take. The
+// errors are the tool's texts, said in the reader's language.
 std::optional<Setting> ParseSetting(std::string_view assignment, const TextCodec& codec,
-                                    std::string& error);
+                                    Text& error);
 // A value given as UTF-8 text: a list's name, true or false, an address, or a
 // text encoded with codec.
 std::optional<Setting> SettingFromText(const Field& field, std::string_view value,
-                                       const TextCodec& codec, std::string& error);
+                                       const TextCodec& codec, Text& error);
 // A text given as its bytes.
-std::optional<Setting> SettingFromBytes(const Field& field, const std::string& bytes,
-                                        std::string& error);
-
-// Why a value breaks its field's rule, in English words that follow "the
-// value" (from a space on).
-std::string DescribeBreak(RuleBreak why);
+std::optional<Setting> SettingFromBytes(const Field& field, const std::string& bytes, Text& error);
 
 // Applies a setting as a user's edit would, so the form's handlers run.
 // False when the control would not take it (it is disabled).

@@ -23,10 +23,10 @@ std::filesystem::path PathOf(const std::string& utf8) {
 }
 
 std::optional<Setting> ProfileSetting(const std::string& name, const Json& value,
-                                      const TextCodec& codec, std::string& error) {
+                                      const TextCodec& codec, Text& error) {
     const Field* f = FindField(name);
     if (!f) {
-        error = "unknown name \"" + name + "\"";
+        error = Text(UI_TEXT("未知的名称“%1”"), {Text::Literal(name)});
         return std::nullopt;
     }
     if (value.is_null()) {
@@ -47,16 +47,17 @@ std::optional<Setting> ProfileSetting(const std::string& name, const Json& value
         if (const auto bytes = HexBytes(value)) {
             return SettingFromBytes(*f, *bytes, error);
         }
-        error = name + ": expected {\"hex\": \"...\"} with pairs of hex digits";
+        error = Text(UI_TEXT("%1：应为 {\"hex\": \"...\"}，其中是成对的十六进制数字"),
+                     {Text::Named(*f)});
         return std::nullopt;
     }
     if (!value.is_string()) {
-        error = name + ": expected " +
-                (f->kind == FieldKind::Flag       ? std::string("true or false")
-                 : f->kind == FieldKind::KeyIndex ? std::string("a number 1 to 4")
-                 : f->kind == FieldKind::Text     ? std::string("a string or {\"hex\": ...}")
-                                                  : std::string("a string")) +
-                " or null";
+        const Text expected = f->kind == FieldKind::Flag       ? Text(UI_TEXT("true 或 false"))
+                              : f->kind == FieldKind::KeyIndex ? Text(UI_TEXT("1 到 4 的数字"))
+                              : f->kind == FieldKind::Text
+                                  ? Text(UI_TEXT("字符串或 {\"hex\": ...}"))
+                                  : Text(UI_TEXT("字符串"));
+        error = Text(UI_TEXT("%1：应为 %2 或 null"), {Text::Named(*f), expected});
         return std::nullopt;
     }
     return SettingFromText(*f, value.get<std::string>(), codec, error);
@@ -77,14 +78,14 @@ std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t li
     }
     std::ifstream file(PathOf(path), std::ios::binary);
     if (!file) {
-        error = path + ": " + std::strerror(errno);
+        error = std::strerror(errno);
         return std::nullopt;
     }
     // A device or a wrong file is not read to the end of memory.
     bytes.resize(limit + 1);
     file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (file.bad()) {
-        error = path + ": cannot be read";
+        error = std::strerror(errno != 0 ? errno : EIO);
         return std::nullopt;
     }
     bytes.resize(static_cast<std::size_t>(file.gcount()));
@@ -99,7 +100,7 @@ bool WriteFileBytes(const std::string& path, std::string_view bytes, std::string
         std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
         if (!file || !file.write(bytes.data(), static_cast<std::streamsize>(bytes.size())) ||
             !file.flush()) {
-            error = path + ": " + std::strerror(errno);
+            error = std::strerror(errno);
             std::error_code ignored;
             std::filesystem::remove(temporary, ignored);
             return false;
@@ -108,7 +109,7 @@ bool WriteFileBytes(const std::string& path, std::string_view bytes, std::string
     std::error_code failed;
     std::filesystem::rename(temporary, target, failed);
     if (failed) {
-        error = path + ": " + failed.message();
+        error = failed.message();
         std::filesystem::remove(temporary, failed);
         return false;
     }
@@ -116,34 +117,44 @@ bool WriteFileBytes(const std::string& path, std::string_view bytes, std::string
 }
 
 std::optional<std::vector<Setting>> LoadProfile(const std::string& path, TextEncoding unmarked,
-                                                std::string& error) {
-    const std::string where = path == "-" ? "standard input" : path;
-    const auto text = ReadFileBytes(path, kMaxProfileBytes, error);
+                                                Message& error) {
+    const Text where = path == "-" ? Text(UI_TEXT("标准输入")) : Text::Literal(path);
+    std::string why;
+    const auto text = ReadFileBytes(path, kMaxProfileBytes, why);
     if (!text) {
+        error = FileNotOpened(path, why);
         return std::nullopt;
     }
-    return ParseProfile(*text, where, unmarked, error);
+    Text wrong;
+    auto settings = ParseProfile(*text, unmarked, wrong);
+    if (!settings) {
+        error = Message{Text(UI_TEXT("%1：%2"), {where, wrong}), true, {}, {}};
+    }
+    return settings;
 }
 
-std::optional<std::vector<Setting>> ParseProfile(std::string_view text, const std::string& where,
-                                                 TextEncoding unmarked, std::string& error) {
+std::optional<std::vector<Setting>> ParseProfile(std::string_view text, TextEncoding unmarked,
+                                                 Text& error) {
     if (text.size() > kMaxProfileBytes) {
-        error = where + ": larger than 1 MiB, not a profile";
+        error = Text(UI_TEXT("超过 1 MiB，不是配置文件"));
         return std::nullopt;
     }
     Json object;
     try {
         object = Json::parse(text);
     } catch (const Json::parse_error& e) {
-        // nlohmann's own words carry a prefix of its own before the reason.
-        const std::string detail = e.what();
-        const auto reason = detail.find("] ");
-        error = where + ": not a JSON object (" +
-                (reason == std::string::npos ? detail : detail.substr(reason + 2)) + ")";
+        // Where the text stops being JSON, as an editor shows it.
+        const std::size_t at = std::min<std::size_t>(e.byte > 0 ? e.byte - 1 : 0, text.size());
+        const std::string_view before = text.substr(0, at);
+        const auto line = std::count(before.begin(), before.end(), '\n') + 1;
+        const auto lineStart = before.rfind('\n');
+        const auto column = at - (lineStart == std::string_view::npos ? 0 : lineStart + 1) + 1;
+        error = Text(UI_TEXT("不是 JSON 对象（第 %1 行第 %2 列有误）"),
+                     {Text::Number(line), Text::Number(static_cast<long long>(column))});
         return std::nullopt;
     }
     if (!object.is_object()) {
-        error = where + ": not a JSON object";
+        error = Text(UI_TEXT("不是 JSON 对象"));
         return std::nullopt;
     }
     TextEncoding encoding = unmarked;
@@ -151,7 +162,7 @@ std::optional<std::vector<Setting>> ParseProfile(std::string_view text, const st
         const Json& named = object.at(kEncodingKey);
         const auto e = named.is_string() ? EncodingNamed(named.get<std::string>()) : std::nullopt;
         if (!e) {
-            error = where + ": \"encoding\" is gbk or utf-8";
+            error = Text(UI_TEXT("“encoding”应为 gbk 或 utf-8"));
             return std::nullopt;
         }
         encoding = *e;
@@ -162,7 +173,6 @@ std::optional<std::vector<Setting>> ParseProfile(std::string_view text, const st
     for (auto it = object.begin(); it != object.end(); ++it) {
         auto s = ProfileSetting(it.key(), *it, codec, error);
         if (!s) {
-            error = where + ": " + error;
             return std::nullopt;
         }
         settings.push_back(*s);

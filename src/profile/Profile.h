@@ -27,12 +27,12 @@ inline constexpr std::size_t kMaxProfileBytes = 1024 * 1024;
 
 // A whole profile file, its path UTF-8 ("-": standard input). Its texts are
 // encoded back with the file's own encoding; a file that names none is taken
-// as `unmarked`.
+// as `unmarked`. An error names the file; the system's words are its detail.
 std::optional<std::vector<Setting>> LoadProfile(const std::string& path, TextEncoding unmarked,
-                                                std::string& error);
-// The same from a profile's bytes; `where` names their source in errors.
-std::optional<std::vector<Setting>> ParseProfile(std::string_view text, const std::string& where,
-                                                 TextEncoding unmarked, std::string& error);
+                                                Message& error);
+// The same from a profile's bytes; the error says what in them is wrong.
+std::optional<std::vector<Setting>> ParseProfile(std::string_view text, TextEncoding unmarked,
+                                                 Text& error);
 
 struct FormReading {
     Json form;                // the profile, "encoding" included
@@ -57,12 +57,13 @@ std::string FormAsJson(const Json& form);
 std::string FormAsText(const Json& form);
 
 // A file's whole content, its path UTF-8, at most `limit` bytes plus one (so
-// that a larger file shows as larger); nothing, and error set, when it
-// cannot be read.
+// that a larger file shows as larger); nothing, and error set to the
+// system's words, when it cannot be read.
 std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t limit,
                                          std::string& error);
 // Writes a whole file at once, through a new file renamed over the old: a
-// reader never sees half of it. False, and error set, on failure.
+// reader never sees half of it. False, and error set to the system's words,
+// on failure.
 bool WriteFileBytes(const std::string& path, std::string_view bytes, std::string& error);
 
 }  // namespace wifi

@@ -27,15 +27,42 @@ Text Reported(const std::string& value) {
     return Text::Literal(VisibleBytes(value));
 }
 
-Message Problem(Text text, std::string detail = {}) {
-    return Message{std::move(text), true, std::move(detail)};
+Message Problem(Text text, Text next, std::string detail = {}) {
+    return Message{std::move(text), true, std::move(detail), std::move(next)};
 }
 
 Message Note(Text text) {
-    return Message{std::move(text), false, {}};
+    return Message{std::move(text), false, {}, {}};
+}
+
+// The next steps, each said after what happened.
+Text ConnectAgainAfterChecking() {
+    return Text(UI_TEXT("请检查模块的电源和接线，然后重新连接。"));
+}
+Text SubmitAgainAfterChecking() {
+    return Text(UI_TEXT("请检查模块的电源和接线，然后重新提交。"));
+}
+Text ReadAgainToSeeTheSave() {
+    return Text(UI_TEXT("请重新读取模块，确认参数是否已保存。"));
+}
+Text ConnectAgainThenSubmit() {
+    return Text(UI_TEXT("请重新连接模块，然后重新提交。"));
+}
+Text CorrectThenSubmit() {
+    return Text(UI_TEXT("请改正后重新提交。"));
+}
+Text ConnectFirst() {
+    return Text(UI_TEXT("请先连接模块。"));
 }
 
 }  // namespace
+
+Text Said(const Message& message) {
+    if (message.next.empty() || message.text.empty()) {
+        return message.text;
+    }
+    return Text(UI_TEXT("%1。%2"), {message.text, message.next});
+}
 
 Text Both(const Text& first, const Text& second) {
     if (first.empty() || second.empty()) {
@@ -67,27 +94,30 @@ Message PortFailure(const CommError& error) {
     }
     switch (error.kind()) {
         case CommFailure::NoPortSelected:
-            return Problem(Text(UI_TEXT("未选择串口：请先在“串口”中选择一个。")), detail);
-        case CommFailure::NoSuchDevice:
-            return Problem(Text(UI_TEXT("串口 %1 不存在。"), {Port(port)}), detail);
-        case CommFailure::Busy:
-            return Problem(Text(UI_TEXT("串口 %1 正被其他程序使用。"), {Port(port)}), detail);
-        case CommFailure::PermissionDenied:
-            return Problem(Text(UI_TEXT("没有权限打开串口 %1：请把用户加入 dialout 组后重新登录。"),
-                                {Port(port)}),
+            return Problem(Text(UI_TEXT("未选择串口")), Text(UI_TEXT("请先在“串口”中选择一个。")),
                            detail);
+        case CommFailure::NoSuchDevice:
+            return Problem(Text(UI_TEXT("串口 %1 不存在"), {Port(port)}),
+                           Text(UI_TEXT("请检查设备是否插好，然后重新选择串口。")), detail);
+        case CommFailure::Busy:
+            return Problem(Text(UI_TEXT("串口 %1 正被其他程序使用"), {Port(port)}),
+                           Text(UI_TEXT("请关闭使用它的程序，然后重试。")), detail);
+        case CommFailure::PermissionDenied:
+            return Problem(Text(UI_TEXT("没有权限打开串口 %1"), {Port(port)}),
+                           Text(UI_TEXT("请把用户加入 dialout 组，然后重新登录。")), detail);
         case CommFailure::Unplugged: return PortLost(port, detail);
         case CommFailure::PortClosed:
-            return Problem(Text(UI_TEXT("串口 %1 未打开：请先连接模块。"), {Port(port)}), detail);
+            return Problem(Text(UI_TEXT("串口 %1 未打开"), {Port(port)}), ConnectFirst(), detail);
         case CommFailure::Other: break;
     }
-    return port.empty() ? Problem(Text(UI_TEXT("串口操作失败。")), detail)
-                        : Problem(Text(UI_TEXT("串口 %1 操作失败。"), {Port(port)}), detail);
+    const Text next(UI_TEXT("请重新连接模块；如果仍然失败，请重新插好设备。"));
+    return port.empty() ? Problem(Text(UI_TEXT("串口操作失败")), next, detail)
+                        : Problem(Text(UI_TEXT("串口 %1 操作失败"), {Port(port)}), next, detail);
 }
 
 Message PortLost(const std::string& port, const std::string& detail) {
-    return Problem(
-        Text(UI_TEXT("串口 %1 已断开：设备被拔出或线路挂断，连接已关闭。"), {Port(port)}), detail);
+    return Problem(Text(UI_TEXT("串口 %1 已断开：设备被拔出或线路挂断，连接已关闭"), {Port(port)}),
+                   Text(UI_TEXT("请插好设备，然后重新连接。")), detail);
 }
 
 Text StepText(unsigned step, unsigned source) {
@@ -132,28 +162,36 @@ Message Writing(unsigned step, const StepCommand& command) {
 
 Message StepWithoutValue(unsigned step, const StepCommand& command) {
     return Problem(Text(UI_TEXT("%1没有模块接受的值：没有再发送，参数未保存"),
-                        {StepText(step, command.source)}));
+                        {StepText(step, command.source)}),
+                   CorrectThenSubmit());
 }
 
 Message Refusal(const Exchange& what) {
+    const Text handshakeNext(UI_TEXT("请确认该串口连接的是本模块，然后重新连接。"));
     switch (what.command) {
         case InFlight::Query:
-            return Problem(Text(UI_TEXT("模块拒绝了读取配置（AT+SZ_CHECKCONFIG=ALL）")));
+            return Problem(Text(UI_TEXT("模块拒绝了读取配置（AT+SZ_CHECKCONFIG=ALL）")),
+                           handshakeNext);
         case InFlight::Connect: {
             const Text refused(UI_TEXT("模块拒绝了连接请求（AT+SZ_CONNECT=START）"));
-            return Problem(what.writing ? WithSaveState(refused, NothingSaved()) : refused);
+            return what.writing
+                       ? Problem(WithSaveState(refused, NothingSaved()), ConnectAgainThenSubmit())
+                       : Problem(refused, handshakeNext);
         }
         case InFlight::Write: break;
         case InFlight::None: return {};
     }
     if (what.step == 0) {
-        return Problem(Text(UI_TEXT("模块拒绝了开始配置（AT+SZ_CONFIGURE=START），参数未保存")));
+        return Problem(Text(UI_TEXT("模块拒绝了开始配置（AT+SZ_CONFIGURE=START），参数未保存")),
+                       ConnectAgainThenSubmit());
     }
     if (what.step == kStepCount) {
-        return Problem(Text(UI_TEXT("模块拒绝了保存参数（AT+SZ_SAVE_CONFIG=SAVE），参数未保存")));
+        return Problem(Text(UI_TEXT("模块拒绝了保存参数（AT+SZ_SAVE_CONFIG=SAVE），参数未保存")),
+                       Text(UI_TEXT("请重新提交；如果仍被拒绝，请重启模块。")));
     }
     return Problem(Text(UI_TEXT("模块拒绝了%1：%2，没有再发送，参数未保存"),
-                        {StepText(what.step), Command(what.line)}));
+                        {StepText(what.step), Command(what.line)}),
+                   Text(UI_TEXT("请检查这一项的值，然后重新提交。")));
 }
 
 Message NoAnswer(const Exchange& what, bool incomplete, ReplyClock::Duration timeout) {
@@ -162,27 +200,31 @@ Message NoAnswer(const Exchange& what, bool incomplete, ReplyClock::Duration tim
                                   {awaited, Seconds(timeout)})
                            : Text(UI_TEXT("等待%2时 %1 秒内没有应答"), {Seconds(timeout), awaited});
     if (!what.writing) {
-        return Problem(Text(UI_TEXT("%1，连接已关闭"), {text}));
+        return Problem(Text(UI_TEXT("%1，连接已关闭"), {text}), ConnectAgainAfterChecking());
     }
     if (what.command == InFlight::Write && what.step > 0) {
         text = Text(UI_TEXT("已确认至第 %1 步，%2"), {Text::Number(what.step - 1), text});
     }
-    return Problem(WithSaveState(text, what.command == InFlight::Write && what.step == kStepCount
-                                           ? SaveNotConfirmed()
-                                           : NothingSaved()));
+    const bool save = what.command == InFlight::Write && what.step == kStepCount;
+    return Problem(WithSaveState(text, save ? SaveNotConfirmed() : NothingSaved()),
+                   save ? ReadAgainToSeeTheSave() : SubmitAgainAfterChecking());
 }
 
 Message RepliesOutOfStep(const Exchange& lastSent) {
     if (lastSent.step >= kStepCount) {
-        return Problem(Text(UI_TEXT("保存未确认：模块多发了应答（应答比命令多）")));
+        return Problem(Text(UI_TEXT("保存未确认：模块多发了应答（应答比命令多）")),
+                       ReadAgainToSeeTheSave());
     }
     return Problem(Text(UI_TEXT("参数未保存：模块在%1之后多发了应答（应答比命令多）"),
-                        {Command(lastSent.line)}));
+                        {Command(lastSent.line)}),
+                   ConnectAgainThenSubmit());
 }
 
 Message SubmitNotTaken(SubmitRefusal why) {
-    return Problem(why == SubmitRefusal::Busy ? Text(UI_TEXT("正在等待模块应答，未发送"))
-                                              : Text(UI_TEXT("模块未连接，请先连接模块")));
+    return why == SubmitRefusal::Busy
+               ? Problem(Text(UI_TEXT("正在等待模块应答，未发送")),
+                         Text(UI_TEXT("请等当前的应答或写入结束后再提交。")))
+               : Problem(Text(UI_TEXT("模块未连接，未发送")), ConnectFirst());
 }
 
 Text RuleBreakText(RuleBreak why) {
@@ -201,15 +243,20 @@ Text RuleBreakText(RuleBreak why) {
 
 Message ValueNotSent(unsigned step, unsigned source, RuleBreak why, bool underDhcp) {
     const Text field = Text::Named(FieldOfStep(step, source));
-    if (underDhcp) {
-        return Problem(Text(UI_TEXT("%1%2，未发送：取消勾选“启动DHCP”后才能填写"),
-                            {field, RuleBreakText(why)}));
-    }
-    return Problem(Text(UI_TEXT("%1%2，未发送"), {field, RuleBreakText(why)}));
+    return Problem(
+        Text(UI_TEXT("%1%2，未发送"), {field, RuleBreakText(why)}),
+        underDhcp ? Text(UI_TEXT("请取消勾选“启动DHCP”，填写后重新提交。")) : CorrectThenSubmit());
 }
 
 Message WriteCompleted() {
     return Note(Text(UI_TEXT("写入 %1/%1：参数已保存"), {Text::Number(kCompletionStep)}));
+}
+
+Message WriteCutOff(const Exchange& during) {
+    const bool save = during.command == InFlight::Write && during.step == kStepCount;
+    return Problem(
+        WithSaveState(Text(UI_TEXT("连接已断开")), save ? SaveNotConfirmed() : NothingSaved()),
+        save ? ReadAgainToSeeTheSave() : Text(UI_TEXT("请插好设备，重新连接后再提交。")));
 }
 
 Message UnknownDhcp(const std::string& reported) {
@@ -233,12 +280,14 @@ Message UnknownFieldsNotGiven(const std::vector<UnknownValue>& unknown) {
     }
     return Problem(
         Text(UI_TEXT("%1；未发送任何命令：请用 --set NAME=VALUE 或在 --from 配置文件中给出值"),
-             {Joined(items)}));
+             {Joined(items)}),
+        {});
 }
 
 Message ReportedValueBreaks(const Field& field, RuleBreak why) {
     return Problem(Text(UI_TEXT("模块报告的%1%2：请用 --set %3=... 给出值"),
-                        {Text::Named(field), RuleBreakText(why), Text::Named(field)}));
+                        {Text::Named(field), RuleBreakText(why), Text::Named(field)}),
+                   {});
 }
 
 std::vector<Message> UnknownFieldsRead(const std::vector<UnknownValue>& unknown) {
@@ -303,20 +352,22 @@ Text OnPort(const std::string& port, const Text& text) {
 }
 
 Message FileNotSaved(const std::string& path, const std::string& why) {
-    return Problem(Text(UI_TEXT("无法保存 %1：%2"), {Text::Literal(path), Text::Literal(why)}));
+    return Problem(Text(UI_TEXT("无法保存 %1"), {Text::Literal(path)}),
+                   Text(UI_TEXT("请换一个文件夹或文件名。")), why);
 }
 
 Message FileNotOpened(const std::string& path, const std::string& why) {
-    return Problem(Text(UI_TEXT("无法打开 %1：%2"), {Text::Literal(path), Text::Literal(why)}));
+    return Problem(Text(UI_TEXT("无法打开 %1"), {Text::Literal(path)}),
+                   Text(UI_TEXT("请检查文件是否存在、能否读取。")), why);
 }
 
-Message ProfileNotValid(const std::string& path, const std::string& why) {
-    return Problem(
-        Text(UI_TEXT("%1 不是有效的配置文件：%2"), {Text::Literal(path), Text::Literal(why)}));
+Message ProfileNotValid(const std::string& path, const Text& why) {
+    return Problem(Text(UI_TEXT("%1 不是有效的配置文件：%2"), {Text::Literal(path), why}),
+                   Text(UI_TEXT("请改正文件，然后重新导入。")));
 }
 
 Message ImportNeedsAConnection() {
-    return Problem(Text(UI_TEXT("请先连接模块，再导入配置")));
+    return Problem(Text(UI_TEXT("模块未连接，无法导入配置")), ConnectFirst());
 }
 
 Message ImportRefusedFields(const std::vector<const Field*>& fields) {
@@ -324,7 +375,8 @@ Message ImportRefusedFields(const std::vector<const Field*>& fields) {
     for (const Field* f : fields) {
         names = names.empty() ? Text::Named(*f) : Text(UI_TEXT("%1、%2"), {names, Text::Named(*f)});
     }
-    return Problem(Text(UI_TEXT("以下字段当前不能修改，未导入：%1"), {names}));
+    return Problem(Text(UI_TEXT("以下字段当前不能修改，未导入：%1"), {names}),
+                   Text(UI_TEXT("请等写入结束后重新导入。")));
 }
 
 Text NothingSaved() {

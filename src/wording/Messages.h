@@ -30,6 +30,8 @@ Text AwaitedReply(InFlight command, unsigned step);
 
 // Two texts one after the other: "%1; %2".
 Text Both(const Text& first, const Text& second);
+// What happened, then what to do next: "%1. %2".
+Text Said(const Message& message);
 
 // The outcomes of a connection and a write, as the dialog tells them.
 Message ReportRead();
@@ -42,6 +44,8 @@ Message SubmitNotTaken(SubmitRefusal why);
 // underDhcp: the field is an address the ticked DHCP box keeps disabled.
 Message ValueNotSent(unsigned step, unsigned source, RuleBreak why, bool underDhcp = false);
 Message WriteCompleted();
+// The port went away while a write ran: what that means for the save.
+Message WriteCutOff(const Exchange& during);
 // A field whose value the module gave in a form the window cannot show as it
 // is: said beside the form (the DHCP box cannot look unknown).
 Message UnknownDhcp(const std::string& reported);
@@ -76,10 +80,11 @@ Text LanguageNextTime();
 // A message about the port, naming it: "串口 %1：%2", "%1: %2".
 Text OnPort(const std::string& port, const Text& text);
 
-// Profiles in a window.
+// Profiles in a window; `why` is the system's own words (the detail), or
+// what the file holds that is not a profile.
 Message FileNotSaved(const std::string& path, const std::string& why);
 Message FileNotOpened(const std::string& path, const std::string& why);
-Message ProfileNotValid(const std::string& path, const std::string& why);
+Message ProfileNotValid(const std::string& path, const Text& why);
 Message ImportNeedsAConnection();
 Message ImportRefusedFields(const std::vector<const Field*>& fields);
 

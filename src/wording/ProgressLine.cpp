@@ -14,7 +14,7 @@ void ProgressLine::Note(const Message& note) {
     for (const Message& m : notes_) {
         all = Both(all, m.text);
     }
-    Show(Message{all, false, {}});
+    Show(Message{all, false, {}, {}});
 }
 
 void ProgressLine::ReportParsed(const std::vector<UnknownValue>& unknown) {
@@ -77,6 +77,12 @@ void ProgressLine::OutOfStep(const Exchange& lastSent) {
 
 void ProgressLine::Completed() {
     Show(WriteCompleted());
+}
+
+void ProgressLine::Disconnected(const Exchange& during) {
+    if (during.writing) {
+        Show(WriteCutOff(during));
+    }
 }
 
 }  // namespace wifi

@@ -36,6 +36,7 @@ class ProgressLine : public SessionEvents {
     void TimedOut(const Exchange& what, bool incomplete) override;
     void OutOfStep(const Exchange& lastSent) override;
     void Completed() override;
+    void Disconnected(const Exchange& during) override;
 
   private:
     void Show(const Message& message);

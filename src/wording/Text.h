@@ -48,12 +48,14 @@ class Text {
 };
 
 // What a front end shows: a text, whether it reports a problem (a window
-// shows it in red, the command line on standard error), and the system's own
-// words for it, if any, to be shown apart (a detail line).
+// shows it in red, the command line on standard error), the system's own
+// words for it, if any, to be shown apart (a detail line), and for a problem
+// the one plain thing to do next.
 struct Message {
     Text text;
     bool problem = false;
     std::string detail;
+    Text next;
 };
 
 // The English of a marked source text in its context; nothing when the

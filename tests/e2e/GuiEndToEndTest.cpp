@@ -19,6 +19,7 @@
 #include "platform/ConfigWindow.h"
 #include "platform/IpAddressEdit.h"
 #include "platform/TrafficWindow.h"
+#include "platform/Translations.h"
 #include "protocol/WriteSequence.h"
 
 using namespace wifi;
@@ -44,10 +45,12 @@ QStringList Received(const QString& logPath) {
 class MessageWatcher : public QObject {
   public:
     QStringList seen;
+    QStringList more;  // each box's line below: the next step, the system's words
     MessageWatcher() {
         connect(&timer_, &QTimer::timeout, this, [this] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                 seen << box->text();
+                more << box->informativeText();
                 box->done(QMessageBox::Ok);
             }
         });
@@ -230,8 +233,16 @@ class GuiEndToEndTest : public QObject {
         Connect();
         Submit();
         QTRY_COMPARE_WITH_TIMEOUT(messages_->seen.size(), qsizetype(1), kWaitMs);
-        QVERIFY2(messages_->seen.first().contains(Path("module")),
-                 qPrintable(messages_->seen.first()));
+        // The device is said to be gone, what to do next below it, the
+        // system's own words last; the progress line says what it did to
+        // the write.
+        const QString told = messages_->seen.first();
+        QVERIFY2(told.contains(Path("module")) && told.contains(QStringLiteral("设备被拔出")),
+                 qPrintable(told));
+        QVERIFY2(messages_->more.first().startsWith(QStringLiteral("请插好设备，然后重新连接。\n")),
+                 qPrintable(messages_->more.first()));
+        QVERIFY2(window_->progress()->text().startsWith(QStringLiteral("连接已断开，参数未保存")),
+                 qPrintable(window_->progress()->text()));
         QCOMPARE(Status(), QStringLiteral("未连接"));
         QVERIFY(!window_->comm().GetPortOpen());
         QVERIFY(window_->Item(IDC_COMPORT)->isEnabled());
@@ -375,7 +386,7 @@ class GuiEndToEndTest : public QObject {
         Edit(IDC_SSID)->setText(QStringLiteral("窗口配置"));
         Choose(IDC_BAUDRATE, 3);  // 9600
         Choose(IDC_PROTOCOL, 1);  // UDP
-        QCOMPARE(window_->ExportProfile(Path("window.json")), QString());
+        QVERIFY(!window_->ExportProfile(Path("window.json")));
 
         // What the window exported, the command line writes into another module.
         e2e::SimProcess other({"--state", PathOf("other.txt"), "--link", PathOf("other"), "--log",
@@ -396,15 +407,20 @@ class GuiEndToEndTest : public QObject {
         Edit(IDC_SSID)->setText(QStringLiteral("changed"));
         Choose(IDC_BAUDRATE, 7);
         const qsizetype sent = Received(Path("traffic.log")).size();
-        QCOMPARE(window_->ImportProfile(Path("other.json")), QString());
+        QVERIFY(!window_->ImportProfile(Path("other.json")));
         QCOMPARE(Edit(IDC_SSID)->text(), QStringLiteral("窗口配置"));
         QCOMPARE(Combo(IDC_BAUDRATE)->currentText(), QStringLiteral("9600"));
         QCOMPARE(Received(Path("traffic.log")).size(), sent);
 
         // A value no field takes is refused, naming it, and changes nothing.
         std::ofstream(PathOf("bad.json")) << R"({"ssid": "x", "baudRate": "123"})";
-        const QString error = window_->ImportProfile(Path("bad.json"));
-        QVERIFY2(error.contains(QStringLiteral("123")), qPrintable(error));
+        const auto refused = window_->ImportProfile(Path("bad.json"));
+        QVERIFY(refused);
+        // In the window's language throughout, the field by its label.
+        const QString error = Shown(*refused);
+        QVERIFY2(error.contains(QStringLiteral("波特率：“123”不是 ")), qPrintable(error));
+        QVERIFY2(error.endsWith(QStringLiteral("请改正文件，然后重新导入。")), qPrintable(error));
+        QVERIFY2(!error.contains(QStringLiteral("not")), qPrintable(error));
         QCOMPARE(Edit(IDC_SSID)->text(), QStringLiteral("窗口配置"));
     }
 
@@ -471,7 +487,7 @@ class GuiEndToEndTest : public QObject {
                  qPrintable(window_->progress()->text()));
         QCOMPARE(Combo(IDC_PROTOCOL)->currentIndex(), -1);  // no report carries it
         // An exported profile gives no value for what nobody knows.
-        QCOMPARE(window_->ExportProfile(Path("unknown.json")), QString());
+        QVERIFY(!window_->ExportProfile(Path("unknown.json")));
         const std::string profile = e2e::ReadFile(PathOf("unknown.json"));
         for (const char* member :
              {R"("ssid": null)", R"("key": null)", R"("dhcp": null)", R"("protocol": null)"}) {

@@ -31,9 +31,10 @@ class LanguageTest : public QObject {
         // Module values stay as the module spells them.
         QCOMPARE(qobject_cast<QComboBox*>(window.Item(IDC_SECURITY))->itemText(3),
                  QStringLiteral("WPA"));
-        // The window's English is the command line's.
+        // The window's English is the command line's, then what to do next.
         QCOMPARE(Shown(PortFailure(CommError("x", CommFailure::Busy, "/dev/ttyUSB0"))),
-                 QStringLiteral("/dev/ttyUSB0: port busy: another program is using it"));
+                 QStringLiteral("/dev/ttyUSB0: port busy: another program is using it. Close the "
+                                "program that uses it, then try again."));
 
         // Every label shows whole in its place, or is cut short and says
         // the whole text in its tooltip; no Chinese is left.

@@ -13,8 +13,12 @@ namespace {
 
 const std::string kGbkSsid = "\xB2\xE2\xCA\xD4\xCD\xF8\xC2\xE7";  // 测试网络
 
-std::vector<Setting> Parse(const std::string& json, std::string& error) {
-    return ParseProfile(json, "p.json", TextEncoding::Utf8, error).value_or(std::vector<Setting>{});
+std::vector<Setting> Parse(const std::string& json, Text& error) {
+    return ParseProfile(json, TextEncoding::Utf8, error).value_or(std::vector<Setting>{});
+}
+
+std::string English(const Text& text) {
+    return text.Format(Language::English, Audience::CommandLine);
 }
 
 TEST(Profile, ReadPrintsTheFormInTheFormsOrderWithUnknownListsAsNull) {
@@ -53,9 +57,9 @@ TEST(Profile, TextsKeepTheirBytesThroughTheirEncodingOrAsHex) {
               "key is not valid utf-8 text: it is given as its bytes, in hex");
 
     // Read back: every byte as it was.
-    std::string error;
-    const auto settings = ParseProfile(json, "p.json", TextEncoding::Utf8, error);
-    ASSERT_TRUE(settings) << error;
+    Text error;
+    const auto settings = ParseProfile(json, TextEncoding::Utf8, error);
+    ASSERT_TRUE(settings) << English(error);
     for (const Setting& s : *settings) {
         if (s.field->name == "ssid") {
             EXPECT_EQ(s.text, kGbkSsid);
@@ -67,32 +71,34 @@ TEST(Profile, TextsKeepTheirBytesThroughTheirEncodingOrAsHex) {
 }
 
 TEST(Profile, TheFilesOwnEncodingWinsAndTheSsidCountsItsBytes) {
-    std::string error;
-    const auto gbk = ParseProfile(R"({"encoding": "gbk", "ssid": "测试网络"})", "p.json",
-                                  TextEncoding::Utf8, error);
-    ASSERT_TRUE(gbk) << error;
+    Text error;
+    const auto gbk =
+        ParseProfile(R"({"encoding": "gbk", "ssid": "测试网络"})", TextEncoding::Utf8, error);
+    ASSERT_TRUE(gbk) << English(error);
     EXPECT_EQ(gbk->front().text, kGbkSsid);
     // 16 characters: 32 bytes in GBK, 48 in UTF-8.
     const std::string sixteen = R"("网网网网网网网网网网网网网网网网")";
-    EXPECT_TRUE(ParseProfile(R"({"encoding": "gbk", "ssid": )" + sixteen + "}", "p",
-                             TextEncoding::Utf8, error));
-    EXPECT_FALSE(ParseProfile(R"({"ssid": )" + sixteen + "}", "p", TextEncoding::Utf8, error));
-    EXPECT_NE(error.find("32 bytes"), std::string::npos) << error;
+    EXPECT_TRUE(
+        ParseProfile(R"({"encoding": "gbk", "ssid": )" + sixteen + "}", TextEncoding::Utf8, error));
+    EXPECT_FALSE(ParseProfile(R"({"ssid": )" + sixteen + "}", TextEncoding::Utf8, error));
+    EXPECT_NE(English(error).find("32 bytes"), std::string::npos) << English(error);
 }
 
 TEST(Profile, NullOrAbsentGivesNoValueAndEveryKindIsChecked) {
-    std::string error;
+    Text error;
     const auto settings =
         Parse(R"({"dns": null, "keyIndex": 4, "dhcp": false, "ip": "10.0.0.5"})", error);
-    ASSERT_EQ(settings.size(), 4u) << error;
+    ASSERT_EQ(settings.size(), 4u) << English(error);
     EXPECT_TRUE(settings[0].isNull);
     EXPECT_EQ(settings[1].index, 3);
     EXPECT_FALSE(settings[2].flag);
     EXPECT_EQ(settings[3].address, (Address{10, 0, 0, 5}));
 
+    // Said in either language whole: the command line's English, fields by
+    // their names; the window's Chinese, fields by their labels.
     const std::vector<std::pair<std::string, std::string>> bad = {
-        {R"({"ssid": "x",)", "p.json: not a JSON object ("},
-        {R"(["ssid"])", "p.json: not a JSON object"},
+        {"{\"ssid\": \"x\",\n  \"key\" 1}", "not a JSON object (error at line 2, column 9)"},
+        {R"(["ssid"])", "not a JSON object"},
         {R"({"colour": "red"})", "unknown name \"colour\""},
         {R"({"encoding": "latin1"})", "\"encoding\" is gbk or utf-8"},
         {R"({"keyIndex": 2.5})", "keyIndex"},
@@ -104,13 +110,20 @@ TEST(Profile, NullOrAbsentGivesNoValueAndEveryKindIsChecked) {
         {R"({"baudRate": "123"})", "\"123\" is not one of"},
     };
     for (const auto& [json, named] : bad) {
-        error.clear();
-        EXPECT_FALSE(ParseProfile(json, "p.json", TextEncoding::Utf8, error)) << json;
-        EXPECT_NE(error.find(named), std::string::npos) << json << " -> " << error;
+        error = Text();
+        EXPECT_FALSE(ParseProfile(json, TextEncoding::Utf8, error)) << json;
+        EXPECT_NE(English(error).find(named), std::string::npos)
+            << json << " -> " << English(error);
+        const std::string chinese = error.Format(Language::Chinese);
+        for (const char* english : {"not", "expected", "unknown", "is "}) {
+            EXPECT_EQ(chinese.find(english), std::string::npos) << chinese;
+        }
     }
-    EXPECT_FALSE(
-        ParseProfile(std::string(kMaxProfileBytes + 1, ' '), "big", TextEncoding::Utf8, error));
-    EXPECT_NE(error.find("1 MiB"), std::string::npos);
+    EXPECT_EQ(Parse(R"({"baudRate": "123"})", error).size(), 0u);
+    EXPECT_EQ(error.Format(Language::Chinese).rfind("波特率：“123”不是 1200, ", 0), 0u)
+        << error.Format(Language::Chinese);
+    EXPECT_FALSE(ParseProfile(std::string(kMaxProfileBytes + 1, ' '), TextEncoding::Utf8, error));
+    EXPECT_NE(English(error).find("1 MiB"), std::string::npos);
 }
 
 TEST(Profile, OneLineJsonHasTheToolsSpacingAndKeepsTheOrder) {

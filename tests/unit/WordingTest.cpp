@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "Bench.h"
+#include "form/DialogTemplate.h"
 #include "wording/Messages.h"
 #include "wording/ProgressLine.h"
 
@@ -46,10 +47,37 @@ TEST(Text, FillsItsPartsAndNamesAFieldForItsAudience) {
     const Text step = StepText(15);
     EXPECT_EQ(step.Format(Language::Chinese), "第 15 步（波特率）");
     EXPECT_EQ(step.Format(Language::English, Audience::CommandLine), "parameter 15 (baudRate)");
-    EXPECT_EQ(step.Format(Language::English, Audience::Window), "parameter 15 (baud rate)");
+    EXPECT_EQ(step.Format(Language::English, Audience::Window), "parameter 15 (Baud)");
     EXPECT_EQ(Text::Literal("%1 stays").Format(Language::English), "%1 stays");
     EXPECT_EQ(Seconds(std::chrono::milliseconds(500)).Format(Language::English), "0.5");
     EXPECT_EQ(EnglishOf("wifi", "未连接"), "Not connected");
+}
+
+// A window names a field as its form labels it, in either language: the
+// label's words without its colon.
+TEST(Text, AFieldIsNamedByItsFormLabel) {
+    int labelled = 0;
+    for (const Field& field : FormFields()) {
+        for (const DialogItem& item : ConfigDialogTemplate().items) {
+            std::string label(item.text);
+            for (const std::string colon : {"：", ":"}) {
+                if (label.ends_with(colon)) {
+                    label.resize(label.size() - colon.size());
+                }
+            }
+            if (item.kind != ItemKind::Label || label != field.label) {
+                continue;
+            }
+            ++labelled;
+            std::string english(EnglishOf("wifi", item.text));
+            if (english.ends_with(':')) {
+                english.pop_back();
+            }
+            EXPECT_EQ(Text::Named(field).Format(Language::English), english) << field.name;
+            EXPECT_EQ(Text::Named(field).Format(Language::Chinese), label) << field.name;
+        }
+    }
+    EXPECT_EQ(labelled, 19) << "every field the form labels (all but DHCP and the network type)";
 }
 
 // Each outcome in the command line's English, as its tests and scripts
@@ -91,6 +119,15 @@ TEST(Messages, EveryOutcomeHasItsWordsInBothLanguages) {
     };
     for (const auto& [message, english] : outcomes) {
         EXPECT_TRUE(message.problem);
+        // Then one plain thing to do, unless the words already say it.
+        if (english.find("give a value") == std::string::npos) {
+            const std::string next = message.next.Format(Language::English);
+            EXPECT_FALSE(next.empty()) << english;
+            EXPECT_FALSE(HasChinese(next)) << next;
+            EXPECT_TRUE(HasChinese(message.next.Format(Language::Chinese))) << english;
+            EXPECT_EQ(Said(message).Format(Language::English, Audience::CommandLine),
+                      english + ". " + next);
+        }
         EXPECT_EQ(message.text.Format(Language::English, Audience::CommandLine), english);
         const std::string chinese = message.text.Format(Language::Chinese);
         EXPECT_TRUE(HasChinese(chinese)) << chinese;
