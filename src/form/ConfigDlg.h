@@ -62,6 +62,10 @@ class CConfigDlg final : private ReceiveBranches {
 
     // Handlers.
     void OnConnect();
+    // Reads the module again: a new connection, its report in the form. A
+    // window asks first when the form holds edits not yet written
+    // (HasUnsavedEdits). While a write runs nothing happens but a refusal.
+    void ReadAgain();
     void OnSubmit();
     void OnCommEvent();  // the serial control's receive event
     // The reply clock fired: a reply is overdue (a handshake gives the

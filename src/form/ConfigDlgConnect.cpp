@@ -35,6 +35,22 @@ void CConfigDlg::OnConnect() {
     });
 }
 
+void CConfigDlg::ReadAgain() {
+    if (IsWriting()) {
+        if (events_) {
+            events_->SubmitRefused(SubmitRefusal::Busy);
+        }
+        return;
+    }
+    Guarded([this] {
+        if (IsPortOpen(m_comm)) {
+            ClosePort(m_comm);
+            ShowClosed();
+        }
+    });
+    OnConnect();
+}
+
 void CConfigDlg::OnPortLost() {
     Guarded([this] {
         if (phase_ == Phase::QuietAfterSave) {

@@ -1,6 +1,7 @@
 #include "platform/ConfigWindow.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -8,6 +9,10 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
+#include <QVBoxLayout>
 #include <QThread>
 
 #include "form/ControlIds.h"
@@ -56,7 +61,8 @@ ConfigWindow::ConfigWindow(const QStringList& namedPorts, int timeoutSeconds, QW
     setWindowTitle(UiText(t.caption));
     setStyleSheet(QString::fromLatin1(kWindowStyle));
     setFont(font_);
-    setFixedSize(units_.ToPixels(t.width, t.height));
+    form_ = new QWidget(this);
+    form_->setFixedSize(units_.ToPixels(t.width, t.height));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -64,6 +70,7 @@ ConfigWindow::ConfigWindow(const QStringList& namedPorts, int timeoutSeconds, QW
     comm_ =
         std::make_unique<SerialComm>([this](int number) { return ports_->DeviceAt(number - 1); });
     BuildItems(namedPorts, std::move(portSource));
+    FitToScreen();
     controls_.SetWindow(this, windowTitle());
     tapped_ = std::make_unique<TappedComm>(
         *comm_, [this](LineDirection direction, const std::string& line) {
@@ -136,6 +143,36 @@ void ConfigWindow::WireNotifications() {
     controls_.onForeignText = [this](int id, std::optional<TextEncoding> detected) {
         OnForeignText(id, detected);
     };
+}
+
+void ConfigWindow::FitToScreen() {
+    auto* scroll = new QScrollArea(this);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus);  // the controls take it, and are scrolled to
+    scroll->setWidget(form_);
+    scroll->setWidgetResizable(false);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroll);
+    // The title bar and the frame the window system adds take room too.
+    constexpr QSize kFrameAllowance(16, 48);
+    const QSize form = form_->size();
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize available =
+        screen ? screen->availableGeometry().size() - kFrameAllowance : form;
+    const QSize fitted =
+        FittedSize(form, available, style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    if (fitted == form) {
+        setFixedSize(form);
+        return;
+    }
+    // At 200 % on a 1080-line screen the form is taller than the screen: the
+    // window takes what there is, and scrolls; it can grow back to the form.
+    setMinimumSize(fitted.boundedTo(QSize(200, 200)));
+    setMaximumSize(form + (fitted - form).expandedTo(QSize(0, 0)) +
+                   QSize(style()->pixelMetric(QStyle::PM_ScrollBarExtent),
+                         style()->pixelMetric(QStyle::PM_ScrollBarExtent)));
+    resize(fitted);
 }
 
 void ConfigWindow::Handle(const std::function<void()>& handler) {

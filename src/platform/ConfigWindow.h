@@ -22,6 +22,8 @@
 
 class QComboBox;
 class QLabel;
+class QMenu;
+class QToolButton;
 
 namespace wifi {
 
@@ -57,12 +59,21 @@ class ConfigWindow : public QDialog {
     PortComboBox* ports() const { return ports_; }
     // The traffic view, made when first asked for.
     TrafficWindow* traffic();
+    // The window's menu: profiles, read again, the traffic view, the
+    // language; opened by its button, a right click, Shift+F10 and the Menu
+    // key, edit fields included.
+    QMenu* menu() const { return menu_; }
+    QToolButton* menuButton() const { return menuButton_; }
+    // The module's values again, the port closed and opened; with edits not
+    // yet written, the user is asked first.
+    void OnReadAgain();
 
     // The form to a profile file, as the command line writes one; what went
     // wrong, or nothing.
     std::optional<Message> ExportProfile(const QString& path);
     // A profile file into the form, as typed edits, checked by the fields'
-    // rules; nothing is sent. What went wrong, or nothing.
+    // rules; nothing is sent, and the progress line says so. What went
+    // wrong, or nothing.
     std::optional<Message> ImportProfile(const QString& path);
 
   public slots:
@@ -76,9 +87,12 @@ class ConfigWindow : public QDialog {
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    // Shift+F10 and the Menu key in any of the window's fields.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void BuildItems(const QStringList& namedPorts, PortSource portSource);
+    void FitToScreen();
     void WireNotifications();
     void Handle(const std::function<void()>& handler);
     // A message box of the core's words: the message, the system's own text
@@ -90,6 +104,7 @@ class ConfigWindow : public QDialog {
     // The actions of the context menu, with their shortcuts: profiles, the
     // traffic view, the language.
     void BuildActions();
+    void PopUpMenu(const QPoint& globalPos);
     void OnExportProfile();
     void OnImportProfile();
     void ApplyPreferences(const QStringList& namedPorts);
@@ -107,10 +122,15 @@ class ConfigWindow : public QDialog {
     TrafficHistory history_;
     TrafficWindow* traffic_ = nullptr;
     QList<QAction*> actions_;
+    QMenu* menu_ = nullptr;
+    QToolButton* menuButton_ = nullptr;
     Preferences preferences_;
     std::unique_ptr<CConfigDlg> dlg_;
     ProgressLine progressLine_;
     QList<QWidget*> items_;
+    // The form the template describes, at its size; in a scroll area that
+    // shows all of it where the screen has room, and scrolls where not.
+    QWidget* form_ = nullptr;
     PortComboBox* ports_ = nullptr;
     QLabel* progress_ = nullptr;
     QComboBox* encoding_ = nullptr;

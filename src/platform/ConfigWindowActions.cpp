@@ -4,15 +4,19 @@
 #include <QActionGroup>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
+#include <QToolButton>
 
 #include "platform/ConfigWindow.h"
 #include "platform/PortComboBox.h"
+#include "platform/QtTextConverter.h"
 #include "platform/SettingsStore.h"
 #include "platform/TrafficWindow.h"
 #include "platform/Translations.h"
+#include "text/TextCodec.h"
 #include "wording/Messages.h"
 #include "wording/WindowTexts.h"
 
@@ -32,6 +36,8 @@ void ConfigWindow::BuildActions() {
         ->setObjectName(QStringLiteral("exportProfile"));
     add(UiText(kMenuImport), QKeySequence(Qt::CTRL | Qt::Key_O), &ConfigWindow::OnImportProfile)
         ->setObjectName(QStringLiteral("importProfile"));
+    add(UiText(kMenuReadAgain), QKeySequence(Qt::Key_F5), &ConfigWindow::OnReadAgain)
+        ->setObjectName(QStringLiteral("readAgain"));
     add(UiText(kMenuTraffic), QKeySequence(Qt::CTRL | Qt::Key_L), [this] {
         traffic()->show();
         traffic()->raise();
@@ -57,30 +63,79 @@ void ConfigWindow::BuildActions() {
         });
         actions_ << action;
     }
-}
 
-TrafficWindow* ConfigWindow::traffic() {
-    if (!traffic_) {
-        traffic_ = new TrafficWindow(history_, this);
-    }
-    return traffic_;
-}
-
-void ConfigWindow::contextMenuEvent(QContextMenuEvent* event) {
-    QMenu menu(this);
+    menu_ = new QMenu(this);
+    menu_->setObjectName(QStringLiteral("windowMenu"));
     QMenu* language = nullptr;
     for (QAction* action : actions_) {
         if (action->actionGroup()) {
             if (!language) {
-                menu.addSeparator();
-                language = menu.addMenu(UiText(kMenuLanguage));
+                menu_->addSeparator();
+                language = menu_->addMenu(UiText(kMenuLanguage));
             }
             language->addAction(action);
         } else {
-            menu.addAction(action);
+            menu_->addAction(action);
         }
     }
-    menu.exec(event->globalPos());
+    menuButton_->setMenu(menu_);
+    // Shift+F10 and the Menu key reach the field that has the focus first:
+    // an edit field would open its own edit menu.
+    for (QWidget* w : findChildren<QWidget*>()) {
+        w->installEventFilter(this);
+    }
+}
+
+void ConfigWindow::OnReadAgain() {
+    if (dlg_->HasUnsavedEdits() &&
+        QMessageBox::question(this, windowTitle(), Shown(ReadAgainQuestion()),
+                              QMessageBox::Yes | QMessageBox::No,
+                              QMessageBox::No) != QMessageBox::Yes) {
+        return;
+    }
+    Handle([this] { dlg_->ReadAgain(); });
+}
+
+TrafficWindow* ConfigWindow::traffic() {
+    if (!traffic_) {
+        traffic_ = new TrafficWindow(
+            history_,
+            [this](std::string_view bytes) {
+                return TextCodec(controls_.encoding(), QtTextConverters()).Decode(bytes);
+            },
+            this);
+    }
+    return traffic_;
+}
+
+void ConfigWindow::PopUpMenu(const QPoint& globalPos) {
+    menu_->popup(globalPos);
+}
+
+void ConfigWindow::contextMenuEvent(QContextMenuEvent* event) {
+    PopUpMenu(event->globalPos());
+}
+
+bool ConfigWindow::eventFilter(QObject* watched, QEvent* event) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || menu_->isAncestorOf(widget) || widget == menu_) {
+        return QDialog::eventFilter(watched, event);
+    }
+    // Where the keyboard asks, the menu opens at the field that has the focus.
+    const QPoint atField = widget->mapToGlobal(QPoint(0, widget->height()));
+    if (event->type() == QEvent::ContextMenu &&
+        static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) {
+        PopUpMenu(atField);
+        return true;
+    }
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier) {
+            PopUpMenu(atField);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void ConfigWindow::ApplyPreferences(const QStringList& namedPorts) {

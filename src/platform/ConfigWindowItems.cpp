@@ -8,10 +8,12 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QToolButton>
 
 #include "form/ControlIds.h"
 #include "form/DialogTemplate.h"
 #include "form/ListContents.h"
+#include "form/WindowExtras.h"
 #include "platform/ConfigWindow.h"
 #include "platform/IpAddressEdit.h"
 #include "platform/PortComboBox.h"
@@ -21,18 +23,6 @@
 namespace wifi {
 
 namespace {
-
-// A drop list's template height includes its opened list; closed, it is as
-// tall as an edit of the dialog font.
-constexpr int kClosedDropListHeight = 13;
-// The free space left of the submit button, between the working-mode group
-// and the frame, where the invisible serial control sits: the progress goes
-// there, on up to three lines.
-constexpr int kProgressRect[4] = {93, 330, 126, 36};
-// The free space at the foot of the connection group: the encoding of the
-// module's texts.
-constexpr int kEncodingLabelRect[4] = {14, 129, 26, 11};
-constexpr int kEncodingRect[4] = {43, 128, 38, 13};
 
 // A check box's caption: a click on it toggles the box, as on the box itself.
 class CheckBoxCaption : public QLabel {
@@ -59,15 +49,15 @@ void ConfigWindow::BuildItems(const QStringList& namedPorts, PortSource portSour
         QWidget* w = nullptr;
         QRect geometry = units_.ToPixels(item.x, item.y, item.width, item.height);
         switch (item.kind) {
-            case ItemKind::GroupBox: w = new QGroupBox(UiText(item.text), this); break;
+            case ItemKind::GroupBox: w = new QGroupBox(UiText(item.text), form_); break;
             case ItemKind::Label: {
                 QLabel* label = nullptr;
                 if (const int box = CheckBoxOfLabel(t, index)) {
-                    auto* caption = new CheckBoxCaption(UiText(item.text), this);
+                    auto* caption = new CheckBoxCaption(UiText(item.text), form_);
                     caption->box = qobject_cast<QAbstractButton*>(controls_.Widget(box));
                     label = caption;
                 } else {
-                    label = new QLabel(UiText(item.text), this);
+                    label = new QLabel(UiText(item.text), form_);
                 }
                 Qt::Alignment align = Qt::AlignTop;
                 if (item.style & style::kCentreImage) {
@@ -81,9 +71,9 @@ void ConfigWindow::BuildItems(const QStringList& namedPorts, PortSource portSour
             case ItemKind::DropList: {
                 QComboBox* box = nullptr;
                 if (item.id == IDC_COMPORT) {
-                    box = ports_ = new PortComboBox(namedPorts, this, std::move(portSource));
+                    box = ports_ = new PortComboBox(namedPorts, form_, std::move(portSource));
                 } else {
-                    box = new QComboBox(this);
+                    box = new QComboBox(form_);
                     for (auto entry : ListEntries(item.id)) {
                         box->addItem(UiText(entry));
                     }
@@ -96,26 +86,26 @@ void ConfigWindow::BuildItems(const QStringList& namedPorts, PortSource portSour
                 break;
             }
             case ItemKind::Edit: {
-                auto* edit = new QLineEdit(this);
+                auto* edit = new QLineEdit(form_);
                 w = edit;
                 break;
             }
-            case ItemKind::CheckBox: w = new QCheckBox(this); break;
+            case ItemKind::CheckBox: w = new QCheckBox(form_); break;
             case ItemKind::PushButton: {
-                auto* button = new QPushButton(UiText(item.text), this);
+                auto* button = new QPushButton(UiText(item.text), form_);
                 button->setAutoDefault(false);
                 button->setDefault(false);
                 w = button;
                 break;
             }
-            case ItemKind::IpAddress: w = new IpAddressEdit(this); break;
+            case ItemKind::IpAddress: w = new IpAddressEdit(form_); break;
             case ItemKind::CommControl:
                 // Invisible at run time; its place is kept.
-                w = new QWidget(this);
+                w = new QWidget(form_);
                 w->hide();
                 break;
             case ItemKind::Picture: {
-                auto* picture = new QLabel(this);
+                auto* picture = new QLabel(form_);
                 const QPixmap banner(CurrentLanguage() == Language::English
                                          ? QStringLiteral(":/res/banner-en.bmp")
                                          : QStringLiteral(":/res/banner.bmp"));
@@ -128,6 +118,11 @@ void ConfigWindow::BuildItems(const QStringList& namedPorts, PortSource portSour
             }
         }
         w->setGeometry(geometry);
+        if (item.kind == ItemKind::IpAddress) {
+            // Its fields are line edits under a style sheet of their own,
+            // which takes no font from the window: each is given the dialog's.
+            w->setFont(font_);
+        }
         w->setFocusPolicy((item.style & style::kTabStop) ? Qt::StrongFocus : Qt::NoFocus);
         if (item.id != IDC_STATIC) {
             controls_.Add(item.id, w);
@@ -158,17 +153,17 @@ void ConfigWindow::BuildItems(const QStringList& namedPorts, PortSource portSour
             w->lower();
         }
     }
-    progress_ = new QLabel(this);
+    progress_ = new QLabel(form_);
     progress_->setObjectName(QStringLiteral("writeProgress"));
     progress_->setGeometry(
         units_.ToPixels(kProgressRect[0], kProgressRect[1], kProgressRect[2], kProgressRect[3]));
     progress_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     progress_->setWordWrap(true);
 
-    auto* encodingLabel = new QLabel(UiText(kEncodingLabel), this);
+    auto* encodingLabel = new QLabel(UiText(kEncodingLabel), form_);
     encodingLabel->setGeometry(units_.ToPixels(kEncodingLabelRect[0], kEncodingLabelRect[1],
                                                kEncodingLabelRect[2], kEncodingLabelRect[3]));
-    encoding_ = new QComboBox(this);
+    encoding_ = new QComboBox(form_);
     encoding_->setObjectName(QStringLiteral("encoding"));
     encoding_->setStyle(comboStyle_);
     for (TextEncoding e : {TextEncoding::Utf8, TextEncoding::Gbk}) {
@@ -180,15 +175,25 @@ void ConfigWindow::BuildItems(const QStringList& namedPorts, PortSource portSour
     encoding_->setToolTip(UiText(kEncodingTip));
     encoding_->setGeometry(units_.ToPixels(kEncodingRect[0], kEncodingRect[1], kEncodingRect[2],
                                            kClosedDropListHeight));
+    menuButton_ = new QToolButton(form_);
+    menuButton_->setObjectName(QStringLiteral("menuButton"));
+    menuButton_->setText(UiText(kMenuButton));
+    menuButton_->setToolTip(UiText(kMenuButtonTip));
+    menuButton_->setPopupMode(QToolButton::InstantPopup);
+    menuButton_->setFocusPolicy(Qt::StrongFocus);
+    menuButton_->setGeometry(units_.ToPixels(kMenuButtonRect[0], kMenuButtonRect[1],
+                                             kMenuButtonRect[2], kMenuButtonRect[3]));
     // Tab order: the template's order of items with a tab stop; the
     // encoding, which the template does not hold, after the connect button
-    // in whose group it sits.
+    // in whose group it sits; the menu button before the submit button,
+    // which stays last.
     QWidget* previous = nullptr;
     for (int id : TabOrder(t)) {
         if (id == IDC_MSCOMM) {
             continue;
         }
-        for (QWidget* w : {controls_.Widget(id),
+        for (QWidget* w : {id == IDC_SUBMIT ? static_cast<QWidget*>(menuButton_) : nullptr,
+                           controls_.Widget(id),
                            id == IDC_CONNECT ? static_cast<QWidget*>(encoding_) : nullptr}) {
             if (!w) {
                 continue;

@@ -1,6 +1,7 @@
 // The window's profiles: the form saved to, and filled from, the same JSON
 // file the command line reads and writes.
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 #include "form/ControlIds.h"
@@ -53,15 +54,21 @@ std::optional<Message> ConfigWindow::ImportProfile(const QString& path) {
     if (!refused.empty()) {
         return ImportRefusedFields(refused);
     }
+    progressLine_.Imported();
     return std::nullopt;
 }
 
 void ConfigWindow::OnExportProfile() {
-    const QString path =
-        QFileDialog::getSaveFileName(this, UiText(kExportTitle), QString(), UiText(kProfileFilter));
+    // Named after the network, so that a folder of profiles reads as a list
+    // of networks.
+    const auto* ssid = qobject_cast<QLineEdit*>(Item(IDC_SSID));
+    const QString suggested = QString::fromStdString(ProfileFileName(ssid->text().toStdString()));
+    QString path = QFileDialog::getSaveFileName(this, UiText(kExportTitle), suggested,
+                                                UiText(kProfileFilter));
     if (path.isEmpty()) {
         return;
     }
+    path = QString::fromStdString(WithJsonSuffix(path.toStdString()));
     if (const auto error = ExportProfile(path)) {
         ShowMessageBox(*error, true);
     }

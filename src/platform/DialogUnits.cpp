@@ -1,5 +1,7 @@
 #include "platform/DialogUnits.h"
 
+#include <algorithm>
+
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QStringList>
@@ -37,6 +39,19 @@ QRect DialogUnits::ToPixels(int x, int y, int width, int height) const {
 
 QSize DialogUnits::ToPixels(int width, int height) const {
     return QSize(ToX(width), ToY(height));
+}
+
+QSize FittedSize(const QSize& form, const QSize& available, int scrollBar) {
+    QSize size = form;
+    if (size.height() > available.height()) {
+        size.setHeight(available.height());
+        size.rwidth() += scrollBar;
+    }
+    if (size.width() > available.width()) {
+        size.setWidth(available.width());
+        size.setHeight(std::min(available.height(), size.height() + scrollBar));
+    }
+    return size;
 }
 
 QFont DialogFont(const QString& family, int pointSize) {

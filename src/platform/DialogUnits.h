@@ -23,6 +23,11 @@ class DialogUnits {
     int baseY_;
 };
 
+// The window's size for a form of this size on a screen with this much room:
+// the whole form where it fits; where it does not, what fits, with room for
+// the scroll bar that then shows the rest.
+QSize FittedSize(const QSize& form, const QSize& available, int scrollBar);
+
 // The font the dialog is drawn in: "宋体" at 10 points where it is installed,
 // otherwise an installed font that covers Simplified Chinese, so that no
 // text shows as boxes.

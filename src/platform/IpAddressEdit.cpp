@@ -13,6 +13,16 @@
 
 namespace wifi {
 
+namespace {
+
+// A dot takes the room of its ink, not of a whole character cell: in a font
+// of even widths that leaves the fields room for "255" at the dialog's size.
+int DotWidth(const QFontMetrics& fm) {
+    return fm.tightBoundingRect(QStringLiteral(".")).width() + 2;
+}
+
+}  // namespace
+
 IpAddressEdit::IpAddressEdit(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     setAutoFillBackground(true);
@@ -28,7 +38,7 @@ IpAddressEdit::IpAddressEdit(QWidget* parent) : QFrame(parent) {
             // The dots take no more room than they need: the fields get it.
             auto* dot = new QLabel(QStringLiteral("."), this);
             dot->setAlignment(Qt::AlignCenter);
-            dot->setFixedWidth(dot->fontMetrics().horizontalAdvance(QLatin1Char('.')) + 2);
+            dot->setFixedWidth(DotWidth(dot->fontMetrics()));
             layout->addWidget(dot);
         }
         auto* f = new QLineEdit(this);
@@ -91,13 +101,13 @@ void IpAddressEdit::changeEvent(QEvent* event) {
 }
 
 void IpAddressEdit::FitFont() {
-    // Each field needs three digits and a line edit's own margins; each dot
-    // its width. Shrink from the control's own font, never below 6 points.
+    // Each field needs three digits and a frameless line edit's margins of
+    // two pixels a side; each dot its ink and a pixel either side. The dialog's font fits every address
+    // control of the form; a narrower one shrinks it, never below 6 points.
     QFont fitted = font();
-    const auto needed = [this](const QFont& f) {
+    const auto needed = [](const QFont& f) {
         const QFontMetrics fm(f);
-        return 4 * (fm.horizontalAdvance(QStringLiteral("255")) + 6) +
-               3 * (fm.horizontalAdvance(QLatin1Char('.')) + 2) + 2;
+        return 4 * (fm.horizontalAdvance(QStringLiteral("255")) + 4) + 3 * DotWidth(fm);
     };
     while (needed(fitted) > contentsRect().width() && fitted.pointSizeF() > 6) {
         fitted.setPointSizeF(fitted.pointSizeF() - 0.5);

@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QStandardItemModel>
+#include <QStylePainter>
 #include <QTimer>
 #include <algorithm>
 
@@ -91,6 +92,20 @@ void PortComboBox::Show() {
     }
     // The open list is as wide as its longest entry, however narrow the box.
     view()->setMinimumWidth(widest + 4 * fontMetrics().averageCharWidth());
+}
+
+QString PortComboBox::ClosedText() const {
+    const QString device = Device();
+    return device.isEmpty() ? currentText() : Q(ShortName(device.toStdString()));
+}
+
+void PortComboBox::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    option.currentText = ClosedText();
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    painter.drawControl(QStyle::CE_ComboBoxLabel, option);
 }
 
 void PortComboBox::Poll() {

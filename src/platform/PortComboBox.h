@@ -10,8 +10,8 @@ class QTimer;
 namespace wifi {
 
 // The port list on a combo box: one entry per device of the core's PortList,
-// reading like "ttyUSB0 — CH340 USB-Serial (1a86:7523)", its tooltip the
-// whole path. Each entry's data is the device, which is all the serial port
+// reading like "ttyUSB0 — CH340 USB-Serial (1a86:7523)" in the open list and
+// "ttyUSB0" in the narrow closed box, its tooltip the whole path. Each entry's data is the device, which is all the serial port
 // is given.
 //
 // While it can be used (the port is closed), it follows the system: opening
@@ -27,6 +27,9 @@ class PortComboBox : public QComboBox {
     // disabled) or the user has the list open.
     void Poll();
     void showPopup() override;
+    // What the closed box shows: the chosen port's short name ("ttyUSB0",
+    // "COM3"); the open list shows each port's whole entry.
+    QString ClosedText() const;
 
     // The chosen device; empty for none.
     QString Device() const;
@@ -37,6 +40,9 @@ class PortComboBox : public QComboBox {
     // come back under another name), else the device itself. False when
     // neither is listed.
     bool Choose(const QString& device, const QString& serialNumber = {});
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
 
   private:
     void Show();

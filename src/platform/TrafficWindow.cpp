@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "platform/Translations.h"
@@ -15,7 +16,8 @@
 
 namespace wifi {
 
-TrafficWindow::TrafficWindow(TrafficHistory& log, QWidget* parent) : QDialog(parent), log_(log) {
+TrafficWindow::TrafficWindow(TrafficHistory& log, Decode decode, QWidget* parent)
+    : QDialog(parent), log_(log), decode_(std::move(decode)) {
     setWindowTitle(UiText(kTrafficTitle));
     setObjectName(QStringLiteral("traffic"));
     view_ = new QPlainTextEdit(this);
@@ -25,24 +27,28 @@ TrafficWindow::TrafficWindow(TrafficHistory& log, QWidget* parent) : QDialog(par
     view_->setFont(QFont(QStringLiteral("monospace")));
     unmask_ = new QCheckBox(UiText(kTrafficUnmask), this);
     unmask_->setToolTip(UiText(kTrafficUnmaskTip));
+    hex_ = new QCheckBox(UiText(kTrafficHex), this);
+    hex_->setToolTip(UiText(kTrafficHexTip));
     auto* save = new QPushButton(UiText(kTrafficSave), this);
     auto* clear = new QPushButton(UiText(kTrafficClear), this);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(unmask_);
+    buttons->addWidget(hex_);
     buttons->addStretch();
     buttons->addWidget(clear);
     buttons->addWidget(save);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(view_);
     layout->addLayout(buttons);
-    resize(640, 360);
+    resize(760, 360);
     connect(unmask_, &QCheckBox::toggled, this, &TrafficWindow::Rebuild);
+    connect(hex_, &QCheckBox::toggled, this, &TrafficWindow::Rebuild);
     connect(save, &QPushButton::clicked, this, &TrafficWindow::OnSave);
     connect(clear, &QPushButton::clicked, this, [this] {
         log_.Clear();
         view_->clear();
     });
-    log_.onAdded = [this](const TrafficHistory::Entry& e) { view_->appendPlainText(Render(e)); };
+    log_.onAdded = [this](const TrafficHistory::Entry& e) { Append(e); };
     Rebuild();
 }
 
@@ -51,7 +57,29 @@ TrafficWindow::~TrafficWindow() {
 }
 
 QString TrafficWindow::Render(const TrafficHistory::Entry& e) const {
-    return QString::fromStdString(TrafficHistory::Render(e, unmask_->isChecked()));
+    TrafficHistory::View shown{unmask_->isChecked(), hex_->isChecked() ? Decode() : decode_};
+    return QString::fromStdString(TrafficHistory::Render(e, shown));
+}
+
+bool TrafficWindow::AtBottom() const {
+    const QScrollBar* bar = view_->verticalScrollBar();
+    return bar->value() >= bar->maximum();
+}
+
+void TrafficWindow::ScrollToBottom() {
+    view_->verticalScrollBar()->setValue(view_->verticalScrollBar()->maximum());
+}
+
+void TrafficWindow::Append(const TrafficHistory::Entry& e) {
+    // A user who scrolled up to read keeps the place.
+    const bool follow = AtBottom();
+    const int kept = view_->verticalScrollBar()->value();
+    view_->appendPlainText(Render(e));
+    if (follow) {
+        ScrollToBottom();
+    } else {
+        view_->verticalScrollBar()->setValue(kept);
+    }
 }
 
 void TrafficWindow::Rebuild() {
@@ -60,6 +88,12 @@ void TrafficWindow::Rebuild() {
         lines << Render(e);
     }
     view_->setPlainText(lines.join(QLatin1Char('\n')));
+    ScrollToBottom();
+}
+
+void TrafficWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    ScrollToBottom();
 }
 
 QString TrafficWindow::Text() const {

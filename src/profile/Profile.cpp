@@ -180,6 +180,39 @@ std::optional<std::vector<Setting>> ParseProfile(std::string_view text, TextEnco
     return settings;
 }
 
+std::string ProfileFileName(std::string_view ssid) {
+    std::string name;
+    for (unsigned char c : ssid) {
+        const bool forbidden = c < 0x20 || c == 0x7f || std::string_view("/\\:*?\"<>|").find(char(c)) !=
+                                                          std::string_view::npos;
+        name.push_back(forbidden ? '_' : char(c));
+    }
+    // Windows takes no name that ends in a space or a dot, nor one that is
+    // only dots.
+    while (!name.empty() && (name.back() == ' ' || name.back() == '.')) {
+        name.pop_back();
+    }
+    while (!name.empty() && name.front() == ' ') {
+        name.erase(name.begin());
+    }
+    return (name.empty() ? std::string("profile") : name) + ".json";
+}
+
+std::string WithJsonSuffix(const std::string& path) {
+    const auto dot = path.rfind('.');
+    const auto slash = path.find_last_of("/\\");
+    if (dot != std::string::npos && (slash == std::string::npos || dot > slash)) {
+        std::string suffix = path.substr(dot);
+        for (char& c : suffix) {
+            c = char(std::tolower(static_cast<unsigned char>(c)));
+        }
+        if (suffix == ".json") {
+            return path;
+        }
+    }
+    return path + ".json";
+}
+
 FormReading ReadForm(const Controls& controls, TextEncoding chosen,
                      const TextConverters& converters) {
     FormReading reading;

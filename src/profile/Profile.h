@@ -51,6 +51,13 @@ FieldValues ReadFieldValues(const Controls& controls);
 // shows are compared: the report has no key for the protocol.
 std::vector<std::string> DifferingFields(const FieldValues& a, const FieldValues& b);
 
+// The name an export suggests: the network name shown in the form, with the
+// characters no file name may hold replaced, and ".json"; "profile.json"
+// for no name.
+std::string ProfileFileName(std::string_view ssid);
+// A path as saved: ".json" added unless it ends so already.
+std::string WithJsonSuffix(const std::string& path);
+
 // The same as JSON text: "encoding" first, then the fields in the form's order.
 std::string FormAsJson(const Json& form);
 // The same, one "name: value" a line.

@@ -68,6 +68,16 @@ std::string VisibleBytes(std::string_view bytes) {
     return out;
 }
 
+std::string VisibleText(std::string_view utf8) {
+    std::string out;
+    for (unsigned char c : utf8) {
+        out += c < 0x20 || c == 0x7f
+                   ? VisibleBytes(std::string_view(reinterpret_cast<const char*>(&c), 1))
+                   : std::string(1, static_cast<char>(c));
+    }
+    return out;
+}
+
 std::string QuotedBytes(std::string_view bytes) {
     std::string out;
     for (unsigned char c : bytes) {

@@ -15,6 +15,10 @@ using WallClock = std::chrono::system_clock;
 // what crossed the line, exactly, in plain ASCII, for people to read.
 std::string VisibleBytes(std::string_view bytes);
 
+// Decoded text with its line ends and other control characters as escapes
+// (\r, \n, \x01), every other character as it is.
+std::string VisibleText(std::string_view utf8);
+
 // The same, with '"' and '\' escaped too, so that a log can be read back
 // byte for byte (Unquote); \t as such.
 std::string QuotedBytes(std::string_view bytes);

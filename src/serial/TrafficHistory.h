@@ -2,7 +2,9 @@
 
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "serial/TrafficFormat.h"
 
@@ -25,10 +27,17 @@ class TrafficHistory {
     // Told each line as it is added (an open view).
     std::function<void(const Entry&)> onAdded;
 
-    // A line as the view shows it: "12:00:01.250 /dev/ttyUSB0 >
-    // AT+SZ_SSID=Office\r\n", the key and the web password masked unless
-    // `unmasked`.
-    static std::string Render(const Entry& entry, bool unmasked);
+    // How a view shows its lines.
+    struct View {
+        bool unmasked = false;  // the key and the web password as they are
+        // The texts a line holds, decoded in the encoding the form uses; no
+        // decode, or bytes it cannot read, show as escapes (\xB2).
+        std::function<std::optional<std::string>(std::string_view)> decode;
+    };
+    // A line as the view shows it: "2026-12-07 12:00:01.250 /dev/ttyUSB0 >
+    // AT+SZ_SSID=办公室\r\n", the key and the web password masked unless
+    // unmasked, line ends and other control bytes escaped.
+    static std::string Render(const Entry& entry, const View& view);
 
   private:
     std::deque<Entry> entries_;

@@ -343,6 +343,14 @@ Text UnsavedEditsQuestion() {
     return Text(UI_TEXT("修改过的参数还没有写入模块。仍要关闭吗？"));
 }
 
+Text ReadAgainQuestion() {
+    return Text(UI_TEXT("修改过的参数还没有写入模块。重新读取会用模块的参数替换它们，仍要重新读取吗？"));
+}
+
+Message ImportedNotYetWritten() {
+    return Note(Text(UI_TEXT("已导入配置，尚未写入模块：请提交参数")));
+}
+
 Text LanguageNextTime() {
     return Text(UI_TEXT("下次打开窗口时使用新的语言。"));
 }

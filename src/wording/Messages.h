@@ -76,6 +76,9 @@ Text ProfileTextAsBytes(const Field& field, TextEncoding encoding);
 
 // The window's questions and notes.
 Text UnsavedEditsQuestion();
+Text ReadAgainQuestion();
+// A profile was imported: its values are in the form, not yet in the module.
+Message ImportedNotYetWritten();
 Text LanguageNextTime();
 // A message about the port, naming it: "串口 %1：%2", "%1: %2".
 Text OnPort(const std::string& port, const Text& text);

@@ -17,6 +17,11 @@ void ProgressLine::Note(const Message& note) {
     Show(Message{all, false, {}, {}});
 }
 
+void ProgressLine::Imported() {
+    notes_.clear();
+    Show(ImportedNotYetWritten());
+}
+
 void ProgressLine::ReportParsed(const std::vector<UnknownValue>& unknown) {
     notes_.clear();
     Show(ReportRead());

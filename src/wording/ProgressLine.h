@@ -25,6 +25,8 @@ class ProgressLine : public SessionEvents {
     // A word about the reported values (their encoding, a value the form
     // cannot show) that stays until the module has connected.
     void Note(const Message& note);
+    // A profile's values went into the form; the module has not got them.
+    void Imported();
 
     void ReportParsed(const std::vector<UnknownValue>& unknown) override;
     void Connected() override;

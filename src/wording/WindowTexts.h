@@ -9,7 +9,12 @@ namespace wifi {
 // them from here, so that each speaks both languages alike.
 inline constexpr const char* kMenuExport = UI_TEXT("导出配置…");
 inline constexpr const char* kMenuImport = UI_TEXT("导入配置…");
+inline constexpr const char* kMenuReadAgain = UI_TEXT("重新读取");
 inline constexpr const char* kMenuTraffic = UI_TEXT("通信记录");
+// The button that opens the menu; Shift+F10 and the Menu key open it too.
+inline constexpr const char* kMenuButton = UI_TEXT("菜单");
+inline constexpr const char* kMenuButtonTip =
+    UI_TEXT("导出、导入配置，重新读取，通信记录，语言（Shift+F10）");
 inline constexpr const char* kMenuLanguage = UI_TEXT("语言");
 inline constexpr const char* kExportTitle = UI_TEXT("导出配置");
 inline constexpr const char* kImportTitle = UI_TEXT("导入配置");
@@ -24,6 +29,9 @@ inline constexpr const char* kTrafficUnmaskTip =
     UI_TEXT("显示网络密钥和网页密码；不勾选时显示为 ***");
 inline constexpr const char* kTrafficSave = UI_TEXT("保存…");
 inline constexpr const char* kTrafficClear = UI_TEXT("清除");
+inline constexpr const char* kTrafficHex = UI_TEXT("十六进制");
+inline constexpr const char* kTrafficHexTip =
+    UI_TEXT("按字节显示所有非 ASCII 字符（\\xB2），不按所选编码解码");
 inline constexpr const char* kTrafficSaveTitle = UI_TEXT("保存通信记录");
 inline constexpr const char* kTextFilter = UI_TEXT("文本文件 (*.txt)");
 

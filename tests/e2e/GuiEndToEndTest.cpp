@@ -3,7 +3,11 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QAction>
+#include <QDate>
 #include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -339,6 +343,29 @@ class GuiEndToEndTest : public QObject {
         QVERIFY(window_->isVisible());
     }
 
+    // Read again: the port closed and opened, the module's values over the
+    // form's; with unsaved edits the user is asked, and a No keeps them.
+    void readAgainReconnectsAndAsksFirstAboutUnsavedEdits() {
+        Start();
+        Connect();
+        const auto queries = [this] {
+            return Received(Path("traffic.log")).filter(QStringLiteral("AT+SZ_CHECKCONFIG=ALL")).size();
+        };
+        QCOMPARE(queries(), qsizetype(1));
+        window_->findChild<QAction*>(QStringLiteral("readAgain"))->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(queries(), qsizetype(2), kWaitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(Status(), QStringLiteral("已连接"), kWaitMs);
+        QVERIFY(messages_->seen.isEmpty());
+
+        Edit(IDC_SSID)->setText(QStringLiteral("edited"));
+        window_->OnReadAgain();  // the watcher answers neither yes nor no
+        QCOMPARE(messages_->seen.size(), qsizetype(1));
+        QVERIFY2(messages_->seen.first().contains(QStringLiteral("重新读取")),
+                 qPrintable(messages_->seen.first()));
+        QCOMPARE(Edit(IDC_SSID)->text(), QStringLiteral("edited"));
+        QCOMPARE(queries(), qsizetype(2));
+    }
+
     // A GBK network name is shown as such and goes back byte for byte; typed
     // text goes out in the chosen encoding.
     void chineseTextsKeepTheirBytes() {
@@ -409,6 +436,7 @@ class GuiEndToEndTest : public QObject {
         const qsizetype sent = Received(Path("traffic.log")).size();
         QVERIFY(!window_->ImportProfile(Path("other.json")));
         QCOMPARE(Edit(IDC_SSID)->text(), QStringLiteral("窗口配置"));
+        QCOMPARE(window_->progress()->text(), QStringLiteral("已导入配置，尚未写入模块：请提交参数"));
         QCOMPARE(Combo(IDC_BAUDRATE)->currentText(), QStringLiteral("9600"));
         QCOMPARE(Received(Path("traffic.log")).size(), sent);
 
@@ -438,10 +466,32 @@ class GuiEndToEndTest : public QObject {
         QVERIFY(!text.contains(QStringLiteral("sim-password")));
         QVERIFY(text.contains(QStringLiteral(" < CONNECTED\\r\\n")));
 
+        // Full dates: the log outlives a day's work.
+        const QString today = QDate::currentDate().toString(Qt::ISODate);
+        QVERIFY2(text.startsWith(today + QLatin1Char(' ')), qPrintable(text.left(40)));
+
+        traffic->show();
         Edit(IDC_KEY)->setText(QStringLiteral("new-secret"));
+        Edit(IDC_SSID)->setText(QStringLiteral("办公室"));
         Submit();
         QTRY_COMPARE_WITH_TIMEOUT(messages_->seen.size(), qsizetype(1), kWaitMs);
         QVERIFY(traffic->Text().contains(QStringLiteral(" > AT+SZ_SECURITY_KEY=***\\r\\n")));
+        // Texts in the form's encoding, bytes on request.
+        QVERIFY(traffic->Text().contains(QStringLiteral(" > AT+SZ_SSID=办公室\\r\\n")));
+        traffic->hex()->setChecked(true);
+        QVERIFY(traffic->Text().contains(
+            QStringLiteral(" > AT+SZ_SSID=\\xE5\\x8A\\x9E\\xE5\\x85\\xAC\\xE5\\xAE\\xA4\\r\\n")));
+        traffic->hex()->setChecked(false);
+        // The view follows new lines, and leaves alone a user who scrolled up.
+        QScrollBar* bar = traffic->view()->verticalScrollBar();
+        QVERIFY(bar->maximum() > 0);
+        QCOMPARE(bar->value(), bar->maximum());
+        bar->setValue(0);
+        const int lines = traffic->view()->blockCount();
+        Submit();
+        QTRY_COMPARE_WITH_TIMEOUT(messages_->seen.size(), qsizetype(2), kWaitMs);
+        QVERIFY(traffic->view()->blockCount() > lines);
+        QCOMPARE(bar->value(), 0);
         QVERIFY(!traffic->Text().contains(QStringLiteral("new-secret")));
 
         traffic->unmask()->setChecked(true);

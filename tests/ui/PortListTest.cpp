@@ -25,6 +25,7 @@ class PortListTest : public QObject {
         QCOMPARE(box.itemText(1), QStringLiteral("ttyUSB1 — FT232R (0403:6001)"));
         QVERIFY(box.Choose(QStringLiteral("/dev/ttyUSB1")));
         QCOMPARE(box.Device(), QStringLiteral("/dev/ttyUSB1"));
+        QCOMPARE(box.ClosedText(), QStringLiteral("ttyUSB1"));  // the narrow box: short
         QVERIFY(box.toolTip().startsWith(QStringLiteral("/dev/ttyUSB1\nFTDI\nA50285BI")));
         QCOMPARE(box.SerialNumber(), QStringLiteral("A50285BI"));
 

@@ -1,11 +1,18 @@
 // The window against its template, its state after start, and what reaches
 // the dialog from the user and from code.
 #include <QAbstractItemView>
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QToolButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QScreen>
+#include <QScrollArea>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStyleOptionComboBox>
@@ -54,7 +61,12 @@ QString TextOf(QWidget* w) {
     return QString();
 }
 
+// A control's id; 0 for the encoding list, -1 for the menu button, which
+// the template does not hold.
 int IdOf(ConfigWindow& window, QWidget* w) {
+    if (w == window.menuButton()) {
+        return -1;
+    }
     for (const auto& item : ConfigDialogTemplate().items) {
         QWidget* control = window.Item(item.id);
         if (control && (control == w || control->isAncestorOf(w))) {
@@ -143,6 +155,72 @@ class WindowTest : public QObject {
         }
     }
 
+    // On any screen the window fits, and what does not fit scrolls: run
+    // again at 200 % (QT_SCALE_FACTOR=2), where the form is taller than the
+    // screen's 400 logical pixels.
+    void theWindowFitsTheScreenAndScrollsTheRest() {
+        const QSize available = QGuiApplication::primaryScreen()->availableGeometry().size();
+        QVERIFY(window_->height() <= available.height());
+        QVERIFY(window_->width() <= available.width());
+        auto* scroll = window_->findChild<QScrollArea*>();
+        QVERIFY(scroll);
+        QCOMPARE(scroll->widget()->size(),
+                 window_->units().ToPixels(ConfigDialogTemplate().width,
+                                           ConfigDialogTemplate().height));
+        // The submit button, last of the form, can be scrolled to.
+        Show();
+        scroll->ensureWidgetVisible(window_->Item(IDC_SUBMIT));
+        const QRect submit(window_->Item(IDC_SUBMIT)->mapTo(scroll->viewport(), QPoint()),
+                           window_->Item(IDC_SUBMIT)->size());
+        QVERIFY(scroll->viewport()->rect().contains(submit));
+        // The size rule itself: a form taller than the screen takes its height
+        // and a scroll bar's width.
+        QCOMPARE(FittedSize(QSize(593, 611), QSize(944, 472), 16), QSize(609, 472));
+        QCOMPARE(FittedSize(QSize(593, 611), QSize(1904, 1032), 16), QSize(593, 611));
+        QCOMPARE(FittedSize(QSize(593, 611), QSize(500, 472), 16), QSize(500, 472));
+    }
+
+    // The five addresses read alike: the dialog's font, however narrow.
+    void everyAddressUsesTheDialogFont() {
+        for (const DialogItem& item : ConfigDialogTemplate().items) {
+            if (item.kind == ItemKind::IpAddress) {
+                auto* address = qobject_cast<IpAddressEdit*>(window_->Item(item.id));
+                QVERIFY(address);
+                QCOMPARE(address->field(0)->font().pointSizeF(), window_->font().pointSizeF());
+            }
+        }
+    }
+
+    // Every feature beyond the form is in one menu, opened by a visible
+    // button, a right click, and Shift+F10 or the Menu key in any field.
+    void theMenuOpensFromItsButtonAndTheKeyboardEverywhere() {
+        QCOMPARE(window_->menuButton()->text(), QStringLiteral("菜单"));
+        QStringList names;
+        for (QAction* action : window_->menu()->actions()) {
+            names << (action->menu() ? action->menu()->title() : action->objectName());
+        }
+        QCOMPARE(names, (QStringList{"exportProfile", "importProfile", "readAgain", "showTraffic",
+                                     QString(), QStringLiteral("语言")}));
+        QCOMPARE(window_->findChild<QAction*>(QStringLiteral("readAgain"))->shortcut(),
+                 QKeySequence(Qt::Key_F5));
+        QCOMPARE(window_->menuButton()->menu(), window_->menu());
+        Show();
+        window_->dlg().SetModuleGroupEnabled(true);
+        for (QWidget* field : {static_cast<QWidget*>(Edit(IDC_SSID)),
+                               static_cast<QWidget*>(Address(IDC_IPADDR)->field(2)),
+                               static_cast<QWidget*>(Combo(IDC_BAUDRATE))}) {
+            field->setFocus();
+            QTest::keyClick(field, Qt::Key_F10, Qt::ShiftModifier);
+            QTRY_VERIFY(window_->menu()->isVisible());
+            window_->menu()->close();
+            QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(2, 2),
+                                      field->mapToGlobal(QPoint(2, 2)));
+            QApplication::sendEvent(field, &menuKey);
+            QTRY_VERIFY(window_->menu()->isVisible());
+            window_->menu()->close();
+        }
+    }
+
     void listsHoldTheirEntries() {
         for (const auto& list : ParameterLists()) {
             QComboBox* box = Combo(list.id);
@@ -180,13 +258,16 @@ class WindowTest : public QObject {
 
     void tabOrderFollowsTheTemplate() {
         Show();
-        // At start only the port list, the connect button and the encoding
-        // choice (no item of the template: 0) below it can take focus.
-        QCOMPARE(TabCycle(), (QList<int>{IDC_COMPORT, IDC_CONNECT, 0}));
+        // At start only the port list, the connect button, the encoding
+        // choice below it and the menu button can take focus.
+        QCOMPARE(TabCycle(), (QList<int>{IDC_COMPORT, IDC_CONNECT, 0, -1}));
         window_->dlg().SetModuleGroupEnabled(true);
         window_->controls().EnableWindow(IDC_SUBMIT, true);
         QList<int> expected;
         for (int id : TabOrder(ConfigDialogTemplate())) {
+            if (id == IDC_SUBMIT) {
+                expected << -1;  // the menu button, before submit, which stays last
+            }
             if (id != IDC_MSCOMM && id != IDC_STATUS) {  // invisible; disabled for good
                 expected << id;
             }

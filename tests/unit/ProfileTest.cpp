@@ -151,6 +151,21 @@ class MemoryStore : public PreferenceStore {
     std::map<std::string, std::string> values;
 };
 
+// An export is named after the network, as any system can store it, and
+// always ends in .json.
+TEST(Profile, AnExportIsNamedAfterTheNetwork) {
+    EXPECT_EQ(ProfileFileName("办公室"), "办公室.json");
+    EXPECT_EQ(ProfileFileName("a/b:c*?\"<>|\\d"), "a_b_c_______d.json");
+    EXPECT_EQ(ProfileFileName(" lab. "), "lab.json");
+    EXPECT_EQ(ProfileFileName(std::string("x\ny\x7f", 4)), "x_y_.json");
+    EXPECT_EQ(ProfileFileName(""), "profile.json");
+    EXPECT_EQ(ProfileFileName("..."), "profile.json");
+    EXPECT_EQ(WithJsonSuffix("/home/u/lab"), "/home/u/lab.json");
+    EXPECT_EQ(WithJsonSuffix("/home/u/lab.JSON"), "/home/u/lab.JSON");
+    EXPECT_EQ(WithJsonSuffix("/home/u.d/lab"), "/home/u.d/lab.json");
+    EXPECT_EQ(WithJsonSuffix("C:\\p.d\\lab.txt"), "C:\\p.d\\lab.txt.json");
+}
+
 TEST(Preferences, WhatAWindowRemembersComesBackAsItWasSaved) {
     MemoryStore store;
     Preferences p;

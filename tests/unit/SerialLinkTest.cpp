@@ -174,10 +174,23 @@ TEST(Traffic, BytesAreShownExactlyAndTheLogReadsBackByteForByte) {
     EXPECT_EQ(ClockTime(noon).size(), 12u);
     TrafficHistory history;
     history.Add("COM3", LineDirection::Sent, "AT+SZ_SECURITY_KEY=abc\r\n");
-    EXPECT_NE(TrafficHistory::Render(history.entries().back(), false).find("KEY=***\\r\\n"),
+    EXPECT_NE(TrafficHistory::Render(history.entries().back(), {}).find("KEY=***\\r\\n"),
               std::string::npos);
-    EXPECT_NE(TrafficHistory::Render(history.entries().back(), true).find("KEY=abc\\r\\n"),
+    EXPECT_NE(TrafficHistory::Render(history.entries().back(), {true, {}}).find("KEY=abc\\r\\n"),
               std::string::npos);
+    // The view's line: the full date, texts decoded where the decoder reads
+    // them, escapes where it does not, control bytes escaped either way.
+    history.Add("COM3", LineDirection::Received, "SSID:\xB2\xE2\r\n");
+    const std::string date = LocalDateTime(history.entries().back().time);
+    EXPECT_EQ(date.size(), 23u);  // 2026-12-07 12:00:01.250
+    const auto asGbk = [](std::string_view bytes) -> std::optional<std::string> {
+        if (bytes.find('\xB2') == std::string_view::npos) return std::string(bytes);
+        return std::string("SSID:\xE6\xB5\x8B\r\n");  // SSID:测 as UTF-8
+    };
+    EXPECT_EQ(TrafficHistory::Render(history.entries().back(), {false, asGbk}),
+              date + " COM3 < SSID:\xE6\xB5\x8B\\r\\n");
+    EXPECT_EQ(TrafficHistory::Render(history.entries().back(), {}),
+              date + " COM3 < SSID:\\xB2\\xE2\\r\\n");
 }
 
 // The line settings each serial port takes; anything else is refused before

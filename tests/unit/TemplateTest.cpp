@@ -8,6 +8,7 @@
 #include "form/DialogTemplate.h"
 #include "form/EnablingGroups.h"
 #include "form/ListContents.h"
+#include "form/WindowExtras.h"
 
 namespace wifi {
 namespace {
@@ -115,6 +116,29 @@ TEST(DialogTemplate, TheLabelAfterACheckBoxIsItsCaption) {
     EXPECT_EQ(captions[0].second, IDC_DHCP);
     EXPECT_EQ(CheckBoxOfLabel(t, 0), 0);
     EXPECT_EQ(CheckBoxOfLabel(t, t.items.size()), 0);
+}
+
+// What a window adds (progress line, encoding, menu button) sits in free
+// space: inside the dialog, over no item but the frames of group boxes.
+TEST(DialogTemplate, WhatAWindowAddsCoversNoItem) {
+    const DialogTemplate& t = ConfigDialogTemplate();
+    const auto overlap = [](const int* a, int x, int y, int w, int h) {
+        return a[0] < x + w && x < a[0] + a[2] && a[1] < y + h && y < a[1] + a[3];
+    };
+    const int encoding[4] = {kEncodingRect[0], kEncodingRect[1], kEncodingRect[2],
+                             kClosedDropListHeight};
+    for (const int* extra : {kProgressRect, kEncodingLabelRect, +encoding, kMenuButtonRect}) {
+        EXPECT_LE(extra[0] + extra[2], t.width);
+        EXPECT_LE(extra[1] + extra[3], t.height);
+        for (const DialogItem& item : t.items) {
+            const bool inert = item.kind == ItemKind::GroupBox || item.kind == ItemKind::CommControl;
+            const int height = item.kind == ItemKind::DropList ? kClosedDropListHeight : item.height;
+            EXPECT_FALSE(!inert && overlap(extra, item.x, item.y, item.width, height))
+                << "an addition at " << extra[0] << "," << extra[1] << " covers item " << item.id;
+        }
+    }
+    EXPECT_FALSE(overlap(kMenuButtonRect, kProgressRect[0], kProgressRect[1], kProgressRect[2],
+                         kProgressRect[3]));
 }
 
 TEST(ListContents, ElevenListsWithTheirEntriesAndOpeningSelections) {
