@@ -26,31 +26,51 @@ void OptionLines(std::string& out, const std::string& head, std::string_view hel
     }
 }
 
-std::string Usage() {
-    std::string out = "Usage:\n";
+// The usage lines of one command, or of all: what each cannot do without,
+// then [OPTION]... for the rest, GNU style, so that each fits a line and the
+// manual's synopsis lists one command a line.
+std::string Usage(std::string_view only = {}) {
+    std::string out;
     for (const Command& c : Commands()) {
-        std::string line = "  wifi-config " + std::string(c.name);
-        const std::string indent(line.size() + 1, ' ');
-        std::string current = line;
+        if (!only.empty() && c.name != only) {
+            continue;
+        }
+        std::string line = "wifi-config " + std::string(c.name);
+        bool optional = false;
         for (const Option& o : Options()) {
             if (!o.TakenBy(c.name)) {
                 continue;
             }
-            std::string word = std::string(o.name) + (o.value.empty() ? "" : " ") +
-                               std::string(o.value) + (o.RepeatableIn(c.name) ? " ..." : "");
             if (!o.RequiredBy(c.name)) {
-                word = "[" + word + "]";
+                optional = true;
+                continue;
             }
-            if (current.size() + 1 + word.size() > 90) {
-                out += current + "\n";
-                current = indent + word;
-            } else {
-                current += " " + word;
+            line.append(" ").append(o.name);
+            if (!o.value.empty()) {
+                line.append(" ").append(o.value);
+            }
+            if (o.RepeatableIn(c.name)) {
+                line.append("...");
             }
         }
-        out += current + "\n";
+        if (optional) {
+            line += " [OPTION]...";
+        }
+        if (!c.operands.empty()) {
+            line.append(" ").append(c.operands);
+        }
+        out += (out.empty() ? "Usage: " : "  or:  ") + line + "\n";
     }
-    return out + "  wifi-config --help | --version\n";
+    if (only.empty()) {
+        out += "  or:  wifi-config [COMMAND] --help\n  or:  wifi-config --version\n";
+    }
+    return out;
+}
+
+// "  -p, --port DEVICE", or "  --probe".
+std::string OptionHead(const Option& o) {
+    return "  " + (o.shortName.empty() ? std::string() : std::string(o.shortName) + ", ") +
+           std::string(o.name) + (o.value.empty() ? "" : " ") + std::string(o.value);
 }
 
 // The form's fields and the values each takes, from the field table.
@@ -86,6 +106,12 @@ std::string FormValues() {
 constexpr std::string_view kAbout =
     "Reads a Wi-Fi serial module's configuration, or writes one into one module or\n"
     "many at once, over serial ports at 19200 baud 8N1, exactly as the window does.\n";
+
+constexpr std::string_view kOutput =
+    "Output: JSON Lines, one JSON object per line and per result (a form, a\n"
+    "port, a write's result, a difference, a station record), so that a script\n"
+    "reads it line by line; --format text prints \"name: value\" lines instead.\n"
+    "Errors and notes go to standard error.\n";
 
 constexpr std::string_view kTail = R"(
 Known values only: a field is known when the module reported a value the
@@ -133,34 +159,93 @@ Exit status (with several ports, the highest of them):
      Ctrl+Break: nothing more is sent, the ports are closed, and each write
      prints its result line with "ok": false; station records the module it
      was writing and prints its summary. A second signal ends at once.
+  5  diff: the module and the profile differ in some field
   ports exits 0 even when there is no port.
 
 Examples:
-  wifi-config read --port /dev/ttyUSB0 --format text
-  wifi-config read --port /dev/ttyUSB0 > line7.json
-  wifi-config write --port /dev/ttyUSB0 --from line7.json --set ssid="Line 7" --set dhcp=false
-  wifi-config write --port /dev/ttyUSB0 --port /dev/ttyUSB1 --set protocol=TCP --set baudRate=115200
-  wifi-config ports --probe --format text
-  wifi-config station --port /dev/ttyUSB0 --from line7.json --verify --log line7.log
-  wifi-config read --port COM7                      (Windows: ports by their COM names)
+  Show a module's configuration as "name: value" lines:
+    wifi-config read -p /dev/ttyUSB0 --format text
+
+  Keep a module's configuration as a profile:
+    wifi-config read -p /dev/ttyUSB0 > line7.json
+
+  Write the profile with two values changed:
+    wifi-config write -p /dev/ttyUSB0 -f line7.json --set ssid="Line 7" --set dhcp=false
+
+  Configure two modules at the same time:
+    wifi-config write -p /dev/ttyUSB0 -p /dev/ttyUSB1 --set protocol=TCP --set baudRate=115200
+
+  See where a module differs from the profile:
+    wifi-config diff -p /dev/ttyUSB0 -f line7.json
+
+  Ask the module's firmware directly (no checks):
+    wifi-config send -p /dev/ttyUSB0 AT+SZ_CHECKCONFIG=ALL
+
+  Find the ports a module answers on:
+    wifi-config ports --probe --format text
+
+  Run a production line, checking and recording each module:
+    wifi-config station -p /dev/ttyUSB0 -f line7.json --verify --log line7.log
+
+  On Windows, name ports by their COM names:
+    wifi-config read -p COM7
 )";
+
+// "name) values="a b c" ;;" for each field whose values are a list.
+std::string FieldValueCases() {
+    std::string out;
+    for (const Field& f : FormFields()) {
+        std::string values;
+        if (f.kind == FieldKind::List || f.kind == FieldKind::KeyIndex) {
+            for (auto name : f.names) {
+                values.append(values.empty() ? "" : " ").append(name);
+            }
+        } else if (f.kind == FieldKind::Flag) {
+            values = "true false";
+        }
+        if (!values.empty()) {
+            out +=
+                "                    " + std::string(f.name) + ") values=\"" + values + "\" ;;\n";
+        }
+    }
+    return out;
+}
 
 }  // namespace
 
 std::string HelpText() {
-    std::string out = Usage() + "\n" + std::string(kAbout) + "\n";
+    std::string out = Usage() + "\n" + std::string(kAbout) + "\nCommands:\n";
     for (const Command& c : Commands()) {
-        OptionLines(out, std::string(c.name), c.help);
+        OptionLines(out, "  " + std::string(c.name), c.help);
     }
     out += "\nOptions:\n";
     for (const Option& o : Options()) {
-        OptionLines(
-            out, "  " + std::string(o.name) + (o.value.empty() ? "" : " ") + std::string(o.value),
-            o.help);
+        OptionLines(out, OptionHead(o), o.help);
     }
-    OptionLines(out, "  -h, --help", "show this text");
+    OptionLines(out, "  -h, --help", "show this text; after a command, that command's");
     OptionLines(out, "  --version", "print the version");
-    return out + "\n" + FormValues() + std::string(kTail);
+    return out + "\n" + std::string(kOutput) + "\n" + FormValues() + std::string(kTail);
+}
+
+std::string CommandHelpText(std::string_view command) {
+    const Command* found = nullptr;
+    for (const Command& c : Commands()) {
+        if (c.name == command) {
+            found = &c;
+        }
+    }
+    if (!found) {
+        return {};
+    }
+    std::string out = Usage(command) + "\n";
+    OptionLines(out, "  " + std::string(found->name), found->help);
+    out += "\nOptions:\n";
+    for (const Option& o : Options()) {
+        if (o.TakenBy(command)) {
+            OptionLines(out, OptionHead(o), o.help);
+        }
+    }
+    return out + "\nForm values, output, exit status and examples: wifi-config --help\n";
 }
 
 std::string BashCompletion() {
@@ -195,12 +280,26 @@ std::string BashCompletion() {
         if (o.completes == "devices") {
             out +=
                 "            COMPREPLY=($(compgen -W \"$(ls -d /dev/ttyUSB* /dev/ttyACM* "
+                "/dev/serial/by-id/* "
                 "/dev/ttyS* "
                 "/dev/cu.* 2>/dev/null)\" -- \"$cur\"))\n";
         } else if (o.completes == "files") {
             out += "            _filedir\n";
         } else if (o.completes == "fields") {
+            // After NAME=, the values the field takes.
             out +=
+                "            if [[ $cur == *=* ]]; then\n"
+                "                local field=${cur%%=*} values=\n"
+                "                case $field in\n" +
+                FieldValueCases() +
+                "                esac\n"
+                "                # Where = breaks words, the line holds the value alone.\n"
+                "                local prefix=$field=\n"
+                "                [[ $COMP_WORDBREAKS == *=* ]] && prefix=\n"
+                "                COMPREPLY=($(compgen -P \"$prefix\" -W \"$values\" -- "
+                "\"${cur#*=}\"))\n"
+                "                return\n"
+                "            fi\n"
                 "            compopt -o nospace\n"
                 "            COMPREPLY=($(compgen -W \"" +
                 fields + "\" -- \"$cur\"))\n";

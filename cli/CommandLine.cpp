@@ -3,13 +3,16 @@
 #include <algorithm>
 #include <sstream>
 
+#include "text/Nearest.h"
+
 namespace cli {
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
         {"read",
          "connects, waits for the module's configuration and its\n"
-         "connected reply, prints the form, and closes the port."},
+         "connected reply, prints the form, and closes the port.",
+         ""},
         {"write",
          "for each port: connects and reads as above, applies FILE's\n"
          "values and then each --set to the form as a user's edits\n"
@@ -18,7 +21,8 @@ const std::vector<Command>& Commands() {
          "the save, and closes the port. Several --port options\n"
          "configure several modules at the same time; each gets one\n"
          "result line: {\"port\": ..., \"ok\": ..., \"error\": ...,\n"
-         "\"seconds\": ...}."},
+         "\"seconds\": ...}.",
+         ""},
         {"station",
          "the production line: waits for a module on the port, writes\n"
          "the profile into it as write does, checks it (--verify),\n"
@@ -27,58 +31,90 @@ const std::vector<Command>& Commands() {
          "--count modules are written. The profile must set the\n"
          "protocol, which no module reports. One JSON line per module\n"
          "on standard output and in --log; progress and a summary on\n"
-         "standard error."},
+         "standard error.",
+         ""},
         {"ports",
          "lists the serial ports with what the system knows of them\n"
-         "(description, manufacturer, serial number, USB ids); with\n"
-         "--probe, also which of them a module answers on."},
+         "(description, manufacturer, serial number, USB ids, the\n"
+         "stable name under /dev/serial/by-id, which --port takes\n"
+         "too); with --probe, also which of them a module answers on.",
+         ""},
+        {"diff",
+         "reads the module and prints each field where it differs\n"
+         "from the profile FILE: {\"field\": ..., \"module\": ...,\n"
+         "\"profile\": ...}; a field the module's report leaves unknown\n"
+         "is listed with \"module\": null. Exits 0 when none differ,\n"
+         "5 when some do. Sends only the query and the connect request.",
+         ""},
+        {"send",
+         "sends each LINE as given, with \"\\r\\n\", and prints every line\n"
+         "received, as --trace does, until the line is quiet for\n"
+         "--quiet ms; for firmware queries and factory resets. It\n"
+         "bypasses every check of the form: what is given goes out.\n"
+         "Exits 0 when any line came back, 4 when none did.",
+         "LINE ..."},
     };
     return commands;
 }
 
 const std::vector<Option>& Options() {
     static const std::vector<Option> options = {
-        {"--port", "DEVICE", "read write ports station", "read write station", "write ports",
-         "devices",
-         "the serial device (/dev/ttyUSB0, a pseudo-terminal, COM3);\n"
-         "write takes several; ports lists it too"},
-        {"--from", "FILE", "write station", "station", "", "files",
+        {"--port", "DEVICE", "read write ports station diff send", "read write station diff send",
+         "write ports", "devices",
+         "the serial device (/dev/ttyUSB0, a /dev/serial/by-id name,\n"
+         "a pseudo-terminal, COM3); write takes several; ports lists\n"
+         "it too",
+         "-p"},
+        {"--from", "FILE", "write station diff", "station diff", "", "files",
          "a profile: a JSON object of form values, as read prints\n"
-         "it; - reads it from standard input"},
+         "it; - reads it from standard input",
+         "-f"},
         {"--set", "NAME=VALUE", "write station", "", "write station", "fields",
-         "one form value; given after --from, it wins"},
-        {"--timeout", "SECONDS", "read write ports station", "", "", "",
-         "how long to wait for each answer (default 10; 2 for\n"
-         "ports --probe)"},
-        {"--format", "json|text", "read write ports", "", "", "json text",
-         "JSON (default) or \"name: value\" lines"},
-        {"--encoding", "gbk|utf-8", "read write ports station", "", "", "gbk utf-8",
+         "one form value; given after --from, it wins", ""},
+        {"--timeout", "SECONDS", "read write ports station diff send", "", "", "",
+         "how long to wait for each answer, fractions allowed\n"
+         "(default 10; 2 for ports --probe); send: the whole wait",
+         "-t"},
+        {"--quiet", "MS", "send", "", "", "",
+         "send: the line is done when nothing came for MS\n"
+         "milliseconds (default 300)",
+         ""},
+        {"--format", "json|text", "read write ports diff", "", "", "json text",
+         "JSON Lines (default) or \"name: value\" lines", ""},
+        {"--encoding", "gbk|utf-8", "read write ports station diff", "", "", "gbk utf-8",
          "the encoding of texts (ssid, key): --set values go out in\n"
          "it, and read decodes with it unless every text the module\n"
          "reported is in the other (said on standard error).\n"
-         "Default utf-8 (gbk on a Windows whose code page is 936)"},
+         "Default utf-8 (gbk on a Windows whose code page is 936)",
+         ""},
         {"--verify", "", "write station", "", "", "",
          "after the save, read the module again on a new connection\n"
          "(retried for --timeout while it restarts) and compare every\n"
-         "field the report shows with what was written"},
+         "field the report shows with what was written",
+         ""},
         {"--log", "FILE", "station", "", "", "files",
-         "append each module's record (one JSON line) to FILE too"},
+         "append each module's record (one JSON line) to FILE too", ""},
         {"--count", "N", "station", "", "", "",
          "stop after N modules written, ok or failed; default: until\n"
-         "SIGINT or SIGTERM"},
+         "SIGINT or SIGTERM",
+         ""},
         {"--settle", "SECONDS", "station", "", "", "",
          "a module that leaves the query unanswered this long in a\n"
-         "row is gone (default 3)"},
-        {"--log-secrets", "", "read write station", "", "", "",
-         "show the key as it is in --trace and in records (masked as\n"
-         "*** otherwise)"},
+         "row is gone (default 3)",
+         ""},
+        {"--log-secrets", "", "read write station diff send", "", "", "",
+         "show the key as it is in --trace, send's lines, records and\n"
+         "differences (masked as *** otherwise)",
+         ""},
         {"--probe", "", "ports", "", "", "",
          "send the configuration query to every free port (only the\n"
          "query, never the connect request) and say which answer as\n"
-         "a module, with its network type and SSID"},
-        {"--trace", "", "read write station", "", "", "",
+         "a module, with its network type and SSID",
+         ""},
+        {"--trace", "", "read write station diff", "", "", "",
          "print every line sent and received, with port and time,\n"
-         "on standard error"},
+         "on standard error",
+         ""},
     };
     return options;
 }
@@ -97,11 +133,30 @@ namespace {
 
 const Option* FindOption(std::string_view name) {
     for (const Option& o : Options()) {
-        if (o.name == name) {
+        if (o.name == name || (!o.shortName.empty() && o.shortName == name)) {
             return &o;
         }
     }
     return nullptr;
+}
+
+const Command* FindCommand(std::string_view name) {
+    for (const Command& c : Commands()) {
+        if (c.name == name) {
+            return &c;
+        }
+    }
+    return nullptr;
+}
+
+// "unknown command: x", and what the user may have meant.
+std::string Unknown(std::string_view what, const std::string& given,
+                    const std::vector<std::string_view>& names) {
+    std::string error = std::string(what) + ": " + given;
+    if (const std::string meant = wifi::Nearest(given, names); !meant.empty()) {
+        error += " (did you mean " + meant + "?)";
+    }
+    return error;
 }
 
 }  // namespace
@@ -119,24 +174,50 @@ std::optional<Arguments> ParseArguments(const std::vector<std::string>& a, std::
     }
     Arguments args;
     args.command = a[0];
-    if (std::none_of(Commands().begin(), Commands().end(),
-                     [&](const Command& c) { return c.name == args.command; })) {
-        error = "unknown command: " + args.command;
+    const Command* command = FindCommand(args.command);
+    if (!command) {
+        std::vector<std::string_view> names;
+        for (const Command& c : Commands()) {
+            names.push_back(c.name);
+        }
+        error = Unknown("unknown command", args.command, names);
         return std::nullopt;
     }
+    bool optionsEnded = false;
     for (std::size_t i = 1; i < a.size(); ++i) {
         std::string name = a[i];
+        if (!command->operands.empty() && (optionsEnded || !name.starts_with("-"))) {
+            args.operands.push_back(name);
+            continue;
+        }
+        if (name == "--" && !command->operands.empty()) {
+            optionsEnded = true;  // what follows is sent as it is, dashes and all
+            continue;
+        }
         std::optional<std::string> value;
-        // --opt=value, the GNU form, is --opt value.
+        // --opt=value, the GNU form, is --opt value; -pVALUE is -p VALUE.
         if (const auto eq = name.find('='); name.starts_with("--") && eq != std::string::npos) {
             value = name.substr(eq + 1);
             name.resize(eq);
+        } else if (name.size() > 2 && name[0] == '-' && name[1] != '-') {
+            value = name.substr(2);
+            name.resize(2);
         }
         const Option* option = FindOption(name);
         if (!option || !option->TakenBy(args.command)) {
+            std::vector<std::string_view> names;
+            for (const Option& o : Options()) {
+                if (o.TakenBy(args.command)) {
+                    names.push_back(o.name);
+                }
+            }
             error = "unexpected argument for " + args.command + ": " + a[i];
+            if (const std::string meant = wifi::Nearest(name, names); !meant.empty()) {
+                error += " (did you mean " + meant + "?)";
+            }
             return std::nullopt;
         }
+        name = std::string(option->name);
         if (option->value.empty()) {
             if (value) {
                 error = name + " takes no value";
@@ -164,6 +245,10 @@ std::optional<Arguments> ParseArguments(const std::vector<std::string>& a, std::
             error = "no " + std::string(o.name) + " given";
             return std::nullopt;
         }
+    }
+    if (!command->operands.empty() && args.operands.empty()) {
+        error = args.command + " needs " + std::string(command->operands);
+        return std::nullopt;
     }
     return args;
 }

@@ -14,7 +14,8 @@ namespace cli {
 // everywhere without a second edit.
 struct Command {
     std::string_view name;
-    std::string_view help;  // what it does
+    std::string_view help;      // what it does
+    std::string_view operands;  // what it takes besides options ("LINE ..."); empty: nothing
 };
 
 struct Option {
@@ -27,6 +28,7 @@ struct Option {
     // "fields" (NAME= of the form's fields), or the words it takes.
     std::string_view completes;
     std::string_view help;
+    std::string_view shortName = {};  // "-p"; empty: none
 
     bool TakenBy(std::string_view command) const { return Among(commands, command); }
     bool RequiredBy(std::string_view command) const { return Among(requiredBy, command); }
@@ -44,6 +46,7 @@ const std::vector<Option>& Options();
 struct Arguments {
     std::string command;
     std::map<std::string, std::vector<std::string>> values;
+    std::vector<std::string> operands;  // for a command that takes them, in order
     bool Has(const std::string& option) const { return values.count(option) > 0; }
     std::string Last(const std::string& option) const {
         auto it = values.find(option);
@@ -55,12 +58,15 @@ struct Arguments {
     }
 };
 // The arguments after the program's name. Nothing, and error set, for an
-// unknown command or option, an option the command does not take, a value
-// missing, or a required option not given.
+// unknown command or option (with the nearest it may mean), an option the
+// command does not take, a value missing, or a required option not given.
+// -p VALUE and -pVALUE are the short forms of options that have one.
 std::optional<Arguments> ParseArguments(const std::vector<std::string>& arguments,
                                         std::string& error);
 
 std::string HelpText();
+// One command's usage, what it does and its options; empty for no command.
+std::string CommandHelpText(std::string_view command);
 // A bash completion script for wifi-config.
 std::string BashCompletion();
 

@@ -1,5 +1,6 @@
 #include "ModuleJob.h"
 
+#include <algorithm>
 #include <chrono>
 #include <memory>
 #include <thread>
@@ -44,6 +45,25 @@ std::optional<Message> CheckForm(const CConfigDlg& dlg) {
         }
     }
     return std::nullopt;
+}
+
+// The fields given a value the module reported already, in the order given;
+// a field the module's report left unknown is never among them.
+std::vector<std::string> AlreadyAsGiven(const std::vector<Setting>& settings,
+                                        const JobResult& result) {
+    const std::vector<std::string> differing = DifferingFields(result.written, result.values);
+    std::vector<std::string> same;
+    for (const Setting& s : settings) {
+        const std::string name(s.field->name);
+        const bool unknown = std::any_of(result.unknown.begin(), result.unknown.end(),
+                                         [&](const UnknownValue& u) { return u.field == s.field; });
+        if (!s.isNull && !unknown && result.values.count(name) &&
+            std::find(differing.begin(), differing.end(), name) == differing.end() &&
+            std::find(same.begin(), same.end(), name) == same.end()) {
+            same.push_back(name);
+        }
+    }
+    return same;
 }
 
 }  // namespace
@@ -125,7 +145,7 @@ JobResult RunJob(const JobSpec& spec) {
             result.form[std::string(u.field->name)] = nullptr;  // nobody knows it
         }
         result.values = ReadFieldValues(controls);
-        if (!spec.write) {
+        if (!spec.write && !spec.applyOnly) {
             return finish();
         }
         for (const Setting& s : spec.settings) {
@@ -135,12 +155,16 @@ JobResult RunJob(const JobSpec& spec) {
                 return finish();
             }
         }
+        result.wrote = ReadForm(controls, spec.encoding).form;
+        result.written = ReadFieldValues(controls);
+        result.alreadyAsGiven = AlreadyAsGiven(spec.settings, result);
+        if (spec.applyOnly) {
+            return finish();
+        }
         if (const auto why = CheckForm(dlg)) {
             session.Fail(kBadInput, *why);
             return finish();
         }
-        result.wrote = ReadForm(controls, spec.encoding).form;
-        result.written = ReadFieldValues(controls);
         session.submitted = true;
         controls.UserClick(IDC_SUBMIT);
         session.Await(session.completed);
@@ -148,6 +172,14 @@ JobResult RunJob(const JobSpec& spec) {
         portFailure(PortFailure(e));
     }
     return finish();
+}
+
+std::string FailureLine(const JobResult& r) {
+    std::string line = r.error.rfind(r.port, 0) == 0 ? r.error : r.port + ": " + r.error;
+    if (!r.next.empty()) {
+        line += ". " + r.next;
+    }
+    return line;
 }
 
 }  // namespace cli

@@ -35,12 +35,17 @@ struct JobResult {
     // write: the form as submitted, as JSON and value by value.
     wifi::Json wrote;
     wifi::FieldValues written;
+    // write: the fields given that the module already had as given.
+    std::vector<std::string> alreadyAsGiven;
     bool reported = false;  // a whole configuration report came: a module answered
 };
 
 struct JobSpec {
     std::string port;
     bool write = false;
+    // Apply the settings to the form and stop there, sending nothing more
+    // (diff): `wrote` and `written` hold the form they make.
+    bool applyOnly = false;
     std::vector<wifi::Setting> settings;  // write: applied in order, as a user's edits
     double timeoutSeconds = 10;
     bool trace = false;
@@ -60,5 +65,9 @@ struct JobSpec {
 // wait for the handshake, (write: edit the form, submit, wait for the
 // completion), close. Runs its own events on the calling thread.
 JobResult RunJob(const JobSpec& spec);
+
+// A failed job for standard error: "PORT: what happened. What to do next"
+// (a port error names the port already).
+std::string FailureLine(const JobResult& r);
 
 }  // namespace cli

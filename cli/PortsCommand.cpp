@@ -26,8 +26,9 @@ Json IdOrNull(const std::optional<std::uint16_t>& id) {
 
 // What a probe adds to a port's entry. A module's network type is its report
 // token ("STA"); its SSID is decoded text, or {"hex": ...} when the bytes are
-// not valid in the encoding.
-void AddProbe(Json& entry, const Probe& probe, const TextCodec& codec) {
+// valid in no encoding. As read does, the encoding given yields to the other
+// when the SSID is valid only there.
+void AddProbe(Json& entry, const Probe& probe, TextEncoding chosen) {
     entry["busy"] = probe.found == Probe::Found::Busy;
     if (probe.found == Probe::Found::Busy) {
         entry["module"] = nullptr;
@@ -41,6 +42,8 @@ void AddProbe(Json& entry, const Probe& probe, const TextCodec& codec) {
     const auto netType = ReportValue(probe.report, report::kNetworkType);
     entry["netType"] = netType ? Json(*netType) : Json();
     const auto ssid = ReportValue(probe.report, report::kSsid);
+    const TextCodec codec(ssid ? DetectEncoding(*ssid).value_or(chosen) : chosen);
+    entry["encoding"] = std::string(EncodingName(codec.encoding()));
     if (!ssid) {
         entry["ssid"] = nullptr;
     } else if (const auto text = codec.Decode(*ssid)) {
@@ -61,6 +64,9 @@ std::string TextLine(const Json& e) {
     }
     if (e["vid"].is_string() && e["pid"].is_string()) {
         line += "  usb: " + e["vid"].get<std::string>() + ":" + e["pid"].get<std::string>();
+    }
+    if (e["stableName"].is_string()) {
+        line += "  stable: " + e["stableName"].get<std::string>();
     }
     if (e.contains("module")) {
         if (e["busy"].get<bool>()) {
@@ -95,16 +101,15 @@ int RunPorts(const PortsRequest& request) {
         std::vector<std::thread> threads;
         for (std::size_t i = 0; i < ports.size(); ++i) {
             threads.emplace_back([&, i] {
-                probes[i] = ProbeForReport(ports[i].device, request.timeoutSeconds * 1000);
+                probes[i] = ProbeForReport(ports[i].device,
+                                           static_cast<int>(request.timeoutSeconds * 1000));
             });
         }
         for (auto& t : threads) {
             t.join();
         }
     }
-    const TextCodec codec(request.encoding);
-    std::string json;
-    std::string text;
+    std::string out;
     for (std::size_t i = 0; i < ports.size(); ++i) {
         const PortInfo& p = ports[i];
         Json entry;
@@ -114,17 +119,13 @@ int RunPorts(const PortsRequest& request) {
         entry["serialNumber"] = TextOrNull(p.serialNumber);
         entry["vid"] = IdOrNull(p.vid);
         entry["pid"] = IdOrNull(p.pid);
+        entry["stableName"] = TextOrNull(p.stableName);
         if (request.probe) {
-            AddProbe(entry, probes[i], codec);
+            AddProbe(entry, probes[i], request.encoding);
         }
-        json.append(json.empty() ? "[\n  " : ",\n  ").append(JsonLine(entry));
-        text += TextLine(entry);
+        out += request.json ? JsonLine(entry) + "\n" : TextLine(entry);
     }
-    if (request.json) {
-        std::fputs((json.empty() ? std::string("[]\n") : json + "\n]\n").c_str(), stdout);
-    } else {
-        std::fputs(text.c_str(), stdout);
-    }
+    std::fputs(out.c_str(), stdout);
     return 0;
 }
 

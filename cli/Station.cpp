@@ -66,6 +66,23 @@ class Operator {
     bool stepShown_ = false;
 };
 
+// Why a module failed, in one short line the operator can act on.
+Text FailureForOperator(int exit, const std::vector<Mismatch>& mismatches) {
+    if (!mismatches.empty()) {
+        std::string fields;
+        for (const Mismatch& m : mismatches) {
+            fields += (fields.empty() ? "" : ", ") + m.field;
+        }
+        return ModuleFailed(StationFailure::Differs, fields);
+    }
+    switch (exit) {
+        case kRefused: return ModuleFailed(StationFailure::Refused);
+        case kTimeout: return ModuleFailed(StationFailure::NoAnswer);
+        case kBadInput: return ModuleFailed(StationFailure::CannotWrite);
+        default: return ModuleFailed(StationFailure::PortFailed);
+    }
+}
+
 bool Stopped(const StationSpec& spec) {
     return spec.stop && spec.stop->number() != 0;
 }
@@ -243,7 +260,7 @@ int RunStation(const StationSpec& spec) {
             op.Say(ModuleOk());
         } else {
             ++failed;
-            op.Say(ModuleFailed());
+            op.Say(FailureForOperator(exit, mismatches));
         }
         const bool done = spec.count > 0 && ok + failed >= spec.count;
         if (exit >= 128 || Stopped(spec) || done || !WaitUntilGone(spec)) {

@@ -27,6 +27,13 @@ using Clock = std::chrono::steady_clock;
 }
 }  // namespace
 
+std::string Shown(const std::string& field, const Json& value, bool logSecrets) {
+    if (field == "key" && !logSecrets && !value.is_null()) {
+        return "\"***\"";
+    }
+    return value.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
 bool DevicePresent(const std::string& port) {
     return PortExists(port);
 }
@@ -83,15 +90,18 @@ Verification VerifyWrite(const JobSpec& spec, const JobResult& written) {
         read.timeoutSeconds = std::clamp<double>(std::ceil(left.count() / 1000.0), 1, kReadSeconds);
         last = RunJob(read);
         if (last.exit == kOk) {
-            std::string names;
+            std::string said;
             for (const std::string& field : DifferingFields(written.written, last.values)) {
                 v.mismatches.push_back(
                     {field, written.wrote.value(field, Json()), last.form.value(field, Json())});
-                names += (names.empty() ? "" : ", ") + field;
+                const Mismatch& m = v.mismatches.back();
+                said += (said.empty() ? "" : "; ") + field + " differs (wrote " +
+                        Shown(m.field, m.wrote, spec.logSecrets) + ", the module has " +
+                        Shown(m.field, m.read, spec.logSecrets) + ")";
             }
             if (!v.mismatches.empty()) {
                 v.exit = kRefused;
-                v.error = "verify: " + names + (v.mismatches.size() == 1 ? " differs" : " differ");
+                v.error = "verify: " + said;
             }
             return v;
         }

@@ -15,9 +15,14 @@ struct Mismatch {
     wifi::Json read;
 };
 
+// A form value as a message shows it: JSON, the key masked unless asked.
+std::string Shown(const std::string& field, const wifi::Json& value, bool logSecrets);
+
 struct Verification {
     int exit = kOk;
-    std::string error;  // "verify: ssid differs", or why the module could not be read
+    // "verify: ssid differs (wrote \"A\", the module has \"B\")", or why the
+    // module could not be read.
+    std::string error;
     std::vector<Mismatch> mismatches;
 };
 

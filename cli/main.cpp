@@ -1,5 +1,6 @@
 // wifi-config: read or write Wi-Fi serial modules from the command line.
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -12,9 +13,11 @@
 
 #include "CommandLine.h"
 #include "Console.h"
+#include "Diff.h"
 #include "JobSession.h"
 #include "ModuleJob.h"
 #include "PortsCommand.h"
+#include "SendCommand.h"
 #include "Station.h"
 #include "StopSignal.h"
 #include "Verify.h"
@@ -35,6 +38,8 @@ struct Args {
     bool verify = false;
     bool logSecrets = false;
     std::string log;
+    std::vector<std::string> lines;  // send
+    int quietMs = 300;
     int count = 0;
     int settle = 3;
     wifi::TextEncoding encoding = wifi::DefaultEncoding();
@@ -44,6 +49,19 @@ struct Args {
 int Usage(const std::string& error) {
     std::fprintf(stderr, "wifi-config: %s\nTry 'wifi-config --help'.\n", error.c_str());
     return cli::kBadInput;
+}
+
+// Seconds from 0.1 to 3600, fractions allowed; nothing for anything else.
+std::optional<double> Seconds(const std::string& text) {
+    if (text.empty() || text.size() > 12 ||
+        text.find_first_not_of("0123456789.") != std::string::npos ||
+        std::count(text.begin(), text.end(), '.') > 1 || text.front() == '.' ||
+        text.back() == '.') {
+        return std::nullopt;
+    }
+    double value = 0;  // from_chars: a dot whatever the locale says
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value >= 0.1 && value <= 3600 ? std::optional(value) : std::nullopt;
 }
 
 std::filesystem::path PathOf(const std::string& utf8) {
@@ -75,8 +93,10 @@ std::string Parse(const std::vector<std::string>& arguments, Args& args) {
     args.verify = a.Has("--verify");
     args.logSecrets = a.Has("--log-secrets");
     args.log = a.Last("--log");
+    args.lines = a.operands;
     for (const auto& [option, out, low] :
-         {std::tuple{"--count", &args.count, 1}, std::tuple{"--settle", &args.settle, 1}}) {
+         {std::tuple{"--count", &args.count, 1}, std::tuple{"--settle", &args.settle, 1},
+          std::tuple{"--quiet", &args.quietMs, 10}}) {
         if (a.Has(option)) {
             const auto n = WholeNumber(a.Last(option), low);
             if (!n) {
@@ -97,9 +117,9 @@ std::string Parse(const std::vector<std::string>& arguments, Args& args) {
     }
     args.ports = a.All("--port");
     if (a.Has("--timeout")) {
-        const auto seconds = WholeNumber(a.Last("--timeout"), 1);
-        if (!seconds || *seconds > 3600) {
-            return "--timeout: not a number of seconds from 1 to 3600: " + a.Last("--timeout");
+        const auto seconds = Seconds(a.Last("--timeout"));
+        if (!seconds) {
+            return "--timeout: not a number of seconds from 0.1 to 3600: " + a.Last("--timeout");
         }
         args.timeout = *seconds;
     }
@@ -117,7 +137,7 @@ std::string Parse(const std::vector<std::string>& arguments, Args& args) {
         }
         args.encoding = *encoding;
     }
-    if ((args.command == "read" || args.command == "station") && args.ports.size() > 1) {
+    if (args.command != "write" && args.command != "ports" && args.ports.size() > 1) {
         return args.command + " takes one --port";
     }
     // One device under two names (a path and a symlink to it) would be driven
@@ -181,6 +201,19 @@ std::string ResultText(const cli::JobResult& r) {
     return r.port + ": saved in " + seconds + " s";
 }
 
+// A job on one port, with the options every job takes.
+cli::JobSpec SpecFor(const Args& args, const std::string& port, cli::StopSignal& stop) {
+    cli::JobSpec spec;
+    spec.port = port;
+    spec.settings = args.settings;
+    spec.timeoutSeconds = args.timeout;
+    spec.trace = args.trace;
+    spec.logSecrets = args.logSecrets;
+    spec.encoding = args.encoding;
+    spec.stop = &stop;
+    return spec;
+}
+
 void Say(const std::string& port, const wifi::Message& message) {
     std::fprintf(stderr, "wifi-config: %s: %s\n", port.c_str(), cli::English(message.text).c_str());
 }
@@ -195,7 +228,13 @@ int main(int argc, char** argv) {
     cli::UseUtf8Output();
     for (const std::string& arg : arguments) {
         if (arg == "--help" || arg == "-h" || arg == "help") {
-            std::fputs(cli::HelpText().c_str(), stdout);
+            // After a command (or "help COMMAND"), that command's help only.
+            std::string command = arguments.front();
+            if (command == "help" && arguments.size() > 1) {
+                command = arguments[1];
+            }
+            const std::string one = cli::CommandHelpText(command);
+            std::fputs((one.empty() ? cli::HelpText() : one).c_str(), stdout);
             return 0;
         }
         if (arg == "--bash-completion") {  // for the package's completion file
@@ -215,13 +254,28 @@ int main(int argc, char** argv) {
         cli::PortsRequest request;
         request.named = args.ports;
         request.probe = args.probe;
-        request.timeoutSeconds = int(args.timeout);
+        request.timeoutSeconds = args.timeout;
         request.json = args.json;
         request.encoding = args.encoding;
         return cli::RunPorts(request);
     }
     cli::StopSignal stop;
     const cli::SignalWatch signals(stop);
+    if (args.command == "send") {
+        cli::SendRequest request;
+        request.port = args.ports.front();
+        request.lines = args.lines;
+        request.quietMs = args.quietMs;
+        request.timeoutSeconds = args.timeout;
+        request.logSecrets = args.logSecrets;
+        request.stop = &stop;
+        return cli::RunSend(request);
+    }
+    if (args.command == "diff") {
+        cli::JobSpec spec = SpecFor(args, args.ports.front(), stop);
+        spec.applyOnly = true;
+        return cli::RunDiff(spec, args.json);
+    }
     if (args.command == "station") {
         cli::StationSpec station;
         station.port = args.ports.front();
@@ -244,15 +298,8 @@ int main(int argc, char** argv) {
     std::vector<cli::JobResult> results(args.ports.size());
     std::vector<std::thread> threads;
     for (std::size_t i = 0; i < args.ports.size(); ++i) {
-        cli::JobSpec spec;
-        spec.port = args.ports[i];
+        cli::JobSpec spec = SpecFor(args, args.ports[i], stop);
         spec.write = args.command == "write";
-        spec.settings = args.settings;
-        spec.timeoutSeconds = args.timeout;
-        spec.trace = args.trace;
-        spec.logSecrets = args.logSecrets;
-        spec.encoding = args.encoding;
-        spec.stop = &stop;
         threads.emplace_back([spec, i, &results, &outputLock, &args] {
             results[i] = cli::RunJob(spec);
             if (args.verify && results[i].exit == cli::kOk) {
@@ -263,13 +310,7 @@ int main(int argc, char** argv) {
             const cli::JobResult& r = results[i];
             std::lock_guard<std::mutex> hold(outputLock);
             if (r.exit != cli::kOk) {
-                // Port errors name the port already. What to do next follows.
-                std::string message =
-                    r.error.rfind(r.port, 0) == 0 ? r.error : r.port + ": " + r.error;
-                if (!r.next.empty()) {
-                    message += ". " + r.next;
-                }
-                std::fprintf(stderr, "wifi-config: %s\n", message.c_str());
+                std::fprintf(stderr, "wifi-config: %s\n", cli::FailureLine(r).c_str());
             }
             if (!spec.write && r.exit == cli::kOk) {
                 for (const wifi::Message& said : wifi::UnknownFieldsRead(r.unknown)) {
@@ -278,6 +319,9 @@ int main(int argc, char** argv) {
             }
             for (const wifi::Text& note : r.notes) {
                 Say(r.port, wifi::Message{note, false, {}, {}});
+            }
+            if (spec.write && !r.alreadyAsGiven.empty()) {
+                Say(r.port, wifi::Message{wifi::AlreadyAsGiven(r.alreadyAsGiven), false, {}, {}});
             }
             if (spec.write) {
                 std::printf("%s\n", (args.json ? ResultLine(r) : ResultText(r)).c_str());

@@ -51,11 +51,13 @@ set(CPACK_PACKAGE_NAME wifi-config)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "wifi-config maintainers <wifi-config@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "configure Wi-Fi-to-serial (UART) modules over a serial port")
+# One string: a list (several arguments) would reach the control file with
+# its ";" separators.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Reads a Wi-Fi serial module's whole configuration into one form, lets you edit it,\n"
-    "and writes every parameter back, one acknowledged command at a time, then saves:\n"
-    "a window (wifi-config-gui), a command line for scripts and production lines\n"
-    "(wifi-config), and a simulated module (wifi-module-sim).")
+    "Reads a Wi-Fi serial module's whole configuration into one form, lets you edit it, \
+and writes every parameter back, one acknowledged command at a time, then saves: \
+a window (wifi-config-gui), a command line for scripts and production lines \
+(wifi-config), and a simulated module (wifi-module-sim).")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
@@ -65,4 +67,6 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "qt6-qpa-plugins, qt6-translations-l10n, fonts-arphic-uming | fonts-wqy-zenhei")
+# Completion of commands, options and values in bash.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "bash-completion")
 include(CPack)

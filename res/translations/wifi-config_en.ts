@@ -491,10 +491,6 @@
         <translation>ok: remove the module</translation>
     </message>
     <message>
-        <source>失败，请取下模块</source>
-        <translation>failed: remove the module</translation>
-    </message>
-    <message>
         <source>写入 %1/%2</source>
         <translation>writing %1/%2</translation>
     </message>
@@ -580,11 +576,11 @@
     </message>
     <message>
         <source>请检查模块的电源和接线，然后重新连接。</source>
-        <translation>Check the module's power and wiring, then connect again.</translation>
+        <translation>Check the module&apos;s power and wiring, then connect again.</translation>
     </message>
     <message>
         <source>请检查模块的电源和接线，然后重新提交。</source>
-        <translation>Check the module's power and wiring, then submit again.</translation>
+        <translation>Check the module&apos;s power and wiring, then submit again.</translation>
     </message>
     <message>
         <source>请重新读取模块，确认参数是否已保存。</source>
@@ -805,6 +801,70 @@
     <message>
         <source>“encoding”应为 gbk 或 utf-8</source>
         <translation>&quot;encoding&quot; is gbk or utf-8</translation>
+    </message>
+    <message>
+        <source>--set：未知的名称“%1”，是指“%2”吗？</source>
+        <translation>--set: unknown name &quot;%1&quot;; did you mean &quot;%2&quot;?</translation>
+    </message>
+    <message>
+        <source>未知的名称“%1”，是指“%2”吗？</source>
+        <translation>unknown name &quot;%1&quot;; did you mean &quot;%2&quot;?</translation>
+    </message>
+    <message>
+        <source>修改过的参数还没有写入模块。重新读取会用模块的参数替换它们，仍要重新读取吗？</source>
+        <translation>Edited values have not been written to the module. Reading again replaces them with the module's values. Read again anyway?</translation>
+    </message>
+    <message>
+        <source>模块已是给定的值，仍然写入：%1</source>
+        <translation>the module already has these values as given; written anyway: %1</translation>
+    </message>
+    <message>
+        <source>已导入配置，尚未写入模块：请提交参数</source>
+        <translation>Profile imported, not yet written to the module: submit to write it</translation>
+    </message>
+    <message>
+        <source>模块拒绝了命令</source>
+        <translation>the module refused a command</translation>
+    </message>
+    <message>
+        <source>校验不符：%1</source>
+        <translation>verify found %1 different</translation>
+    </message>
+    <message>
+        <source>模块没有应答</source>
+        <translation>the module did not answer</translation>
+    </message>
+    <message>
+        <source>串口出错</source>
+        <translation>the serial port failed</translation>
+    </message>
+    <message>
+        <source>配置无法写入</source>
+        <translation>the profile cannot be written</translation>
+    </message>
+    <message>
+        <source>失败（%1），请取下模块</source>
+        <translation>failed (%1): remove the module</translation>
+    </message>
+    <message>
+        <source>重新读取</source>
+        <translation>Read again</translation>
+    </message>
+    <message>
+        <source>菜单</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>导出、导入配置，重新读取，通信记录，语言（Shift+F10）</source>
+        <translation>Export, import, read again, traffic, language (Shift+F10)</translation>
+    </message>
+    <message>
+        <source>十六进制</source>
+        <translation>Hex</translation>
+    </message>
+    <message>
+        <source>按字节显示所有非 ASCII 字符（\xB2），不按所选编码解码</source>
+        <translation>Show every non-ASCII byte as an escape (\xB2) instead of decoding texts in the chosen encoding</translation>
     </message>
 </context>
 </TS>

@@ -24,7 +24,25 @@ int CConfigApp::InitInstance() {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Reads a Wi-Fi serial module's configuration into a form, lets you edit it, and\n"
-        "writes it back over the serial port (19200 baud, 8N1)."));
+        "writes it back over the serial port (19200 baud, 8N1).\n"
+        "\n"
+        "The window:\n"
+        "  Choose the port and press Connect (连接模块): the module's whole\n"
+        "  configuration fills the form, and the button reads Disconnect (断开).\n"
+        "  Edit the form and press Submit (提交参数): every parameter is written,\n"
+        "  one acknowledged command at a time, then saved; the line beside the\n"
+        "  button names each step and says whether anything was saved.\n"
+        "\n"
+        "The menu:\n"
+        "  The Menu (菜单) button, a right click on the form, Shift+F10 or the Menu\n"
+        "  key open it: export the form to a JSON profile (Ctrl+S), import one\n"
+        "  (Ctrl+O), read the module again (F5), the traffic log of every line\n"
+        "  sent and received (Ctrl+L), and the language. Profiles are the files\n"
+        "  wifi-config reads and writes.\n"
+        "\n"
+        "Settings:\n"
+        "  The port, the window's position, the encoding and the language are\n"
+        "  kept in ~/.config/wifi-config/wifi-config-gui.conf."));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption port(

@@ -6,6 +6,7 @@
 #include "form/EnablingGroups.h"
 
 #include "protocol/Address.h"
+#include "text/Nearest.h"
 #include "wording/Messages.h"
 
 namespace wifi {
@@ -96,6 +97,14 @@ std::optional<Setting> SettingFromBytes(const Field& field, const std::string& b
     return FromText(field, bytes, error);
 }
 
+std::string NearestFieldName(std::string_view name) {
+    std::vector<std::string_view> names;
+    for (const Field& f : FormFields()) {
+        names.push_back(f.name);
+    }
+    return Nearest(name, names);
+}
+
 std::optional<Setting> ParseSetting(std::string_view assignment, const TextCodec& codec,
                                     Text& error) {
     const auto eq = assignment.find('=');
@@ -106,7 +115,10 @@ std::optional<Setting> ParseSetting(std::string_view assignment, const TextCodec
     const std::string name(assignment.substr(0, eq));
     const Field* f = FindField(name);
     if (!f) {
-        error = Text(UI_TEXT("--set：未知的名称“%1”"), {Given(name)});
+        const std::string meant = NearestFieldName(name);
+        error = meant.empty() ? Text(UI_TEXT("--set：未知的名称“%1”"), {Given(name)})
+                              : Text(UI_TEXT("--set：未知的名称“%1”，是指“%2”吗？"),
+                                     {Given(name), Text::Literal(meant)});
         return std::nullopt;
     }
     return SettingFromText(*f, assignment.substr(eq + 1), codec, error);

@@ -23,9 +23,12 @@ struct Setting {
     Address address{};
 };
 
+// The field a user most likely meant by a name no field has; empty if none.
+std::string NearestFieldName(std::string_view name);
+
 // "name=value" from --set, UTF-8; a text goes out encoded with codec. Nothing,
-// and error set, for an unknown name or a value the field cannot take. The
-// errors are the tool's texts, said in the reader's language.
+// and error set, for an unknown name (with the nearest) or a value the field
+// cannot take. The errors are the tool's texts, said in the reader's language.
 std::optional<Setting> ParseSetting(std::string_view assignment, const TextCodec& codec,
                                     Text& error);
 // A value given as UTF-8 text: a list's name, true or false, an address, or a

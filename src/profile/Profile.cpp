@@ -26,7 +26,10 @@ std::optional<Setting> ProfileSetting(const std::string& name, const Json& value
                                       const TextCodec& codec, Text& error) {
     const Field* f = FindField(name);
     if (!f) {
-        error = Text(UI_TEXT("未知的名称“%1”"), {Text::Literal(name)});
+        const std::string meant = NearestFieldName(name);
+        error = meant.empty() ? Text(UI_TEXT("未知的名称“%1”"), {Text::Literal(name)})
+                              : Text(UI_TEXT("未知的名称“%1”，是指“%2”吗？"),
+                                     {Text::Literal(name), Text::Literal(meant)});
         return std::nullopt;
     }
     if (value.is_null()) {
@@ -183,8 +186,9 @@ std::optional<std::vector<Setting>> ParseProfile(std::string_view text, TextEnco
 std::string ProfileFileName(std::string_view ssid) {
     std::string name;
     for (unsigned char c : ssid) {
-        const bool forbidden = c < 0x20 || c == 0x7f || std::string_view("/\\:*?\"<>|").find(char(c)) !=
-                                                          std::string_view::npos;
+        const bool forbidden =
+            c < 0x20 || c == 0x7f ||
+            std::string_view("/\\:*?\"<>|").find(char(c)) != std::string_view::npos;
         name.push_back(forbidden ? '_' : char(c));
     }
     // Windows takes no name that ends in a space or a dot, nor one that is

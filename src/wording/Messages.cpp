@@ -344,7 +344,16 @@ Text UnsavedEditsQuestion() {
 }
 
 Text ReadAgainQuestion() {
-    return Text(UI_TEXT("修改过的参数还没有写入模块。重新读取会用模块的参数替换它们，仍要重新读取吗？"));
+    return Text(
+        UI_TEXT("修改过的参数还没有写入模块。重新读取会用模块的参数替换它们，仍要重新读取吗？"));
+}
+
+Text AlreadyAsGiven(const std::vector<std::string>& fields) {
+    std::string names;
+    for (const std::string& f : fields) {
+        names += (names.empty() ? "" : ", ") + f;
+    }
+    return Text(UI_TEXT("模块已是给定的值，仍然写入：%1"), {Text::Literal(names)});
 }
 
 Message ImportedNotYetWritten() {
@@ -415,8 +424,18 @@ Text ModuleOk() {
     return Text(UI_TEXT("成功，请取下模块"));
 }
 
-Text ModuleFailed() {
-    return Text(UI_TEXT("失败，请取下模块"));
+Text ModuleFailed(StationFailure why, const std::string& fields) {
+    Text reason;
+    switch (why) {
+        case StationFailure::Refused: reason = Text(UI_TEXT("模块拒绝了命令")); break;
+        case StationFailure::Differs:
+            reason = Text(UI_TEXT("校验不符：%1"), {Text::Literal(fields)});
+            break;
+        case StationFailure::NoAnswer: reason = Text(UI_TEXT("模块没有应答")); break;
+        case StationFailure::PortFailed: reason = Text(UI_TEXT("串口出错")); break;
+        case StationFailure::CannotWrite: reason = Text(UI_TEXT("配置无法写入")); break;
+    }
+    return Text(UI_TEXT("失败（%1），请取下模块"), {reason});
 }
 
 Text StationStep(unsigned step) {

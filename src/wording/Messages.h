@@ -77,6 +77,8 @@ Text ProfileTextAsBytes(const Field& field, TextEncoding encoding);
 // The window's questions and notes.
 Text UnsavedEditsQuestion();
 Text ReadAgainQuestion();
+// A write's given values that the module has already: written anyway.
+Text AlreadyAsGiven(const std::vector<std::string>& fields);
 // A profile was imported: its values are in the form, not yet in the module.
 Message ImportedNotYetWritten();
 Text LanguageNextTime();
@@ -103,7 +105,10 @@ Text Interrupted(const Text& saveState);
 Text WaitingForAModule();
 Text Verifying();
 Text ModuleOk();
-Text ModuleFailed();
+// Why a module failed on the line, in the operator's few words.
+enum class StationFailure { Refused, Differs, NoAnswer, PortFailed, CannotWrite };
+// fields: the fields that differ, for Differs.
+Text ModuleFailed(StationFailure why, const std::string& fields = {});
 Text StationStep(unsigned step);
 Text StationSummary(int ok, int failed);
 

@@ -596,6 +596,8 @@ TEST(CliTrace, ShowsEveryLineBothWaysWithThePort) {
     EXPECT_NE(r.err.find(m.port() + " < CONNECTED\\r\\n"), std::string::npos) << r.err;
 }
 
+std::vector<std::string> Lines(const std::string& text);
+
 TEST(CliHelp, DocumentsEverythingAndTheVersion) {
     auto r = Cli({"--help"});
     EXPECT_EQ(r.status, 0);
@@ -605,6 +607,109 @@ TEST(CliHelp, DocumentsEverythingAndTheVersion) {
     }
     r = Cli({"--version"});
     EXPECT_EQ(r.out, "wifi-config 1.0.0.1\n");
+    // After a command, that command's usage and options only.
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"read", "--help"}, {"help", "read"}, {"read", "-p", "x", "-h"}}) {
+        r = Cli(args);
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.out.rfind("Usage: wifi-config read --port DEVICE [OPTION]...\n\n", 0), 0u)
+            << r.out;
+        EXPECT_NE(r.out.find("  -p, --port DEVICE"), std::string::npos) << r.out;
+        EXPECT_EQ(r.out.find("--from"), std::string::npos) << "write's option: " << r.out;
+        EXPECT_EQ(r.out.find("Exit status"), std::string::npos) << r.out;
+    }
+}
+
+// Slips a person makes get the nearest meaning, and the short forms work.
+TEST(CliHelp, ShortOptionsFractionsAndDidYouMean) {
+    Module m;
+    auto r = Cli({"read", "-p", m.port(), "-t", "0.5", "--format=text"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    r = Cli({"read", "-p" + m.port(), "-t1.5"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    for (const auto& [args, said] : std::vector<std::pair<std::vector<std::string>, std::string>>{
+             {{"read", "--prot", m.port()}, "--prot (did you mean --port?)"},
+             {{"raed", "-p", m.port()}, "unknown command: raed (did you mean read?)"},
+             {{"write", "-p", m.port(), "--set", "SSID=x"},
+              R"(unknown name "SSID"; did you mean "ssid"?)"},
+             {{"write", "-p", m.port(), "--set", "baudrte=9600"},
+              R"(unknown name "baudrte"; did you mean "baudRate"?)"},
+             {{"read", "-p", m.port(), "-t", "0.05"}, "from 0.1 to 3600"},
+             {{"read", "-p", m.port(), "-t", "1e3"}, "from 0.1 to 3600"},
+             {{"read", "-p", m.port(), "-x"}, "unexpected argument for read: -x"}}) {
+        r = Cli(args);
+        EXPECT_EQ(r.status, 2) << said;
+        EXPECT_NE(r.err.find(said), std::string::npos) << r.err;
+    }
+    EXPECT_TRUE(Received(m.log).size() <= 4u) << "bad arguments open no port";
+}
+
+// send: exactly the lines given go out; every line back is shown, the key
+// masked; nothing back is a time-out.
+TEST(CliSend, SendsOnlyWhatItIsGivenAndShowsEveryLineBack) {
+    Module m;
+    auto r = Cli({"send", "-p", m.port(), "AT+SZ_CHECKCONFIG=ALL"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find(" " + m.port() + " > AT+SZ_CHECKCONFIG=ALL\\r\\n\n"), std::string::npos)
+        << r.out;
+    EXPECT_NE(r.out.find(" " + m.port() + " < SSID:SimNet\\r\\n\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find(" < KEY:***\\r\\n"), std::string::npos) << r.out;
+    EXPECT_EQ(r.out.find("sim-password"), std::string::npos) << r.out;
+    EXPECT_EQ(Received(m.log), std::vector<std::string>{"AT+SZ_CHECKCONFIG=ALL"});
+
+    r = Cli({"send", "-p", m.port(), "--log-secrets", "--quiet", "100", "AT+SZ_CHECKCONFIG=ALL",
+             "AT+SZ_CHECKCONFIG=ALL"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find(" < KEY:sim-password\\r\\n"), std::string::npos) << r.out;
+    EXPECT_EQ(Received(m.log).size(), 3u);
+
+    Module silent({"--no-reply", "AT+SZ_CHECKCONFIG"});
+    r = Cli({"send", "-p", silent.port(), "--quiet", "50", "AT+SZ_CHECKCONFIG=ALL"});
+    EXPECT_EQ(r.status, 4) << r.out;
+    EXPECT_NE(r.err.find("no line came back"), std::string::npos) << r.err;
+    r = Cli({"send", "-p", "/nonexistent/port", "AT"});
+    EXPECT_EQ(r.status, 3) << r.err;
+}
+
+// diff: the fields where module and profile differ, both values; what the
+// module cannot tell is listed as unknown; only the query and the connect
+// request go out.
+TEST(CliDiff, ListsTheDifferencesAndTheUnknownAndWritesNothing) {
+    Module m;
+    TempDir files;
+    std::ofstream(files.path / "p.json")
+        << R"({"ssid": "SimNet", "baudRate": "9600", "protocol": "TCP", "key": "other"})";
+    auto r = Cli({"diff", "-p", m.port(), "-f", (files.path / "p.json").string()});
+    EXPECT_EQ(r.status, 5) << r.err;
+    EXPECT_EQ(Lines(r.out),
+              (std::vector<std::string>{
+                  R"({"field": "key", "module": "***", "profile": "***"})",
+                  R"({"field": "protocol", "module": null, "profile": "TCP", "unknown": true})",
+                  R"({"field": "baudRate", "module": "115200", "profile": "9600"})"}))
+        << r.out;
+    const auto sent = Received(m.log);
+    ASSERT_EQ(sent.size(), 2u);
+    EXPECT_EQ(sent[0], "AT+SZ_CHECKCONFIG=ALL");
+
+    std::ofstream(files.path / "same.json") << R"({"ssid": "SimNet", "protocol": null})";
+    r = Cli(
+        {"diff", "-p", m.port(), "-f", (files.path / "same.json").string(), "--format", "text"});
+    EXPECT_EQ(r.status, 0) << r.out << r.err;
+    EXPECT_EQ(r.out, "");
+}
+
+// A write says which given values the module had already, and writes them.
+TEST(CliWrite, SaysWhatIsAlreadyAsGivenAndStillWrites) {
+    Module m;
+    auto r = Cli({"write", "-p", m.port(), "--set", "ssid=SimNet", "--set", "protocol=TCP", "--set",
+                  "baudRate=9600", "--set", "dhcp=true"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.err.find(m.port() + ": the module already has these values as given; written "
+                                    "anyway: ssid, dhcp\n"),
+              std::string::npos)
+        << r.err;
+    const auto sent = Received(m.log);
+    EXPECT_NE(std::find(sent.begin(), sent.end(), "AT+SZ_SSID=SimNet"), sent.end());
 }
 
 TEST(CliWrite, AProfileFromStandardInputAndResultsAsText) {
@@ -625,12 +730,17 @@ TEST(CliWrite, AProfileFromStandardInputAndResultsAsText) {
 TEST(CliPorts, ListsEveryPortAndProbesWithTheQueryAlone) {
     Module module;
     Module silent({"--no-reply", "AT+SZ_CHECKCONFIG"});
-    auto r = Cli({"ports", "--port", module.port()});
+    auto r = Cli({"ports", "-p", module.port()});
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out.front(), '[');
+    // JSON Lines: one whole object a line, no array around them.
+    for (const std::string& line : Lines(r.out)) {
+        EXPECT_EQ(line.front(), '{') << line;
+        EXPECT_EQ(line.back(), '}') << line;
+    }
     EXPECT_NE(r.out.find(R"({"port": ")" + module.port() +
                          R"(", "description": null, "manufacturer": null, "serialNumber": null, )"
-                         R"("vid": null, "pid": null})"),
+                         R"("vid": null, "pid": null, "stableName": null})"
+                         "\n"),
               std::string::npos)
         << r.out;
     EXPECT_TRUE(Received(module.log).empty()) << "listing sends nothing";
@@ -638,7 +748,8 @@ TEST(CliPorts, ListsEveryPortAndProbesWithTheQueryAlone) {
     r = Cli({"ports", "--port", module.port(), "--port", silent.port(), "--probe", "--timeout=1"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find(module.port() + R"(", )"), std::string::npos);
-    EXPECT_NE(r.out.find(R"("busy": false, "module": true, "netType": "STA", "ssid": "SimNet"})"),
+    EXPECT_NE(r.out.find(R"("busy": false, "module": true, "netType": "STA", "encoding": "utf-8", )"
+                         R"("ssid": "SimNet"})"),
               std::string::npos)
         << r.out;
     EXPECT_NE(r.out.find(R"("busy": false, "module": false})"), std::string::npos) << r.out;
@@ -646,6 +757,11 @@ TEST(CliPorts, ListsEveryPortAndProbesWithTheQueryAlone) {
 
     r = Cli({"ports", "--port", module.port(), "--probe", "--format", "text"});
     EXPECT_NE(r.out.find(module.port() + "  module: STA SimNet\n"), std::string::npos) << r.out;
+
+    // A GBK name is found out as read finds it, whatever --encoding says.
+    Module gbk({}, kGbkState);
+    r = Cli({"ports", "--port", gbk.port(), "--probe", "--encoding", "utf-8"});
+    EXPECT_NE(r.out.find(R"("encoding": "gbk", "ssid": "测试网络"})"), std::string::npos) << r.out;
 }
 
 TEST(CliHelp, TheGnuFormAndTheCompletionFollowTheOptionTable) {
@@ -744,10 +860,12 @@ TEST(CliStation, ModulesInTurnBehindOneLinkAreWrittenCheckedAndRecorded) {
     }
     EXPECT_NE(records[0].find(R"("ok": true, "error": null, "mismatches": [])"), std::string::npos)
         << records[0];
-    EXPECT_NE(records[1].find(
-                  R"("ok": false, "error": "verify: ssid differs", )"
-                  R"("mismatches": [{"field": "ssid", "wrote": "Factory", "read": "SimNet"}])"),
-              std::string::npos)
+    EXPECT_NE(
+        records[1].find(
+            R"x("ok": false, "error": "verify: ssid differs (wrote \"Factory\", the module has )x"
+            R"x(\"SimNet\")", "mismatches": [{"field": "ssid", "wrote": "Factory", )x"
+            R"x("read": "SimNet"}])x"),
+        std::string::npos)
         << records[1];
     // The module that restarts after its save is read again once it is back.
     EXPECT_NE(records[2].find(R"("ok": true, "error": null, "mismatches": [])"), std::string::npos)
@@ -761,6 +879,8 @@ TEST(CliStation, ModulesInTurnBehindOneLinkAreWrittenCheckedAndRecorded) {
         << "configured, not failed: " << records[4];
     EXPECT_NE(r->err.find("等待模块"), std::string::npos) << r->err;
     EXPECT_NE(r->err.find("3 个成功，2 个失败"), std::string::npos) << r->err;
+    // The operator reads why, in one short line.
+    EXPECT_NE(r->err.find("失败（校验不符：ssid），请取下模块\n"), std::string::npos) << r->err;
 }
 
 TEST(CliStation, AnInterruptMidModuleIsRecordedAndEndsTheStation) {
@@ -787,7 +907,10 @@ TEST(CliStation, WriteVerifyUsesTheSameCheck) {
     auto r = Cli({"write", "--port", forgetful.port(), "--set", "protocol=TCP", "--set",
                   "ssid=Factory", "--verify"});
     EXPECT_EQ(r.status, 1) << r.err;
-    EXPECT_NE(r.out.find(R"("ok": false, "error": "verify: ssid differs")"), std::string::npos)
+    // Both values, as a person compares them.
+    EXPECT_NE(r.out.find(R"x("ok": false, "error": "verify: ssid differs (wrote \"Factory\", )x"
+                         R"x(the module has \"SimNet\")")x"),
+              std::string::npos)
         << r.out;
     Module restarting({"--restart-after-save", "300"});
     r = Cli({"write", "--port", restarting.port(), "--set", "protocol=TCP", "--set", "ssid=Factory",

@@ -139,12 +139,28 @@ TEST(Messages, EveryOutcomeHasItsWordsInBothLanguages) {
         const std::string english = ValueNotSent(1, 0, why).text.Format(Language::English);
         EXPECT_FALSE(HasChinese(english)) << english;
     }
-    for (const Text& text :
-         {UnsavedEditsQuestion(), LanguageNextTime(), WaitingForAModule(), Verifying(), ModuleOk(),
-          ModuleFailed(), StationStep(3), StationSummary(2, 1), OnPort("COM3", Text("未连接")),
-          ImportNeedsAConnection().text, ReportRead().text, WriteCompleted().text,
-          SubmitNotTaken(SubmitRefusal::Busy).text, UnknownDhcp("ON").text,
-          TextInNoEncoding(*FindField("ssid")).text}) {
+    for (const Text& text : {UnsavedEditsQuestion(),
+                             LanguageNextTime(),
+                             WaitingForAModule(),
+                             Verifying(),
+                             ModuleOk(),
+                             ModuleFailed(StationFailure::Refused),
+                             ModuleFailed(StationFailure::Differs, "ssid"),
+                             ModuleFailed(StationFailure::NoAnswer),
+                             ModuleFailed(StationFailure::PortFailed),
+                             ModuleFailed(StationFailure::CannotWrite),
+                             AlreadyAsGiven({"ssid", "dhcp"}),
+                             ReadAgainQuestion(),
+                             ImportedNotYetWritten().text,
+                             StationStep(3),
+                             StationSummary(2, 1),
+                             OnPort("COM3", Text("未连接")),
+                             ImportNeedsAConnection().text,
+                             ReportRead().text,
+                             WriteCompleted().text,
+                             SubmitNotTaken(SubmitRefusal::Busy).text,
+                             UnknownDhcp("ON").text,
+                             TextInNoEncoding(*FindField("ssid")).text}) {
         const std::string english = text.Format(Language::English);
         EXPECT_FALSE(HasChinese(english)) << english;
     }

@@ -213,13 +213,15 @@ TEST(WineCli, TheStationWritesAModuleAndRecordsIt) {
 TEST(WineCli, PortsProbesTheNamedComPorts) {
     WineModule module;
     WineModule silent({"--no-reply", "AT+SZ_CHECKCONFIG"});
-    const auto r = Exe(
-        {"ports", "--port", module.port(), "--port", silent.port(), "--probe", "--timeout", "1"});
+    const auto r =
+        Exe({"ports", "-p", module.port(), "-p", silent.port(), "--probe", "-t", "0.8"});
     ASSERT_EQ(r.status, 0) << r.err;
+    // JSON Lines, "\n" ends as on Linux; no stable names on Windows.
     EXPECT_NE(r.out.find(R"({"port": ")" + module.port() +
                          R"(", "description": null, "manufacturer": null, "serialNumber": null, )"
-                         R"("vid": null, "pid": null, "busy": false, "module": true, )"
-                         R"("netType": "STA", "ssid": "SimNet"})"),
+                         R"("vid": null, "pid": null, "stableName": null, "busy": false, )"
+                         R"("module": true, "netType": "STA", "encoding": "utf-8", "ssid": "SimNet"})"
+                         "\n"),
               std::string::npos)
         << r.out;
     EXPECT_NE(r.out.find(R"({"port": ")" + silent.port() + R"(", )"), std::string::npos) << r.out;
