@@ -1,0 +1,24 @@
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+namespace wifi {
+
+// Ids of what the window adds to the template.
+enum ExtraId : int {
+    IDC_PROGRESS_LINE = 2001,
+    IDC_ENCODING_LABEL = 2002,
+    IDC_ENCODING = 2003,
+    IDC_MENU_BUTTON = 2004,
+};
+
+// The dialog as Windows builds it, in memory, from the core's template: the
+// same ids, classes, styles, captions (in the window's language), font and
+// geometry in dialog units; then the window's additions in the template's
+// free space, each placed in the tab order where it belongs. Aligned as
+// DLGTEMPLATEEX wants it.
+std::vector<WORD> BuildDialogTemplate();
+
+}  // namespace wifi
