@@ -10,79 +10,16 @@
 #include <fstream>
 
 #include "SimProcess.h"
+#include "WineSupport.h"
 
 namespace wifi::e2e {
 namespace {
 
-namespace fs = std::filesystem;
-
-// The prefix's device links; the test command names the prefix.
-fs::path DosDevices() {
-    const char* prefix = std::getenv("WINEPREFIX");
-    return fs::path(prefix ? prefix : "") / "dosdevices";
-}
-
-// A COM port of the prefix that no other test holds: its link is made first
-// (leading nowhere), then handed to the simulator, which replaces it. Ports
-// from COM20 up, where no system port sits, and so named as \\.\COM20.
-struct ComPort {
-    fs::path link;
-    std::string name;
-
-    ComPort() {
-        for (int n = 20; n < 100 && name.empty(); ++n) {
-            const fs::path at = DosDevices() / ("com" + std::to_string(n));
-            if (::symlink("/nonexistent/reserved", at.c_str()) == 0) {
-                link = at;
-                name = "COM" + std::to_string(n);
-            }
-        }
-        if (name.empty()) {
-            throw std::runtime_error("no free COM port in " + DosDevices().string());
-        }
-    }
-    ~ComPort() { ::unlink(link.c_str()); }
-    ComPort(const ComPort&) = delete;
-    ComPort& operator=(const ComPort&) = delete;
-};
-
-// A simulated module on a COM port of its own.
-struct WineModule {
-    ComPort com;
-    Module module;
-    explicit WineModule(std::vector<std::string> options = {}, const std::string& state = {})
-        : module(std::move(options), state, com.link) {}
-    const std::string& port() const { return com.name; }
-};
-
-// "Z:\tmp\...": a Linux path as a Windows program names it.
-std::string WindowsPath(const fs::path& path) {
-    std::string text = "Z:" + path.string();
-    for (char& c : text) {
-        c = c == '/' ? '\\' : c;
-    }
-    return text;
-}
-
-// The command line that starts wifi-config.exe with its output in files, not
-// pipes: a helper process Wine might start would hold a pipe open after the
-// program ended. The shell gives way to Wine, so a signal reaches it.
+// wifi-config.exe with its arguments, its output in files.
 std::vector<std::string> ExeCommand(const TempDir& files, const std::vector<std::string>& args) {
-    std::vector<std::string> all = {"-c",
-                                    R"(o=$1; e=$2; shift 2; exec "$@" >"$o" 2>"$e")",
-                                    "sh",
-                                    (files.path / "out").string(),
-                                    (files.path / "err").string(),
-                                    WINE64,
-                                    WIFI_CONFIG_EXE};
-    all.insert(all.end(), args.begin(), args.end());
-    return all;
-}
-
-RunResult Output(RunResult r, const TempDir& files) {
-    r.out = ReadFile(files.path / "out");
-    r.err = ReadFile(files.path / "err");
-    return r;
+    std::vector<std::string> command = {WINE64, WIFI_CONFIG_EXE};
+    command.insert(command.end(), args.begin(), args.end());
+    return InFiles(files, command);
 }
 
 // Runs wifi-config.exe to its end.
@@ -213,16 +150,16 @@ TEST(WineCli, TheStationWritesAModuleAndRecordsIt) {
 TEST(WineCli, PortsProbesTheNamedComPorts) {
     WineModule module;
     WineModule silent({"--no-reply", "AT+SZ_CHECKCONFIG"});
-    const auto r =
-        Exe({"ports", "-p", module.port(), "-p", silent.port(), "--probe", "-t", "0.8"});
+    const auto r = Exe({"ports", "-p", module.port(), "-p", silent.port(), "--probe", "-t", "0.8"});
     ASSERT_EQ(r.status, 0) << r.err;
     // JSON Lines, "\n" ends as on Linux; no stable names on Windows.
-    EXPECT_NE(r.out.find(R"({"port": ")" + module.port() +
-                         R"(", "description": null, "manufacturer": null, "serialNumber": null, )"
-                         R"("vid": null, "pid": null, "stableName": null, "busy": false, )"
-                         R"("module": true, "netType": "STA", "encoding": "utf-8", "ssid": "SimNet"})"
-                         "\n"),
-              std::string::npos)
+    EXPECT_NE(
+        r.out.find(R"({"port": ")" + module.port() +
+                   R"(", "description": null, "manufacturer": null, "serialNumber": null, )"
+                   R"("vid": null, "pid": null, "stableName": null, "busy": false, )"
+                   R"("module": true, "netType": "STA", "encoding": "utf-8", "ssid": "SimNet"})"
+                   "\n"),
+        std::string::npos)
         << r.out;
     EXPECT_NE(r.out.find(R"({"port": ")" + silent.port() + R"(", )"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find(R"("busy": false, "module": false})"), std::string::npos) << r.out;
