@@ -60,6 +60,15 @@ class ConfigDialog {
 
     class Clock;
     class Input;
+    // The menu's commands, as WM_COMMAND ids.
+    enum MenuId : UINT {
+        IDM_EXPORT = 3001,
+        IDM_IMPORT,
+        IDM_READ_AGAIN,
+        IDM_TRAFFIC,
+        IDM_CHINESE,
+        IDM_ENGLISH,
+    };
 
     HINSTANCE instance_;
     WindowOptions options_;

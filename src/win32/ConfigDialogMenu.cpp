@@ -1,0 +1,132 @@
+// The window's menu and its keys: read again, the traffic view, the
+// language; Shift+F10 and the Menu key in any field.
+#include "win32/ConfigDialog.h"
+
+#include <commctrl.h>
+#include <commdlg.h>
+
+#include "form/ControlIds.h"
+#include "form/DialogTemplate.h"
+#include "text/TextCodec.h"
+#include "win32/RegistryStore.h"
+#include "win32/Win32Text.h"
+#include "wording/Messages.h"
+#include "wording/WindowTexts.h"
+
+namespace wifi {
+
+bool ConfigDialog::PreTranslate(MSG& msg) {
+    if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) {
+        return false;
+    }
+    if (msg.hwnd != dialog_ && !IsChild(dialog_, msg.hwnd)) {
+        return false;
+    }
+    const bool shift = GetKeyState(VK_SHIFT) < 0;
+    const bool ctrl = GetKeyState(VK_CONTROL) < 0;
+    if ((msg.wParam == VK_F10 && shift) || msg.wParam == VK_APPS) {
+        // The window's menu, at the field that has the focus: an edit field
+        // would otherwise open its own edit menu.
+        RECT r;
+        GetWindowRect(msg.hwnd, &r);
+        ShowMenu({r.left, r.bottom});
+        return true;
+    }
+    UINT command = 0;
+    if (ctrl && msg.wParam == 'S') {
+        command = IDM_EXPORT;
+    } else if (ctrl && msg.wParam == 'O') {
+        command = IDM_IMPORT;
+    } else if (ctrl && msg.wParam == 'L') {
+        command = IDM_TRAFFIC;
+    } else if (msg.wParam == VK_F5) {
+        command = IDM_READ_AGAIN;
+    }
+    if (command) {
+        PostMessageW(dialog_, WM_COMMAND, command, 0);
+        return true;
+    }
+    return false;
+}
+
+void ConfigDialog::ShowMenu(POINT at) {
+    const HMENU menu = CreatePopupMenu();
+    const auto item = [&](UINT id, const char* text, const wchar_t* keys) {
+        AppendMenuW(menu, MF_STRING, id, (Ui(text) + L"\t" + keys).c_str());
+    };
+    item(IDM_EXPORT, kMenuExport, L"Ctrl+S");
+    item(IDM_IMPORT, kMenuImport, L"Ctrl+O");
+    item(IDM_READ_AGAIN, kMenuReadAgain, L"F5");
+    item(IDM_TRAFFIC, kMenuTraffic, L"Ctrl+L");
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    const HMENU languages = CreatePopupMenu();
+    AppendMenuW(languages, MF_STRING | (WindowLanguage() == Language::Chinese ? MF_CHECKED : 0),
+                IDM_CHINESE, L"中文");
+    AppendMenuW(languages, MF_STRING | (WindowLanguage() == Language::English ? MF_CHECKED : 0),
+                IDM_ENGLISH, L"English");
+    AppendMenuW(menu, MF_POPUP, UINT_PTR(languages), Ui(kMenuLanguage).c_str());
+    TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN, at.x, at.y, 0, dialog_, nullptr);
+    DestroyMenu(menu);
+}
+
+void ConfigDialog::ReadAgain() {
+    if (dlg_->HasUnsavedEdits() &&
+        MessageBoxW(dialog_, Ui(ReadAgainQuestion()).c_str(),
+                    Ui(ConfigDialogTemplate().caption).c_str(),
+                    MB_YESNO | MB_DEFBUTTON2 | MB_ICONQUESTION) != IDYES) {
+        return;
+    }
+    Guarded([this] { dlg_->ReadAgain(); });
+}
+
+void ConfigDialog::ShowTraffic() {
+    const auto render = [this](const TrafficHistory::Entry& e) {
+        const TrafficHistory::View view{false, [this](std::string_view bytes) {
+                                            return TextCodec(controls_.encoding()).Decode(bytes);
+                                        }};
+        return Wide(TrafficHistory::Render(e, view)) + L"\r\n";
+    };
+    if (!traffic_ || !IsWindow(traffic_)) {
+        traffic_ = CreateWindowExW(0, WC_EDITW, Ui(kTrafficTitle).c_str(),
+                                   WS_OVERLAPPEDWINDOW | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE |
+                                       ES_READONLY | ES_AUTOVSCROLL | ES_AUTOHSCROLL,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, 760, 360, dialog_, nullptr,
+                                   instance_, nullptr);
+        if (!trafficFont_) {
+            trafficFont_ = CreateFontW(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                                       DEFAULT_CHARSET, 0, 0, 0, FIXED_PITCH, L"Consolas");
+        }
+        SendMessageW(traffic_, WM_SETFONT, WPARAM(trafficFont_), FALSE);
+        std::wstring all;
+        for (const auto& e : history_.entries()) {
+            all += render(e);
+        }
+        SetWindowTextW(traffic_, all.c_str());
+        history_.onAdded = [this, render](const TrafficHistory::Entry& e) {
+            if (!IsWindow(traffic_)) {
+                return;
+            }
+            // A new line shows at the end; the view follows it.
+            const int end = GetWindowTextLengthW(traffic_);
+            SendMessageW(traffic_, EM_SETSEL, end, end);
+            SendMessageW(traffic_, EM_REPLACESEL, FALSE, LPARAM(render(e).c_str()));
+        };
+    }
+    ShowWindow(traffic_, SW_SHOW);
+    SendMessageW(traffic_, EM_SETSEL, WPARAM(-1), -1);
+    SendMessageW(traffic_, EM_SCROLLCARET, 0, 0);
+}
+
+void ConfigDialog::ChooseLanguage(Language language) {
+    // The language takes effect the next time the window opens: every text
+    // of the template is made once.
+    preferences_.language = std::string(LanguageCode(language));
+    RegistryStore store;
+    preferences_.Save(store);
+    if (language != WindowLanguage()) {
+        MessageBoxW(dialog_, Ui(LanguageNextTime()).c_str(),
+                    Ui(ConfigDialogTemplate().caption).c_str(), MB_OK | MB_ICONINFORMATION);
+    }
+}
+
+}  // namespace wifi

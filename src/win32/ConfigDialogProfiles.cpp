@@ -1,0 +1,165 @@
+// The window's profiles: the form saved to, and filled from, the same JSON
+// file the command line reads and writes.
+#include "win32/ConfigDialog.h"
+
+#include <commctrl.h>
+#include <commdlg.h>
+
+#include "form/ControlIds.h"
+#include "form/DialogTemplate.h"
+#include "form/UserInput.h"
+#include "profile/FormFields.h"
+#include "profile/Profile.h"
+#include "win32/Win32Text.h"
+#include "wording/Messages.h"
+#include "wording/WindowTexts.h"
+
+#include <algorithm>
+
+namespace wifi {
+
+namespace {
+
+// "配置文件 (*.json)" as a file dialog's filter: the text, then its pattern.
+std::wstring Filter(const char* text, const wchar_t* pattern) {
+    std::wstring filter = Ui(text);
+    filter.push_back(L'\0');
+    filter += pattern;
+    filter.push_back(L'\0');
+    filter.push_back(L'\0');
+    return filter;
+}
+
+}  // namespace
+
+// A person's edits on the window's controls, each raising what a person's
+// edit raises: an imported profile.
+class ConfigDialog::Input : public UserInput {
+  public:
+    Input(Win32Controls& controls, CConfigDlg& dlg) : controls_(controls), dlg_(dlg) {}
+    bool UserSelect(int id, int index) override {
+        const HWND box = controls_.Item(id);
+        const int count = int(SendMessageW(box, CB_GETCOUNT, 0, 0));
+        if (!IsWindowEnabled(box) || index < 0 || index >= count) {
+            return false;
+        }
+        controls_.SetCurSel(id, index);
+        dlg_.Dispatch(id, Notification::SelChange);
+        return true;
+    }
+    bool UserType(int id, const std::string& bytes) override {
+        if (!controls_.IsWindowEnabled(id)) {
+            return false;
+        }
+        controls_.SetTypedBytes(id, bytes);  // the edit raises its own change
+        return true;
+    }
+    bool UserClick(int id) override {
+        if (!controls_.IsWindowEnabled(id)) {
+            return false;
+        }
+        SendMessageW(controls_.Item(id), BM_CLICK, 0, 0);
+        return true;
+    }
+    bool UserSetAddressField(int id, int field, std::optional<int> value) override {
+        if (!controls_.IsWindowEnabled(id) || field < 0 || field > 3 || !value || *value < 0) {
+            return false;
+        }
+        Address address = controls_.IsBlank(id) ? Address{} : controls_.GetAddress(id);
+        address[std::size_t(field)] = static_cast<std::uint8_t>(std::min(*value, 255));
+        controls_.SetAddress(id, address);
+        dlg_.Dispatch(id, Notification::FieldChanged);
+        return true;
+    }
+
+  private:
+    Win32Controls& controls_;
+    CConfigDlg& dlg_;
+};
+
+void ConfigDialog::ExportProfile() {
+    // Named after the network, so that a folder of profiles reads as a list.
+    wchar_t path[MAX_PATH] = {};
+    const std::wstring suggested = Wide(ProfileFileName(Utf8([this] {
+        std::wstring text(std::size_t(GetWindowTextLengthW(controls_.Item(IDC_SSID))) + 1, L'\0');
+        text.resize(
+            std::size_t(GetWindowTextW(controls_.Item(IDC_SSID), text.data(), int(text.size()))));
+        return text;
+    }())));
+    lstrcpynW(path, suggested.c_str(), MAX_PATH);
+    const std::wstring filter = Filter(kProfileFilter, L"*.json");
+    const std::wstring title = Ui(kExportTitle);
+    OPENFILENAMEW ofn{};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = dialog_;
+    ofn.lpstrFilter = filter.c_str();
+    ofn.lpstrFile = path;
+    ofn.nMaxFile = MAX_PATH;
+    ofn.lpstrTitle = title.c_str();
+    ofn.lpstrDefExt = L"json";
+    ofn.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
+    if (!GetSaveFileNameW(&ofn)) {
+        return;
+    }
+    const std::string file = WithJsonSuffix(Utf8(path));
+    FormReading reading = ReadForm(controls_, controls_.encoding());
+    for (const UnknownValue& u : dlg_->UnknownFields()) {
+        reading.form[std::string(u.field->name)] = nullptr;  // nobody knows it: no value
+    }
+    std::string error;
+    if (!WriteFileBytes(file, FormAsJson(reading.form) + "\n", error)) {
+        Box(FileNotSaved(file, error), MB_ICONWARNING);
+    }
+}
+
+void ConfigDialog::ImportProfile() {
+    wchar_t path[MAX_PATH] = {};
+    const std::wstring filter = Filter(kProfileFilter, L"*.json");
+    const std::wstring title = Ui(kImportTitle);
+    OPENFILENAMEW ofn{};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = dialog_;
+    ofn.lpstrFilter = filter.c_str();
+    ofn.lpstrFile = path;
+    ofn.nMaxFile = MAX_PATH;
+    ofn.lpstrTitle = title.c_str();
+    ofn.Flags = OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR;
+    if (!GetOpenFileNameW(&ofn)) {
+        return;
+    }
+    // The form takes values only from a connected module: what the file
+    // leaves out keeps the module's values, as on the command line.
+    if (!dlg_->IsConnected()) {
+        Box(ImportNeedsAConnection(), MB_ICONWARNING);
+        return;
+    }
+    const std::string file = Utf8(path);
+    std::string error;
+    const auto bytes = ReadFileBytes(file, kMaxProfileBytes, error);
+    if (!bytes) {
+        Box(FileNotOpened(file, error), MB_ICONWARNING);
+        return;
+    }
+    Text wrong;
+    const auto settings = ParseProfile(*bytes, controls_.encoding(), wrong);
+    if (!settings) {
+        Box(ProfileNotValid(file, wrong), MB_ICONWARNING);
+        return;
+    }
+    Input input(controls_, *dlg_);
+    std::vector<const Field*> refused;
+    Guarded([&] {
+        for (const Setting& s : *settings) {
+            if (!ApplyAsUser(controls_, input, s)) {
+                refused.push_back(s.field);
+            }
+        }
+    });
+    if (!refused.empty()) {
+        Box(ImportRefusedFields(refused), MB_ICONWARNING);
+        return;
+    }
+    progressLine_.Imported();
+}
+
+}  // namespace wifi
