@@ -812,7 +812,7 @@
     </message>
     <message>
         <source>修改过的参数还没有写入模块。重新读取会用模块的参数替换它们，仍要重新读取吗？</source>
-        <translation>Edited values have not been written to the module. Reading again replaces them with the module's values. Read again anyway?</translation>
+        <translation>Edited values have not been written to the module. Reading again replaces them with the module&apos;s values. Read again anyway?</translation>
     </message>
     <message>
         <source>模块已是给定的值，仍然写入：%1</source>
