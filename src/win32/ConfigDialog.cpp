@@ -90,14 +90,12 @@ ConfigDialog::ConfigDialog(HINSTANCE instance, WindowOptions options)
 }
 
 ConfigDialog::~ConfigDialog() {
+    traffic_.reset();  // before the history it shows
     dlg_.reset();
     tapped_.reset();
     comm_.reset();  // closes the port and ends its thread
     if (banner_) {
         DeleteObject(banner_);
-    }
-    if (trafficFont_) {
-        DeleteObject(trafficFont_);
     }
 }
 

@@ -12,6 +12,7 @@
 #include "serial/TappedComm.h"
 #include "serial/TrafficHistory.h"
 #include "win32/ThreadComm.h"
+#include "win32/TrafficView.h"
 #include "win32/Win32Controls.h"
 #include "wording/ProgressLine.h"
 
@@ -60,25 +61,15 @@ class ConfigDialog {
 
     class Clock;
     class Input;
-    // The menu's commands, as WM_COMMAND ids.
-    enum MenuId : UINT {
-        IDM_EXPORT = 3001,
-        IDM_IMPORT,
-        IDM_READ_AGAIN,
-        IDM_TRAFFIC,
-        IDM_CHINESE,
-        IDM_ENGLISH,
-    };
 
     HINSTANCE instance_;
     WindowOptions options_;
     HWND dialog_ = nullptr;
-    HWND traffic_ = nullptr;
-    HFONT trafficFont_ = nullptr;
     HBITMAP banner_ = nullptr;
     Win32Controls controls_;
     std::unique_ptr<ThreadComm> comm_;
     TrafficHistory history_;
+    std::unique_ptr<TrafficView> traffic_;  // made when first shown
     std::unique_ptr<TappedComm> tapped_;
     std::unique_ptr<Clock> clock_;
     std::unique_ptr<CConfigDlg> dlg_;

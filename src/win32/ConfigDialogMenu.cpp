@@ -8,6 +8,7 @@
 #include "form/ControlIds.h"
 #include "form/DialogTemplate.h"
 #include "text/TextCodec.h"
+#include "win32/DialogBuilder.h"
 #include "win32/RegistryStore.h"
 #include "win32/Win32Text.h"
 #include "wording/Messages.h"
@@ -80,41 +81,13 @@ void ConfigDialog::ReadAgain() {
 }
 
 void ConfigDialog::ShowTraffic() {
-    const auto render = [this](const TrafficHistory::Entry& e) {
-        const TrafficHistory::View view{false, [this](std::string_view bytes) {
-                                            return TextCodec(controls_.encoding()).Decode(bytes);
-                                        }};
-        return Wide(TrafficHistory::Render(e, view)) + L"\r\n";
-    };
-    if (!traffic_ || !IsWindow(traffic_)) {
-        traffic_ = CreateWindowExW(0, WC_EDITW, Ui(kTrafficTitle).c_str(),
-                                   WS_OVERLAPPEDWINDOW | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE |
-                                       ES_READONLY | ES_AUTOVSCROLL | ES_AUTOHSCROLL,
-                                   CW_USEDEFAULT, CW_USEDEFAULT, 760, 360, dialog_, nullptr,
-                                   instance_, nullptr);
-        if (!trafficFont_) {
-            trafficFont_ = CreateFontW(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                                       DEFAULT_CHARSET, 0, 0, 0, FIXED_PITCH, L"Consolas");
-        }
-        SendMessageW(traffic_, WM_SETFONT, WPARAM(trafficFont_), FALSE);
-        std::wstring all;
-        for (const auto& e : history_.entries()) {
-            all += render(e);
-        }
-        SetWindowTextW(traffic_, all.c_str());
-        history_.onAdded = [this, render](const TrafficHistory::Entry& e) {
-            if (!IsWindow(traffic_)) {
-                return;
-            }
-            // A new line shows at the end; the view follows it.
-            const int end = GetWindowTextLengthW(traffic_);
-            SendMessageW(traffic_, EM_SETSEL, end, end);
-            SendMessageW(traffic_, EM_REPLACESEL, FALSE, LPARAM(render(e).c_str()));
-        };
+    if (!traffic_) {
+        traffic_ =
+            std::make_unique<TrafficView>(instance_, history_, [this](std::string_view bytes) {
+                return TextCodec(controls_.encoding()).Decode(bytes);
+            });
     }
-    ShowWindow(traffic_, SW_SHOW);
-    SendMessageW(traffic_, EM_SETSEL, WPARAM(-1), -1);
-    SendMessageW(traffic_, EM_SCROLLCARET, 0, 0);
+    traffic_->Show(dialog_);
 }
 
 void ConfigDialog::ChooseLanguage(Language language) {

@@ -10,6 +10,7 @@
 #include "form/UserInput.h"
 #include "profile/FormFields.h"
 #include "profile/Profile.h"
+#include "win32/DialogBuilder.h"
 #include "win32/Win32Text.h"
 #include "wording/Messages.h"
 #include "wording/WindowTexts.h"

@@ -14,6 +14,16 @@ enum ExtraId : int {
     IDC_MENU_BUTTON = 2004,
 };
 
+// The menu's commands, as WM_COMMAND ids.
+enum MenuId : UINT {
+    IDM_EXPORT = 3001,
+    IDM_IMPORT,
+    IDM_READ_AGAIN,
+    IDM_TRAFFIC,
+    IDM_CHINESE,
+    IDM_ENGLISH,
+};
+
 // The dialog as Windows builds it, in memory, from the core's template: the
 // same ids, classes, styles, captions (in the window's language), font and
 // geometry in dialog units; then the window's additions in the template's

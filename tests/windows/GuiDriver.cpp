@@ -60,8 +60,10 @@ bool WaitFor(const std::function<bool()>& holds, DWORD ms = kWaitMs) {
 }
 
 std::wstring TextOf(HWND w) {
-    wchar_t buffer[1024] = {};
-    SendMessageTimeoutW(w, WM_GETTEXT, 1024, LPARAM(buffer), SMTO_ABORTIFHUNG, 5000, nullptr);
+    std::wstring buffer(1 << 20, L'\0');
+    SendMessageTimeoutW(w, WM_GETTEXT, buffer.size(), LPARAM(buffer.data()), SMTO_ABORTIFHUNG, 5000,
+                        nullptr);
+    buffer.resize(wcsnlen(buffer.c_str(), buffer.size()));
     return buffer;
 }
 
@@ -235,6 +237,19 @@ void ConnectEditSubmit(Gui& gui, const std::wstring& screenshot) {
     gui.Type(IDC_SSID, L"Line 8");
     gui.Click(IDC_SUBMIT);
     Check(gui.Answer(IDOK) == "参数已保存!", "a second submit saves again");
+
+    // The traffic view shows every line, the key masked.
+    PostMessageW(gui.dialog, WM_COMMAND, IDM_TRAFFIC, 0);
+    HWND traffic = nullptr;
+    Check(
+        WaitFor([&] { return (traffic = FindWindowW(L"WifiConfigTraffic", nullptr)) != nullptr; }),
+        "the traffic view opens");
+    const std::string log = Utf8(TextOf(GetWindow(traffic, GW_CHILD)));
+    Check(log.find(" > AT+SZ_CHECKCONFIG=ALL\\r\\n") != std::string::npos, "it shows the query");
+    Check(log.find(" > AT+SZ_SSID=Line 8\\r\\n") != std::string::npos, "and what was written");
+    Check(log.find(" > AT+SZ_SECURITY_KEY=***\\r\\n") != std::string::npos &&
+              log.find("office-2026") == std::string::npos,
+          "with the key masked");
 }
 
 // A refused save: said beside the button, no box, nothing saved.

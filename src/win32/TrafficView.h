@@ -1,0 +1,51 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "serial/TrafficHistory.h"
+
+namespace wifi {
+
+// 通信记录 on Win32: every line to and from the module with its date and
+// time; texts decoded in the form's encoding unless 十六进制 is ticked; the
+// key and the web password masked unless 显示密钥 is; 清除 and 保存… as in
+// the Qt window. It follows new lines. Made when first shown; the history
+// records from the start.
+class TrafficView {
+  public:
+    using Decode = std::function<std::optional<std::string>(std::string_view)>;
+    TrafficView(HINSTANCE instance, TrafficHistory& history, Decode decode);
+    ~TrafficView();
+    TrafficView(const TrafficView&) = delete;
+    TrafficView& operator=(const TrafficView&) = delete;
+
+    void Show(HWND owner);
+
+  private:
+    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM w, LPARAM l);
+    LRESULT Handle(UINT message, WPARAM w, LPARAM l);
+    void Create(HWND owner);
+    void Layout();
+    void Rebuild();
+    void Append(const TrafficHistory::Entry& e);
+    std::wstring Render(const TrafficHistory::Entry& e) const;
+    void Save();
+
+    HINSTANCE instance_;
+    TrafficHistory& history_;
+    Decode decode_;
+    HWND window_ = nullptr;
+    HWND text_ = nullptr;
+    HWND unmask_ = nullptr;
+    HWND hex_ = nullptr;
+    HWND clear_ = nullptr;
+    HWND save_ = nullptr;
+    HFONT font_ = nullptr;
+};
+
+}  // namespace wifi
