@@ -113,6 +113,21 @@ INT_PTR CALLBACK ConfigDialog::Proc(HWND window, UINT message, WPARAM w, LPARAM 
         self->OnInit();
         return FALSE;  // the focus is set
     }
+    if (message == WM_MEASUREITEM) {
+        // Asked as the port list is made, before the dialog is set up: a
+        // line of the dialog's font.
+        auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(l);
+        const HDC dc = GetDC(window);
+        const HGDIOBJ old =
+            SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(window, WM_GETFONT, 0, 0)));
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(dc, &metrics);
+        SelectObject(dc, old);
+        ReleaseDC(window, dc);
+        item->itemHeight = UINT(metrics.tmHeight + 2);
+        SetWindowLongPtrW(window, DWLP_MSGRESULT, TRUE);
+        return TRUE;
+    }
     auto* self = reinterpret_cast<ConfigDialog*>(GetWindowLongPtrW(window, DWLP_USER));
     return self ? self->Handle(message, w, l) : FALSE;
 }
@@ -200,6 +215,32 @@ void ConfigDialog::RefreshPorts() {
         SendMessageW(box, CB_ADDSTRING, 0, LPARAM(Wide(PortEntryText(ports_.InfoAt(i))).c_str()));
     }
     SendMessageW(box, CB_SETCURSEL, WPARAM(ports_.chosen()), 0);
+}
+
+void ConfigDialog::DrawPortEntry(const DRAWITEMSTRUCT& item) {
+    if (item.CtlID != IDC_COMPORT) {
+        return;
+    }
+    const bool selected = (item.itemState & ODS_SELECTED) != 0;
+    const bool disabled = (item.itemState & ODS_DISABLED) != 0;
+    FillRect(item.hDC, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+    std::wstring text;
+    if (item.itemID < ports_.devices().size()) {
+        const PortInfo info = ports_.InfoAt(item.itemID);
+        text = Wide((item.itemState & ODS_COMBOBOXEDIT) ? ShortName(info.device)
+                                                        : PortEntryText(info));
+    }
+    SetBkMode(item.hDC, TRANSPARENT);
+    SetTextColor(item.hDC, GetSysColor(disabled   ? COLOR_GRAYTEXT
+                                       : selected ? COLOR_HIGHLIGHTTEXT
+                                                  : COLOR_WINDOWTEXT));
+    RECT r = item.rcItem;
+    r.left += 2;
+    DrawTextW(item.hDC, text.c_str(), int(text.size()), &r,
+              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+    if (item.itemState & ODS_FOCUS) {
+        DrawFocusRect(item.hDC, &item.rcItem);
+    }
 }
 
 void ConfigDialog::Guarded(const std::function<void()>& handler) {
@@ -349,6 +390,7 @@ INT_PTR ConfigDialog::Handle(UINT message, WPARAM w, LPARAM l) {
             ShowMenu(at);
             return TRUE;
         }
+        case WM_DRAWITEM: DrawPortEntry(*reinterpret_cast<DRAWITEMSTRUCT*>(l)); return TRUE;
         case WM_CTLCOLORSTATIC:
             if (reinterpret_cast<HWND>(l) == GetDlgItem(dialog_, IDC_PROGRESS_LINE) &&
                 progressIsProblem_) {

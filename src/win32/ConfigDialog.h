@@ -44,6 +44,7 @@ class ConfigDialog {
     void OnInit();
     void FillLists();
     void RefreshPorts();
+    void DrawPortEntry(const DRAWITEMSTRUCT& item);
     void OnCommand(int id, int code);
     void Guarded(const std::function<void()>& handler);
     void ShowProgress(const Message& message);

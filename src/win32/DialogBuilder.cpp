@@ -91,6 +91,11 @@ std::vector<WORD> BuildDialogTemplate() {
         if (d.kind == ItemKind::CommControl) {
             style &= ~static_cast<DWORD>(WS_VISIBLE | WS_TABSTOP);  // its place is kept
         }
+        if (d.id == IDC_COMPORT) {
+            // Drawn by the window: closed, the short name (COM3); opened,
+            // what each port is.
+            style |= CBS_OWNERDRAWFIXED | CBS_HASSTRINGS;
+        }
         if (CheckBoxOfLabel(t, index)) {
             style |= SS_NOTIFY;  // a click on the caption ticks the box
         }
