@@ -3,7 +3,8 @@
 #include "win32/ConfigDialog.h"
 
 #include <commctrl.h>
-#include <commdlg.h>
+
+#include <algorithm>
 
 #include "form/ControlIds.h"
 #include "form/DialogTemplate.h"
@@ -11,27 +12,12 @@
 #include "profile/FormFields.h"
 #include "profile/Profile.h"
 #include "win32/DialogBuilder.h"
+#include "win32/FileDialogs.h"
 #include "win32/Win32Text.h"
 #include "wording/Messages.h"
 #include "wording/WindowTexts.h"
 
-#include <algorithm>
-
 namespace wifi {
-
-namespace {
-
-// "配置文件 (*.json)" as a file dialog's filter: the text, then its pattern.
-std::wstring Filter(const char* text, const wchar_t* pattern) {
-    std::wstring filter = Ui(text);
-    filter.push_back(L'\0');
-    filter += pattern;
-    filter.push_back(L'\0');
-    filter.push_back(L'\0');
-    return filter;
-}
-
-}  // namespace
 
 // A person's edits on the window's controls, each raising what a person's
 // edit raises: an imported profile.
@@ -80,29 +66,15 @@ class ConfigDialog::Input : public UserInput {
 
 void ConfigDialog::ExportProfile() {
     // Named after the network, so that a folder of profiles reads as a list.
-    wchar_t path[MAX_PATH] = {};
-    const std::wstring suggested = Wide(ProfileFileName(Utf8([this] {
-        std::wstring text(std::size_t(GetWindowTextLengthW(controls_.Item(IDC_SSID))) + 1, L'\0');
-        text.resize(
-            std::size_t(GetWindowTextW(controls_.Item(IDC_SSID), text.data(), int(text.size()))));
-        return text;
-    }())));
-    lstrcpynW(path, suggested.c_str(), MAX_PATH);
-    const std::wstring filter = Filter(kProfileFilter, L"*.json");
-    const std::wstring title = Ui(kExportTitle);
-    OPENFILENAMEW ofn{};
-    ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = dialog_;
-    ofn.lpstrFilter = filter.c_str();
-    ofn.lpstrFile = path;
-    ofn.nMaxFile = MAX_PATH;
-    ofn.lpstrTitle = title.c_str();
-    ofn.lpstrDefExt = L"json";
-    ofn.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
-    if (!GetSaveFileNameW(&ofn)) {
+    std::wstring ssid(std::size_t(GetWindowTextLengthW(controls_.Item(IDC_SSID))) + 1, L'\0');
+    ssid.resize(
+        std::size_t(GetWindowTextW(controls_.Item(IDC_SSID), ssid.data(), int(ssid.size()))));
+    const auto path = AskSavePath(dialog_, {kExportTitle, kProfileFilter, L"*.json", L"json",
+                                            Wide(ProfileFileName(Utf8(ssid)))});
+    if (!path) {
         return;
     }
-    const std::string file = WithJsonSuffix(Utf8(path));
+    const std::string file = WithJsonSuffix(*path);
     FormReading reading = ReadForm(controls_, controls_.encoding());
     for (const UnknownValue& u : dlg_->UnknownFields()) {
         reading.form[std::string(u.field->name)] = nullptr;  // nobody knows it: no value
@@ -114,18 +86,8 @@ void ConfigDialog::ExportProfile() {
 }
 
 void ConfigDialog::ImportProfile() {
-    wchar_t path[MAX_PATH] = {};
-    const std::wstring filter = Filter(kProfileFilter, L"*.json");
-    const std::wstring title = Ui(kImportTitle);
-    OPENFILENAMEW ofn{};
-    ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = dialog_;
-    ofn.lpstrFilter = filter.c_str();
-    ofn.lpstrFile = path;
-    ofn.nMaxFile = MAX_PATH;
-    ofn.lpstrTitle = title.c_str();
-    ofn.Flags = OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR;
-    if (!GetOpenFileNameW(&ofn)) {
+    const auto path = AskOpenPath(dialog_, {kImportTitle, kProfileFilter, L"*.json", nullptr, {}});
+    if (!path) {
         return;
     }
     // The form takes values only from a connected module: what the file
@@ -134,7 +96,7 @@ void ConfigDialog::ImportProfile() {
         Box(ImportNeedsAConnection(), MB_ICONWARNING);
         return;
     }
-    const std::string file = Utf8(path);
+    const std::string& file = *path;
     std::string error;
     const auto bytes = ReadFileBytes(file, kMaxProfileBytes, error);
     if (!bytes) {

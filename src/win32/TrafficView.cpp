@@ -1,9 +1,9 @@
 #include "win32/TrafficView.h"
 
 #include <commctrl.h>
-#include <commdlg.h>
 
 #include "profile/Profile.h"
+#include "win32/FileDialogs.h"
 #include "win32/Win32Text.h"
 #include "wording/Messages.h"
 #include "wording/WindowTexts.h"
@@ -144,28 +144,16 @@ void TrafficView::Append(const TrafficHistory::Entry& e) {
 }
 
 void TrafficView::Save() {
-    wchar_t path[MAX_PATH] = {};
-    std::wstring filter = Ui(kTextFilter);
-    filter += std::wstring(1, L'\0') + L"*.txt" + std::wstring(2, L'\0');
-    const std::wstring title = Ui(kTrafficSaveTitle);
-    OPENFILENAMEW ofn{};
-    ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = window_;
-    ofn.lpstrFilter = filter.c_str();
-    ofn.lpstrFile = path;
-    ofn.nMaxFile = MAX_PATH;
-    ofn.lpstrTitle = title.c_str();
-    ofn.lpstrDefExt = L"txt";
-    ofn.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
-    if (!GetSaveFileNameW(&ofn)) {
+    const auto path = AskSavePath(window_, {kTrafficSaveTitle, kTextFilter, L"*.txt", L"txt", {}});
+    if (!path) {
         return;
     }
     // What the view shows, as UTF-8 with the system's line ends.
     std::wstring text(std::size_t(GetWindowTextLengthW(text_)) + 1, L'\0');
     text.resize(std::size_t(GetWindowTextW(text_, text.data(), int(text.size()))));
     std::string error;
-    if (!WriteFileBytes(Utf8(path), Utf8(text), error)) {
-        MessageBoxW(window_, Ui(FileNotSaved(Utf8(path), error)).c_str(), Ui(kTrafficTitle).c_str(),
+    if (!WriteFileBytes(*path, Utf8(text), error)) {
+        MessageBoxW(window_, Ui(FileNotSaved(*path, error)).c_str(), Ui(kTrafficTitle).c_str(),
                     MB_OK | MB_ICONWARNING);
     }
 }
