@@ -44,10 +44,8 @@ int RunDiff(const JobSpec& spec, bool json) {
         if (json) {
             Json line;
             line["field"] = name;
-            line["module"] =
-                name == "key" && !spec.logSecrets && !module.is_null() ? Json("***") : module;
-            line["profile"] =
-                name == "key" && !spec.logSecrets && !profile.is_null() ? Json("***") : profile;
+            line["module"] = ShownValue(name, module, spec.logSecrets);
+            line["profile"] = ShownValue(name, profile, spec.logSecrets);
             if (unknown) {
                 line["unknown"] = true;
             }

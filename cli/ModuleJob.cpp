@@ -12,6 +12,7 @@
 #include "form/ConfigDlg.h"
 #include "form/ControlIds.h"
 #include "form/MemoryControls.h"
+#include "profile/FormProfile.h"
 #include "protocol/Secrets.h"
 #include "serial/CommError.h"
 #include "serial/TappedComm.h"
@@ -137,13 +138,10 @@ JobResult RunJob(const JobSpec& spec) {
         if (!session.Await(session.connected)) {
             return finish();
         }
-        FormReading reading = ReadForm(controls, spec.encoding);
+        result.unknown = dlg.UnknownFields();
+        FormReading reading = ReadKnownForm(controls, result.unknown, spec.encoding);
         result.form = reading.form;
         result.notes = reading.notes;
-        result.unknown = dlg.UnknownFields();
-        for (const UnknownValue& u : result.unknown) {
-            result.form[std::string(u.field->name)] = nullptr;  // nobody knows it
-        }
         result.values = ReadFieldValues(controls);
         if (!spec.write && !spec.applyOnly) {
             return finish();

@@ -33,7 +33,6 @@ using Clock = std::chrono::steady_clock;
 using std::chrono::milliseconds;
 constexpr milliseconds kPoll{50};          // a look at the device: two stat calls
 constexpr milliseconds kQueryEvery{1000};  // a module is asked at most once a second
-constexpr std::string_view kMasked = "***";
 constexpr std::string_view kSecretField = "key";
 
 // What the operator reads on standard error, in the locale's language.
@@ -165,23 +164,19 @@ bool WaitUntilGone(const StationSpec& spec) {
     return false;
 }
 
-Json Masked(std::string_view field, const Json& value, bool logSecrets) {
-    return field == kSecretField && !logSecrets && !value.is_null() ? Json(kMasked) : value;
-}
-
 std::string RecordLine(const StationSpec& spec, const std::string& time, const JobResult& r,
                        const std::string& error, const std::vector<Mismatch>& mismatches,
                        double seconds) {
     Json list = Json::array();
     for (const Mismatch& m : mismatches) {
         list.push_back(Json{{"field", m.field},
-                            {"wrote", Masked(m.field, m.wrote, spec.logSecrets)},
-                            {"read", Masked(m.field, m.read, spec.logSecrets)}});
+                            {"wrote", ShownValue(m.field, m.wrote, spec.logSecrets)},
+                            {"read", ShownValue(m.field, m.read, spec.logSecrets)}});
     }
     Json before = r.form;
     if (before.contains(kSecretField)) {
-        before[std::string(kSecretField)] =
-            Masked(kSecretField, before[std::string(kSecretField)], spec.logSecrets);
+        before[std::string(kSecretField)] = ShownValue(
+            std::string(kSecretField), before[std::string(kSecretField)], spec.logSecrets);
     }
     Json record;
     record["time"] = time;

@@ -27,11 +27,14 @@ using Clock = std::chrono::steady_clock;
 }
 }  // namespace
 
+Json ShownValue(const std::string& field, const Json& value, bool logSecrets) {
+    // The Wi-Fi key: what --log-secrets would show.
+    return field == "key" && !logSecrets && !value.is_null() ? Json("***") : value;
+}
+
 std::string Shown(const std::string& field, const Json& value, bool logSecrets) {
-    if (field == "key" && !logSecrets && !value.is_null()) {
-        return "\"***\"";
-    }
-    return value.dump(-1, ' ', false, Json::error_handler_t::replace);
+    return ShownValue(field, value, logSecrets)
+        .dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
 bool DevicePresent(const std::string& port) {

@@ -15,7 +15,9 @@ struct Mismatch {
     wifi::Json read;
 };
 
-// A form value as a message shows it: JSON, the key masked unless asked.
+// A form value as output shows it: the key masked unless asked.
+wifi::Json ShownValue(const std::string& field, const wifi::Json& value, bool logSecrets);
+// The same as JSON text, for messages.
 std::string Shown(const std::string& field, const wifi::Json& value, bool logSecrets);
 
 struct Verification {

@@ -1,5 +1,8 @@
 #include "form/Fields.h"
 
+#include <stdexcept>
+#include <string>
+
 #include "form/ControlIds.h"
 #include "form/ListContents.h"
 #include "form/UiText.h"
@@ -91,6 +94,15 @@ const Field* FindField(std::string_view name) {
         }
     }
     return nullptr;
+}
+
+const Field& FieldOfControl(int id) {
+    for (const Field& f : FormFields()) {
+        if (f.id == id) {
+            return f;
+        }
+    }
+    throw std::logic_error("control " + std::to_string(id) + " holds no field");
 }
 
 const Field& FieldOfStep(unsigned step, unsigned source) {

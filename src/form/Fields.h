@@ -50,6 +50,8 @@ const Field& SaveField();
 
 // The form field of that name; nullptr when there is none.
 const Field* FindField(std::string_view name);
+// The field of a control (IDC_SSID); the id must be a field's.
+const Field& FieldOfControl(int id);
 // The row that step `step` sends (source: see Field::stepSource).
 const Field& FieldOfStep(unsigned step, unsigned source = 0);
 

@@ -1,9 +1,9 @@
 #include "platform/ConfigWindow.h"
 
 #include <QApplication>
-#include <QGuiApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,8 +12,8 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
-#include <QVBoxLayout>
 #include <QThread>
+#include <QVBoxLayout>
 
 #include "form/ControlIds.h"
 #include "form/DialogTemplate.h"
@@ -137,7 +137,7 @@ void ConfigWindow::WireNotifications() {
             controls_.SetEncoding(static_cast<TextEncoding>(encoding_->currentData().toInt()));
         if (!lossy.empty()) {
             progressLine_.Note(
-                TextNotInChosenEncoding(*FieldOf(lossy.front()), controls_.encoding()));
+                TextNotInChosenEncoding(FieldOfControl(lossy.front()), controls_.encoding()));
         }
     });
     controls_.onForeignText = [this](int id, std::optional<TextEncoding> detected) {
@@ -158,8 +158,7 @@ void ConfigWindow::FitToScreen() {
     constexpr QSize kFrameAllowance(16, 48);
     const QSize form = form_->size();
     const QScreen* screen = QGuiApplication::primaryScreen();
-    const QSize available =
-        screen ? screen->availableGeometry().size() - kFrameAllowance : form;
+    const QSize available = screen ? screen->availableGeometry().size() - kFrameAllowance : form;
     const QSize fitted =
         FittedSize(form, available, style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     if (fitted == form) {
@@ -212,23 +211,14 @@ void ConfigWindow::OnPortLost(const QString& description, const QString& detail)
     ShowMessageBox(PortLost(comm_->portName().toStdString(), detail.toStdString()), true);
 }
 
-const Field* ConfigWindow::FieldOf(int id) {
-    for (const Field& f : FormFields()) {
-        if (f.id == id) {
-            return &f;
-        }
-    }
-    return &FormFields().front();
-}
-
 void ConfigWindow::OnForeignText(int id, std::optional<TextEncoding> detected) {
     const int index = detected ? encoding_->findData(int(*detected)) : -1;
     if (index >= 0) {
         // The choice follows the module, and says so.
         encoding_->setCurrentIndex(index);
-        progressLine_.Note(TextInOtherEncoding(*FieldOf(id), *detected));
+        progressLine_.Note(TextInOtherEncoding(FieldOfControl(id), *detected));
     } else {
-        progressLine_.Note(TextInNoEncoding(*FieldOf(id)));
+        progressLine_.Note(TextInNoEncoding(FieldOfControl(id)));
     }
 }
 

@@ -108,7 +108,6 @@ class ConfigWindow : public QDialog {
     void OnExportProfile();
     void OnImportProfile();
     void ApplyPreferences(const QStringList& namedPorts);
-    static const Field* FieldOf(int id);
 
     QFont font_;
     DialogUnits units_;

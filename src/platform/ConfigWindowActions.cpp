@@ -117,25 +117,21 @@ void ConfigWindow::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 bool ConfigWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Asked of every event of every field: the cheap test first.
+    bool menuKey = false;
+    if (event->type() == QEvent::ContextMenu) {
+        menuKey = static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard;
+    } else if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        menuKey = key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier;
+    }
     auto* widget = qobject_cast<QWidget*>(watched);
-    if (!widget || menu_->isAncestorOf(widget) || widget == menu_) {
+    if (!menuKey || !widget || widget == menu_ || menu_->isAncestorOf(widget)) {
         return QDialog::eventFilter(watched, event);
     }
     // Where the keyboard asks, the menu opens at the field that has the focus.
-    const QPoint atField = widget->mapToGlobal(QPoint(0, widget->height()));
-    if (event->type() == QEvent::ContextMenu &&
-        static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) {
-        PopUpMenu(atField);
-        return true;
-    }
-    if (event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier) {
-            PopUpMenu(atField);
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
+    PopUpMenu(widget->mapToGlobal(QPoint(0, widget->height())));
+    return true;
 }
 
 void ConfigWindow::ApplyPreferences(const QStringList& namedPorts) {

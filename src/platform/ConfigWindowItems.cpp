@@ -192,9 +192,9 @@ void ConfigWindow::BuildItems(const QStringList& namedPorts, PortSource portSour
         if (id == IDC_MSCOMM) {
             continue;
         }
-        for (QWidget* w : {id == IDC_SUBMIT ? static_cast<QWidget*>(menuButton_) : nullptr,
-                           controls_.Widget(id),
-                           id == IDC_CONNECT ? static_cast<QWidget*>(encoding_) : nullptr}) {
+        for (QWidget* w :
+             {id == IDC_SUBMIT ? static_cast<QWidget*>(menuButton_) : nullptr, controls_.Widget(id),
+              id == IDC_CONNECT ? static_cast<QWidget*>(encoding_) : nullptr}) {
             if (!w) {
                 continue;
             }

@@ -8,22 +8,15 @@
 #include "platform/ConfigWindow.h"
 #include "platform/Translations.h"
 #include "platform/WindowInput.h"
-#include "profile/Profile.h"
+#include "profile/FormProfile.h"
 #include "wording/Messages.h"
 #include "wording/WindowTexts.h"
 
 namespace wifi {
 
 std::optional<Message> ConfigWindow::ExportProfile(const QString& path) {
-    FormReading reading = ReadForm(controls_, controls_.encoding(), QtTextConverters());
-    for (const UnknownValue& u : dlg_->UnknownFields()) {
-        reading.form[std::string(u.field->name)] = nullptr;  // nobody knows it: no value
-    }
-    std::string error;
-    if (!WriteFileBytes(path.toStdString(), FormAsJson(reading.form) + "\n", error)) {
-        return FileNotSaved(path.toStdString(), error);
-    }
-    return std::nullopt;
+    return ExportFormProfile(path.toStdString(), controls_, dlg_->UnknownFields(),
+                             controls_.encoding(), QtTextConverters());
 }
 
 std::optional<Message> ConfigWindow::ImportProfile(const QString& path) {
@@ -32,30 +25,14 @@ std::optional<Message> ConfigWindow::ImportProfile(const QString& path) {
     if (!dlg_->IsConnected()) {
         return ImportNeedsAConnection();
     }
-    std::string error;
-    const auto bytes = ReadFileBytes(path.toStdString(), kMaxProfileBytes, error);
-    if (!bytes) {
-        return FileNotOpened(path.toStdString(), error);
-    }
-    Text wrong;
-    const auto settings = ParseProfile(*bytes, controls_.encoding(), wrong);
-    if (!settings) {
-        return ProfileNotValid(path.toStdString(), wrong);
-    }
     WindowInput input(controls_, [this](int id, Notification code) {
         Handle([this, id, code] { dlg_->Dispatch(id, code); });
     });
-    std::vector<const Field*> refused;
-    for (const Setting& s : *settings) {
-        if (!ApplyAsUser(controls_, input, s)) {
-            refused.push_back(s.field);
-        }
+    auto wrong = ImportFormProfile(path.toStdString(), controls_, input, controls_.encoding());
+    if (!wrong) {
+        progressLine_.Imported();
     }
-    if (!refused.empty()) {
-        return ImportRefusedFields(refused);
-    }
-    progressLine_.Imported();
-    return std::nullopt;
+    return wrong;
 }
 
 void ConfigWindow::OnExportProfile() {
@@ -63,8 +40,8 @@ void ConfigWindow::OnExportProfile() {
     // of networks.
     const auto* ssid = qobject_cast<QLineEdit*>(Item(IDC_SSID));
     const QString suggested = QString::fromStdString(ProfileFileName(ssid->text().toStdString()));
-    QString path = QFileDialog::getSaveFileName(this, UiText(kExportTitle), suggested,
-                                                UiText(kProfileFilter));
+    QString path =
+        QFileDialog::getSaveFileName(this, UiText(kExportTitle), suggested, UiText(kProfileFilter));
     if (path.isEmpty()) {
         return;
     }

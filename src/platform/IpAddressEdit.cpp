@@ -102,8 +102,8 @@ void IpAddressEdit::changeEvent(QEvent* event) {
 
 void IpAddressEdit::FitFont() {
     // Each field needs three digits and a frameless line edit's margins of
-    // two pixels a side; each dot its ink and a pixel either side. The dialog's font fits every address
-    // control of the form; a narrower one shrinks it, never below 6 points.
+    // two pixels a side; each dot its ink and a pixel either side. The dialog's font fits every
+    // address control of the form; a narrower one shrinks it, never below 6 points.
     QFont fitted = font();
     const auto needed = [](const QFont& f) {
         const QFontMetrics fm(f);

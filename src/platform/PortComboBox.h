@@ -11,8 +11,8 @@ namespace wifi {
 
 // The port list on a combo box: one entry per device of the core's PortList,
 // reading like "ttyUSB0 — CH340 USB-Serial (1a86:7523)" in the open list and
-// "ttyUSB0" in the narrow closed box, its tooltip the whole path. Each entry's data is the device, which is all the serial port
-// is given.
+// "ttyUSB0" in the narrow closed box, its tooltip the whole path. Each entry's data is the device,
+// which is all the serial port is given.
 //
 // While it can be used (the port is closed), it follows the system: opening
 // it refreshes the entries, and so does a look at the system once a second,

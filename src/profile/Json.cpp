@@ -1,23 +1,8 @@
 #include "profile/Json.h"
 
+#include "text/HexDigit.h"
+
 namespace wifi {
-
-namespace {
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
-
-}  // namespace
 
 Json BytesAsHex(std::string_view bytes) {
     static constexpr char kDigits[] = "0123456789abcdef";

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <ctime>
 
+#include "text/HexDigit.h"
+
 namespace wifi {
 
 namespace {
@@ -11,19 +13,6 @@ std::string Hex(unsigned char c) {
     char hex[8];
     std::snprintf(hex, sizeof hex, "\\x%02X", c);
     return hex;
-}
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
 }
 
 std::tm Broken(WallClock::time_point time, bool local) {
@@ -138,12 +127,16 @@ std::string UtcSeconds(WallClock::time_point time) {
     return Formatted(time, false, "%Y-%m-%dT%H:%M:%SZ");
 }
 
-std::string TraceLine(std::string_view time, std::string_view port, LineDirection direction,
-                      std::string_view line) {
+std::string TracePrefix(std::string_view time, std::string_view port, LineDirection direction) {
     std::string out(time);
     out.append(" ").append(port).append(" ");
     out.push_back(static_cast<char>(direction));
-    return out.append(" ").append(VisibleBytes(line));
+    return out.append(" ");
+}
+
+std::string TraceLine(std::string_view time, std::string_view port, LineDirection direction,
+                      std::string_view line) {
+    return TracePrefix(time, port, direction) + VisibleBytes(line);
 }
 
 }  // namespace wifi

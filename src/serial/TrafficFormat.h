@@ -37,6 +37,8 @@ std::string UtcSeconds(WallClock::time_point time);
 
 // One line of traffic as --trace and the window's traffic view show it:
 // "12:00:01.250 /dev/ttyUSB0 > AT+SZ_SSID=Office\r\n".
+// "12:00:01.250 COM3 > ": what comes before a trace line's text.
+std::string TracePrefix(std::string_view time, std::string_view port, LineDirection direction);
 std::string TraceLine(std::string_view time, std::string_view port, LineDirection direction,
                       std::string_view line);
 

@@ -18,8 +18,8 @@ void TrafficHistory::Add(const std::string& port, LineDirection direction,
 std::string TrafficHistory::Render(const Entry& entry, const View& view) {
     const std::string line = view.unmasked ? entry.line : MaskSecret(entry.line);
     const auto text = view.decode ? view.decode(line) : std::nullopt;
-    return LocalDateTime(entry.time) + " " + entry.port + " " +
-           static_cast<char>(entry.direction) + " " + (text ? VisibleText(*text) : VisibleBytes(line));
+    return TracePrefix(LocalDateTime(entry.time), entry.port, entry.direction) +
+           (text ? VisibleText(*text) : VisibleBytes(line));
 }
 
 }  // namespace wifi

@@ -34,15 +34,6 @@ constexpr UINT_PTR kReplyTimer = 1;
 constexpr UINT_PTR kPortPollTimer = 2;
 constexpr UINT kPortPollMs = 1000;
 
-const Field* FieldOf(int id) {
-    for (const Field& f : FormFields()) {
-        if (f.id == id) {
-            return &f;
-        }
-    }
-    return &FormFields().front();
-}
-
 }  // namespace
 
 // The reply clock on the window's timer.
@@ -162,7 +153,7 @@ void ConfigDialog::OnInit() {
     };
     Guarded([this] { dlg_->OnInitDialog(); });
 
-    preferences_ = Preferences::Load(RegistryStore());
+    preferences_ = options_.remembered;
     if (!options_.namedPorts.empty()) {
         ports_.Choose(options_.namedPorts.front());
     } else {
@@ -198,23 +189,23 @@ void ConfigDialog::FillLists() {
     }
     SendMessageW(encoding, CB_SETCURSEL, controls_.encoding() == TextEncoding::Gbk ? 1 : 0, 0);
     ports_.Update(SystemPorts());
-    const HWND box = controls_.Item(IDC_COMPORT);
-    SendMessageW(box, CB_RESETCONTENT, 0, 0);
-    for (std::size_t i = 0; i < ports_.devices().size(); ++i) {
-        SendMessageW(box, CB_ADDSTRING, 0, LPARAM(Wide(PortEntryText(ports_.InfoAt(i))).c_str()));
-    }
+    FillPorts();
 }
 
-void ConfigDialog::RefreshPorts() {
-    if (comm_->GetPortOpen() || !ports_.Update(SystemPorts())) {
-        return;
-    }
+void ConfigDialog::FillPorts() {
     const HWND box = controls_.Item(IDC_COMPORT);
     SendMessageW(box, CB_RESETCONTENT, 0, 0);
     for (std::size_t i = 0; i < ports_.devices().size(); ++i) {
         SendMessageW(box, CB_ADDSTRING, 0, LPARAM(Wide(PortEntryText(ports_.InfoAt(i))).c_str()));
     }
     SendMessageW(box, CB_SETCURSEL, WPARAM(ports_.chosen()), 0);
+}
+
+void ConfigDialog::RefreshPorts() {
+    if (comm_->GetPortOpen() || !ports_.Update(SystemPorts())) {
+        return;
+    }
+    FillPorts();
 }
 
 void ConfigDialog::DrawPortEntry(const DRAWITEMSTRUCT& item) {
@@ -267,9 +258,9 @@ void ConfigDialog::OnForeignText(int id, std::optional<TextEncoding> detected) {
         SendMessageW(GetDlgItem(dialog_, IDC_ENCODING), CB_SETCURSEL,
                      *detected == TextEncoding::Gbk ? 1 : 0, 0);
         controls_.SetEncoding(*detected);
-        progressLine_.Note(TextInOtherEncoding(*FieldOf(id), *detected));
+        progressLine_.Note(TextInOtherEncoding(FieldOfControl(id), *detected));
     } else {
-        progressLine_.Note(TextInNoEncoding(*FieldOf(id)));
+        progressLine_.Note(TextInNoEncoding(FieldOfControl(id)));
     }
 }
 
@@ -277,7 +268,8 @@ void ConfigDialog::OnEncodingChosen() {
     const auto index = SendMessageW(GetDlgItem(dialog_, IDC_ENCODING), CB_GETCURSEL, 0, 0);
     const auto lossy = controls_.SetEncoding(index == 1 ? TextEncoding::Gbk : TextEncoding::Utf8);
     if (!lossy.empty()) {
-        progressLine_.Note(TextNotInChosenEncoding(*FieldOf(lossy.front()), controls_.encoding()));
+        progressLine_.Note(
+            TextNotInChosenEncoding(FieldOfControl(lossy.front()), controls_.encoding()));
     }
 }
 

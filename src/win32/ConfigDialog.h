@@ -22,6 +22,7 @@ namespace wifi {
 struct WindowOptions {
     std::vector<std::string> namedPorts;  // --port: listed, the first chosen
     int timeoutMs = 10000;
+    Preferences remembered;  // read once, at start
 };
 
 // The configuration window for Windows: the dialog built from the core's
@@ -44,6 +45,7 @@ class ConfigDialog {
     void OnInit();
     void FillLists();
     void RefreshPorts();
+    void FillPorts();
     void DrawPortEntry(const DRAWITEMSTRUCT& item);
     void OnCommand(int id, int code);
     void Guarded(const std::function<void()>& handler);

@@ -10,7 +10,7 @@
 #include "form/DialogTemplate.h"
 #include "form/UserInput.h"
 #include "profile/FormFields.h"
-#include "profile/Profile.h"
+#include "profile/FormProfile.h"
 #include "win32/DialogBuilder.h"
 #include "win32/FileDialogs.h"
 #include "win32/Win32Text.h"
@@ -75,13 +75,9 @@ void ConfigDialog::ExportProfile() {
         return;
     }
     const std::string file = WithJsonSuffix(*path);
-    FormReading reading = ReadForm(controls_, controls_.encoding());
-    for (const UnknownValue& u : dlg_->UnknownFields()) {
-        reading.form[std::string(u.field->name)] = nullptr;  // nobody knows it: no value
-    }
-    std::string error;
-    if (!WriteFileBytes(file, FormAsJson(reading.form) + "\n", error)) {
-        Box(FileNotSaved(file, error), MB_ICONWARNING);
+    if (const auto wrong =
+            ExportFormProfile(file, controls_, dlg_->UnknownFields(), controls_.encoding())) {
+        Box(*wrong, MB_ICONWARNING);
     }
 }
 
@@ -96,30 +92,11 @@ void ConfigDialog::ImportProfile() {
         Box(ImportNeedsAConnection(), MB_ICONWARNING);
         return;
     }
-    const std::string& file = *path;
-    std::string error;
-    const auto bytes = ReadFileBytes(file, kMaxProfileBytes, error);
-    if (!bytes) {
-        Box(FileNotOpened(file, error), MB_ICONWARNING);
-        return;
-    }
-    Text wrong;
-    const auto settings = ParseProfile(*bytes, controls_.encoding(), wrong);
-    if (!settings) {
-        Box(ProfileNotValid(file, wrong), MB_ICONWARNING);
-        return;
-    }
     Input input(controls_, *dlg_);
-    std::vector<const Field*> refused;
-    Guarded([&] {
-        for (const Setting& s : *settings) {
-            if (!ApplyAsUser(controls_, input, s)) {
-                refused.push_back(s.field);
-            }
-        }
-    });
-    if (!refused.empty()) {
-        Box(ImportRefusedFields(refused), MB_ICONWARNING);
+    std::optional<Message> wrong;
+    Guarded([&] { wrong = ImportFormProfile(*path, controls_, input, controls_.encoding()); });
+    if (wrong) {
+        Box(*wrong, MB_ICONWARNING);
         return;
     }
     progressLine_.Imported();

@@ -73,8 +73,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
             return Refuse(L"unexpected argument: " + Wide(a));
         }
     }
-    SetWindowLanguage(wifi::ChooseLanguage(
-        asked, LanguageNamed(Preferences::Load(RegistryStore()).language), EnvironmentLocale()));
+    options.remembered = Preferences::Load(RegistryStore());
+    SetWindowLanguage(wifi::ChooseLanguage(asked, LanguageNamed(options.remembered.language),
+                                           EnvironmentLocale()));
 
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_INTERNET_CLASSES};
     InitCommonControlsEx(&controls);
