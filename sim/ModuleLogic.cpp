@@ -9,7 +9,6 @@ namespace sim {
 namespace {
 
 constexpr std::string_view kOk = "OK\r\n";
-constexpr std::string_view kError = "ERROR\r\n";
 
 bool StartsWith(std::string_view s, std::string_view prefix) {
     return s.substr(0, prefix.size()) == prefix;
@@ -106,8 +105,22 @@ void ModuleLogic::ReportAs(std::string key, std::string value) {
     reportedAs_.emplace_back(std::move(key), std::move(value));
 }
 
+void ModuleLogic::BecomeAnotherModule() {
+    config_ = ModuleConfig::Default();
+    config_.Set("SSID", "Other-Module");
+    staged_ = config_;
+    awaitingConnect_ = false;
+}
+
 std::string ModuleLogic::Report() const {
     std::string report = config_.Report(omitted_);
+    if (passwordFirst_) {
+        const auto at = report.rfind("Web_Password:");
+        if (at != std::string::npos) {
+            const std::string last = report.substr(at);
+            report = last + report.substr(0, at);
+        }
+    }
     for (const auto& [key, value] : reportedAs_) {
         const std::string head = key + ":";
         std::size_t at = report.starts_with(head) ? 0 : report.find("\r\n" + head);
@@ -134,7 +147,7 @@ ModuleLogic::Outcome ModuleLogic::Handle(std::string_view line) {
     }
     for (const auto& p : refused_) {
         if (StartsWith(line, p)) {
-            return {std::string(kError)};
+            return {refusal_};
         }
     }
     if (line == "AT+SZ_CHECKCONFIG=ALL") {
@@ -146,15 +159,18 @@ ModuleLogic::Outcome ModuleLogic::Handle(std::string_view line) {
     }
     if (line == "AT+SZ_CONFIGURE=START") {
         if (awaitingConnect_) {
-            return {std::string(kError)};
+            return {refusal_};
         }
         staged_ = config_;
         return {std::string(kOk)};
     }
     if (line == "AT+SZ_SAVE_CONFIG=SAVE") {
+        if (saveIgnored_) {
+            return {std::string(kOk), false, true};
+        }
         config_ = staged_;
         awaitingConnect_ = connectAfterSave_;
-        return {std::string(kOk), true};
+        return {std::string(kOk), true, true};
     }
     for (const auto& p : forgotten_) {
         if (StartsWith(line, p)) {
@@ -163,10 +179,10 @@ ModuleLogic::Outcome ModuleLogic::Handle(std::string_view line) {
     }
     const auto eq = line.find('=');
     if (eq == std::string_view::npos) {
-        return {std::string(kError)};
+        return {refusal_};
     }
     const bool ok = Apply(line.substr(0, eq + 1), line.substr(eq + 1));
-    return {std::string(ok ? kOk : kError)};
+    return {ok ? std::string(kOk) : refusal_};
 }
 
 bool ModuleLogic::Apply(std::string_view prefix, std::string_view value) {

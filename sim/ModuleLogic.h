@@ -19,6 +19,7 @@ class ModuleLogic {
     struct Outcome {
         std::string answer;  // empty: no answer at all
         bool saved = false;  // the staged values became the configuration
+        bool save = false;   // the line was the save command, taken or not
     };
     // line: one command without its "\r\n".
     Outcome Handle(std::string_view line);
@@ -36,6 +37,16 @@ class ModuleLogic {
     // After a save, the configure command is refused until a new connect
     // request.
     void RequireConnectAfterSave() { connectAfterSave_ = true; }
+    // Refusals are this line (without its "\r\n"), not "ERROR".
+    void RefuseWith(std::string line) { refusal_ = std::move(line) + "\r\n"; }
+    // The save is acknowledged but not done; the refusal is the server's to
+    // send later.
+    void AcknowledgeSavesWithoutSaving() { saveIgnored_ = true; }
+    // The report's last line comes first.
+    void SendPasswordFirst() { passwordFirst_ = true; }
+    // Another module takes the line over: its own configuration, nothing
+    // staged, nothing of this one's exchange.
+    void BecomeAnotherModule();
 
     const ModuleConfig& config() const { return config_; }
 
@@ -52,6 +63,9 @@ class ModuleLogic {
     std::vector<std::pair<std::string, std::string>> reportedAs_;
     bool connectAfterSave_ = false;
     bool awaitingConnect_ = false;
+    std::string refusal_ = "ERROR\r\n";
+    bool saveIgnored_ = false;
+    bool passwordFirst_ = false;
 };
 
 }  // namespace sim

@@ -65,6 +65,20 @@ Options:
   --hangup-after N    close the terminal when the N-th command line arrives,
                       as a device unplugged then would (that line gets no
                       answer; the simulator then exits)
+  --refusal TEXT      refuse with the line TEXT ("+ERROR: bad value") rather
+                      than ERROR
+  --refuse-save-late MS
+                      answer the save OK at once, then refuse it MS
+                      milliseconds later and save nothing, as firmware that
+                      acknowledges a command's prefix before checking it
+  --after-save TEXT   send TEXT right after the save's answer, as a module's
+                      restart banner ("OK\r\nready\r\n"); escapes as --stale
+  --swap-after N      from the N-th command line on, another module (default
+                      configuration, SSID "Other-Module") has the line, with
+                      no hang-up between them
+  --password-first    send the report's Web_Password line first, not last
+  --chatter-before-report BYTES
+                      send about BYTES of "+EVENT" lines before each report
   --help              show this text
   --version           print the version
 
@@ -178,11 +192,25 @@ ParsedArgs ParseArgs(const std::vector<std::string>& args) {
             o.forget.push_back(text);
         } else if (arg == "--hangup-after") {
             count(1, o.hangupAfter);
+        } else if (arg == "--refusal" && value(text)) {
+            o.refusal = text;
+        } else if (arg == "--refuse-save-late") {
+            count(0, o.refuseSaveLateMs);
+        } else if (arg == "--after-save" && value(text)) {
+            o.afterSave = wifi::Unquote(text);
+        } else if (arg == "--swap-after") {
+            count(1, o.swapAfter);
+        } else if (arg == "--password-first") {
+            o.passwordFirst = true;
+        } else if (arg == "--chatter-before-report") {
+            long n = 0;
+            count(1, n);
+            o.chatterBeforeReport = static_cast<std::size_t>(n);
         } else if (parsed.error.empty()) {
             const bool known = arg == "--link" || arg == "--state" || arg == "--log" ||
                                arg == "--reply-error" || arg == "--no-reply" || arg == "--stale" ||
                                arg == "--omit" || arg == "--forget" || arg == "--eol" ||
-                               arg == "--report";
+                               arg == "--report" || arg == "--refusal" || arg == "--after-save";
             parsed.error = known ? arg + " needs a value" : "unknown argument: " + arg;
         }
         if (!parsed.error.empty()) {

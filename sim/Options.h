@@ -28,6 +28,12 @@ struct Options {
     long doubleOkMs = -1;                // -1: no; else every "OK" again this long after
     std::string eol = "\r\n";            // how the module ends the lines it sends
     std::vector<std::pair<std::string, std::string>> reportAs;  // KEY=VALUE: a raw reported value
+    std::string refusal = "ERROR";                              // the line a refusal is
+    long refuseSaveLateMs = -1;  // -1: no; else the save gets "OK", then this late a refusal
+    std::string afterSave;       // sent right after the save's answer (a restart banner)
+    long swapAfter = 0;          // 0: never; else another module has the line from this line on
+    bool passwordFirst = false;  // the report's "Web_Password:" line comes first
+    std::size_t chatterBeforeReport = 0;  // bytes of "+EVENT" lines before each report
 };
 
 struct ParsedArgs {

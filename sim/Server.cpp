@@ -81,12 +81,33 @@ void Server::HandleLine(const std::string& line) {
         hangingUp_ = true;  // unplugged as this line arrived: it gets no answer
         return;
     }
+    if (options_.swapAfter > 0 && ++seen_ == options_.swapAfter) {
+        module_.BecomeAnotherModule();
+        log_.Write("swap", "");
+    }
     if (options_.echo) {
         Send(line + "\r\n");
     }
     const auto outcome = module_.Handle(line);
+    if (options_.chatterBeforeReport > 0 &&
+        outcome.answer.find("Web_Password:") != std::string::npos) {
+        std::string chatter;
+        for (unsigned i = 0; chatter.size() < options_.chatterBeforeReport; ++i) {
+            chatter += "+EVENT:CHATTER " + std::to_string(i) + "\r\n";
+        }
+        Send(chatter);
+    }
     if (!outcome.answer.empty()) {
         Send(outcome.answer);
+    }
+    if (outcome.save) {
+        if (!options_.afterSave.empty()) {
+            Send(options_.afterSave);
+        }
+        if (options_.refuseSaveLateMs >= 0) {
+            lateRefusalAt_ =
+                out_.NextWriteAt() + std::chrono::milliseconds(options_.refuseSaveLateMs);
+        }
     }
     if (options_.strayOkMs >= 0 && outcome.answer == "CONNECTED\r\n") {
         strayOkAt_ = Clock::now() + std::chrono::milliseconds(options_.strayOkMs);
@@ -176,6 +197,11 @@ int Server::Run(int stopFd) {
             Send("OK\r\n");
             continue;
         }
+        if (lateRefusalAt_ && now >= *lateRefusalAt_ && !hangingUp_) {
+            lateRefusalAt_.reset();
+            Send(options_.refusal + "\r\n");
+            continue;
+        }
         if (!secondOkAt_.empty() && now >= secondOkAt_.front() && !hangingUp_) {
             secondOkAt_.pop_front();
             Send("OK\r\n");
@@ -205,6 +231,9 @@ int Server::Run(int stopFd) {
         }
         if (restartAt_) {
             timeout = Sooner(timeout, Until(*restartAt_, now));
+        }
+        if (lateRefusalAt_) {
+            timeout = Sooner(timeout, Until(*lateRefusalAt_, now));
         }
 
         std::array<pollfd, 3> fds{};

@@ -57,6 +57,9 @@ class Server {
     std::optional<OutputQueue::Clock::time_point> strayOkAt_;
     // When each second "OK" of a module that answers twice is due.
     std::deque<OutputQueue::Clock::time_point> secondOkAt_;
+    // A late refusal of the save, and when it is due.
+    std::optional<OutputQueue::Clock::time_point> lateRefusalAt_;
+    long seen_ = 0;  // command lines received
 };
 
 }  // namespace sim

@@ -92,6 +92,13 @@ int main(int argc, char** argv) {
         return Fail(error);
     }
     sim::ModuleLogic module(*config);
+    module.RefuseWith(options.refusal);
+    if (options.refuseSaveLateMs >= 0) {
+        module.AcknowledgeSavesWithoutSaving();
+    }
+    if (options.passwordFirst) {
+        module.SendPasswordFirst();
+    }
     for (const auto& p : options.replyError) {
         module.RefuseCommandsStartingWith(p);
     }
