@@ -130,22 +130,31 @@ every text is checked: no control character (a byte below 0x20), an SSID of
 at most 32 bytes, serverPort, frameLen and frameTime decimal numbers from 0
 to 65535.
 
+Proof by reading back: after the save's acknowledgement, write and station
+query the module again (opening its port anew within --timeout if it
+restarts) and compare every field written with its report. Only a match is
+success ("verified": true). A field that differs is named with both values
+(exit 1); one whose value the report does not give in a form the tool can
+hold cannot be told, and the save is "saved, but not verified" (exit 7), as
+when the module cannot be read back. The protocol, which no report carries,
+is said once as a note. --no-verify falls back to the save's
+acknowledgement and a quiet line after it.
+
 Replies balance: one acknowledgement per command. A reply that no command
-awaits in a write, or one within a short quiet time after the save's
-acknowledgement (twice the module's slowest reply, 50 ms to 1 s), means the
-module answered more often than asked: the write stops and says whether
-anything was saved. It is a heuristic: a surplus reply later than that, or a
-save answered much slower than the rest, escapes it; --verify is the proof.
-The key is masked as *** in errors, --trace and records unless --log-secrets
-is given.
+awaits in a write means the module answered more often than asked: the write
+stops and says whether anything was saved. A refusal is a line that starts
+with ERROR or +ERROR, in any case; what the module said instead of an
+answer ("+OK") is named when the wait ends.
+The key is masked as *** in errors, --trace, send's lines and records unless
+--log-secrets is given.
 
 Exit status (with several ports, the highest of them):
   0  done
   1  the module refused a command: the configuration query, the connect
      request, the configure command, a parameter (named, with its command) or
      the save; or it answered more often than it was asked; nothing more was
-     sent. write --verify: a field read back differs (named). station: any
-     module failed (its record says why)
+     sent; or a field read back after the save differs (named, with both
+     values). station: any module failed (its record says why)
   2  bad arguments or values (checked before any port is opened), a --from
      FILE missing, not JSON or over 1 MiB, the same device named twice, or a
      form that cannot be written: a value as the module reported it that
@@ -160,6 +169,11 @@ Exit status (with several ports, the highest of them):
      prints its result line with "ok": false; station records the module it
      was writing and prints its summary. A second signal ends at once.
   5  diff: the module and the profile differ in some field
+  6  diff: none differs, but some field the profile gives is unknown on the
+     module, so whether it is equal cannot be told
+  7  saved, but not verified: the module could not be read back, or its
+     report did not show some field written (read it again to check)
+  8  station: a record could not be written to --log; the station stops
   ports exits 0 even when there is no port.
 
 Examples:
@@ -185,7 +199,7 @@ Examples:
     wifi-config ports --probe --format text
 
   Run a production line, checking and recording each module:
-    wifi-config station -p /dev/ttyUSB0 -f line7.json --verify --log line7.log
+    wifi-config station -p /dev/ttyUSB0 -f line7.json --log line7.log
 
   On Windows, name ports by their COM names:
     wifi-config read -p COM7

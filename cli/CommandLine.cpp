@@ -18,14 +18,17 @@ const std::vector<Command>& Commands() {
          "values and then each --set to the form as a user's edits\n"
          "would (fields not given keep the module's values), submits,\n"
          "waits until the module has acknowledged every parameter and\n"
-         "the save, and closes the port. Several --port options\n"
+         "the save, reads the module back and compares every field\n"
+         "written (unless --no-verify), and closes the port. Several\n"
+         "--port options\n"
          "configure several modules at the same time; each gets one\n"
          "result line: {\"port\": ..., \"ok\": ..., \"error\": ...,\n"
          "\"seconds\": ...}.",
          ""},
         {"station",
          "the production line: waits for a module on the port, writes\n"
-         "the profile into it as write does, checks it (--verify),\n"
+         "the profile into it as write does, reads it back as write\n"
+         "does,\n"
          "records it, waits until it is gone (unplugged, or silent\n"
          "for --settle seconds), and takes the next, until stopped or\n"
          "--count modules are written. The profile must set the\n"
@@ -43,8 +46,11 @@ const std::vector<Command>& Commands() {
          "reads the module and prints each field where it differs\n"
          "from the profile FILE: {\"field\": ..., \"module\": ...,\n"
          "\"profile\": ...}; a field the module's report leaves unknown\n"
-         "is listed with \"module\": null. Exits 0 when none differ,\n"
-         "5 when some do. Sends only the query and the connect request.",
+         "cannot be told: \"module\": null, \"unknown\": true and the\n"
+         "\"reported\" value. Exits 0 only when every field the profile\n"
+         "gives is known and equal, 5 when some differ, 6 when none\n"
+         "differ but some cannot be told. Sends only the query and\n"
+         "the connect request.",
          ""},
         {"send",
          "sends each LINE as given, with \"\\r\\n\", and prints every line\n"
@@ -87,10 +93,14 @@ const std::vector<Option>& Options() {
          "reported is in the other (said on standard error).\n"
          "Default utf-8 (gbk on a Windows whose code page is 936)",
          ""},
-        {"--verify", "", "write station", "", "", "",
-         "after the save, read the module again on a new connection\n"
-         "(retried for --timeout while it restarts) and compare every\n"
-         "field the report shows with what was written",
+        {"--no-verify", "", "write station", "", "", "",
+         "do not read the module back after its save: success is\n"
+         "then the save's acknowledgement and a quiet line after it.\n"
+         "By default the module is queried again (on the port opened\n"
+         "anew within --timeout if it restarts) and every field\n"
+         "written is compared with its report",
+         ""},
+        {"--verify", "", "write station", "", "", "", "the default, kept for scripts that give it",
          ""},
         {"--log", "FILE", "station", "", "", "files",
          "append each module's record (one JSON line) to FILE too", ""},

@@ -5,6 +5,7 @@
 
 #include "JobSession.h"
 #include "Verify.h"
+#include "serial/TrafficFormat.h"
 #include "wording/Messages.h"
 
 namespace cli {
@@ -29,6 +30,7 @@ int RunDiff(const JobSpec& spec, bool json) {
     const std::vector<std::string> differing = DifferingFields(r.written, r.values);
     std::string out;
     bool differs = false;
+    bool cannotTell = false;
     for (const Field& f : FormFields()) {
         const std::string name(f.name);
         const bool unknown = std::any_of(r.unknown.begin(), r.unknown.end(),
@@ -39,6 +41,14 @@ int RunDiff(const JobSpec& spec, bool json) {
             continue;
         }
         differs = differs || !unknown;
+        cannotTell = cannotTell || unknown;
+        // Cannot tell is not equal: the raw value the module reported, if any.
+        std::optional<std::string> reported;
+        for (const UnknownValue& u : r.unknown) {
+            if (u.field == &f) {
+                reported = u.reported;
+            }
+        }
         const Json module = unknown ? Json() : r.form.value(name, Json());
         const Json profile = r.wrote.value(name, Json());
         if (json) {
@@ -48,11 +58,18 @@ int RunDiff(const JobSpec& spec, bool json) {
             line["profile"] = ShownValue(name, profile, spec.logSecrets);
             if (unknown) {
                 line["unknown"] = true;
+                line["reported"] =
+                    reported ? ShownValue(name, VisibleBytes(*reported), spec.logSecrets) : Json();
             }
             out += JsonLine(line) + "\n";
         } else {
+            const std::string raw =
+                reported ? " (reported " +
+                               Shown(name, Json(VisibleBytes(*reported)), spec.logSecrets) + ")"
+                : f.reportKey.empty() ? std::string(" (no module reports it)")
+                                      : std::string(" (the report lacks it)");
             out += name + ": module " +
-                   (unknown ? std::string("unknown") : Shown(name, module, spec.logSecrets)) +
+                   (unknown ? "cannot tell" + raw : Shown(name, module, spec.logSecrets)) +
                    ", profile " + Shown(name, profile, spec.logSecrets) + "\n";
         }
     }
@@ -60,7 +77,7 @@ int RunDiff(const JobSpec& spec, bool json) {
         std::fprintf(stderr, "wifi-config: %s: %s\n", r.port.c_str(), English(note).c_str());
     }
     std::fputs(out.c_str(), stdout);
-    return differs ? kDiffers : kOk;
+    return differs ? kDiffers : cannotTell ? kCannotTell : kOk;
 }
 
 }  // namespace cli

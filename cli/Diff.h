@@ -6,6 +6,9 @@ namespace cli {
 
 // Exit code of diff when the module and the profile differ.
 constexpr int kDiffers = 5;
+// Exit code of diff when none differ, but some field the profile gives is
+// unknown on the module: whether it is equal cannot be told.
+constexpr int kCannotTell = 6;
 
 // `wifi-config diff`: reads the module, applies the profile to the form as a
 // write would (sending nothing more), and prints each field where the two

@@ -51,6 +51,9 @@ Text JobSession::SaveState() const {
     if (!submitted || completed) {
         return {};
     }
+    if (saveAcknowledged) {
+        return SavedNotVerified();
+    }
     return lastStep_ == kStepCount ? SaveNotConfirmed() : NothingSaved();
 }
 
@@ -90,6 +93,34 @@ void JobSession::TimedOut(const Exchange& what, bool incomplete) {
 
 void JobSession::OutOfStep(const Exchange& lastSent) {
     Fail(kRefused, RepliesOutOfStep(lastSent));
+}
+
+void JobSession::Connecting() {
+    if (onOpened) {
+        onOpened();
+    }
+}
+
+void JobSession::PortReopened() {
+    Connecting();
+}
+
+void JobSession::SaveAcknowledged(bool) {
+    saveAcknowledged = true;
+}
+
+void JobSession::ReadBackDone(const ReadBack& outcome) {
+    switch (outcome.result) {
+        case ReadBackResult::Verified: verified = true; break;
+        case ReadBackResult::Differs:
+            readBack = outcome.fields;
+            Fail(kRefused, ReadBackOutcome(outcome));
+            break;
+        case ReadBackResult::NotVerified:
+            readBack = outcome.fields;
+            Fail(kNotVerified, ReadBackOutcome(outcome));
+            break;
+    }
 }
 
 void JobSession::Completed() {

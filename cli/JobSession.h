@@ -45,14 +45,22 @@ class JobSession : public wifi::SessionEvents {
     bool connected = false;
     bool submitted = false;
     bool completed = false;
+    bool saveAcknowledged = false;
+    bool verified = false;
+    std::vector<wifi::ReadBackField> readBack;  // fields not read back as written
+    std::function<void()> onOpened;             // the port was opened (again)
 
     void ReportParsed(const std::vector<wifi::UnknownValue>& unknown) override;
     void Connected() override;
+    void Connecting() override;
+    void PortReopened() override;
     void StepPerformed(unsigned step, const wifi::StepCommand& command) override;
     void Refused(const wifi::Exchange& what) override;
     void SubmitRefused(wifi::SubmitRefusal why) override;
     void TimedOut(const wifi::Exchange& what, bool incomplete) override;
     void OutOfStep(const wifi::Exchange& lastSent) override;
+    void SaveAcknowledged(bool readingBack) override;
+    void ReadBackDone(const wifi::ReadBack& outcome) override;
     void Completed() override;
 
   private:

@@ -7,6 +7,7 @@
 
 #include "JobSession.h"
 #include "Trace.h"
+#include "Verify.h"
 #include "asioserial/AsioComm.h"
 #include "asioserial/AsioReplyClock.h"
 #include "form/ConfigDlg.h"
@@ -105,6 +106,8 @@ JobResult RunJob(const JobSpec& spec) {
                                                : timeout);
     session.onReport = [&dlg, timeout] { dlg.SetReplyTimeout(timeout); };
     session.onStep = spec.onStep;
+    session.onOpened = [&result, &spec] { result.identity = DeviceIdentity(spec.port); };
+    dlg.SetVerify(spec.verify);
     dlg.SetEvents(&session);
     controls.notify = [&dlg](int id, Notification code) { dlg.Dispatch(id, code); };
 
@@ -113,7 +116,7 @@ JobResult RunJob(const JobSpec& spec) {
         // A module may restart as soon as it has acknowledged the save: the
         // dialog decides whether the hang-up is a failure of the write.
         guarded([&] { dlg.OnPortLost(); });
-        if (!session.completed) {
+        if (!session.completed && !dlg.AwaitingModuleReturn()) {
             portFailure(PortLost(spec.port, lost.detail()));
         }
     };
@@ -123,6 +126,8 @@ JobResult RunJob(const JobSpec& spec) {
             guarded([&] { controls.UserClick(IDC_CONNECT); });  // close, as the user would
         }
         result.reported = session.reported;
+        result.verified = session.verified;
+        result.readBack = session.readBack;
         result.exit = session.exit();
         result.error = session.error();
         result.next = session.next();

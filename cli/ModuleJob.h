@@ -18,6 +18,9 @@ enum Exit : int {
     kBadInput = 2,    // bad arguments or values, or a form that cannot be written
     kPortFailed = 3,  // the port could not be opened, disappeared or failed
     kTimeout = 4,     // no answer in time
+    // 5 and 6 are diff's: the module differs, or cannot be told apart.
+    kNotVerified = 7,   // saved, but the module could not be read back
+    kOutputFailed = 8,  // a result or record could not be written out
     // Interrupted by a signal: 128 + its number (130 for SIGINT, 143 for SIGTERM).
 };
 
@@ -38,6 +41,12 @@ struct JobResult {
     // write: the fields given that the module already had as given.
     std::vector<std::string> alreadyAsGiven;
     bool reported = false;  // a whole configuration report came: a module answered
+    // write: the save was read back as written; or the fields that were not.
+    bool verified = false;
+    std::vector<wifi::ReadBackField> readBack;
+    // The device as it was when the module last answered on it (see
+    // DeviceIdentity): the station waits for this one to go.
+    std::string identity;
 };
 
 struct JobSpec {
@@ -47,6 +56,7 @@ struct JobSpec {
     // (diff): `wrote` and `written` hold the form they make.
     bool applyOnly = false;
     std::vector<wifi::Setting> settings;  // write: applied in order, as a user's edits
+    bool verify = true;                   // write: read the module back after its save
     double timeoutSeconds = 10;
     bool trace = false;
     bool logSecrets = false;  // the trace shows the key as it is

@@ -17,10 +17,18 @@ using namespace wifi;
 
 namespace {
 
+// The line as it crossed, every byte said: backslashes doubled, then line
+// ends and other control bytes as escapes, so that "\r" on the screen is one
+// byte and "\\r" two. The key masked on every line of it.
 void Print(const SendRequest& request, LineDirection direction, const std::string& line) {
-    const std::string shown = request.logSecrets ? line : MaskSecret(line);
-    std::printf("%s\n",
-                TraceLine(ClockTime(WallClock::now()), request.port, direction, shown).c_str());
+    const std::string shown = request.logSecrets ? line : MaskSecrets(line);
+    std::string escaped;
+    for (char c : shown) {
+        escaped += c == '\\' ? std::string("\\\\") : std::string(1, c);
+    }
+    std::printf("%s\n", (TracePrefix(ClockTime(WallClock::now()), request.port, direction) +
+                         VisibleBytes(escaped))
+                            .c_str());
     std::fflush(stdout);
 }
 

@@ -66,11 +66,11 @@ class Operator {
 };
 
 // Why a module failed, in one short line the operator can act on.
-Text FailureForOperator(int exit, const std::vector<Mismatch>& mismatches) {
-    if (!mismatches.empty()) {
+Text FailureForOperator(int exit, const std::vector<ReadBackField>& differing) {
+    if (!differing.empty()) {
         std::string fields;
-        for (const Mismatch& m : mismatches) {
-            fields += (fields.empty() ? "" : ", ") + m.field;
+        for (const ReadBackField& f : differing) {
+            fields += (fields.empty() ? "" : ", ") + std::string(f.field->name);
         }
         return ModuleFailed(StationFailure::Differs, fields);
     }
@@ -135,11 +135,12 @@ std::optional<JobResult> WaitAndWrite(const StationSpec& spec, const JobSpec& jo
     return std::nullopt;
 }
 
-// Waits until the module is gone: its device disappears or is replaced (or
+// Waits until the module is gone: its device (`identity`, taken when the
+// module last answered on it, so that a module plugged in while the last
+// one's record was written is not taken for it) disappears or is replaced (or
 // the query finds it missing), or the query goes unanswered for the settle
 // time in a row. False when stopped.
-bool WaitUntilGone(const StationSpec& spec) {
-    const std::string identity = DeviceIdentity(spec.port);
+bool WaitUntilGone(const StationSpec& spec, const std::string& identity) {
     auto silentSince = Clock::now();
     std::optional<Clock::time_point> asked;
     while (!Stopped(spec)) {
@@ -165,13 +166,10 @@ bool WaitUntilGone(const StationSpec& spec) {
 }
 
 std::string RecordLine(const StationSpec& spec, const std::string& time, const JobResult& r,
-                       const std::string& error, const std::vector<Mismatch>& mismatches,
-                       double seconds) {
+                       const std::string& error, double seconds) {
     Json list = Json::array();
-    for (const Mismatch& m : mismatches) {
-        list.push_back(Json{{"field", m.field},
-                            {"wrote", ShownValue(m.field, m.wrote, spec.logSecrets)},
-                            {"read", ShownValue(m.field, m.read, spec.logSecrets)}});
+    for (const ReadBackField& f : r.readBack) {
+        list.push_back(ReadBackJson(f, spec.logSecrets));
     }
     Json before = r.form;
     if (before.contains(kSecretField)) {
@@ -183,6 +181,7 @@ std::string RecordLine(const StationSpec& spec, const std::string& time, const J
     record["port"] = spec.port;
     record["adapterSerial"] = AdapterSerial(spec.port);
     record["ok"] = error.empty();
+    record["verified"] = r.verified;
     record["error"] = error.empty() ? Json() : Json(error);
     record["mismatches"] = list;
     record["seconds"] = static_cast<double>(static_cast<long long>(seconds * 100)) / 100.0;
@@ -193,18 +192,22 @@ std::string RecordLine(const StationSpec& spec, const std::string& time, const J
            "}";
 }
 
-void Append(const std::string& path, const std::string& line) {
+// The record, on disk first: written, flushed to the device and checked
+// before the operator hears the verdict. False, said on the screen, when the
+// log could not take it.
+bool Record(const std::string& path, bool logSecrets, const std::string& line, Operator& op) {
+    if (!path.empty()) {
+        std::string why;
+        if (!AppendFileBytes(path, line + "\n", why,
+                             logSecrets ? FileAccess::OwnerOnly : FileAccess::Shared)) {
+            op.Say("wifi-config: " + path + ": the record could not be written (" + why +
+                   "); the station stops");
+            return false;
+        }
+    }
     std::printf("%s\n", line.c_str());
     std::fflush(stdout);
-    if (path.empty()) {
-        return;
-    }
-    std::ofstream log(std::filesystem::path(std::u8string(
-                          reinterpret_cast<const char8_t*>(path.data()), path.size())),
-                      std::ios::app | std::ios::binary);
-    if (!(log << line << '\n')) {
-        std::fprintf(stderr, "wifi-config: %s: cannot write to it\n", path.c_str());
-    }
+    return true;
 }
 
 }  // namespace
@@ -213,6 +216,7 @@ int RunStation(const StationSpec& spec) {
     Operator op;
     int ok = 0;
     int failed = 0;
+    bool logFailed = false;
     while (spec.count == 0 || ok + failed < spec.count) {
         op.Say(WaitingForAModule());
         JobSpec job;
@@ -224,6 +228,7 @@ int RunStation(const StationSpec& spec) {
         job.logSecrets = spec.logSecrets;
         job.encoding = spec.encoding;
         job.stop = spec.stop;
+        job.verify = spec.verify;
         job.onStep = [&op](unsigned step) { op.Step(step); };
         job.firstAnswerMs = int(kQueryEvery.count());
         const std::optional<JobResult> written = WaitAndWrite(spec, job, op);
@@ -234,35 +239,28 @@ int RunStation(const StationSpec& spec) {
         // The module's time: from its report, as the job measured it.
         const std::string time =
             UtcSeconds(WallClock::now() - milliseconds(static_cast<long long>(r.seconds * 1000)));
-        const auto sinceWrite = Clock::now();  // the check's time counts too
-        std::string error;
-        std::vector<Mismatch> mismatches;
-        int exit = r.exit;
-        if (r.exit != kOk) {
-            error = "write: " + r.error;
-        } else if (spec.verify) {
-            op.Say(Verifying());
-            const Verification v = VerifyWrite(job, r);
-            exit = v.exit;
-            error = v.error;
-            mismatches = v.mismatches;
+        const std::string error = r.exit == kOk ? std::string() : "write: " + r.error;
+        if (!Record(spec.logPath, spec.logSecrets, RecordLine(spec, time, r, error, r.seconds),
+                    op)) {
+            logFailed = true;
+            break;
         }
-        const double seconds =
-            r.seconds + std::chrono::duration<double>(Clock::now() - sinceWrite).count();
-        Append(spec.logPath, RecordLine(spec, time, r, error, mismatches, seconds));
         if (error.empty()) {
             ++ok;
             op.Say(ModuleOk());
         } else {
             ++failed;
-            op.Say(FailureForOperator(exit, mismatches));
+            op.Say(FailureForOperator(r.exit, r.readBack));
         }
         const bool done = spec.count > 0 && ok + failed >= spec.count;
-        if (exit >= 128 || Stopped(spec) || done || !WaitUntilGone(spec)) {
+        if (r.exit >= 128 || Stopped(spec) || done || !WaitUntilGone(spec, r.identity)) {
             break;
         }
     }
     op.Say(StationSummary(ok, failed));
+    if (logFailed) {
+        return kOutputFailed;
+    }
     if (Stopped(spec)) {
         return 128 + spec.stop->number();
     }

@@ -11,16 +11,13 @@
 #endif
 
 #include "ports/SystemPorts.h"
+#include "serial/TrafficFormat.h"
 
 namespace cli {
 
 using namespace wifi;
 
 namespace {
-constexpr std::chrono::milliseconds kRetry{200};
-constexpr int kReadSeconds = 3;  // one try; a restarting module gets several
-using Clock = std::chrono::steady_clock;
-
 [[maybe_unused]] std::filesystem::path PathOf(const std::string& utf8) {
     return std::filesystem::path(
         std::u8string(reinterpret_cast<const char8_t*>(utf8.data()), utf8.size()));
@@ -66,58 +63,38 @@ std::string DeviceIdentity(const std::string& port) {
 #endif
 }
 
-Verification VerifyWrite(const JobSpec& spec, const JobResult& written) {
-    Verification v;
-    const auto start = Clock::now();
-    const auto limit =
-        std::chrono::milliseconds(static_cast<long long>(spec.timeoutSeconds * 1000));
-    JobSpec read = spec;
-    read.write = false;
-    read.settings.clear();
-    read.onStep = nullptr;
-    JobResult last;
-    last.error = "the device did not come back";
-    last.exit = kPortFailed;
-    while (Clock::now() - start < limit) {
-        if (spec.stop && spec.stop->number() != 0) {
-            v.exit = 128 + spec.stop->number();
-            v.error = "verify: interrupted";
-            return v;
+namespace {
+
+Json FormValueJson(const Field& field, const std::string& value) {
+    switch (field.kind) {
+        case FieldKind::List:
+        case FieldKind::KeyIndex: {
+            const auto index = static_cast<std::size_t>(std::atoi(value.c_str()));
+            return index < field.names.size() && !value.empty() && value[0] != '-'
+                       ? Json(std::string(field.names[index]))
+                       : Json();
         }
-        if (!DevicePresent(spec.port)) {
-            std::this_thread::sleep_for(kRetry);
-            continue;
-        }
-        const auto left =
-            std::chrono::duration_cast<std::chrono::milliseconds>(limit - (Clock::now() - start));
-        read.timeoutSeconds = std::clamp<double>(std::ceil(left.count() / 1000.0), 1, kReadSeconds);
-        last = RunJob(read);
-        if (last.exit == kOk) {
-            std::string said;
-            for (const std::string& field : DifferingFields(written.written, last.values)) {
-                v.mismatches.push_back(
-                    {field, written.wrote.value(field, Json()), last.form.value(field, Json())});
-                const Mismatch& m = v.mismatches.back();
-                said += (said.empty() ? "" : "; ") + field + " differs (wrote " +
-                        Shown(m.field, m.wrote, spec.logSecrets) + ", the module has " +
-                        Shown(m.field, m.read, spec.logSecrets) + ")";
-            }
-            if (!v.mismatches.empty()) {
-                v.exit = kRefused;
-                v.error = "verify: " + said;
-            }
-            return v;
-        }
-        if (last.exit >= 128) {
-            v.exit = last.exit;
-            v.error = "verify: interrupted";
-            return v;
-        }
-        std::this_thread::sleep_for(kRetry);
+        case FieldKind::Flag: return value != "0";
+        case FieldKind::Text: return VisibleBytes(value);
+        case FieldKind::Address:
+        case FieldKind::Command: break;
     }
-    v.exit = last.exit;
-    v.error = "verify: the module could not be read again: " + last.error;
-    return v;
+    return value;
+}
+
+}  // namespace
+
+Json ReadBackJson(const ReadBackField& f, bool logSecrets) {
+    const std::string name(f.field->name);
+    Json item;
+    item["field"] = name;
+    item["wrote"] = ShownValue(name, FormValueJson(*f.field, f.wrote), logSecrets);
+    item["read"] = f.has ? ShownValue(name, FormValueJson(*f.field, *f.has), logSecrets) : Json();
+    if (!f.has) {
+        item["reported"] =
+            f.reported ? ShownValue(name, VisibleBytes(*f.reported), logSecrets) : Json();
+    }
+    return item;
 }
 
 }  // namespace cli

@@ -7,26 +7,16 @@
 
 namespace cli {
 
-// A field the check found different: what was written, what the module
-// reports now (as read prints them).
-struct Mismatch {
-    std::string field;
-    wifi::Json wrote;
-    wifi::Json read;
-};
-
 // A form value as output shows it: the key masked unless asked.
 wifi::Json ShownValue(const std::string& field, const wifi::Json& value, bool logSecrets);
 // The same as JSON text, for messages.
 std::string Shown(const std::string& field, const wifi::Json& value, bool logSecrets);
 
-struct Verification {
-    int exit = kOk;
-    // "verify: ssid differs (wrote \"A\", the module has \"B\")", or why the
-    // module could not be read.
-    std::string error;
-    std::vector<Mismatch> mismatches;
-};
+// A field the read-back did not find as written, for a record:
+// {"field", "wrote", "read"} as read prints values, "read" null when it
+// cannot be told (then "reported", the raw value, if any); the key masked
+// unless asked.
+wifi::Json ReadBackJson(const wifi::ReadBackField& field, bool logSecrets);
 
 // Whether the device is there now: a path that exists; on Windows a COM port
 // that opens or that another program has open (Wine's COM ports and some
@@ -39,12 +29,5 @@ bool DevicePresent(const std::string& port);
 // opened again and again to see whether it is there (each open may toggle a
 // module's reset line); the query finds a missing one.
 std::string DeviceIdentity(const std::string& port);
-
-// Reads the module again on a new connection and compares the form its report
-// gives with the form that was written, field by field (texts in bytes). A
-// module may restart after its save: the read is retried for up to
-// spec.timeoutSeconds, while the device is gone or silent. The protocol has no
-// report key and is not compared.
-Verification VerifyWrite(const JobSpec& spec, const JobResult& written);
 
 }  // namespace cli

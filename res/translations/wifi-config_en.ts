@@ -866,5 +866,85 @@
         <source>按字节显示所有非 ASCII 字符（\xB2），不按所选编码解码</source>
         <translation>Show every non-ASCII byte as an escape (\xB2) instead of decoding texts in the chosen encoding</translation>
     </message>
+    <message>
+        <source>%1（模块的应答：“%2”）</source>
+        <translation>%1 (the module answered &quot;%2&quot;)</translation>
+    </message>
+    <message>
+        <source>等待%1时模块一直在发送，但 %2 秒内没有完整的应答</source>
+        <translation>the module kept sending, but no complete answer came within %2 s while waiting for the %1</translation>
+    </message>
+    <message>
+        <source>%1（最后一行：“%2”）</source>
+        <translation>%1 (last line: &quot;%2&quot;)</translation>
+    </message>
+    <message>
+        <source>模块应答了“%1”，这不是确认</source>
+        <translation>the module answered &quot;%1&quot;, which is not an acknowledgement</translation>
+    </message>
+    <message>
+        <source>模块应答了“%1”，不是%2</source>
+        <translation>the module answered &quot;%1&quot;, which is not the %2</translation>
+    </message>
+    <message>
+        <source>请确认该串口连接的是本模块，并且它使用这些命令。</source>
+        <translation>Make sure the module on this port is this kind of module and speaks these commands.</translation>
+    </message>
+    <message>
+        <source>写入 %1/%1：参数已保存，读回校验一致</source>
+        <translation>Written %1/%1: saved and verified</translation>
+    </message>
+    <message>
+        <source>已保存，正在读回校验…</source>
+        <translation>Saved; reading the module back to verify…</translation>
+    </message>
+    <message>
+        <source>%1无法读回校验：没有模块报告它</source>
+        <translation>%1 cannot be verified: no module reports it</translation>
+    </message>
+    <message>
+        <source>%1：写入 %2，模块为 %3</source>
+        <translation>%1: wrote %2, the module has %3</translation>
+    </message>
+    <message>
+        <source>%1：写入 %2，无法判断（模块报告了“%3”）</source>
+        <translation>%1: wrote %2, cannot tell (the module reported &quot;%3&quot;)</translation>
+    </message>
+    <message>
+        <source>%1：写入 %2，无法判断（模块的报告缺少 %3）</source>
+        <translation>%1: wrote %2, cannot tell (the module's report lacks %3)</translation>
+    </message>
+    <message>
+        <source>保存后读回，模块的参数与写入的不符：%1</source>
+        <translation>read back after the save, the module differs: %1</translation>
+    </message>
+    <message>
+        <source>请重新提交；如果仍然不符，请检查模块。</source>
+        <translation>Submit again; if it still differs, check the module.</translation>
+    </message>
+    <message>
+        <source>模块保存后断开，没有在限时内回来</source>
+        <translation>the module went away after its save and did not come back in time</translation>
+    </message>
+    <message>
+        <source>参数已保存，但未能读回校验：%1</source>
+        <translation>saved, but not verified: %1</translation>
+    </message>
+    <message>
+        <source>参数已保存，但未读回校验</source>
+        <translation>saved, but not verified</translation>
+    </message>
+    <message>
+        <source>不是有效的 JSON（%1）</source>
+        <translation>not valid JSON (%1)</translation>
+    </message>
+    <message>
+        <source>“%1”出现了两次</source>
+        <translation>&quot;%1&quot; is given twice</translation>
+    </message>
+    <message>
+        <source>保存后读回校验</source>
+        <translation>Read back after saving</translation>
+    </message>
 </context>
 </TS>

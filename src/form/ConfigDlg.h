@@ -45,6 +45,10 @@ class CConfigDlg final : private ReceiveBranches {
     void SetEvents(SessionEvents* events) { events_ = events; }
     // How long a reply may keep the module silent (10 s unless set).
     void SetReplyTimeout(ReplyClock::Duration timeout) { replyTimeout_ = timeout; }
+    // Whether a save counts only once the module has been read back and
+    // holds what was written (on unless turned off).
+    void SetVerify(bool verify) { verify_ = verify; }
+    bool verify() const { return verify_; }
     ReplyClock::Duration replyTimeout() const { return replyTimeout_; }
 
     // The dialog's initialisation, once its controls exist. Returns true: the
@@ -77,6 +81,10 @@ class CConfigDlg final : private ReceiveBranches {
     // A module that restarts once it has acknowledged its save hangs up while
     // the line should stay quiet: that save counts as acknowledged.
     void OnPortLost();
+    // After a save, the module restarted and its port went away: the dialog
+    // opens it again when it is back, to read the module back. A window says
+    // nothing of the loss then.
+    bool AwaitingModuleReturn() const { return phase_ == Phase::AwaitingReturn; }
 
     // The steps the handlers are made of.
     void ProcessReceived();
@@ -114,7 +122,7 @@ class CConfigDlg final : private ReceiveBranches {
     bool IsConnected() const { return handshakeDone_; }
     // The port list can be changed: the port is closed.
     bool PortSelectable() const { return !portOpen_; }
-    // A write sequence runs, from the submit to the end of its quiet wait.
+    // A write sequence runs, from the submit to the end of its read-back.
     bool IsWriting() const { return phase_ != Phase::Idle; }
 
     // The fields whose value nobody knows: the last report gave none the form
@@ -165,7 +173,7 @@ class CConfigDlg final : private ReceiveBranches {
     void ReportBranch() override;
     void ConnectedBranch() override;
     void AcknowledgementBranch() override;
-    void ErrorBranch() override;
+    void ErrorBranch(const std::string& reply) override;
     void UnexpectedReplyBranch() override;
     void ReplyWordHeard() override;
 
@@ -178,6 +186,8 @@ class CConfigDlg final : private ReceiveBranches {
         QuietBeforeConfigure,  // the submit was taken; the line must be quiet first
         Writing,               // the configure command to the save
         QuietAfterSave,        // the save was acknowledged; no reply may follow
+        ReadingBack,           // the save was acknowledged; the module is queried again
+        AwaitingReturn,        // it restarted after the save: its port is opened when back
     };
 
     // Runs a handler's body, then sets the clock for what is awaited now. A
@@ -190,6 +200,18 @@ class CConfigDlg final : private ReceiveBranches {
     void TryConfigure();
     void Complete();
     void OutOfStep();
+    // The read-back: query the module again, compare its report with the
+    // form that was written, and end the sequence on what it found.
+    void StartReadBack();
+    void FinishReadBack();
+    void ReadBackFailed(ReadBackFailure why, const Exchange& what);
+    void TryReopen();
+    void LoseDuringReadBack();
+    // A refusal of the query right after the save may be the save's own,
+    // late: the query is asked this many times in all.
+    static constexpr unsigned kReadBackTries = 3;
+    // A module that restarts after its save is looked for this often.
+    static constexpr ReplyClock::Duration kReopenEvery{200};
     // Appends received bytes and runs the dispatcher on them.
     void Receive(const Bytes& bytes);
     // A person changed a control: its value is known from now on.
@@ -267,6 +289,12 @@ class CConfigDlg final : private ReceiveBranches {
     Phase phase_ = Phase::Idle;
     // The form as the module held it when it connected or last saved.
     std::vector<std::string> savedForm_;
+    bool verify_ = true;
+    // The form as the write sent it, for the read-back; its tries so far,
+    // and when the port went away under it.
+    std::vector<std::string> writtenForm_;
+    unsigned readBackTries_ = 0;
+    ReplyClock::TimePoint lostAt_{};
 
     // The waits. A reply's wait counts from the last byte that can belong to
     // it (any byte of the report; otherwise a byte of a line not yet ended)

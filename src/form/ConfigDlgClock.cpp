@@ -22,6 +22,14 @@ void CConfigDlg::Guarded(const std::function<void()>& body) {
     try {
         body();
     } catch (...) {
+        if (phase_ == Phase::ReadingBack) {
+            // A module that restarts after its save takes its port away,
+            // maybe before the front end hears of it: the read-back goes on
+            // once it is back.
+            LoseDuringReadBack();
+            ArmClock();
+            return;
+        }
         // A send that failed (the port went away under it) leaves a sequence
         // with nothing in flight: it ends here, and the error goes on to the
         // front end.
@@ -58,6 +66,8 @@ void CConfigDlg::ArmClock() {
         due = std::min(quietSince_ + Quiet(), phaseSince_ + replyTimeout_);
     } else if (phase_ == Phase::QuietAfterSave) {
         due = quietSince_ + Quiet();
+    } else if (phase_ == Phase::AwaitingReturn) {
+        due = clock_.Now() + kReopenEvery;
     }
     if (!due) {
         clock_.Stop();
@@ -78,16 +88,31 @@ void CConfigDlg::OnTimer() {
             TryConfigure();
         } else if (phase_ == Phase::QuietAfterSave && now >= quietSince_ + Quiet()) {
             Complete();
+        } else if (phase_ == Phase::AwaitingReturn) {
+            TryReopen();
         }
     });
 }
 
 void CConfigDlg::TimeOut() {
-    const Exchange waited{session_.inFlight, session_.writeStep,
+    const auto now = clock_.Now();
+    // The longest wait ran out: only bytes that kept coming reach it, with
+    // no whole answer among them.
+    const bool keptSending = now >= sentAt_ + kLongestWaitInTimeouts * replyTimeout_;
+    // What the module said instead of an answer: not the echo of the command.
+    const std::string said = session_.lastLine == sentLine_ ? std::string() : session_.lastLine;
+    const Exchange waited{session_.inFlight,
+                          session_.writeStep,
                           session_.inFlight == InFlight::Write || phase_ == Phase::Reconnecting,
-                          sentLine_};
+                          sentLine_,
+                          said,
+                          keptSending};
     const bool incomplete = heard_;
     session_.Settle();
+    if (phase_ == Phase::ReadingBack) {
+        ReadBackFailed(ReadBackFailure::NoAnswer, waited);
+        return;
+    }
     if (waited.writing) {
         session_.writeStep = 0;
         if (events_) {

@@ -56,6 +56,12 @@ void CConfigDlg::OnPortLost() {
         if (phase_ == Phase::QuietAfterSave) {
             Complete();  // a module that restarts after its save
         }
+        if (phase_ == Phase::ReadingBack || phase_ == Phase::AwaitingReturn) {
+            // A module that restarts after its save: it is read back on a
+            // port opened anew once it is back, for a time-out at most.
+            LoseDuringReadBack();
+            return;
+        }
         const Exchange during{session_.inFlight, session_.writeStep, phase_ != Phase::Idle,
                               sentLine_};
         if (IsPortOpen(m_comm)) {
@@ -97,6 +103,11 @@ void CConfigDlg::ShowStatus(const char* status) {
 
 void CConfigDlg::OnCommEvent() {
     Guarded([this] {
+        // An event queued before the port closed (a module that restarts
+        // after its save) has nothing left to read.
+        if (!IsPortOpen(m_comm)) {
+            return;
+        }
         if (auto bytes = ReadReceived(m_comm)) {
             Receive(*bytes);
         }
@@ -112,10 +123,25 @@ void CConfigDlg::ReplyWordHeard() {
     quietSince_ = clock_.Now();
 }
 
-void CConfigDlg::ErrorBranch() {
-    const Exchange refused{session_.inFlight, session_.writeStep,
+void CConfigDlg::ErrorBranch(const std::string& reply) {
+    const Exchange refused{session_.inFlight,
+                           session_.writeStep,
                            session_.inFlight == InFlight::Write || phase_ == Phase::Reconnecting,
-                           sentLine_};
+                           sentLine_,
+                           reply,
+                           false};
+    if (phase_ == Phase::ReadingBack) {
+        session_.Settle();
+        if (refused.command == InFlight::Query && readBackTries_ < kReadBackTries) {
+            // Maybe the save's own refusal, late: the report settles it.
+            StartReadBack();
+        } else if (refused.command == InFlight::Connect) {
+            FinishReadBack();  // the report came whole: it settles the save
+        } else {
+            ReadBackFailed(ReadBackFailure::Refused, refused);
+        }
+        return;
+    }
     session_.writeStep = 0;
     session_.Settle();
     if (refused.writing) {
@@ -137,6 +163,12 @@ void CConfigDlg::ErrorBranch() {
 void CConfigDlg::ReportBranch() {
     session_.Settle();
     sleep_(kAfterReportPauseMs);
+    if (phase_ == Phase::ReadingBack) {
+        // The connect request ends the report (key lines may still follow
+        // its last) and leaves the module ready for the next submit.
+        SendLine(CommandLine(cmd::kConnect), InFlight::Connect);
+        return;
+    }
     ParseReport();
     if (events_) {
         events_->ReportParsed(UnknownFields());
@@ -148,6 +180,22 @@ void CConfigDlg::ConnectedBranch() {
     connectReply_ = std::chrono::duration_cast<ReplyClock::Duration>(clock_.Now() - sentAt_);
     session_.Settle();
     sleep_(kAfterConnectedPauseMs);
+    if (phase_ == Phase::ReadingBack) {
+        session_.moduleReady = 1;
+        handshakeDone_ = true;
+        FinishReadBack();
+        return;
+    }
+    if (session_.reportGrew) {
+        // Key lines after the report's last: the report is read again whole.
+        ParseReport();
+        if (events_) {
+            events_->ReportParsed(UnknownFields());
+        }
+    }
+    session_.reportText.clear();
+    session_.reportOpen = false;
+    session_.reportGrew = false;
     m_strStatus = kStatusConnected;
     session_.moduleReady = 1;
     UpdateData(false);

@@ -88,7 +88,6 @@ void CConfigDlg::ParseReport() {
     const auto order = [](const UnknownValue& u) { return u.field - FormFields().data(); };
     std::sort(unknown_.begin(), unknown_.end(),
               [&](const UnknownValue& a, const UnknownValue& b) { return order(a) < order(b); });
-    session_.reportText.clear();
 }
 
 void CConfigDlg::SetAddressFromText(CIPAddressCtrl& control, const std::string& text) {

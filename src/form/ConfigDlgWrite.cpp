@@ -157,7 +157,19 @@ void CConfigDlg::AcknowledgementBranch() {
     session_.Settle();
     const unsigned step = ++session_.writeStep;
     if (step == kCompletionStep) {
-        // The save's acknowledgement: it counts once no reply follows it.
+        if (events_) {
+            events_->SaveAcknowledged(verify_);
+        }
+        if (verify_) {
+            // What the module holds settles it: a surplus reply, a late
+            // refusal or another module on the line shows in the read-back.
+            sleep_(kAfterAcknowledgementPauseMs);
+            writtenForm_ = FormState();
+            readBackTries_ = 0;
+            StartReadBack();
+            return;
+        }
+        // Without the read-back it counts once no reply follows it.
         phase_ = Phase::QuietAfterSave;
         return;
     }
@@ -184,6 +196,7 @@ void CConfigDlg::UnexpectedReplyBranch() {
     // quiet before the configure command) a reply nothing awaits is dropped,
     // never kept for later. Inside one it means the module answered more
     // often than it was asked: its replies and our commands are out of step.
+    // After the save the read-back settles it.
     if (phase_ == Phase::Writing || phase_ == Phase::QuietAfterSave) {
         OutOfStep();
     }

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "form/Fields.h"
@@ -22,11 +23,57 @@ enum class SubmitRefusal {
 // command, 21 the save), and the command line as sent, without its line end.
 // `writing` says it was part of a submit, so that nothing, or not all, was
 // saved; a second submit's connect request is part of it too.
+// `reply` is the module's line that refused it, or for an answer that did
+// not come, the last line it sent instead ("+OK"); `keptSending`: bytes kept
+// coming until the longest wait ran out, but no whole answer among them.
 struct Exchange {
+    Exchange() = default;
+    Exchange(InFlight command_, unsigned step_, bool writing_, std::string line_,
+             std::string reply_ = {}, bool keptSending_ = false)
+        : command(command_),
+          step(step_),
+          writing(writing_),
+          line(std::move(line_)),
+          reply(std::move(reply_)),
+          keptSending(keptSending_) {}
+
     InFlight command = InFlight::None;
     unsigned step = 0;
     bool writing = false;
     std::string line;
+    std::string reply;
+    bool keptSending = false;
+};
+
+// What the read-back after a save found.
+enum class ReadBackResult {
+    Verified,     // the module holds every field written
+    Differs,      // some field is not as written, or its value cannot be told
+    NotVerified,  // saved, but the module could not be read back
+};
+// Why a save was not verified: the read-back was refused or not answered,
+// the module did not come back after restarting, or its report gave no value
+// the form can hold for some field written (`fields`): whether it holds what
+// was written cannot be told, which is never taken for equal.
+enum class ReadBackFailure { None, Refused, NoAnswer, PortGone, CannotTell };
+
+// A field the read-back did not find as written: what the write sent and
+// what the module reports now, each as the form holds it (a list's index, a
+// flag's 0 or 1, an address, a text's bytes). No `has`: the report gave no
+// value the form can hold, so whether the module holds what was written
+// cannot be told; `reported` is then its raw value, if any.
+struct ReadBackField {
+    const Field* field = nullptr;
+    std::string wrote;
+    std::optional<std::string> has;
+    std::optional<std::string> reported;
+};
+
+struct ReadBack {
+    ReadBackResult result = ReadBackResult::Verified;
+    std::vector<ReadBackField> fields;  // Differs, CannotTell
+    ReadBackFailure why = ReadBackFailure::None;
+    Exchange exchange;  // NotVerified: what was refused or not answered
 };
 
 // A field whose value is not known: the report lacked its key, gave a value
@@ -49,6 +96,9 @@ class SessionEvents {
     // The report filled the form; these fields it left unknown.
     virtual void ReportParsed(const std::vector<UnknownValue>& unknown) { (void)unknown; }
     virtual void Connected() {}
+    // After a save the module restarted, and its port was opened again to
+    // read it back.
+    virtual void PortReopened() {}
     // Step 1 to 21 was performed: its command was sent, or nothing was sent
     // (command.skip says why) and the sequence stopped there.
     virtual void StepPerformed(unsigned step, const StepCommand& command) {
@@ -79,8 +129,13 @@ class SessionEvents {
     // write command that went out last (step 21: the save, which is
     // therefore not confirmed). The sequence stopped; nothing more was sent.
     virtual void OutOfStep(const Exchange& lastSent) { (void)lastSent; }
-    // The save was acknowledged and the line stayed quiet; the completion
-    // message follows.
+    // The save was acknowledged; `readingBack`: the module is read back now.
+    // A failure from here on leaves the module saved.
+    virtual void SaveAcknowledged(bool readingBack) { (void)readingBack; }
+    // The read-back ended: verified (Completed follows), or not.
+    virtual void ReadBackDone(const ReadBack& outcome) { (void)outcome; }
+    // The save was acknowledged and read back as written (or, without the
+    // read-back, the line stayed quiet); the completion message follows.
     virtual void Completed() {}
     // A write sequence ended, whichever way: the form can be edited again.
     virtual void SequenceEnded() {}

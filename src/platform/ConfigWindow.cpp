@@ -208,6 +208,9 @@ void ConfigWindow::OnPortLost(const QString& description, const QString& detail)
     // The progress line says what became of a write; the message, that the
     // device is gone, with the system's words below.
     Handle([this] { dlg_->OnPortLost(); });
+    if (dlg_->AwaitingModuleReturn()) {
+        return;  // a module restarting after its save: it is read back when back
+    }
     ShowMessageBox(PortLost(comm_->portName().toStdString(), detail.toStdString()), true);
 }
 

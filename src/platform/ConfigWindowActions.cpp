@@ -42,6 +42,15 @@ void ConfigWindow::BuildActions() {
         traffic()->show();
         traffic()->raise();
     })->setObjectName(QStringLiteral("showTraffic"));
+    auto* verify = add(UiText(kMenuVerify), QKeySequence(), [this](bool on) {
+        preferences_.verify = on;
+        dlg_->SetVerify(on);
+        SettingsStore store;
+        preferences_.Save(store);
+    });
+    verify->setObjectName(QStringLiteral("readBack"));
+    verify->setCheckable(true);
+    verify->setChecked(dlg_->verify());
 
     // The language takes effect the next time the window opens: every text
     // of the template is made once.
@@ -144,6 +153,7 @@ void ConfigWindow::ApplyPreferences(const QStringList& namedPorts) {
         ports_->Choose(QString::fromStdString(preferences_.port),
                        QString::fromStdString(preferences_.portSerial));
     }
+    dlg_->SetVerify(preferences_.verify);
     if (preferences_.encoding) {
         const int index = encoding_->findData(int(*preferences_.encoding));
         if (index >= 0) {

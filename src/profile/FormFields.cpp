@@ -26,7 +26,8 @@ Text OneOf(const Field& f) {
 }
 
 // Checks and converts one value given as text.
-std::optional<Setting> FromText(const Field& f, const std::string& value, Text& error) {
+std::optional<Setting> FromText(const Field& f, const std::string& value, Text& error,
+                                ValueSource source) {
     Setting s;
     s.field = &f;
     const Text name = Text::Named(f);
@@ -42,7 +43,7 @@ std::optional<Setting> FromText(const Field& f, const std::string& value, Text& 
             error = Text(UI_TEXT("%1：“%2”不是 %3 之一"), {name, Given(value), OneOf(f)});
             return std::nullopt;
         case FieldKind::Text:
-            if (const RuleBreak why = CheckValue(f.rule, value); why != RuleBreak::None) {
+            if (const RuleBreak why = CheckValue(f.rule, value, source); why != RuleBreak::None) {
                 error = Text(UI_TEXT("%1：该值%2"), {name, RuleBreakText(why)});
                 return std::nullopt;
             }
@@ -75,9 +76,9 @@ std::optional<Setting> FromText(const Field& f, const std::string& value, Text& 
 }  // namespace
 
 std::optional<Setting> SettingFromText(const Field& field, std::string_view value,
-                                       const TextCodec& codec, Text& error) {
+                                       const TextCodec& codec, Text& error, ValueSource source) {
     if (field.kind != FieldKind::Text) {
-        return FromText(field, std::string(value), error);
+        return FromText(field, std::string(value), error, source);
     }
     const auto bytes = codec.Encode(value);
     if (!bytes) {
@@ -86,7 +87,7 @@ std::optional<Setting> SettingFromText(const Field& field, std::string_view valu
                  {Text::Named(field), Text::Literal(std::string(EncodingName(codec.encoding())))});
         return std::nullopt;
     }
-    return FromText(field, *bytes, error);
+    return FromText(field, *bytes, error, source);
 }
 
 std::optional<Setting> SettingFromBytes(const Field& field, const std::string& bytes, Text& error) {
@@ -94,7 +95,7 @@ std::optional<Setting> SettingFromBytes(const Field& field, const std::string& b
         error = Text(UI_TEXT("%1：只有文字可以按字节给出"), {Text::Named(field)});
         return std::nullopt;
     }
-    return FromText(field, bytes, error);
+    return FromText(field, bytes, error, ValueSource::Kept);
 }
 
 std::string NearestFieldName(std::string_view name) {
@@ -121,7 +122,7 @@ std::optional<Setting> ParseSetting(std::string_view assignment, const TextCodec
                                      {Given(name), Text::Literal(meant)});
         return std::nullopt;
     }
-    return SettingFromText(*f, assignment.substr(eq + 1), codec, error);
+    return SettingFromText(*f, assignment.substr(eq + 1), codec, error, ValueSource::Given);
 }
 
 bool ApplyAsUser(const Controls& form, UserInput& user, const Setting& s) {

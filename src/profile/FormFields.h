@@ -32,9 +32,12 @@ std::string NearestFieldName(std::string_view name);
 std::optional<Setting> ParseSetting(std::string_view assignment, const TextCodec& codec,
                                     Text& error);
 // A value given as UTF-8 text: a list's name, true or false, an address, or a
-// text encoded with codec.
+// text encoded with codec. A text from a profile is kept byte for byte
+// (only a line end or NUL is refused); one given with --set is checked for
+// every control character.
 std::optional<Setting> SettingFromText(const Field& field, std::string_view value,
-                                       const TextCodec& codec, Text& error);
+                                       const TextCodec& codec, Text& error,
+                                       ValueSource source = ValueSource::Kept);
 // A text given as its bytes.
 std::optional<Setting> SettingFromBytes(const Field& field, const std::string& bytes, Text& error);
 

@@ -18,7 +18,8 @@ std::optional<Message> ExportFormProfile(const std::string& path, const Controls
                                          TextEncoding chosen, const TextConverters& converters) {
     const FormReading reading = ReadKnownForm(controls, unknown, chosen, converters);
     std::string error;
-    if (!WriteFileBytes(path, FormAsJson(reading.form) + "\n", error)) {
+    // The key travels in clear, as the format needs: for the owner alone.
+    if (!WriteFileBytes(path, FormAsJson(reading.form) + "\n", error, FileAccess::OwnerOnly)) {
         return FileNotSaved(path, error);
     }
     return std::nullopt;

@@ -10,6 +10,7 @@ constexpr std::string_view kPortSerial = "port/serialNumber";
 constexpr std::string_view kPosition = "window/position";
 constexpr std::string_view kEncoding = "text/encoding";
 constexpr std::string_view kLanguage = "window/language";
+constexpr std::string_view kVerify = "write/readBack";
 }  // namespace
 
 Preferences Preferences::Load(const PreferenceStore& store) {
@@ -31,6 +32,7 @@ Preferences Preferences::Load(const PreferenceStore& store) {
     if (language == "zh" || language == "en") {
         p.language = language;
     }
+    p.verify = store.Get(kVerify).value_or("1") != "0";
     return p;
 }
 
@@ -47,6 +49,7 @@ void Preferences::Save(PreferenceStore& store) const {
     if (!language.empty()) {
         store.Set(kLanguage, language);
     }
+    store.Set(kVerify, verify ? "1" : "0");
 }
 
 }  // namespace wifi

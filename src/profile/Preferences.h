@@ -25,6 +25,7 @@ struct Preferences {
     std::optional<std::pair<int, int>> position;
     std::optional<TextEncoding> encoding;
     std::string language;  // "zh" or "en" as last chosen in the window; empty: never chosen
+    bool verify = true;    // a save is read back before it counts
 
     static Preferences Load(const PreferenceStore& store);
     void Save(PreferenceStore& store) const;

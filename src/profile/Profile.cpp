@@ -23,7 +23,7 @@ std::filesystem::path PathOf(const std::string& utf8) {
 }
 
 std::optional<Setting> ProfileSetting(const std::string& name, const Json& value,
-                                      const TextCodec& codec, Text& error) {
+                                      const TextCodec& codec, Text& error, ValueSource source) {
     const Field* f = FindField(name);
     if (!f) {
         const std::string meant = NearestFieldName(name);
@@ -39,12 +39,14 @@ std::optional<Setting> ProfileSetting(const std::string& name, const Json& value
         return s;
     }
     if (f->kind == FieldKind::Flag && value.is_boolean()) {
-        return SettingFromText(*f, value.get<bool>() ? "true" : "false", codec, error);
+        return SettingFromText(*f, value.get<bool>() ? "true" : "false", codec, error, source);
     }
     if (f->kind == FieldKind::KeyIndex && value.is_number()) {
+        // Any number JSON holds, in range or not, whole or not.
         const double n = value.get<double>();
-        return SettingFromText(
-            *f, n == static_cast<int>(n) ? std::to_string(static_cast<int>(n)) : "?", codec, error);
+        const bool slot = n >= 0 && n <= 9 && n == static_cast<double>(static_cast<int>(n));
+        return SettingFromText(*f, slot ? std::to_string(static_cast<int>(n)) : "?", codec, error,
+                               source);
     }
     if (f->kind == FieldKind::Text && value.is_object()) {
         if (const auto bytes = HexBytes(value)) {
@@ -63,7 +65,43 @@ std::optional<Setting> ProfileSetting(const std::string& name, const Json& value
         error = Text(UI_TEXT("%1：应为 %2 或 null"), {Text::Named(*f), expected});
         return std::nullopt;
     }
-    return SettingFromText(*f, value.get<std::string>(), codec, error);
+    return SettingFromText(*f, value.get<std::string>(), codec, error, source);
+}
+
+// The first key that an object of the text gives twice, if any: JSON keeps
+// the last silently, and a profile must not say two things of one field.
+std::optional<std::string> DuplicateKey(std::string_view text) {
+    std::vector<std::vector<std::string>> open;
+    std::optional<std::string> twice;
+    const Json::parser_callback_t look = [&](int, Json::parse_event_t event, Json& parsed) {
+        switch (event) {
+            case Json::parse_event_t::object_start: open.emplace_back(); break;
+            case Json::parse_event_t::object_end:
+                if (!open.empty()) {
+                    open.pop_back();
+                }
+                break;
+            case Json::parse_event_t::key:
+                if (!open.empty() && parsed.is_string()) {
+                    auto& keys = open.back();
+                    const std::string key = parsed.get<std::string>();
+                    if (std::find(keys.begin(), keys.end(), key) != keys.end()) {
+                        twice = twice.value_or(key);
+                    }
+                    keys.push_back(key);
+                }
+                break;
+            default: break;
+        }
+        return true;
+    };
+    try {
+        const Json whole = Json::parse(text, look);
+        (void)whole;
+    } catch (const Json::exception&) {
+        return std::nullopt;  // the parse proper says what is wrong
+    }
+    return twice;
 }
 
 }  // namespace
@@ -95,32 +133,8 @@ std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t li
     return bytes;
 }
 
-bool WriteFileBytes(const std::string& path, std::string_view bytes, std::string& error) {
-    const std::filesystem::path target = PathOf(path);
-    std::filesystem::path temporary = target;
-    temporary += ".part";
-    {
-        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-        if (!file || !file.write(bytes.data(), static_cast<std::streamsize>(bytes.size())) ||
-            !file.flush()) {
-            error = std::strerror(errno);
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return false;
-        }
-    }
-    std::error_code failed;
-    std::filesystem::rename(temporary, target, failed);
-    if (failed) {
-        error = failed.message();
-        std::filesystem::remove(temporary, failed);
-        return false;
-    }
-    return true;
-}
-
 std::optional<std::vector<Setting>> LoadProfile(const std::string& path, TextEncoding unmarked,
-                                                Message& error) {
+                                                Message& error, ValueSource source) {
     const Text where = path == "-" ? Text(UI_TEXT("标准输入")) : Text::Literal(path);
     std::string why;
     const auto text = ReadFileBytes(path, kMaxProfileBytes, why);
@@ -129,7 +143,7 @@ std::optional<std::vector<Setting>> LoadProfile(const std::string& path, TextEnc
         return std::nullopt;
     }
     Text wrong;
-    auto settings = ParseProfile(*text, unmarked, wrong);
+    auto settings = ParseProfile(*text, unmarked, wrong, source);
     if (!settings) {
         error = Message{Text(UI_TEXT("%1：%2"), {where, wrong}), true, {}, {}};
     }
@@ -137,7 +151,7 @@ std::optional<std::vector<Setting>> LoadProfile(const std::string& path, TextEnc
 }
 
 std::optional<std::vector<Setting>> ParseProfile(std::string_view text, TextEncoding unmarked,
-                                                 Text& error) {
+                                                 Text& error, ValueSource source) {
     if (text.size() > kMaxProfileBytes) {
         error = Text(UI_TEXT("超过 1 MiB，不是配置文件"));
         return std::nullopt;
@@ -154,6 +168,15 @@ std::optional<std::vector<Setting>> ParseProfile(std::string_view text, TextEnco
         const auto column = at - (lineStart == std::string_view::npos ? 0 : lineStart + 1) + 1;
         error = Text(UI_TEXT("不是 JSON 对象（第 %1 行第 %2 列有误）"),
                      {Text::Number(line), Text::Number(static_cast<long long>(column))});
+        return std::nullopt;
+    } catch (const Json::exception& e) {
+        // A number out of range ("1e999") and every other refusal of the
+        // JSON library: a profile that cannot be read, never a crash.
+        error = Text(UI_TEXT("不是有效的 JSON（%1）"), {Text::Literal(e.what())});
+        return std::nullopt;
+    }
+    if (const auto twice = DuplicateKey(text)) {
+        error = Text(UI_TEXT("“%1”出现了两次"), {Text::Literal(*twice)});
         return std::nullopt;
     }
     if (!object.is_object()) {
@@ -174,7 +197,7 @@ std::optional<std::vector<Setting>> ParseProfile(std::string_view text, TextEnco
     const TextCodec codec(encoding);
     std::vector<Setting> settings;
     for (auto it = object.begin(); it != object.end(); ++it) {
-        auto s = ProfileSetting(it.key(), *it, codec, error);
+        auto s = ProfileSetting(it.key(), *it, codec, error, source);
         if (!s) {
             return std::nullopt;
         }

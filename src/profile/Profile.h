@@ -9,6 +9,7 @@
 
 #include "form/Controls.h"
 #include "form/UserInput.h"
+#include "profile/Files.h"
 #include "profile/FormFields.h"
 #include "profile/Json.h"
 #include "text/TextCodec.h"
@@ -28,11 +29,16 @@ inline constexpr std::size_t kMaxProfileBytes = 1024 * 1024;
 // A whole profile file, its path UTF-8 ("-": standard input). Its texts are
 // encoded back with the file's own encoding; a file that names none is taken
 // as `unmarked`. An error names the file; the system's words are its detail.
+// Texts are kept byte for byte (only a line end or NUL is refused), or, for
+// a profile that is only compared, not checked at all. A key given twice in
+// one object, or a number JSON cannot hold, refuses the file.
 std::optional<std::vector<Setting>> LoadProfile(const std::string& path, TextEncoding unmarked,
-                                                Message& error);
+                                                Message& error,
+                                                ValueSource source = ValueSource::Kept);
 // The same from a profile's bytes; the error says what in them is wrong.
 std::optional<std::vector<Setting>> ParseProfile(std::string_view text, TextEncoding unmarked,
-                                                 Text& error);
+                                                 Text& error,
+                                                 ValueSource source = ValueSource::Kept);
 
 struct FormReading {
     Json form;                // the profile, "encoding" included
@@ -68,9 +74,5 @@ std::string FormAsText(const Json& form);
 // system's words, when it cannot be read.
 std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t limit,
                                          std::string& error);
-// Writes a whole file at once, through a new file renamed over the old: a
-// reader never sees half of it. False, and error set to the system's words,
-// on failure.
-bool WriteFileBytes(const std::string& path, std::string_view bytes, std::string& error);
 
 }  // namespace wifi

@@ -10,7 +10,8 @@ std::string CommandLine(std::string_view prefix, std::string_view value) {
 }
 
 bool HoldsLineEnd(std::string_view value) {
-    return value.find_first_of("\r\n") != std::string_view::npos;
+    // A NUL ends a line for many a firmware's string handling too.
+    return value.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
 }
 
 }  // namespace wifi

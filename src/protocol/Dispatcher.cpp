@@ -1,6 +1,10 @@
 #include "protocol/Dispatcher.h"
 
+#include <algorithm>
+#include <cctype>
+
 #include "protocol/Commands.h"
+#include "protocol/ReportParser.h"
 
 namespace wifi {
 
@@ -24,6 +28,35 @@ bool IsRefusalLine(std::string_view line) {
     return IsReplyLine(line, token::kError);
 }
 
+bool IsWriteRefusalLine(std::string_view line) {
+    line = Trimmed(line);
+    if (line.starts_with('+')) {
+        line.remove_prefix(1);
+    }
+    const std::string_view word = token::kError;
+    return line.size() >= word.size() &&
+           std::equal(word.begin(), word.end(), line.begin(), [](char a, char b) {
+               return a == std::toupper(static_cast<unsigned char>(b));
+           });
+}
+
+namespace {
+
+// A report is a few hundred bytes; a module that precedes it with endless
+// chatter cannot grow it without bound, and the newest lines are the report.
+void AppendToReport(std::string& report, const std::string& line) {
+    report.append(line).append(cmd::kLineEnd);
+    if (report.size() <= ReceiveBuffer::kLimit) {
+        return;
+    }
+    const auto from = report.size() - ReceiveBuffer::kLimit;
+    const auto lineStart = report.find(cmd::kLineEnd, from);
+    report.erase(0,
+                 lineStart == std::string::npos ? report.size() : lineStart + cmd::kLineEnd.size());
+}
+
+}  // namespace
+
 void ProcessReceived(SessionState& session, ReceiveBranches& branches) {
     while (auto line = session.rxBuffer.TakeLine()) {
         const std::string& text = line->text;
@@ -33,6 +66,13 @@ void ProcessReceived(SessionState& session, ReceiveBranches& branches) {
             branches.ReplyWordHeard();
         }
         const InFlight awaiting = line->begunBefore ? InFlight::None : session.inFlight;
+        // The report ended, and the module has not connected yet: a key line
+        // that comes now is still the report's.
+        if (session.reportOpen && awaiting != InFlight::Query && IsReportKeyLine(text)) {
+            AppendToReport(session.reportText, text);
+            session.reportGrew = true;
+            continue;
+        }
         switch (awaiting) {
             case InFlight::None:
                 if (ok || refusal) {
@@ -41,15 +81,13 @@ void ProcessReceived(SessionState& session, ReceiveBranches& branches) {
                 break;
             case InFlight::Query:
                 if (refusal) {
-                    branches.ErrorBranch();
+                    branches.ErrorBranch(text);
                     break;
                 }
-                // A report is a few hundred bytes; a module that never ends
-                // one cannot grow it without bound.
-                if (session.reportText.size() < ReceiveBuffer::kLimit) {
-                    session.reportText.append(text).append(cmd::kLineEnd);
-                }
+                AppendToReport(session.reportText, text);
                 if (text.starts_with(token::kReportEnd)) {
+                    session.reportOpen = true;
+                    session.reportGrew = false;
                     branches.ReportBranch();
                 }
                 break;
@@ -57,14 +95,18 @@ void ProcessReceived(SessionState& session, ReceiveBranches& branches) {
                 if (IsReplyLine(text, token::kConnected)) {
                     branches.ConnectedBranch();
                 } else if (refusal) {
-                    branches.ErrorBranch();
+                    branches.ErrorBranch(text);
+                } else {
+                    session.lastLine = text;
                 }
                 break;
             case InFlight::Write:
                 if (ok) {
                     branches.AcknowledgementBranch();
-                } else if (refusal) {
-                    branches.ErrorBranch();
+                } else if (IsWriteRefusalLine(text)) {
+                    branches.ErrorBranch(text);
+                } else {
+                    session.lastLine = text;
                 }
                 break;
         }

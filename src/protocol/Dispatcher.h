@@ -15,8 +15,9 @@ class ReceiveBranches {
     virtual void ReportBranch() = 0;
     virtual void ConnectedBranch() = 0;
     virtual void AcknowledgementBranch() = 0;
-    // The module refused the command in flight.
-    virtual void ErrorBranch() = 0;
+    // The module refused the command in flight; `reply` is the refusal's
+    // line as it came ("ERROR", "+ERROR: bad value").
+    virtual void ErrorBranch(const std::string& reply) = 0;
     // An "OK" or "ERROR" that no command in flight awaits: nothing was in
     // flight, or the line began before the command went out.
     virtual void UnexpectedReplyBranch() = 0;
@@ -41,5 +42,10 @@ void ProcessReceived(SessionState& session, ReceiveBranches& branches);
 // "CONNECTED", and "ERROR" (a refusal; "ERROR_Count:0" is a report line).
 bool IsReplyLine(std::string_view line, std::string_view word);
 bool IsRefusalLine(std::string_view line);
+// A refusal of a parameter, the configure command or the save: a line that
+// starts with "ERROR" or "+ERROR" in any case ("error", "ERROR: bad value",
+// "+ERROR 5"). Only while such a command awaits its answer: during the query
+// "ERROR_Count:0" is a report line.
+bool IsWriteRefusalLine(std::string_view line);
 
 }  // namespace wifi

@@ -51,6 +51,17 @@ std::optional<ReceiveBuffer::Line> ReceiveBuffer::TakeLine() {
     }
 }
 
+void ReceiveBuffer::MarkSent() {
+    const auto lastEnd = data_.find_last_of(kLineEndBytes);
+    const std::size_t partialAt = lastEnd == std::string::npos ? 0 : lastEnd + 1;
+    data_.resize(partialAt);
+    scanned_ = std::min(scanned_, partialAt);
+    olderThanSend_ = partialAt;
+    if (cutAt_ != kNoCut && cutAt_ >= partialAt) {
+        cutAt_ = kNoCut;  // the cut line went with the partial one
+    }
+}
+
 void ReceiveBuffer::Clear() {
     data_.clear();
     scanned_ = 0;

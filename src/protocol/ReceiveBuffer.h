@@ -25,16 +25,19 @@ class ReceiveBuffer {
 
     struct Line {
         std::string text;  // without its line end
-        // Some of its bytes were here before the last MarkSent: it began
-        // before the command in flight went out and cannot answer it.
+        // It was whole before the last MarkSent: it came before the command
+        // in flight went out and cannot answer it.
         bool begunBefore = false;
     };
 
     void Append(std::string_view bytes);
     // The next whole line; nothing when none is waiting.
     std::optional<Line> TakeLine();
-    // A command went out: every byte held now is older than it.
-    void MarkSent() { olderThanSend_ = data_.size(); }
+    // A command went out: every byte held now is older than it. A line not
+    // yet ended then (boot noise, the tail of an earlier answer) is cut
+    // there: what arrives next starts a line of its own, so nothing received
+    // before the command joins the first line of its answer.
+    void MarkSent();
     // Bytes of a line not yet ended are waiting.
     bool HoldsPartialLine() const { return !data_.empty(); }
     void Clear();

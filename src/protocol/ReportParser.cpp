@@ -1,5 +1,7 @@
 #include "protocol/ReportParser.h"
 
+#include "protocol/Commands.h"
+
 namespace wifi {
 
 int ListIndexOfToken(const ListTokens& tokens, std::string_view value) {
@@ -79,6 +81,20 @@ ReportValues ParseReportValues(std::string_view text) {
     v.frameLength = ReportValue(text, kUartLong);
     v.frameTimeout = ReportValue(text, kUartTimeout);
     return v;
+}
+
+bool IsReportKeyLine(std::string_view line) {
+    using namespace report;
+    for (std::string_view key :
+         {kNetworkType, kSecurity,    kKeyMode,         kKeyIndex, kBaudrate, kUartCheck,
+          kUartBit,     kUartStopbit, kScMode,          kSsid,     kDhcp,     kIpAddress,
+          kDnsServer,   kGateway,     kSubnetMask,      kServerIp, kKey,      kPort,
+          kUartLong,    kUartTimeout, token::kReportEnd}) {
+        if (line.starts_with(key)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace wifi

@@ -75,4 +75,8 @@ struct ReportValues {
 };
 ReportValues ParseReportValues(std::string_view reportText);
 
+// A line that starts with one of the report's keys ("SSID:x"), the last one
+// ("Web_Password:") among them.
+bool IsReportKeyLine(std::string_view line);
+
 }  // namespace wifi

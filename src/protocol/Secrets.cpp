@@ -1,5 +1,7 @@
 #include "protocol/Secrets.h"
 
+#include <algorithm>
+
 #include "protocol/Commands.h"
 #include "protocol/ReportParser.h"
 
@@ -24,7 +26,23 @@ std::string MaskSecret(std::string_view line) {
         --end;
     }
     std::string masked(line.substr(0, start));
-    return masked.append("***").append(line.substr(end));
+    return masked.append(kMaskedSecret).append(line.substr(end));
+}
+
+std::string MaskSecrets(std::string_view text) {
+    std::string masked;
+    while (!text.empty()) {
+        const auto end = text.find_first_of("\r\n");
+        const std::string_view line = text.substr(0, end);
+        const auto start = std::min(line.find_first_not_of(" \t"), line.size());
+        masked.append(line.substr(0, start)).append(MaskSecret(line.substr(start)));
+        if (end == std::string_view::npos) {
+            break;
+        }
+        masked.push_back(text[end]);
+        text.remove_prefix(end + 1);
+    }
+    return masked;
 }
 
 }  // namespace wifi

@@ -18,8 +18,16 @@ enum class InFlight { None, Query, Connect, Write };
 struct SessionState {
     // Bytes received and not yet taken as lines.
     ReceiveBuffer rxBuffer;
-    // The report's lines as they arrive while the query is in flight.
+    // The report's lines as they arrive while the query is in flight, and
+    // key lines that follow its last line before the connect reply.
     std::string reportText;
+    // The report's last line came; key lines still join it until the module
+    // connects. reportGrew: some did, after the report was parsed.
+    bool reportOpen = false;
+    bool reportGrew = false;
+    // The last line taken while a command was in flight that did not settle
+    // it ("+OK", an echo): what to name when its answer does not come.
+    std::string lastLine;
     // The write step performed last; 0 before the first step of a sequence,
     // and while the configure command is in flight.
     std::uint32_t writeStep = 0;
@@ -33,6 +41,9 @@ struct SessionState {
     void StartConnection() {
         rxBuffer.Clear();
         reportText.clear();
+        reportOpen = false;
+        reportGrew = false;
+        lastLine.clear();
         writeStep = 0;
         moduleReady = 0;
         inFlight = InFlight::None;
@@ -42,6 +53,7 @@ struct SessionState {
     void Sent(InFlight command) {
         rxBuffer.MarkSent();
         inFlight = command;
+        lastLine.clear();
     }
     // The command in flight was answered, or given up.
     void Settle() { inFlight = InFlight::None; }

@@ -4,12 +4,33 @@
 
 namespace wifi {
 
-RuleBreak CheckValue(ValueRule rule, std::string_view bytes) {
-    if (rule == ValueRule::None) {
+namespace {
+
+bool BreaksTheLine(unsigned char c) {
+    return c == '\r' || c == '\n' || c == '\0';
+}
+
+bool IsControl(std::string_view bytes, std::size_t at) {
+    const auto c = static_cast<unsigned char>(bytes[at]);
+    if (c < 0x20 || c == 0x7F) {
+        return true;
+    }
+    // C1 controls as UTF-8: C2 80 to C2 9F.
+    return c == 0xC2 && at + 1 < bytes.size() &&
+           (static_cast<unsigned char>(bytes[at + 1]) & 0xE0) == 0x80;
+}
+
+}  // namespace
+
+RuleBreak CheckValue(ValueRule rule, std::string_view bytes, ValueSource source) {
+    if (rule == ValueRule::None || source == ValueSource::Compared) {
         return RuleBreak::None;
     }
-    for (unsigned char c : bytes) {
-        if (c < 0x20) {
+    for (std::size_t at = 0; at < bytes.size(); ++at) {
+        const bool refused = source == ValueSource::Given
+                                 ? IsControl(bytes, at)
+                                 : BreaksTheLine(static_cast<unsigned char>(bytes[at]));
+        if (refused) {
             return RuleBreak::ControlCharacter;
         }
     }

@@ -154,6 +154,7 @@ void ConfigDialog::OnInit() {
     Guarded([this] { dlg_->OnInitDialog(); });
 
     preferences_ = options_.remembered;
+    dlg_->SetVerify(preferences_.verify);
     if (!options_.namedPorts.empty()) {
         ports_.Choose(options_.namedPorts.front());
     } else {
@@ -299,6 +300,13 @@ void ConfigDialog::OnCommand(int id, int code) {
         case IDM_TRAFFIC: ShowTraffic(); return;
         case IDM_CHINESE: ChooseLanguage(Language::Chinese); return;
         case IDM_ENGLISH: ChooseLanguage(Language::English); return;
+        case IDM_VERIFY: {
+            preferences_.verify = !dlg_->verify();
+            dlg_->SetVerify(preferences_.verify);
+            RegistryStore store;
+            preferences_.Save(store);
+            return;
+        }
         default: break;
     }
     if (controls_.changing()) {
@@ -358,7 +366,9 @@ INT_PTR ConfigDialog::Handle(UINT message, WPARAM w, LPARAM l) {
             // The progress line says what became of a write; the message, that
             // the device is gone, with the system's words below.
             Guarded([this] { dlg_->OnPortLost(); });
-            Box(PortLost(portName_, *detail), MB_ICONWARNING);
+            if (!dlg_->AwaitingModuleReturn()) {  // else a module restarting after its save
+                Box(PortLost(portName_, *detail), MB_ICONWARNING);
+            }
             return TRUE;
         }
         case kMsgAlert: {

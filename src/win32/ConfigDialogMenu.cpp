@@ -59,6 +59,8 @@ void ConfigDialog::ShowMenu(POINT at) {
     item(IDM_IMPORT, kMenuImport, L"Ctrl+O");
     item(IDM_READ_AGAIN, kMenuReadAgain, L"F5");
     item(IDM_TRAFFIC, kMenuTraffic, L"Ctrl+L");
+    AppendMenuW(menu, MF_STRING | (dlg_->verify() ? MF_CHECKED : 0), IDM_VERIFY,
+                Ui(kMenuVerify).c_str());
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     const HMENU languages = CreatePopupMenu();
     AppendMenuW(languages, MF_STRING | (WindowLanguage() == Language::Chinese ? MF_CHECKED : 0),

@@ -22,6 +22,7 @@ enum MenuId : UINT {
     IDM_TRAFFIC,
     IDM_CHINESE,
     IDM_ENGLISH,
+    IDM_VERIFY,
 };
 
 // The dialog as Windows builds it, in memory, from the core's template: the

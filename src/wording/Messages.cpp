@@ -2,6 +2,10 @@
 
 #include <cstdio>
 
+#include <cstdlib>
+
+#include "protocol/Commands.h"
+#include "protocol/Dispatcher.h"
 #include "protocol/Secrets.h"
 #include "serial/TrafficFormat.h"
 
@@ -166,7 +170,27 @@ Message StepWithoutValue(unsigned step, const StepCommand& command) {
                    CorrectThenSubmit());
 }
 
+namespace {
+
+// The refusal's own line, when it says more than "ERROR".
+Message WithReply(Message message, const std::string& reply) {
+    if (!reply.empty() && !IsReplyLine(reply, token::kError)) {
+        message.text = Text(UI_TEXT("%1（模块的应答：“%2”）"), {message.text, Reported(reply)});
+    }
+    return message;
+}
+
+Message RefusalWithoutReply(const Exchange& what);
+
+}  // namespace
+
 Message Refusal(const Exchange& what) {
+    return WithReply(RefusalWithoutReply(what), what.reply);
+}
+
+namespace {
+
+Message RefusalWithoutReply(const Exchange& what) {
     const Text handshakeNext(UI_TEXT("请确认该串口连接的是本模块，然后重新连接。"));
     switch (what.command) {
         case InFlight::Query:
@@ -194,20 +218,43 @@ Message Refusal(const Exchange& what) {
                    Text(UI_TEXT("请检查这一项的值，然后重新提交。")));
 }
 
+}  // namespace
+
 Message NoAnswer(const Exchange& what, bool incomplete, ReplyClock::Duration timeout) {
     const Text awaited = AwaitedReply(what.command, what.step);
-    Text text = incomplete ? Text(UI_TEXT("等待%1时应答不完整：%2 秒内没有再收到数据"),
-                                  {awaited, Seconds(timeout)})
-                           : Text(UI_TEXT("等待%2时 %1 秒内没有应答"), {Seconds(timeout), awaited});
+    Text text;
+    bool answeredOtherwise = false;
+    if (what.keptSending) {
+        text = Text(UI_TEXT("等待%1时模块一直在发送，但 %2 秒内没有完整的应答"),
+                    {awaited, Seconds(timeout)});
+        if (!what.reply.empty()) {
+            text = Text(UI_TEXT("%1（最后一行：“%2”）"), {text, Reported(what.reply)});
+        }
+        answeredOtherwise = true;
+    } else if (!what.reply.empty()) {
+        // Something came, but not what the command awaits ("+OK", "ok").
+        text = what.command == InFlight::Write
+                   ? Text(UI_TEXT("模块应答了“%1”，这不是确认"), {Reported(what.reply)})
+                   : Text(UI_TEXT("模块应答了“%1”，不是%2"), {Reported(what.reply), awaited});
+        answeredOtherwise = true;
+    } else {
+        text = incomplete ? Text(UI_TEXT("等待%1时应答不完整：%2 秒内没有再收到数据"),
+                                 {awaited, Seconds(timeout)})
+                          : Text(UI_TEXT("等待%2时 %1 秒内没有应答"), {Seconds(timeout), awaited});
+    }
+    const Text notThisModule(UI_TEXT("请确认该串口连接的是本模块，并且它使用这些命令。"));
     if (!what.writing) {
-        return Problem(Text(UI_TEXT("%1，连接已关闭"), {text}), ConnectAgainAfterChecking());
+        return Problem(Text(UI_TEXT("%1，连接已关闭"), {text}),
+                       answeredOtherwise ? notThisModule : ConnectAgainAfterChecking());
     }
     if (what.command == InFlight::Write && what.step > 0) {
         text = Text(UI_TEXT("已确认至第 %1 步，%2"), {Text::Number(what.step - 1), text});
     }
     const bool save = what.command == InFlight::Write && what.step == kStepCount;
     return Problem(WithSaveState(text, save ? SaveNotConfirmed() : NothingSaved()),
-                   save ? ReadAgainToSeeTheSave() : SubmitAgainAfterChecking());
+                   save                ? ReadAgainToSeeTheSave()
+                   : answeredOtherwise ? notThisModule
+                                       : SubmitAgainAfterChecking());
 }
 
 Message RepliesOutOfStep(const Exchange& lastSent) {
@@ -250,6 +297,95 @@ Message ValueNotSent(unsigned step, unsigned source, RuleBreak why, bool underDh
 
 Message WriteCompleted() {
     return Note(Text(UI_TEXT("写入 %1/%1：参数已保存"), {Text::Number(kCompletionStep)}));
+}
+
+Message WriteVerified() {
+    return Note(
+        Text(UI_TEXT("写入 %1/%1：参数已保存，读回校验一致"), {Text::Number(kCompletionStep)}));
+}
+
+Message ReadingBack() {
+    return Note(Text(UI_TEXT("已保存，正在读回校验…")));
+}
+
+Text ProtocolNotVerified() {
+    return Text(UI_TEXT("%1无法读回校验：没有模块报告它"), {Text::Named(*FindField("protocol"))});
+}
+
+Text FormValueText(const Field& field, const std::string& value) {
+    switch (field.kind) {
+        case FieldKind::List:
+        case FieldKind::KeyIndex: {
+            const int index = value.empty() ? -1 : std::atoi(value.c_str());
+            if (index >= 0 && static_cast<std::size_t>(index) < field.names.size()) {
+                return Literal(field.names[static_cast<std::size_t>(index)]);
+            }
+            return Literal("-");
+        }
+        case FieldKind::Flag: return Literal(value == "0" ? "false" : "true");
+        case FieldKind::Text:
+            if (field.id == FindField("key")->id) {
+                return Literal(kMaskedSecret);
+            }
+            return Text::Literal("\"" + VisibleBytes(value) + "\"");
+        case FieldKind::Address:
+        case FieldKind::Command: break;
+    }
+    return Text::Literal(value);
+}
+
+Text ReadBackItem(const ReadBackField& f) {
+    const Text name = Text::Named(*f.field);
+    const Text wrote = FormValueText(*f.field, f.wrote);
+    if (f.has) {
+        return Text(UI_TEXT("%1：写入 %2，模块为 %3"),
+                    {name, wrote, FormValueText(*f.field, *f.has)});
+    }
+    if (f.reported) {
+        const bool key = f.field->id == FindField("key")->id;
+        return Text(UI_TEXT("%1：写入 %2，无法判断（模块报告了“%3”）"),
+                    {name, wrote, key ? Literal(kMaskedSecret) : Reported(*f.reported)});
+    }
+    return Text(UI_TEXT("%1：写入 %2，无法判断（模块的报告缺少 %3）"),
+                {name, wrote, Literal(f.field->reportKey)});
+}
+
+Message ReadBackOutcome(const ReadBack& outcome) {
+    switch (outcome.result) {
+        case ReadBackResult::Verified: return WriteVerified();
+        case ReadBackResult::Differs: {
+            std::vector<Text> items;
+            for (const ReadBackField& f : outcome.fields) {
+                items.push_back(ReadBackItem(f));
+            }
+            return Problem(Text(UI_TEXT("保存后读回，模块的参数与写入的不符：%1"), {Joined(items)}),
+                           Text(UI_TEXT("请重新提交；如果仍然不符，请检查模块。")));
+        }
+        case ReadBackResult::NotVerified: break;
+    }
+    Text why;
+    switch (outcome.why) {
+        case ReadBackFailure::Refused: why = Refusal(outcome.exchange).text; break;
+        case ReadBackFailure::NoAnswer:
+            why = NoAnswer({outcome.exchange.command, 0, false, outcome.exchange.line,
+                            outcome.exchange.reply, outcome.exchange.keptSending},
+                           false, ReplyClock::Duration(0))
+                      .text;
+            break;
+        case ReadBackFailure::PortGone:
+            why = Text(UI_TEXT("模块保存后断开，没有在限时内回来"));
+            break;
+        case ReadBackFailure::CannotTell: {
+            std::vector<Text> items;
+            for (const ReadBackField& f : outcome.fields) {
+                items.push_back(ReadBackItem(f));
+            }
+            why = Joined(items);
+            break;
+        }
+        case ReadBackFailure::None: break;
+    }
+    return Problem(Text(UI_TEXT("参数已保存，但未能读回校验：%1"), {why}), ReadAgainToSeeTheSave());
 }
 
 Message WriteCutOff(const Exchange& during) {
@@ -402,6 +538,10 @@ Text NothingSaved() {
 
 Text SaveNotConfirmed() {
     return Text(UI_TEXT("保存未确认"));
+}
+
+Text SavedNotVerified() {
+    return Text(UI_TEXT("参数已保存，但未读回校验"));
 }
 
 Text WithSaveState(const Text& failure, const Text& saveState) {

@@ -44,6 +44,18 @@ Message SubmitNotTaken(SubmitRefusal why);
 // underDhcp: the field is an address the ticked DHCP box keeps disabled.
 Message ValueNotSent(unsigned step, unsigned source, RuleBreak why, bool underDhcp = false);
 Message WriteCompleted();
+// Saved and read back as written.
+Message WriteVerified();
+// The save was acknowledged; the module is being read back.
+Message ReadingBack();
+// What the read-back after a save found: verified, fields that differ (or
+// cannot be told), or why the module could not be read back.
+Message ReadBackOutcome(const ReadBack& outcome);
+// No report carries the protocol: a note, once, never a failure.
+Text ProtocolNotVerified();
+// A field's value as the form holds it (a list's index, a flag's 0 or 1), as
+// people read it: the list entry's name, true or false, a quoted text.
+Text FormValueText(const Field& field, const std::string& value);
 // The port went away while a write ran: what that means for the save.
 Message WriteCutOff(const Exchange& during);
 // A field whose value the module gave in a form the window cannot show as it
@@ -96,6 +108,8 @@ Message ImportRefusedFields(const std::vector<const Field*>& fields);
 // What a write that failed did to the module's configuration.
 Text NothingSaved();
 Text SaveNotConfirmed();
+// The save was acknowledged, but the read-back did not happen.
+Text SavedNotVerified();
 // "message; nothing was saved": a failure and what it means for the save.
 Text WithSaveState(const Text& failure, const Text& saveState);
 // A signal stopped the work; saveState as above, or empty.

@@ -80,8 +80,28 @@ void ProgressLine::OutOfStep(const Exchange& lastSent) {
     Show(RepliesOutOfStep(lastSent));
 }
 
+void ProgressLine::SaveAcknowledged(bool readingBack) {
+    verified_ = false;
+    if (readingBack) {
+        Show(ReadingBack());
+    }
+}
+
+void ProgressLine::ReadBackDone(const ReadBack& outcome) {
+    verified_ = outcome.result == ReadBackResult::Verified;
+    if (verified_) {
+        return;  // the completion says it
+    }
+    const Message message = ReadBackOutcome(outcome);
+    Show(message);
+    if (alert) {
+        alert(message);
+    }
+}
+
 void ProgressLine::Completed() {
-    Show(WriteCompleted());
+    Show(verified_ ? WriteVerified() : WriteCompleted());
+    verified_ = false;
 }
 
 void ProgressLine::Disconnected(const Exchange& during) {

@@ -37,6 +37,8 @@ class ProgressLine : public SessionEvents {
     void ValueRejected(unsigned step, unsigned source, RuleBreak why, bool underDhcp) override;
     void TimedOut(const Exchange& what, bool incomplete) override;
     void OutOfStep(const Exchange& lastSent) override;
+    void SaveAcknowledged(bool readingBack) override;
+    void ReadBackDone(const ReadBack& outcome) override;
     void Completed() override;
     void Disconnected(const Exchange& during) override;
 
@@ -45,6 +47,7 @@ class ProgressLine : public SessionEvents {
 
     ReplyClock::Duration timeout_{10000};
     std::vector<Message> notes_;
+    bool verified_ = false;  // the save was read back as written
 };
 
 }  // namespace wifi

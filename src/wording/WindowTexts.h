@@ -11,6 +11,9 @@ inline constexpr const char* kMenuExport = UI_TEXT("导出配置…");
 inline constexpr const char* kMenuImport = UI_TEXT("导入配置…");
 inline constexpr const char* kMenuReadAgain = UI_TEXT("重新读取");
 inline constexpr const char* kMenuTraffic = UI_TEXT("通信记录");
+// A save counts only once the module is read back as written; off: once it
+// is acknowledged and the line stays quiet.
+inline constexpr const char* kMenuVerify = UI_TEXT("保存后读回校验");
 // The button that opens the menu; Shift+F10 and the Menu key open it too.
 inline constexpr const char* kMenuButton = UI_TEXT("菜单");
 inline constexpr const char* kMenuButtonTip =

@@ -1,14 +1,14 @@
 // The real window against the module simulator over a pseudo-terminal.
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDate>
 #include <QLabel>
 #include <QLineEdit>
-#include <QAction>
-#include <QDate>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QScrollBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -188,12 +188,17 @@ class GuiEndToEndTest : public QObject {
         const QStringList received = Received(Path("traffic.log"));
         const auto from = received.indexOf(QStringLiteral("AT+SZ_CONFIGURE=START"));
         QVERIFY(from >= 0);
-        QCOMPARE(received.size() - from, qsizetype(1 + kStepCount));
+        // The sequence, then the read-back that alone makes it a success.
+        QCOMPARE(received.size() - from, qsizetype(1 + kStepCount + 2));
         for (unsigned k = 1; k <= kStepCount; ++k) {
             const QString prefix = QString::fromLatin1(WriteSteps()[k - 1].data(),
                                                        qsizetype(WriteSteps()[k - 1].size()));
             QVERIFY2(received[from + k].startsWith(prefix), qPrintable(received[from + k]));
         }
+        QCOMPARE(received[from + kStepCount + 1], QStringLiteral("AT+SZ_CHECKCONFIG=ALL"));
+        QCOMPARE(received[from + kStepCount + 2], QStringLiteral("AT+SZ_CONNECT=START"));
+        QVERIFY2(window_->progress()->text().contains(QStringLiteral("读回校验一致")),
+                 qPrintable(window_->progress()->text()));
 
         // A reconnect shows what was written.
         Click(IDC_CONNECT);
@@ -349,7 +354,9 @@ class GuiEndToEndTest : public QObject {
         Start();
         Connect();
         const auto queries = [this] {
-            return Received(Path("traffic.log")).filter(QStringLiteral("AT+SZ_CHECKCONFIG=ALL")).size();
+            return Received(Path("traffic.log"))
+                .filter(QStringLiteral("AT+SZ_CHECKCONFIG=ALL"))
+                .size();
         };
         QCOMPARE(queries(), qsizetype(1));
         window_->findChild<QAction*>(QStringLiteral("readAgain"))->trigger();
@@ -436,7 +443,8 @@ class GuiEndToEndTest : public QObject {
         const qsizetype sent = Received(Path("traffic.log")).size();
         QVERIFY(!window_->ImportProfile(Path("other.json")));
         QCOMPARE(Edit(IDC_SSID)->text(), QStringLiteral("窗口配置"));
-        QCOMPARE(window_->progress()->text(), QStringLiteral("已导入配置，尚未写入模块：请提交参数"));
+        QCOMPARE(window_->progress()->text(),
+                 QStringLiteral("已导入配置，尚未写入模块：请提交参数"));
         QCOMPARE(Combo(IDC_BAUDRATE)->currentText(), QStringLiteral("9600"));
         QCOMPARE(Received(Path("traffic.log")).size(), sent);
 

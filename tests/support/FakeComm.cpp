@@ -14,8 +14,11 @@ void FakeComm::Access(const std::string& property, const std::string& what) {
     if (record_) {
         accesses_.push_back(property + what);
     }
-    if (auto it = failures_.find(property); it != failures_.end()) {
-        throw CommError(it->second);
+    // A failure of a property, or of one access to it ("PortOpen=1").
+    for (const std::string& key : {property, property + what}) {
+        if (auto it = failures_.find(key); it != failures_.end()) {
+            throw CommError(it->second);
+        }
     }
 }
 

@@ -47,8 +47,11 @@ class FakeComm : public CMSComm {
     // Whether accesses() keeps a record (a long run may not want one).
     void RecordAccesses(bool record) { record_ = record; }
 
-    // Makes the named property's next accesses throw CommError(description).
+    // Makes the named property's next accesses throw CommError(description);
+    // "PortOpen=1" names one access of it.
     void FailOn(const std::string& property, const std::string& description);
+    // The failures asked for are over: the device is back.
+    void Recover() { failures_.clear(); }
 
     const std::vector<std::string>& accesses() const { return accesses_; }
     void ClearAccesses() { accesses_.clear(); }

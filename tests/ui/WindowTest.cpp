@@ -2,21 +2,21 @@
 // the dialog from the user and from code.
 #include <QAbstractItemView>
 #include <QAction>
-#include <QContextMenuEvent>
-#include <QMenu>
-#include <QToolButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QGroupBox>
-#include <QLabel>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
-#include <QScreen>
-#include <QScrollArea>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QStyleOptionComboBox>
 #include <QTest>
+#include <QToolButton>
 
 #include "form/ControlIds.h"
 #include "form/DialogTemplate.h"
@@ -164,9 +164,9 @@ class WindowTest : public QObject {
         QVERIFY(window_->width() <= available.width());
         auto* scroll = window_->findChild<QScrollArea*>();
         QVERIFY(scroll);
-        QCOMPARE(scroll->widget()->size(),
-                 window_->units().ToPixels(ConfigDialogTemplate().width,
-                                           ConfigDialogTemplate().height));
+        QCOMPARE(
+            scroll->widget()->size(),
+            window_->units().ToPixels(ConfigDialogTemplate().width, ConfigDialogTemplate().height));
         // The submit button, last of the form, can be scrolled to.
         Show();
         scroll->ensureWidgetVisible(window_->Item(IDC_SUBMIT));
@@ -200,7 +200,17 @@ class WindowTest : public QObject {
             names << (action->menu() ? action->menu()->title() : action->objectName());
         }
         QCOMPARE(names, (QStringList{"exportProfile", "importProfile", "readAgain", "showTraffic",
-                                     QString(), QStringLiteral("语言")}));
+                                     "readBack", QString(), QStringLiteral("语言")}));
+        // Reading back after a save is on unless turned off, and the window's
+        // session follows the item.
+        auto* readBack = window_->findChild<QAction*>(QStringLiteral("readBack"));
+        QVERIFY(readBack->isCheckable());
+        QVERIFY(readBack->isChecked());
+        QVERIFY(window_->dlg().verify());
+        readBack->trigger();
+        QVERIFY(!window_->dlg().verify());
+        readBack->trigger();
+        QVERIFY(window_->dlg().verify());
         QCOMPARE(window_->findChild<QAction*>(QStringLiteral("readAgain"))->shortcut(),
                  QKeySequence(Qt::Key_F5));
         QCOMPARE(window_->menuButton()->menu(), window_->menu());

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "Bench.h"
+#include "wording/Messages.h"
 
 namespace wifi::testing {
 namespace {
@@ -312,7 +313,8 @@ TEST_F(Balance, AHangUpWhileTheLineShouldStayQuietIsAModuleRestartingAfterItsSav
     b.comm.SetPortOpen(false);
     b.dlg.OnPortLost();
     EXPECT_TRUE(Saved());
-    EXPECT_EQ(events.log.back(), "completed");
+    EXPECT_EQ(events.log[events.log.size() - 2], "completed");
+    EXPECT_EQ(events.log.back(), "disconnected");
     EXPECT_EQ(b.Text(IDC_STATUS), "未连接");
 }
 
@@ -376,6 +378,92 @@ TEST(Dispatcher, AReportLineThatStartsWithErrorIsAReportLine) {
     Bench b;
     b.Connect(report);
     EXPECT_EQ(b.Text(IDC_STATUS), "已连接");
+}
+
+// While a parameter or the save awaits its answer, any line that starts with
+// "ERROR" or "+ERROR", in any case, is its refusal, named with its words.
+TEST(Dispatcher, AWriteIsRefusedByEveryFormOfErrorAndTheLineIsNamed) {
+    for (const std::string refusal : {"+ERROR", "ERROR: bad value", "ERROR 5", "error"}) {
+        Bench b;
+        EventLog events;
+        b.dlg.SetEvents(&events);
+        b.Connect();
+        b.Submit();
+        b.Acknowledge(2);
+        b.comm.Deliver(refusal + "\r\n");
+        EXPECT_EQ(events.log.back(), "refused 2") << refusal;
+        EXPECT_EQ(events.last.reply, refusal);
+        const std::string said = Said(Refusal(events.last)).Format(Language::English);
+        EXPECT_NE(said.find("(the module answered \"" + refusal + "\")"), std::string::npos)
+            << said;
+    }
+}
+
+// "ok" and "+OK" acknowledge nothing; when the wait ends, the words say what
+// came instead of sending the user to the wiring.
+TEST(Dispatcher, AnAnswerThatIsNoAcknowledgementIsNamedWhenTheWaitEnds) {
+    for (const std::string answer : {"ok", "+OK"}) {
+        Bench b;
+        EventLog events;
+        b.dlg.SetEvents(&events);
+        b.Connect();
+        b.Submit();
+        b.Acknowledge(1);
+        const auto sent = b.Sent().size();
+        b.comm.Deliver(answer + "\r\n");
+        EXPECT_EQ(b.Sent().size(), sent) << answer << " sent nothing more";
+        b.Wait(10000);
+        EXPECT_EQ(events.log.back(), "timed out 1");
+        const std::string said =
+            Said(NoAnswer(events.last, false, std::chrono::milliseconds(10000)))
+                .Format(Language::English, Audience::CommandLine);
+        EXPECT_NE(
+            said.find("the module answered \"" + answer + "\", which is not an acknowledgement"),
+            std::string::npos)
+            << said;
+        EXPECT_EQ(said.find("wiring"), std::string::npos) << said;
+    }
+}
+
+// The report's key lines are its own wherever "Web_Password:" stands among
+// them, up to the connect reply, and after any amount of other text.
+TEST(Dispatcher, EveryKeyLineBeforeTheConnectReplyIsTheReports) {
+    std::string first = kReport;
+    const auto at = first.find("Web_Password:");
+    first = first.substr(at) + first.substr(0, at);
+    Bench b;
+    EventLog events;
+    b.dlg.SetEvents(&events);
+    b.Connect(first);
+    EXPECT_EQ(b.Text(IDC_SSID), "Bench-AP");
+    EXPECT_EQ(b.controls.GetCurSel(IDC_NETTYPE), 1);
+    EXPECT_EQ(b.Text(IDC_FRAMETIME), "100");
+    ASSERT_EQ(events.unknown.size(), 1u) << "nothing said to be lacking that arrived";
+    EXPECT_EQ(events.unknown[0].field->name, "protocol") << "which no report carries";
+
+    std::string chatter;
+    for (int i = 0; chatter.size() < 70 * 1024; ++i) {
+        chatter += "+EVENT:CHATTER " + std::to_string(i) + "\r\n";
+    }
+    Bench flooded;
+    flooded.Open();
+    flooded.comm.DeliverInChunks(chatter + kReport, 1000);
+    flooded.comm.Deliver("CONNECTED\r\n");
+    EXPECT_EQ(flooded.Text(IDC_STATUS), "已连接");
+    EXPECT_EQ(flooded.Text(IDC_SSID), "Bench-AP") << "the newest text is kept, not the oldest";
+    EXPECT_EQ(flooded.Text(IDC_FRAMELEN), "512");
+}
+
+// Boot noise without a line end that arrived before the query went out never
+// joins the report's first line.
+TEST(Dispatcher, BytesFromBeforeTheSendNeverJoinTheAnswersFirstLine) {
+    Bench b;
+    b.whilePaused = [&] { b.comm.QueueInput(std::string(300, '#')); };
+    b.Open();
+    b.whilePaused = nullptr;
+    b.comm.Deliver(kReport.substr(kReport.find("NetworkType:")));
+    b.comm.Deliver("CONNECTED\r\n");
+    EXPECT_EQ(b.controls.GetCurSel(IDC_NETTYPE), 1);
 }
 
 }  // namespace

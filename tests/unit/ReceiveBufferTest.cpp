@@ -54,17 +54,29 @@ TEST(ReceiveBuffer, LinesComeInArrivalOrderAndResumedSearchesMissNoLineEnd) {
     EXPECT_EQ(rx.str(), " tail");
 }
 
-TEST(ReceiveBuffer, ALineBegunBeforeTheSendIsMarkedSo) {
+TEST(ReceiveBuffer, AWholeLineFromBeforeTheSendIsMarkedAndAPartialOneIsCut) {
     ReceiveBuffer rx;
-    rx.Append("O");
+    // Boot noise without a line end, then the command goes out and its
+    // answer's first line arrives: the noise must not glue to it.
+    rx.Append("OK\r\n" + std::string(300, '#'));
     rx.MarkSent();
-    rx.Append("K\r\nOK\r\n");
-    const auto first = rx.TakeLine();
-    ASSERT_TRUE(first);
-    EXPECT_TRUE(first->begunBefore) << "its first byte came before the command went out";
-    const auto second = rx.TakeLine();
-    ASSERT_TRUE(second);
-    EXPECT_FALSE(second->begunBefore);
+    rx.Append("NetworkType:STA\r\n");
+    const auto before = rx.TakeLine();
+    ASSERT_TRUE(before);
+    EXPECT_EQ(before->text, "OK");
+    EXPECT_TRUE(before->begunBefore) << "it came before the command went out";
+    const auto answer = rx.TakeLine();
+    ASSERT_TRUE(answer);
+    EXPECT_EQ(answer->text, "NetworkType:STA");
+    EXPECT_FALSE(answer->begunBefore);
+}
+
+TEST(ReceiveBuffer, TheRestOfALineCutAtTheSendIsALineOfItsOwn) {
+    ReceiveBuffer rx;
+    rx.Append(std::string(ReceiveBuffer::kLimit + 10, 'z'));  // over the bound: its front is gone
+    rx.MarkSent();
+    rx.Append("CONNECTED\r\n");
+    EXPECT_EQ(Next(rx), "CONNECTED");
 }
 
 TEST(ReceiveBuffer, ClearDropsWaitingLinesAndThePartialOne) {

@@ -61,7 +61,8 @@ TEST_F(ReportTest, FillsEveryListAddressTextAndFlag) {
     // The report carries no protocol: the list shows none until the user
     // picks one.
     EXPECT_EQ(b.controls.GetCurSel(IDC_PROTOCOL), -1);
-    EXPECT_EQ(b.dlg.session().reportText, "");
+    b.comm.Deliver("CONNECTED\r\n");
+    EXPECT_EQ(b.dlg.session().reportText, "") << "the connected reply ends the report";
 }
 
 TEST_F(ReportTest, LineOrderAndALeadingEchoDoNotMatter) {

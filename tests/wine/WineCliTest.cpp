@@ -54,7 +54,10 @@ TEST(WineCli, WritesEveryByteInOrderAndSaves) {
     const auto r = Exe({"write", "--port", m.port(), "--from",
                         WindowsPath(files.path / "line 7.json"), "--set", "baudRate=9600"});
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out.rfind(R"({"port": ")" + m.port() + R"(", "ok": true, "error": null, )", 0), 0u)
+    EXPECT_EQ(
+        r.out.rfind(
+            R"({"port": ")" + m.port() + R"(", "ok": true, "verified": true, "error": null, )", 0),
+        0u)
         << r.out;
     const std::string log = ReadFile(m.module.log);
     for (const char* line :
@@ -120,7 +123,7 @@ TEST(WineCli, CtrlCStopsSendingAndSaysNothingWasSaved) {
     EXPECT_NE(
         r.out.find(
             R"({"port": ")" + m.port() +
-            R"(", "ok": false, "error": "interrupted; nothing more was sent; nothing was saved")"),
+            R"(", "ok": false, "verified": false, "error": "interrupted; nothing more was sent; nothing was saved")"),
         std::string::npos)
         << r.out;
     EXPECT_EQ(Received(m.module.log).back(), "AT+SZ_DHCP=ENABLE") << "nothing more was sent";
@@ -138,9 +141,10 @@ TEST(WineCli, TheStationWritesAModuleAndRecordsIt) {
     const std::string record = ReadFile(log);
     EXPECT_EQ(record, r.out) << "standard output and the log agree";
     EXPECT_EQ(record.rfind(R"({"time": "20)", 0), 0u) << record;
-    EXPECT_NE(record.find(R"("port": ")" + m.port() +
-                          R"(", "adapterSerial": null, "ok": true, "error": null, )"),
-              std::string::npos)
+    EXPECT_NE(
+        record.find(R"("port": ")" + m.port() +
+                    R"(", "adapterSerial": null, "ok": true, "verified": true, "error": null, )"),
+        std::string::npos)
         << record;
     EXPECT_NE(record.find(R"("key": "***")"), std::string::npos) << record;
     EXPECT_NE(r.err.find("1 个成功，0 个失败"), std::string::npos) << r.err;
