@@ -13,4 +13,11 @@ std::vector<std::string> Utf8Arguments(int argc, char** argv);
 // console is told to show them as UTF-8.
 void UseUtf8Output();
 
+// A write to a closed pipe fails with EPIPE, which the output checks, rather
+// than ending the process without a word (SIGPIPE). A standard descriptor
+// that is closed is opened on the null device, so that no serial port takes
+// its number; false when standard output was closed: nothing printed there
+// would arrive.
+bool PrepareStandardStreams();
+
 }  // namespace cli

@@ -37,4 +37,10 @@ void UseUtf8Output() {
     _setmode(_fileno(stderr), _O_BINARY);
 }
 
+bool PrepareStandardStreams() {
+    // Windows has no SIGPIPE, and a port is a handle, never a descriptor
+    // number of the C library's: a lost output shows when it is written.
+    return true;
+}
+
 }  // namespace cli

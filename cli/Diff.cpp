@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "JobSession.h"
+#include "Output.h"
 #include "Verify.h"
 #include "serial/TrafficFormat.h"
 #include "wording/Messages.h"
@@ -76,7 +77,7 @@ int RunDiff(const JobSpec& spec, bool json) {
     for (const Text& note : r.notes) {
         std::fprintf(stderr, "wifi-config: %s: %s\n", r.port.c_str(), English(note).c_str());
     }
-    std::fputs(out.c_str(), stdout);
+    Print(out);
     return differs ? kDiffers : cannotTell ? kCannotTell : kOk;
 }
 

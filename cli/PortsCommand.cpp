@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <thread>
 
+#include "Output.h"
 #include "Probe.h"
 #include "ports/PortInfo.h"
 #include "ports/SystemPorts.h"
@@ -125,7 +126,7 @@ int RunPorts(const PortsRequest& request) {
         }
         out += request.json ? JsonLine(entry) + "\n" : TextLine(entry);
     }
-    std::fputs(out.c_str(), stdout);
+    Print(out);
     return 0;
 }
 

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "ModuleJob.h"
+#include "Output.h"
 #include "asioserial/AsioComm.h"
 #include "protocol/Commands.h"
 #include "protocol/Secrets.h"
@@ -20,16 +21,14 @@ namespace {
 // The line as it crossed, every byte said: backslashes doubled, then line
 // ends and other control bytes as escapes, so that "\r" on the screen is one
 // byte and "\\r" two. The key masked on every line of it.
-void Print(const SendRequest& request, LineDirection direction, const std::string& line) {
+void PrintLine(const SendRequest& request, LineDirection direction, const std::string& line) {
     const std::string shown = request.logSecrets ? line : MaskSecrets(line);
     std::string escaped;
     for (char c : shown) {
         escaped += c == '\\' ? std::string("\\\\") : std::string(1, c);
     }
-    std::printf("%s\n", (TracePrefix(ClockTime(WallClock::now()), request.port, direction) +
-                         VisibleBytes(escaped))
-                            .c_str());
-    std::fflush(stdout);
+    Print(TracePrefix(ClockTime(WallClock::now()), request.port, direction) +
+          VisibleBytes(escaped) + "\n");
 }
 
 // The next whole line of what came, its line end included ("\r\n", "\n",
@@ -91,7 +90,7 @@ int RunSend(const SendRequest& request) {
         }
         while (auto line = TakeLine(pending)) {
             ++received;
-            Print(request, LineDirection::Received, *line);
+            PrintLine(request, LineDirection::Received, *line);
         }
     };
     comm.onLost = [&](const CommError& lost) {
@@ -113,14 +112,14 @@ int RunSend(const SendRequest& request) {
             failed = true;
             break;
         }
-        Print(request, LineDirection::Sent, out);
+        PrintLine(request, LineDirection::Sent, out);
         restartQuiet();
         pump.RunUntil([&] { return quiet || stopped(); });
     }
     // A line that never ended still counts as what the module said.
     if (!pending.empty()) {
         ++received;
-        Print(request, LineDirection::Received, pending);
+        PrintLine(request, LineDirection::Received, pending);
     }
     if (comm.GetPortOpen()) {
         try {

@@ -17,6 +17,7 @@
 
 #include "JobSession.h"
 #include "ModuleJob.h"
+#include "Output.h"
 #include "Probe.h"
 #include "Verify.h"
 #include "ports/SystemPorts.h"
@@ -73,6 +74,9 @@ Text FailureForOperator(int exit, const std::vector<ReadBackField>& differing) {
             fields += (fields.empty() ? "" : ", ") + std::string(f.field->name);
         }
         return ModuleFailed(StationFailure::Differs, fields);
+    }
+    if (exit >= 128) {
+        return ModuleFailed(StationFailure::Interrupted);
     }
     switch (exit) {
         case kRefused: return ModuleFailed(StationFailure::Refused);
@@ -205,8 +209,12 @@ bool Record(const std::string& path, bool logSecrets, const std::string& line, O
             return false;
         }
     }
-    std::printf("%s\n", line.c_str());
-    std::fflush(stdout);
+    if (!Print(line + "\n")) {
+        op.Say(
+            "wifi-config: standard output cannot take the records (the log has them); the "
+            "station stops");
+        return false;
+    }
     return true;
 }
 

@@ -64,6 +64,11 @@ SignalWatch::SignalWatch(StopSignal& stop) : state_(std::make_unique<State>()) {
 #ifdef SIGBREAK
     state_->signals.add(SIGBREAK);  // Ctrl+Break in a Windows console
 #endif
+#ifdef SIGHUP
+    // A terminal closed mid-write: as SIGTERM, nothing more is sent and the
+    // result and the record say what was saved.
+    state_->signals.add(SIGHUP);
+#endif
     Await(state_->signals, stop);
     state_->thread = std::thread([this] { state_->io.run(); });
 }

@@ -10,8 +10,8 @@
 
 namespace cli {
 
-// The signal that asks every job to stop (SIGINT, SIGTERM, and on Windows
-// Ctrl+Break's SIGBREAK): each stops sending, closes its port and reports;
+// The signal that asks every job to stop (SIGINT, SIGTERM, SIGHUP, and on
+// Windows Ctrl+Break's SIGBREAK): each stops sending, closes its port and reports;
 // the process then exits 128 + the signal's number.
 class StopSignal {
   public:
@@ -43,7 +43,7 @@ class StopSignal {
     std::list<std::function<void()>> listeners_;
 };
 
-// Delivers SIGINT and SIGTERM (and SIGBREAK where there is one) to `stop`
+// Delivers SIGINT, SIGTERM and SIGHUP (and SIGBREAK where there is one) to `stop`
 // from a thread of its own while it lives. A second signal ends the process
 // at once.
 class SignalWatch {

@@ -16,6 +16,7 @@
 #include "Diff.h"
 #include "JobSession.h"
 #include "ModuleJob.h"
+#include "Output.h"
 #include "PortsCommand.h"
 #include "SendCommand.h"
 #include "Station.h"
@@ -226,14 +227,7 @@ void Say(const std::string& port, const wifi::Message& message) {
     std::fprintf(stderr, "wifi-config: %s: %s\n", port.c_str(), cli::English(message.text).c_str());
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    // The arguments as UTF-8 (from the wide command line on Windows), so file
-    // names and --set values arrive intact whatever the console's code page;
-    // everything printed is UTF-8 too.
-    const std::vector<std::string> arguments = cli::Utf8Arguments(argc, argv);
-    cli::UseUtf8Output();
+int Run(const std::vector<std::string>& arguments) {
     for (const std::string& arg : arguments) {
         if (arg == "--help" || arg == "-h" || arg == "help") {
             // After a command (or "help COMMAND"), that command's help only.
@@ -242,15 +236,15 @@ int main(int argc, char** argv) {
                 command = arguments[1];
             }
             const std::string one = cli::CommandHelpText(command);
-            std::fputs((one.empty() ? cli::HelpText() : one).c_str(), stdout);
+            cli::Print(one.empty() ? cli::HelpText() : one);
             return 0;
         }
         if (arg == "--bash-completion") {  // for the package's completion file
-            std::fputs(cli::BashCompletion().c_str(), stdout);
+            cli::Print(cli::BashCompletion());
             return 0;
         }
         if (arg == "--version") {
-            std::printf("wifi-config %s\n", wifi::kVersion);
+            cli::Print("wifi-config " + std::string(wifi::kVersion) + "\n");
             return 0;
         }
     }
@@ -327,13 +321,10 @@ int main(int argc, char** argv) {
                 Say(r.port, wifi::Message{wifi::AlreadyAsGiven(r.alreadyAsGiven), false, {}, {}});
             }
             if (spec.write) {
-                std::printf("%s\n", (args.json ? ResultLine(r) : ResultText(r)).c_str());
+                cli::Print((args.json ? ResultLine(r) : ResultText(r)) + "\n");
             } else if (r.exit == cli::kOk) {
-                const std::string form =
-                    args.json ? wifi::FormAsJson(r.form) + "\n" : wifi::FormAsText(r.form);
-                std::fputs(form.c_str(), stdout);
+                cli::Print(args.json ? wifi::FormAsJson(r.form) + "\n" : wifi::FormAsText(r.form));
             }
-            std::fflush(stdout);
         });
     }
     int exit = cli::kOk;
@@ -349,4 +340,19 @@ int main(int argc, char** argv) {
                      cli::English(wifi::ProtocolNotVerified()).c_str());
     }
     return exit;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // The arguments as UTF-8 (from the wide command line on Windows), so file
+    // names and --set values arrive intact whatever the console's code page;
+    // everything printed is UTF-8 too.
+    const std::vector<std::string> arguments = cli::Utf8Arguments(argc, argv);
+    cli::UseUtf8Output();
+    if (!cli::PrepareStandardStreams()) {
+        cli::Say("wifi-config: standard output is closed: nothing was done\n");
+        return cli::kOutputFailed;
+    }
+    return cli::Finish(Run(arguments));
 }

@@ -79,6 +79,9 @@ Options:
   --password-first    send the report's Web_Password line first, not last
   --chatter-before-report BYTES
                       send about BYTES of "+EVENT" lines before each report
+  --flood             send whole lines as fast as the terminal takes them,
+                      without end and whatever is asked, as a virtual port or
+                      a bridge without pacing can
   --help              show this text
   --version           print the version
 
@@ -200,6 +203,8 @@ ParsedArgs ParseArgs(const std::vector<std::string>& args) {
             o.afterSave = wifi::Unquote(text);
         } else if (arg == "--swap-after") {
             count(1, o.swapAfter);
+        } else if (arg == "--flood") {
+            o.flood = true;
         } else if (arg == "--password-first") {
             o.passwordFirst = true;
         } else if (arg == "--chatter-before-report") {

@@ -34,6 +34,7 @@ struct Options {
     long swapAfter = 0;          // 0: never; else another module has the line from this line on
     bool passwordFirst = false;  // the report's "Web_Password:" line comes first
     std::size_t chatterBeforeReport = 0;  // bytes of "+EVENT" lines before each report
+    bool flood = false;  // whole lines, as fast as the terminal takes them, without end
 };
 
 struct ParsedArgs {

@@ -207,6 +207,14 @@ int Server::Run(int stopFd) {
             Send("OK\r\n");
             continue;
         }
+        if (options_.flood && !hangingUp_ && out_.empty()) {
+            std::string lines;
+            while (lines.size() < 4096) {
+                lines += "+EVENT:FLOOD " + std::to_string(flooded_++) + "\r\n";
+            }
+            out_.Enqueue(lines, now);  // not logged: a log would grow as fast
+            continue;
+        }
         if (options_.noise && !hangingUp_ && out_.empty() && now >= nextNoise) {
             Send(kNoise[noiseIndex++ % kNoise.size()]);
             nextNoise = now + kNoiseInterval;

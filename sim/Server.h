@@ -59,7 +59,8 @@ class Server {
     std::deque<OutputQueue::Clock::time_point> secondOkAt_;
     // A late refusal of the save, and when it is due.
     std::optional<OutputQueue::Clock::time_point> lateRefusalAt_;
-    long seen_ = 0;  // command lines received
+    long seen_ = 0;              // command lines received
+    unsigned long flooded_ = 0;  // lines of a flood sent
 };
 
 }  // namespace sim

@@ -264,7 +264,7 @@
     </message>
     <message>
         <source>含有换行或其他控制字符</source>
-        <translation> holds a control character (a line end, a NUL or another byte below 0x20), which cannot go to the module in one command line</translation>
+        <translation> holds a line end or another control character, which cannot go to the module as it stands</translation>
     </message>
     <message>
         <source>超过 %1 字节</source>
@@ -945,6 +945,22 @@
     <message>
         <source>保存后读回校验</source>
         <translation>Read back after saving</translation>
+    </message>
+    <message>
+        <source>已中断</source>
+        <translation>interrupted</translation>
+    </message>
+    <message>
+        <source>太长，无法作为一条命令发送（一条命令最多 %1 字节）</source>
+        <translation> is too long to go out as one command (%1 bytes at most)</translation>
+    </message>
+    <message>
+        <source>%1 不是串口</source>
+        <translation>%1 is not a serial port</translation>
+    </message>
+    <message>
+        <source>请选择一个串口（wifi-config ports 列出所有串口）。</source>
+        <translation>Pick a serial port from those wifi-config ports lists.</translation>
     </message>
 </context>
 </TS>

@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <chrono>
 #include <cstdio>
+#include <string_view>
 
 #include "Version.h"
 #include "platform/ConfigWindow.h"
@@ -20,8 +21,14 @@ CConfigApp::CConfigApp(int& argc, char** argv) : QApplication(argc, argv) {
     setWindowIcon(QIcon(QStringLiteral(":/res/app.ico")));
 }
 
-int CConfigApp::InitInstance() {
-    QCommandLineParser parser;
+namespace {
+
+// The options the window takes, described for --help and the manual page.
+struct Options {
+    QCommandLineOption port, timeout, lang;
+};
+
+Options Describe(QCommandLineParser& parser) {
     parser.setApplicationDescription(QStringLiteral(
         "Reads a Wi-Fi serial module's configuration into a form, lets you edit it, and\n"
         "writes it back over the serial port (19200 baud, 8N1).\n"
@@ -45,26 +52,57 @@ int CConfigApp::InitInstance() {
         "  kept in ~/.config/wifi-config/wifi-config-gui.conf."));
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption port(
+    QCommandLineOption port(
         QStringLiteral("port"),
         QStringLiteral("Adds DEVICE (a pseudo-terminal, say) to the port list and selects it. "
                        "May be given more than once; the first is selected."),
         QStringLiteral("DEVICE"));
     parser.addOption(port);
-    const QCommandLineOption timeout(
+    QCommandLineOption timeout(
         QStringLiteral("timeout"),
         QStringLiteral("How long to wait for each answer of the module (default %1). When it "
                        "does not come, the window says which and on which port.")
             .arg(ConfigWindow::kDefaultTimeoutSeconds),
         QStringLiteral("SECONDS"), QString::number(ConfigWindow::kDefaultTimeoutSeconds));
     parser.addOption(timeout);
-    const QCommandLineOption lang(
+    QCommandLineOption lang(
         QStringLiteral("lang"),
         QStringLiteral("The window's language: zh (Chinese) or en (English). Without it, the "
                        "language last chosen in the window, else the locale's: Chinese for zh* "
                        "and C, English for any other."),
         QStringLiteral("zh|en"));
     parser.addOption(lang);
+    return {port, timeout, lang};
+}
+
+}  // namespace
+
+bool CConfigApp::AsksOnlyForHelp(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--help" || arg == "-h" || arg == "-?" || arg == "--help-all" ||
+            arg == "--version" || arg == "-v") {
+            return true;
+        }
+    }
+    return false;
+}
+
+int CConfigApp::Describe(int& argc, char** argv) {
+    // No window, so no display: help2man, package scripts and a user on a
+    // server can ask.
+    QCoreApplication core(argc, argv);
+    core.setApplicationName(QStringLiteral("wifi-config-gui"));
+    core.setApplicationVersion(QString::fromLatin1(kVersion));
+    QCommandLineParser parser;
+    ::wifi::Describe(parser);
+    parser.process(core);  // prints the help or the version, and exits
+    return 0;
+}
+
+int CConfigApp::InitInstance() {
+    QCommandLineParser parser;
+    const auto [port, timeout, lang] = ::wifi::Describe(parser);
     parser.process(*this);
     if (!parser.positionalArguments().isEmpty()) {
         parser.showHelp(2);

@@ -12,6 +12,10 @@ class CConfigApp : public QApplication {
 
     // Parses the command line, shows the window, runs it; the exit status.
     int InitInstance();
+
+    // --help or --version asked: they are answered without a window.
+    static bool AsksOnlyForHelp(int argc, char** argv);
+    static int Describe(int& argc, char** argv);
 };
 
 }  // namespace wifi

@@ -68,8 +68,11 @@ void AsioComm::Apply() {
                          failed);
     }
     if (failed) {
+        // A device that takes no line settings at all (/dev/null) is no port.
+        const bool noTerminal = failed == std::errc::inappropriate_io_control_operation;
         const CommError error =
-            Failure(CommFailure::Other, "the port refused its settings", failed);
+            noTerminal ? Failure(CommFailure::NotASerialPort, "not a serial port", failed)
+                       : Failure(CommFailure::Other, "the port refused its settings", failed);
         Close();
         throw error;
     }
@@ -91,6 +94,9 @@ void AsioComm::SetPortOpen(bool open) {
             : CommError("no such port: " + std::to_string(commPort_), CommFailure::NoSuchDevice);
     }
     device_ = name;
+    if (IsNoSerialPort(name)) {
+        throw CommError(device_ + ": not a serial port", CommFailure::NotASerialPort, device_);
+    }
     std::error_code failed;
     port_.open(SystemDeviceName(name), failed);
     if (!failed) {
@@ -108,6 +114,7 @@ void AsioComm::SetPortOpen(bool open) {
                 throw Failure(kind, "port busy: another program is using it", failed);
             case CommFailure::PermissionDenied:
                 throw Failure(kind, "permission denied: add the user to the dialout group", failed);
+            case CommFailure::NotASerialPort: throw Failure(kind, "not a serial port", failed);
             default: throw Failure(kind, failed.message(), failed);
         }
     }
@@ -141,6 +148,13 @@ void AsioComm::Received(const std::error_code& error, std::size_t count, unsigne
     if (!error) {
         received_.insert(received_.end(), chunk_.begin(),
                          chunk_.begin() + static_cast<std::ptrdiff_t>(count));
+        // A line that floods faster than the program takes it (a virtual port
+        // or a bridge without pacing) cannot grow memory: the oldest bytes go,
+        // as the receive buffer drops them.
+        if (received_.size() > kReceiveLimit) {
+            received_.erase(received_.begin(),
+                            received_.end() - static_cast<std::ptrdiff_t>(kReceiveLimit));
+        }
         Announce();
         Read();
         return;

@@ -47,6 +47,9 @@ class AsioComm : public CMSComm {
     // The device of the open port, or of the last one tried.
     const std::string& device() const { return device_; }
 
+    // The most that waits to be taken: past it the oldest bytes are dropped.
+    static constexpr std::size_t kReceiveLimit = 64 * 1024;
+
     std::function<void()> onReceive;
     // The open port failed or vanished and has been closed; the error says
     // what happened (kind Unplugged, detail the system's words).

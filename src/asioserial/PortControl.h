@@ -22,6 +22,9 @@ std::shared_ptr<void> TakePort(asio::serial_port& port, const std::string& devic
                                std::error_code& failed);
 // Discards every byte received and not yet read, in the device too.
 void DiscardInput(asio::serial_port& port);
+// A path that exists and is no character device (a file, a folder, a FIFO):
+// nothing to open as a port, and a FIFO's open could block.
+bool IsNoSerialPort(const std::string& device);
 // What kind of failure an open met, and its words: "no such device",
 // "port busy: another program is using it".
 CommFailure OpenFailureKind(const std::error_code& error, const std::string& device);

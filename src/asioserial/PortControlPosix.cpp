@@ -2,6 +2,7 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -32,12 +33,22 @@ void DiscardInput(asio::serial_port& port) {
     ::tcflush(port.native_handle(), TCIFLUSH);
 }
 
+bool IsNoSerialPort(const std::string& device) {
+    struct stat st {};
+    return ::stat(device.c_str(), &st) == 0 && !S_ISCHR(st.st_mode);
+}
+
 CommFailure OpenFailureKind(const std::error_code& error, const std::string& device) {
     switch (error.value()) {
         case ENOENT:
         case ENODEV:
         case ENXIO: return CommFailure::NoSuchDevice;
         case EBUSY: return CommFailure::Busy;
+        // A path that is there but is no terminal: a file, a folder, a FIFO,
+        // /dev/null.
+        case ENOTTY:
+        case EISDIR:
+        case ENOTDIR: return CommFailure::NotASerialPort;
         case EACCES:
         case EPERM:
             // A device the user may read and write yet cannot open is held

@@ -40,6 +40,10 @@ void DiscardInput(asio::serial_port& port) {
     ::PurgeComm(port.native_handle(), PURGE_RXCLEAR);
 }
 
+bool IsNoSerialPort(const std::string&) {
+    return false;  // a COM port's name is no file's
+}
+
 CommFailure OpenFailureKind(const std::error_code& error, const std::string&) {
     switch (static_cast<DWORD>(error.value())) {
         case ERROR_FILE_NOT_FOUND:

@@ -99,8 +99,11 @@ void CConfigDlg::TimeOut() {
     // The longest wait ran out: only bytes that kept coming reach it, with
     // no whole answer among them.
     const bool keptSending = now >= sentAt_ + kLongestWaitInTimeouts * replyTimeout_;
-    // What the module said instead of an answer: not the echo of the command.
-    const std::string said = session_.lastLine == sentLine_ ? std::string() : session_.lastLine;
+    // What the module said instead of an answer: not the echo of the command,
+    // nor, while a report may still be coming, one of its lines.
+    const bool reportLine = session_.inFlight == InFlight::Query && !keptSending;
+    const std::string said =
+        session_.lastLine == sentLine_ || reportLine ? std::string() : session_.lastLine;
     const Exchange waited{session_.inFlight,
                           session_.writeStep,
                           session_.inFlight == InFlight::Write || phase_ == Phase::Reconnecting,

@@ -111,6 +111,11 @@ void CConfigDlg::OnCommEvent() {
         if (auto bytes = ReadReceived(m_comm)) {
             Receive(*bytes);
         }
+        // The deadline holds however fast bytes come: under a flood the
+        // clock's expiry may wait behind receive event after receive event.
+        if (session_.inFlight != InFlight::None && clock_.Now() >= ReplyDeadline()) {
+            TimeOut();
+        }
         UpdateData(false);
     });
 }

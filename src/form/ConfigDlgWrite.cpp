@@ -121,6 +121,9 @@ bool CConfigDlg::CheckSequence() {
                 field = &FieldOfStep(step, plan[step - 1].source);
                 why = plan[step - 1].skip == StepSkip::LineEnd ? RuleBreak::ControlCharacter
                                                                : RuleBreak::NoValue;
+            } else if (plan[step - 1].line->size() > kMaxLineBytes) {
+                field = &FieldOfStep(step, plan[step - 1].source);
+                why = RuleBreak::TooLongToSend;
             }
         }
     }

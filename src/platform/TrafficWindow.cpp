@@ -1,12 +1,13 @@
 #include "platform/TrafficWindow.h"
 
+#include "profile/Files.h"
+
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -101,10 +102,12 @@ QString TrafficWindow::Text() const {
 }
 
 bool TrafficWindow::SaveTo(const QString& path, QString& error) const {
-    QSaveFile file(path);
     const QByteArray text = Text().toUtf8() + '\n';
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
-        error = file.errorString();
+    std::string why;
+    // With the key shown, the log is its owner's alone.
+    if (!WriteFileBytes(path.toStdString(), std::string_view(text.constData(), text.size()), why,
+                        unmask_->isChecked() ? FileAccess::OwnerOnly : FileAccess::Shared)) {
+        error = QString::fromStdString(why);
         return false;
     }
     return true;

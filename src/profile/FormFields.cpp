@@ -6,6 +6,8 @@
 #include "form/EnablingGroups.h"
 
 #include "protocol/Address.h"
+#include "protocol/Commands.h"
+#include "serial/SerialLink.h"
 #include "text/Nearest.h"
 #include "wording/Messages.h"
 
@@ -42,13 +44,19 @@ std::optional<Setting> FromText(const Field& f, const std::string& value, Text& 
             }
             error = Text(UI_TEXT("%1：“%2”不是 %3 之一"), {name, Given(value), OneOf(f)});
             return std::nullopt;
-        case FieldKind::Text:
-            if (const RuleBreak why = CheckValue(f.rule, value, source); why != RuleBreak::None) {
+        case FieldKind::Text: {
+            RuleBreak why = CheckValue(f.rule, value, source);
+            if (why == RuleBreak::None && source != ValueSource::Compared &&
+                f.prefix.size() + value.size() + cmd::kLineEnd.size() > kMaxLineBytes) {
+                why = RuleBreak::TooLongToSend;  // found now, not after the port opened
+            }
+            if (why != RuleBreak::None) {
                 error = Text(UI_TEXT("%1：该值%2"), {name, RuleBreakText(why)});
                 return std::nullopt;
             }
             s.text = value;
             return s;
+        }
         case FieldKind::Flag:
             if (value != "true" && value != "false") {
                 error = Text(UI_TEXT("%1：“%2”不是 true 或 false"), {name, Given(value)});

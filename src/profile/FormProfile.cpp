@@ -28,7 +28,7 @@ std::optional<Message> ExportFormProfile(const std::string& path, const Controls
 std::optional<Message> ImportFormProfile(const std::string& path, const Controls& form,
                                          UserInput& user, TextEncoding unmarked) {
     std::string error;
-    const auto bytes = ReadFileBytes(path, kMaxProfileBytes, error);
+    const auto bytes = ReadFileBytes(path, kMaxProfileBytes, error, FileKinds::RegularOnly);
     if (!bytes) {
         return FileNotOpened(path, error);
     }

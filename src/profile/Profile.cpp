@@ -107,7 +107,7 @@ std::optional<std::string> DuplicateKey(std::string_view text) {
 }  // namespace
 
 std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t limit,
-                                         std::string& error) {
+                                         std::string& error, FileKinds kinds) {
     std::string bytes;
     if (path == "-") {
         char buffer[4096];
@@ -116,6 +116,21 @@ std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t li
             bytes.append(buffer, n);
         }
         return bytes;
+    }
+    // A device is no profile, and reading one may never end; a window must
+    // not wait on a FIFO nobody writes to.
+    std::error_code failed;
+    const auto status = std::filesystem::status(PathOf(path), failed);
+    if (!failed) {
+        if (std::filesystem::is_character_file(status) || std::filesystem::is_block_file(status)) {
+            error = "a device, not a file";
+            return std::nullopt;
+        }
+        if (kinds == FileKinds::RegularOnly && !std::filesystem::is_regular_file(status)) {
+            error = std::filesystem::is_directory(status) ? "a folder, not a file"
+                                                          : "not a regular file (a pipe?)";
+            return std::nullopt;
+        }
     }
     std::ifstream file(PathOf(path), std::ios::binary);
     if (!file) {

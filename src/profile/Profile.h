@@ -72,7 +72,12 @@ std::string FormAsText(const Json& form);
 // A file's whole content, its path UTF-8, at most `limit` bytes plus one (so
 // that a larger file shows as larger); nothing, and error set to the
 // system's words, when it cannot be read.
+// A device is refused; so is anything but a regular file where asked (a
+// window, which must never block on a FIFO). The command line reads pipes
+// ("-", a shell's process substitution).
+enum class FileKinds { RegularOnly, RegularOrPipe };
 std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t limit,
-                                         std::string& error);
+                                         std::string& error,
+                                         FileKinds kinds = FileKinds::RegularOrPipe);
 
 }  // namespace wifi

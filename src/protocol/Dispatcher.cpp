@@ -85,6 +85,7 @@ void ProcessReceived(SessionState& session, ReceiveBranches& branches) {
                     break;
                 }
                 AppendToReport(session.reportText, text);
+                session.lastLine = text;
                 if (text.starts_with(token::kReportEnd)) {
                     session.reportOpen = true;
                     session.reportGrew = false;

@@ -21,9 +21,10 @@ enum class RuleBreak {
     ControlCharacter,
     TooLong,
     NotANumber,
-    NoValue,       // a list without an entry its command has a token for
-    NotEncodable,  // typed text with a character the chosen encoding lacks
-    Unknown,       // the module gave no value the form can hold, and nobody else did
+    NoValue,        // a list without an entry its command has a token for
+    NotEncodable,   // typed text with a character the chosen encoding lacks
+    Unknown,        // the module gave no value the form can hold, and nobody else did
+    TooLongToSend,  // its command line would be longer than the serial layer sends
 };
 // Where a text comes from. One a person gives on the command line may hold no
 // control character at all: no byte below 0x20, no DEL, no C1 control

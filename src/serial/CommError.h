@@ -16,6 +16,7 @@ enum class CommFailure {
     PermissionDenied,  // the user may not open the device
     Unplugged,         // the device went away or the line hung up
     PortClosed,        // an access that needs an open port
+    NotASerialPort,    // a regular file, a folder, a FIFO, /dev/null
 };
 
 // Raised by a communications control when a property access fails (no such

@@ -30,7 +30,7 @@ void ClosePort(CMSComm& comm) {
 bool SendCommand(CMSComm& comm, const SleepFn& sleep, const std::string& line,
                  const ArrivedFn& arrived) {
     sleep(kSendPauseMs);
-    if (line.size() > std::numeric_limits<std::uint16_t>::max()) {
+    if (line.size() > kMaxLineBytes) {
         throw CommError("command line too long to send (" + std::to_string(line.size()) +
                         " bytes)");
     }

@@ -36,6 +36,11 @@ using ArrivedFn = std::function<bool(const Bytes& arrived)>;
 // discarded unseen, and nothing received before the command can answer it.
 // False, and nothing sent, when `arrived` says no. Throws CommError for a
 // line longer than a 16-bit count can hold.
+// The longest command line the serial layer sends in one piece, its line end
+// included: a value that makes a longer one is refused before anything goes
+// out.
+inline constexpr std::size_t kMaxLineBytes = 65535;
+
 bool SendCommand(CMSComm& comm, const SleepFn& sleep, const std::string& line,
                  const ArrivedFn& arrived);
 

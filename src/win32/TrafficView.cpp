@@ -152,7 +152,9 @@ void TrafficView::Save() {
     std::wstring text(std::size_t(GetWindowTextLengthW(text_)) + 1, L'\0');
     text.resize(std::size_t(GetWindowTextW(text_, text.data(), int(text.size()))));
     std::string error;
-    if (!WriteFileBytes(*path, Utf8(text), error)) {
+    const bool secrets = SendMessageW(unmask_, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    if (!WriteFileBytes(*path, Utf8(text), error,
+                        secrets ? FileAccess::OwnerOnly : FileAccess::Shared)) {
         MessageBoxW(window_, Ui(FileNotSaved(*path, error)).c_str(), Ui(kTrafficTitle).c_str(),
                     MB_OK | MB_ICONWARNING);
     }

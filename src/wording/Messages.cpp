@@ -7,6 +7,7 @@
 #include "protocol/Commands.h"
 #include "protocol/Dispatcher.h"
 #include "protocol/Secrets.h"
+#include "serial/SerialLink.h"
 #include "serial/TrafficFormat.h"
 
 namespace wifi {
@@ -112,6 +113,10 @@ Message PortFailure(const CommError& error) {
         case CommFailure::Unplugged: return PortLost(port, detail);
         case CommFailure::PortClosed:
             return Problem(Text(UI_TEXT("串口 %1 未打开"), {Port(port)}), ConnectFirst(), detail);
+        case CommFailure::NotASerialPort:
+            return Problem(Text(UI_TEXT("%1 不是串口"), {Port(port)}),
+                           Text(UI_TEXT("请选择一个串口（wifi-config ports 列出所有串口）。")),
+                           detail);
         case CommFailure::Other: break;
     }
     const Text next(UI_TEXT("请重新连接模块；如果仍然失败，请重新插好设备。"));
@@ -283,6 +288,9 @@ Text RuleBreakText(RuleBreak why) {
         case RuleBreak::NoValue: return Text(UI_TEXT("未选择"));
         case RuleBreak::NotEncodable: return Text(UI_TEXT("含有当前编码无法表示的字符"));
         case RuleBreak::Unknown: return Text(UI_TEXT("的值未知，请先填写或选择"));
+        case RuleBreak::TooLongToSend:
+            return Text(UI_TEXT("太长，无法作为一条命令发送（一条命令最多 %1 字节）"),
+                        {Text::Number(static_cast<long long>(kMaxLineBytes))});
         case RuleBreak::None: break;
     }
     return {};
@@ -574,6 +582,7 @@ Text ModuleFailed(StationFailure why, const std::string& fields) {
         case StationFailure::NoAnswer: reason = Text(UI_TEXT("模块没有应答")); break;
         case StationFailure::PortFailed: reason = Text(UI_TEXT("串口出错")); break;
         case StationFailure::CannotWrite: reason = Text(UI_TEXT("配置无法写入")); break;
+        case StationFailure::Interrupted: reason = Text(UI_TEXT("已中断")); break;
     }
     return Text(UI_TEXT("失败（%1），请取下模块"), {reason});
 }

@@ -120,7 +120,7 @@ Text WaitingForAModule();
 Text Verifying();
 Text ModuleOk();
 // Why a module failed on the line, in the operator's few words.
-enum class StationFailure { Refused, Differs, NoAnswer, PortFailed, CannotWrite };
+enum class StationFailure { Refused, Differs, NoAnswer, PortFailed, CannotWrite, Interrupted };
 // fields: the fields that differ, for Differs.
 Text ModuleFailed(StationFailure why, const std::string& fields = {});
 Text StationStep(unsigned step);

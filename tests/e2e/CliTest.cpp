@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <signal.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -540,7 +541,7 @@ TEST(CliTrust, ValuesThatCannotBeSentAreRefusedBeforeAnything) {
         {{"--set", "frameLen=-1"}, "frameLen"},
         {{"--from", (files.path / "nul.json").string()}, "control character"},
         {{"--from", (files.path / "big.json").string()}, "1 MiB"},
-        {{"--from", "/dev/zero"}, "1 MiB"},
+        {{"--from", "/dev/zero"}, "a device, not a file"},
         {{"--port", m.sim->path()}, "the same device twice"},
     };
     for (const auto& [extra, named] : given) {
@@ -962,6 +963,159 @@ std::vector<std::string> Lines(const std::string& text) {
 
 std::vector<std::string> Line7::Records() const {
     return Lines(ReadFile(log));
+}
+
+// The edges of the process: output that cannot be written is a failure,
+// never a silent success; a closed pipe or a closed terminal loses nothing.
+TEST(CliEdges, OutputThatCannotBeWrittenFailsWithItsOwnExitCode) {
+    Module m;
+    TempDir files;
+    std::ofstream(files.path / "p.json") << R"({"ssid": "Other"})";  // a line to print
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"read", "-p", m.port()},
+          {"write", "-p", m.port(), "--set", "protocol=TCP"},
+          {"ports"},
+          {"diff", "-p", m.port(), "-f", (files.path / "p.json").string()},
+          {"send", "-p", m.port(), "AT+SZ_CHECKCONFIG=ALL"},
+          {"--version"}}) {
+        std::string line = std::string(WIFI_CONFIG);
+        for (const auto& a : args) {
+            line += " '" + a + "'";
+        }
+        const auto r = e2e::Run("/bin/sh", {"-c", line + " > /dev/full"});
+        EXPECT_EQ(r.status, 8) << line << "\n" << r.err;
+        EXPECT_NE(r.err.find("standard output: No space left on device"), std::string::npos)
+            << r.err;
+    }
+    // A closed standard output: nothing is done, so nothing is lost.
+    const auto before = Received(m.log).size();
+    auto r = e2e::Run("/bin/sh", {"-c", std::string(WIFI_CONFIG) + " write -p '" + m.port() +
+                                            "' --set protocol=TCP >&-"});
+    EXPECT_EQ(r.status, 8) << r.err;
+    EXPECT_NE(r.err.find("standard output is closed: nothing was done"), std::string::npos)
+        << r.err;
+    EXPECT_EQ(Received(m.log).size(), before) << "no module was touched";
+}
+
+TEST(CliEdges, AClosedPipeLetsEveryModuleFinishAndSaysSo) {
+    Module a, b;
+    // The reader is gone before anything is printed: SIGPIPE would end the
+    // program mid-write; EPIPE is an output failure once every module is done.
+    const auto r =
+        e2e::Run("/bin/bash",
+                 {"-c", "set -o pipefail; " + std::string(WIFI_CONFIG) + " write -p '" + a.port() +
+                            "' -p '" + b.port() + "' --set protocol=TCP --set ssid=Piped | true"});
+    EXPECT_EQ(r.status, 8) << r.err;
+    for (const Module* m : {&a, &b}) {
+        const auto got = Received(m->log);
+        EXPECT_NE(std::find(got.begin(), got.end(), "AT+SZ_SAVE_CONFIG=SAVE"), got.end());
+        EXPECT_NE(ReadFile(m->state).find("SSID:Piped\n"), std::string::npos);
+    }
+}
+
+TEST(CliEdges, AClosedTerminalStopsAWriteAndTheStationLikeSigterm) {
+    Module m({"--no-reply", "AT+SZ_DHCP="});
+    Child cli(WIFI_CONFIG, {"write", "--port", m.port(), "--set", "protocol=TCP"});
+    ASSERT_TRUE(WaitFor([&] {
+        const auto got = Received(m.log);
+        return !got.empty() && got.back().starts_with("AT+SZ_DHCP=");
+    }));
+    cli.Signal(SIGHUP);
+    auto r = cli.Finish();
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->status, 129) << r->err;
+    EXPECT_NE(r->out.find(R"("ok": false, "verified": false, "error": "interrupted; nothing more )"
+                          R"(was sent; nothing was saved")"),
+              std::string::npos)
+        << r->out;
+
+    Line7 line;
+    auto module = line.Plug({"--no-reply", "AT+SZ_SAVE_CONFIG="}, "module");
+    Child station(WIFI_CONFIG, {"station", "--port", line.link, "--from", line.profile, "--log",
+                                line.log.string()});
+    ASSERT_TRUE(WaitFor([&] {
+        const auto got = Received(line.dir.path / "module.log");
+        return !got.empty() && got.back() == "AT+SZ_SAVE_CONFIG=SAVE";
+    }));
+    station.Signal(SIGHUP);
+    r = station.Finish();
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->status, 129) << r->err;
+    ASSERT_EQ(line.Records().size(), 1u);
+    EXPECT_NE(line.Records()[0].find(R"("error": "write: interrupted)"), std::string::npos);
+    EXPECT_NE(r->err.find("失败（已中断），请取下模块"), std::string::npos) << r->err;
+    EXPECT_NE(r->err.find("0 个成功，1 个失败"), std::string::npos) << r->err;
+}
+
+// What cannot be sent or read is refused before any port opens: 0 bytes go
+// out.
+TEST(CliEdges, BadProfilesAndValuesAreRefusedBeforeAnythingIsSent) {
+    Module m;
+    TempDir files;
+    const std::vector<std::pair<std::string, std::string>> profiles = {
+        {"big.json", R"({"frameLen": 1e999})"},
+        {"small.json", R"({"unknownField": -1e400})"},
+        {"twice.json", R"({"ssid": "A", "ssid": "B"})"},
+    };
+    for (const auto& [name, text] : profiles) {
+        std::ofstream(files.path / name) << text;
+        for (const char* command : {"write", "diff", "station"}) {
+            const auto r = Cli({command, "-p", m.port(), "-f", (files.path / name).string(),
+                                "--set", "protocol=TCP"});
+            EXPECT_EQ(r.status, 2) << command << " " << name << ": " << r.err;
+        }
+    }
+    auto r = Cli({"write", "-p", m.port(), "-f", (files.path / "twice.json").string()});
+    EXPECT_NE(r.err.find(R"("ssid" is given twice)"), std::string::npos) << r.err;
+    r = Cli({"write", "-p", m.port(), "-f", "/dev/zero", "--set", "protocol=TCP"});
+    EXPECT_EQ(r.status, 2) << r.err;
+    EXPECT_NE(r.err.find("a device, not a file"), std::string::npos) << r.err;
+    // A key its command line could not carry is found now, naming the field.
+    r = Cli({"write", "-p", m.port(), "--set", "protocol=TCP", "--set",
+             "key=" + std::string(70000, 'k')});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("key: the value is too long to go out as one command"), std::string::npos)
+        << r.err.substr(0, 300);
+    EXPECT_TRUE(Received(m.log).empty()) << "0 bytes sent";
+    // Paths that are not ports are named so, with the way to find one.
+    std::ofstream(files.path / "file") << "x";
+    ASSERT_EQ(::mkfifo((files.path / "fifo").c_str(), 0600), 0);
+    for (const std::string& path : {(files.path / "file").string(), files.path.string(),
+                                    std::string("/dev/null"), (files.path / "fifo").string()}) {
+        r = Cli({"read", "-p", path});
+        EXPECT_EQ(r.status, 3) << path;
+        EXPECT_NE(r.err.find(path + " is not a serial port"), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find("wifi-config ports"), std::string::npos) << r.err;
+    }
+}
+
+// A line flooded as fast as the terminal takes it: the six-time-out cap is
+// an absolute deadline, and memory stays bounded.
+TEST(CliEdges, AFloodedLineEndsTheWaitInTimeWithBoundedMemory) {
+    Module flood({"--flood"});
+    const auto r = Cli({"read", "-p", flood.port(), "--timeout", "2"});
+    EXPECT_EQ(r.status, 4) << r.err;
+    EXPECT_NE(r.err.find("the module kept sending, but no complete answer came within 2 s"),
+              std::string::npos)
+        << r.err;
+    EXPECT_LT(r.peakKiB, 32 * 1024) << "peak RSS in KiB";
+}
+
+// Files that hold a secret are their owner's alone, whatever the umask.
+TEST(CliEdges, AStationLogWithSecretsIsTheOwnersAlone) {
+    Line7 line;
+    std::ofstream(line.log) << "";
+    ::chmod(line.log.c_str(), 0644);
+    auto module = line.Plug({}, "module");
+    const mode_t old = ::umask(022);
+    const auto r = Cli({"station", "--port", line.link, "--from", line.profile, "--log",
+                        line.log.string(), "--log-secrets", "--count", "1"});
+    ::umask(old);
+    EXPECT_EQ(r.status, 0) << r.err;
+    struct stat st {};
+    ASSERT_EQ(::stat(line.log.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+    EXPECT_NE(ReadFile(line.log).find("sim-password"), std::string::npos);
 }
 
 TEST(CliStation, ModulesInTurnBehindOneLinkAreWrittenCheckedAndRecorded) {

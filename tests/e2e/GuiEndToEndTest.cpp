@@ -137,6 +137,25 @@ class GuiEndToEndTest : public QObject {
         dir_.reset();
     }
 
+    // help2man, package scripts and a user on a server ask without a display.
+    void helpAndVersionNeedNoDisplay() {
+        const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+        const QByteArray display = qgetenv("DISPLAY");
+        qunsetenv("QT_QPA_PLATFORM");
+        qunsetenv("DISPLAY");
+        qunsetenv("WAYLAND_DISPLAY");
+        const auto version = e2e::Run(WIFI_CONFIG_GUI, {"--version"});
+        const auto help = e2e::Run(WIFI_CONFIG_GUI, {"--help"});
+        qputenv("QT_QPA_PLATFORM", platform);
+        if (!display.isEmpty()) {
+            qputenv("DISPLAY", display);
+        }
+        QCOMPARE(version.status, 0);
+        QVERIFY2(version.out.starts_with("wifi-config-gui "), version.out.c_str());
+        QCOMPARE(help.status, 0);
+        QVERIFY2(help.out.find("--timeout") != std::string::npos, help.out.c_str());
+    }
+
     void connectFillsTheFormFromTheReport() {
         Start();
         Connect();

@@ -5,6 +5,7 @@
 #include <signal.h>
 #include <spawn.h>
 #include <stdlib.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
@@ -199,8 +200,10 @@ RunResult Run(const std::string& program, const std::vector<std::string>& args,
         }
     }
     int st = 0;
-    waitpid(s.pid, &st, 0);
+    rusage usage{};
+    wait4(s.pid, &st, 0, &usage);
     r.status = WIFEXITED(st) ? WEXITSTATUS(st) : 128 + WTERMSIG(st);
+    r.peakKiB = usage.ru_maxrss;
     close(s.out);
     close(s.err);
     return r;

@@ -64,6 +64,7 @@ class SimProcess {
 struct RunResult {
     int status;
     std::string out, err;
+    long peakKiB = 0;  // the program's peak resident memory (Run only)
 };
 RunResult RunSim(const std::vector<std::string>& args);
 // Runs any program to its end; standard input gives `input`, then ends.

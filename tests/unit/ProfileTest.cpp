@@ -4,6 +4,16 @@
 
 #include <map>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#endif
+
 #include "Bench.h"
 #include "profile/Preferences.h"
 #include "profile/Profile.h"
@@ -108,6 +118,10 @@ TEST(Profile, NullOrAbsentGivesNoValueAndEveryKindIsChecked) {
         {R"({"ssid": "a\u0000b"})", "control character"},
         {R"({"ip": "10.0.0"})", "not an address of four numbers"},
         {R"({"baudRate": "123"})", "\"123\" is not one of"},
+        // Numbers JSON cannot hold, in any field, and a field said twice.
+        {R"({"frameLen": 1e999})", "number overflow"},
+        {R"({"colour": -1e400})", "number overflow"},
+        {R"({"ssid": "A", "key": "k", "ssid": "B"})", "\"ssid\" is given twice"},
     };
     for (const auto& [json, named] : bad) {
         error = Text();
@@ -174,6 +188,7 @@ TEST(Preferences, WhatAWindowRemembersComesBackAsItWasSaved) {
     p.position = std::pair{120, -40};
     p.encoding = TextEncoding::Gbk;
     p.language = "en";
+    p.verify = false;
     p.Save(store);
     const Preferences back = Preferences::Load(store);
     EXPECT_EQ(back.port, "/dev/ttyUSB0");
@@ -181,12 +196,57 @@ TEST(Preferences, WhatAWindowRemembersComesBackAsItWasSaved) {
     EXPECT_EQ(back.position, (std::pair{120, -40}));
     EXPECT_EQ(back.encoding, TextEncoding::Gbk);
     EXPECT_EQ(back.language, "en");
+    EXPECT_FALSE(back.verify);
+    EXPECT_TRUE(Preferences::Load(MemoryStore()).verify) << "reading back is on by default";
     store.values["window/language"] = "fr";
     store.values["window/position"] = "left";
     EXPECT_EQ(Preferences::Load(store).language, "") << "never chosen as far as it knows";
     EXPECT_FALSE(Preferences::Load(store).position);
     EXPECT_FALSE(Preferences::Load(MemoryStore()).encoding);
 }
+
+#ifndef _WIN32
+// Files that hold a secret are their owner's alone whatever the umask, a file
+// rewritten included; a window never waits on a FIFO.
+TEST(Files, ASecretIsTheOwnersAloneAndAWindowReadsOnlyRegularFiles) {
+    const auto dir =
+        std::filesystem::temp_directory_path() / ("wifi-files-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    const std::string exported = (dir / "office.json").string();
+    const std::string log = (dir / "station.log").string();
+    for (const std::string& path : {exported, log}) {
+        std::ofstream(path) << "old\n";
+        ::chmod(path.c_str(), 0644);
+    }
+    const mode_t old = ::umask(022);
+    std::string error;
+    EXPECT_TRUE(WriteFileBytes(exported, "{}\n", error, FileAccess::OwnerOnly)) << error;
+    EXPECT_TRUE(AppendFileBytes(log, "record\n", error, FileAccess::OwnerOnly)) << error;
+    EXPECT_TRUE(WriteFileBytes((dir / "shared.txt").string(), "x", error)) << error;
+    ::umask(old);
+    const auto mode = [](const std::string& path) {
+        struct stat st {};
+        ::stat(path.c_str(), &st);
+        return st.st_mode & 0777;
+    };
+    EXPECT_EQ(mode(exported), 0600u);
+    EXPECT_EQ(mode(log), 0600u);
+    EXPECT_EQ(mode((dir / "shared.txt").string()), 0644u);
+    std::ifstream appended(log);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(appended), {}), "old\nrecord\n");
+    EXPECT_FALSE(AppendFileBytes("/dev/full", "record\n", error));
+    EXPECT_EQ(error, std::strerror(ENOSPC));
+
+    // Nobody writes to this FIFO: a read would wait for ever.
+    const std::string fifo = (dir / "profile.fifo").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_FALSE(ReadFileBytes(fifo, kMaxProfileBytes, error, FileKinds::RegularOnly));
+    EXPECT_NE(error.find("not a regular file"), std::string::npos) << error;
+    EXPECT_FALSE(ReadFileBytes("/dev/zero", kMaxProfileBytes, error));
+    EXPECT_EQ(error, "a device, not a file");
+    std::filesystem::remove_all(dir);
+}
+#endif
 
 }  // namespace
 }  // namespace wifi::testing

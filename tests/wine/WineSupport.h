@@ -79,4 +79,11 @@ inline RunResult Output(RunResult r, const TempDir& files) {
     return r;
 }
 
+// Whether the module's last commands were a save and the read-back that
+// proves it: the query again, then the connect request.
+inline bool EndsWithSaveReadBack(const std::vector<std::string>& got) {
+    return got.size() >= 3 && got[got.size() - 3] == "AT+SZ_SAVE_CONFIG=SAVE" &&
+           got[got.size() - 2] == "AT+SZ_CHECKCONFIG=ALL" && got.back() == "AT+SZ_CONNECT=START";
+}
+
 }  // namespace wifi::e2e
