@@ -164,16 +164,19 @@ Exit status (with several ports, the highest of them):
   4  no answer, or an incomplete one, within --timeout of the last byte that
      could belong to it, six time-outs at most (the phase is named; a write
      says whether anything was saved)
-  130, 143  interrupted by SIGINT (Ctrl+C) or SIGTERM; 149 on Windows by
-     Ctrl+Break: nothing more is sent, the ports are closed, and each write
-     prints its result line with "ok": false; station records the module it
-     was writing and prints its summary. A second signal ends at once.
+  129, 130, 143  interrupted by SIGHUP, SIGINT (Ctrl+C) or SIGTERM; 149 on
+     Windows by Ctrl+Break: nothing more is sent, the ports are closed, and
+     each write prints its result line with "ok": false; station records the
+     module it was writing and prints its summary. A second signal ends at
+     once.
   5  diff: the module and the profile differ in some field
   6  diff: none differs, but some field the profile gives is unknown on the
      module, so whether it is equal cannot be told
   7  saved, but not verified: the module could not be read back, or its
      report did not show some field written (read it again to check)
-  8  station: a record could not be written to --log; the station stops
+  8  a result or record could not be written: standard output full, closed
+     or a pipe whose reader is gone (every module in hand still finishes),
+     or a station log (the station stops)
   ports exits 0 even when there is no port.
 
 Examples:

@@ -61,6 +61,9 @@ void SerialComm::SetPortOpen(bool open) {
     }
     device_ = name;
     port_.setPortName(name);
+    // A line that floods faster than the window takes it cannot grow memory:
+    // Qt stops reading from the device past this.
+    port_.setReadBufferSize(64 * 1024);
     if (!port_.open(QIODevice::ReadWrite)) {
         throw Failure(port_.error());
     }
