@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include "ports/PortInfo.h"
+#include "qtserial/LineState.h"
 #include "serial/CommError.h"
 #include "serial/PortSettings.h"
 
@@ -136,6 +137,10 @@ void SerialComm::OnError(QSerialPort::SerialPortError error) {
     }
     if (error == QSerialPort::NoError || !port_.isOpen()) {
         return;  // a failed open is reported by the open itself
+    }
+    if (error == QSerialPort::ReadError && !LineFailed(port_.handle())) {
+        port_.clearError();  // a read that found nothing: the line is alive
+        return;
     }
     // Any failure of an open port is, in practice, the device gone: a USB
     // adapter pulled, or the far side of the line hung up.

@@ -4,6 +4,7 @@
 #include <signal.h>
 #include <sys/stat.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -1092,9 +1093,12 @@ TEST(CliEdges, BadProfilesAndValuesAreRefusedBeforeAnythingIsSent) {
 // A line flooded as fast as the terminal takes it: the six-time-out cap is
 // an absolute deadline, and memory stays bounded.
 TEST(CliEdges, AFloodedLineEndsTheWaitInTimeWithBoundedMemory) {
-    Module flood({"--flood"});
+    Module flood({"--flood", "--no-reply", "AT"});  // answering nothing
+    const auto start = std::chrono::steady_clock::now();
     const auto r = Cli({"read", "-p", flood.port(), "--timeout", "2"});
+    const auto took = std::chrono::steady_clock::now() - start;
     EXPECT_EQ(r.status, 4) << r.err;
+    EXPECT_LT(took, std::chrono::seconds(13)) << "six time-outs of 2 s, and no more";
     EXPECT_NE(r.err.find("the module kept sending, but no complete answer came within 2 s"),
               std::string::npos)
         << r.err;

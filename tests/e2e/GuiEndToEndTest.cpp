@@ -315,6 +315,19 @@ class GuiEndToEndTest : public QObject {
         QVERIFY(window_->Item(IDC_COMPORT)->isEnabled());
     }
 
+    // A line flooded as fast as the terminal takes it: the window ends its
+    // wait at six time-outs and says the module kept sending, not that the
+    // device went away.
+    void aFloodedLineEndsTheWaitInTime() {
+        // It answers nothing: no reply can settle the wait.
+        Start({"--flood", "--no-reply", "AT"}, 1);
+        Click(IDC_CONNECT);
+        QTRY_COMPARE_WITH_TIMEOUT(messages_->seen.size(), qsizetype(1), 13000);
+        QVERIFY2(messages_->seen.first().contains(QStringLiteral("一直在发送")),
+                 qPrintable(messages_->seen.first()));
+        QVERIFY(!window_->comm().GetPortOpen());
+    }
+
     void aWriteWithoutAnAnswerStopsWithThePortOpen() {
         Start({"--no-reply", "AT+SZ_BAUDRATE="}, 1);
         Connect();
