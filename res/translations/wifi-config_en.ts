@@ -891,8 +891,8 @@
         <translation>Make sure the module on this port is this kind of module and speaks these commands.</translation>
     </message>
     <message>
-        <source>写入 %1/%1：参数已保存，读回校验一致</source>
-        <translation>Written %1/%1: saved and verified</translation>
+        <source>写入 %1/%1：参数已保存，读回校验一致（协议类型不在报告中，无法校验）</source>
+        <translation>Written %1/%1: saved and verified (the protocol is in no report and cannot be)</translation>
     </message>
     <message>
         <source>已保存，正在读回校验…</source>
