@@ -962,5 +962,9 @@
         <source>请选择一个串口（wifi-config ports 列出所有串口）。</source>
         <translation>Pick a serial port from those wifi-config ports lists.</translation>
     </message>
+    <message>
+        <source>已修改，尚未写入</source>
+        <translation>Modified, not written</translation>
+    </message>
 </context>
 </TS>

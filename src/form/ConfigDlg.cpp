@@ -124,6 +124,11 @@ void CConfigDlg::NoteUserEdit(int id, Notification code) {
     if (id == IDC_PROTOCOL && code == Notification::SelChange) {
         protocolChosen_ = true;
     }
+    // What the screen says follows the form: an edit after a save or an
+    // import is not in the module yet, and a problem once named may be fixed.
+    if (events_ && handshakeDone_ && phase_ == Phase::Idle && !settingText_) {
+        events_->FormEdited(HasUnsavedEdits());
+    }
 }
 
 std::vector<UnknownValue> CConfigDlg::UnknownFields() const {

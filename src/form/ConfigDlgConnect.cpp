@@ -30,8 +30,14 @@ void CConfigDlg::OnConnect() {
             SendLine(CommandLine(cmd::kCheckConfig), InFlight::Query);
             return;
         }
+        // Closed by the user: a write cut off says what became of the save.
+        const Exchange during{session_.inFlight, session_.writeStep, phase_ != Phase::Idle,
+                              sentLine_};
         ClosePort(m_comm);
         ShowClosed();
+        if (events_ && during.writing) {
+            events_->Disconnected(during);
+        }
     });
 }
 

@@ -139,9 +139,13 @@ class SessionEvents {
     virtual void Completed() {}
     // A write sequence ended, whichever way: the form can be edited again.
     virtual void SequenceEnded() {}
-    // The port went away. `during`: what was in flight; `during.writing`
-    // when a write had not finished, which therefore saved nothing (or, at
-    // the save, is not confirmed).
+    // A person changed a field of the connected form; `unsaved`: the form
+    // now differs from what the module holds as far as the tool knows.
+    virtual void FormEdited(bool unsaved) { (void)unsaved; }
+    // The port went away, or the user closed it. `during`: what was in
+    // flight; `during.writing` when a write had not finished, which
+    // therefore saved nothing (or, at the save, is not confirmed; after its
+    // acknowledgement, step kCompletionStep, it is saved but not verified).
     virtual void Disconnected(const Exchange& during) { (void)during; }
 };
 

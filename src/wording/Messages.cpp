@@ -397,10 +397,19 @@ Message ReadBackOutcome(const ReadBack& outcome) {
 }
 
 Message WriteCutOff(const Exchange& during) {
+    if (during.step >= kCompletionStep) {
+        // The save was acknowledged; the read-back was cut off.
+        return Problem(WithSaveState(Text(UI_TEXT("连接已断开")), SavedNotVerified()),
+                       ReadAgainToSeeTheSave());
+    }
     const bool save = during.command == InFlight::Write && during.step == kStepCount;
     return Problem(
         WithSaveState(Text(UI_TEXT("连接已断开")), save ? SaveNotConfirmed() : NothingSaved()),
         save ? ReadAgainToSeeTheSave() : Text(UI_TEXT("请插好设备，重新连接后再提交。")));
+}
+
+Message Modified() {
+    return Note(Text(UI_TEXT("已修改，尚未写入")));
 }
 
 Message UnknownDhcp(const std::string& reported) {

@@ -58,6 +58,8 @@ Text ProtocolNotVerified();
 Text FormValueText(const Field& field, const std::string& value);
 // The port went away while a write ran: what that means for the save.
 Message WriteCutOff(const Exchange& during);
+// The form was edited after a save or an import: not in the module yet.
+Message Modified();
 // A field whose value the module gave in a form the window cannot show as it
 // is: said beside the form (the DHCP box cannot look unknown).
 Message UnknownDhcp(const std::string& reported);

@@ -110,4 +110,11 @@ void ProgressLine::Disconnected(const Exchange& during) {
     }
 }
 
+void ProgressLine::FormEdited(bool unsaved) {
+    // "Saved" or "imported" no longer says where the form stands, and a
+    // problem named before may be what was just fixed.
+    notes_.clear();
+    Show(unsaved ? Modified() : Message{});
+}
+
 }  // namespace wifi

@@ -41,6 +41,7 @@ class ProgressLine : public SessionEvents {
     void ReadBackDone(const ReadBack& outcome) override;
     void Completed() override;
     void Disconnected(const Exchange& during) override;
+    void FormEdited(bool unsaved) override;
 
   private:
     void Show(const Message& message);

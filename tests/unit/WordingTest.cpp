@@ -177,10 +177,13 @@ TEST(ProgressLine, TellsEachStepAndSaysWhetherAnythingWasSaved) {
     b.dlg.SetEvents(&line);
     std::string report = kReport;
     report.replace(report.find("DHCP:DISENABLE"), 14, "DHCP:ON");
-    b.Connect(report);
+    b.Connect(report, -1);
     EXPECT_EQ(shown.back().text.Format(Language::Chinese),
               "模块报告的 DHCP 值“ON”无法识别：请勾选或取消勾选“启动DHCP”后再提交")
         << "said once connected";
+    // An edit is not in the module yet, and says so.
+    b.controls.UserSelect(IDC_PROTOCOL, 0);
+    EXPECT_EQ(shown.back().text.Format(Language::English), "Modified, not written");
     b.controls.UserClick(IDC_DHCP);
     b.Submit();
     b.Acknowledge(7);
@@ -194,6 +197,20 @@ TEST(ProgressLine, TellsEachStepAndSaysWhetherAnythingWasSaved) {
     b.Submit();
     b.Acknowledge(22);
     EXPECT_EQ(shown.back().text.Format(Language::English), "Written 22/22: parameters saved");
+    // After a save an edit says the form is not the module's any more; a
+    // problem said of a value clears when the value changes.
+    b.controls.UserType(IDC_SSID, "Line 9");
+    EXPECT_EQ(shown.back().text.Format(Language::Chinese), "已修改，尚未写入");
+    b.controls.UserType(IDC_SERVERPORT, "99999");
+    b.Submit();
+    EXPECT_TRUE(shown.back().problem);
+    b.controls.UserType(IDC_SERVERPORT, "8080");
+    EXPECT_FALSE(shown.back().problem);
+    // Closing the port mid-write says what became of the save.
+    b.Submit();
+    b.Acknowledge(3);
+    b.controls.UserClick(IDC_CONNECT);
+    EXPECT_EQ(shown.back().text.Format(Language::Chinese), "连接已断开，参数未保存");
 
     // A refused handshake is said; the next attempt starts clean.
     Bench refused;
