@@ -966,5 +966,13 @@
         <source>已修改，尚未写入</source>
         <translation>Modified, not written</translation>
     </message>
+    <message>
+        <source>未报告</source>
+        <translation>Not reported</translation>
+    </message>
+    <message>
+        <source>模块没有报告这一项：请填写或选择后再提交</source>
+        <translation>The module did not report this: fill it in or choose before you submit</translation>
+    </message>
 </context>
 </TS>

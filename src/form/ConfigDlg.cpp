@@ -120,9 +120,7 @@ void CConfigDlg::NoteUserEdit(int id, Notification code) {
     }
     if (std::find(given_.begin(), given_.end(), id) == given_.end()) {
         given_.push_back(id);
-    }
-    if (id == IDC_PROTOCOL && code == Notification::SelChange) {
-        protocolChosen_ = true;
+        controls_.SetNotReported(id, false);  // given now
     }
     // What the screen says follows the form: an edit after a save or an
     // import is not in the module yet, and a problem once named may be fixed.

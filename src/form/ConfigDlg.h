@@ -279,9 +279,6 @@ class CConfigDlg final : private ReceiveBranches {
     // What the last report left unknown, and the controls given a value since.
     std::vector<UnknownValue> unknown_;
     std::vector<int> given_;
-    // The user chose the protocol, which no report carries: the choice stays
-    // for the next module.
-    bool protocolChosen_ = false;
     // The module answered the connect request on this connection.
     bool handshakeDone_ = false;
     // This dialog opened the port, and has not closed it since.

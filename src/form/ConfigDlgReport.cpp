@@ -78,16 +78,20 @@ void CConfigDlg::ParseReport() {
             unknown(id);
         }
     }
-    // No report carries the protocol: the list shows none until the user
-    // picks one, and a pick stays for the next module.
-    if (!protocolChosen_) {
-        m_cbProtocol.SetCurSel(-1);
-        unknown(IDC_PROTOCOL);
-    }
+    // No report carries the protocol: after every connect the list shows
+    // none, marked as not reported, until the user picks one; a pick made
+    // for an earlier module is no value of this one's.
+    m_cbProtocol.SetCurSel(-1);
+    unknown(IDC_PROTOCOL);
     // In the form's order, as every front end names them.
     const auto order = [](const UnknownValue& u) { return u.field - FormFields().data(); };
     std::sort(unknown_.begin(), unknown_.end(),
               [&](const UnknownValue& a, const UnknownValue& b) { return order(a) < order(b); });
+    for (const Field& f : FormFields()) {
+        const bool notReported = std::any_of(unknown_.begin(), unknown_.end(),
+                                             [&f](const UnknownValue& u) { return u.field == &f; });
+        controls_.SetNotReported(f.id, notReported);
+    }
 }
 
 void CConfigDlg::SetAddressFromText(CIPAddressCtrl& control, const std::string& text) {

@@ -54,6 +54,10 @@ class Controls {
     // Puts the keyboard focus on a control (a field the user must correct).
     virtual void SetFocus(int id) = 0;
 
+    // Marks a field the module's report gave no value for (a hint in the
+    // empty field, a tooltip), until someone gives it one.
+    virtual void SetNotReported(int id, bool notReported) = 0;
+
     // A modal message; returns when the user has closed it.
     virtual void ShowMessage(std::string_view text, MessageType type) = 0;
 };

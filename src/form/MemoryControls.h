@@ -36,6 +36,8 @@ class MemoryControls : public Controls, public UserInput {
     void ClearAddress(int id) override;
     // The caption reads back as the control's text.
     void SetCaption(int id, std::string_view source) override { At(id).text = source; }
+    void SetNotReported(int id, bool notReported) override { At(id).notReported = notReported; }
+    bool NotReported(int id) const { return At(id).notReported; }
     void EnableWindow(int id, bool enable) override;
     bool IsWindowEnabled(int id) const override;
     void SetFocus(int id) override { focus_ = id; }
@@ -69,6 +71,7 @@ class MemoryControls : public Controls, public UserInput {
         int check = 0;
         std::array<std::optional<int>, 4> fields;
         bool enabled = true;
+        bool notReported = false;
     };
     Control& At(int id);
     const Control& At(int id) const;

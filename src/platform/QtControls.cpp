@@ -1,5 +1,7 @@
 #include "platform/QtControls.h"
 
+#include "wording/WindowTexts.h"
+
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
@@ -128,6 +130,20 @@ void QtControls::SetCaption(int id, std::string_view source) {
     if (auto* button = qobject_cast<QAbstractButton*>(Widget(id))) {
         button->setText(UiText(source));
     }
+}
+
+void QtControls::SetNotReported(int id, bool notReported) {
+    QWidget* w = Widget(id);
+    if (!w) {
+        return;
+    }
+    const QString hint = notReported ? UiText(kNotReported) : QString();
+    if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+        edit->setPlaceholderText(hint);
+    } else if (auto* list = qobject_cast<QComboBox*>(w)) {
+        list->setPlaceholderText(hint);
+    }
+    w->setToolTip(notReported ? UiText(kNotReportedTip) : QString());
 }
 
 void QtControls::EnableWindow(int id, bool enable) {

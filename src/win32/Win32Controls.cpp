@@ -1,5 +1,7 @@
 #include "win32/Win32Controls.h"
 
+#include "wording/WindowTexts.h"
+
 #include <commctrl.h>
 
 #include "form/ControlIds.h"
@@ -138,6 +140,19 @@ void Win32Controls::ClearAddress(int id) {
 
 void Win32Controls::SetCaption(int id, std::string_view source) {
     SetWindowTextW(Item(id), Ui(source).c_str());
+}
+
+void Win32Controls::SetNotReported(int id, bool notReported) {
+    // The hint that an empty edit or list shows (a cue banner).
+    const std::wstring hint = notReported ? Ui(kNotReported) : std::wstring();
+    const HWND item = Item(id);
+    wchar_t kind[32] = {};
+    GetClassNameW(item, kind, 32);
+    if (lstrcmpiW(kind, WC_EDITW) == 0) {
+        SendMessageW(item, EM_SETCUEBANNER, TRUE, LPARAM(hint.c_str()));
+    } else if (lstrcmpiW(kind, WC_COMBOBOXW) == 0) {
+        SendMessageW(item, CB_SETCUEBANNER, 0, LPARAM(hint.c_str()));
+    }
 }
 
 void Win32Controls::EnableWindow(int id, bool enable) {

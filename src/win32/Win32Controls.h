@@ -51,6 +51,7 @@ class Win32Controls : public Controls {
     void EnableWindow(int id, bool enable) override;
     bool IsWindowEnabled(int id) const override;
     void SetFocus(int id) override;
+    void SetNotReported(int id, bool notReported) override;
     void ShowMessage(std::string_view text, MessageType type) override;
 
   private:

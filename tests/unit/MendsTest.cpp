@@ -212,15 +212,18 @@ TEST(KnownValues, AnEarlierModulesValuesNeverStandForANewOnes) {
     EXPECT_EQ(b.Text(IDC_FRAMETIME), "");
     EXPECT_TRUE(b.controls.IsBlank(IDC_DNS));
     EXPECT_EQ(b.controls.GetCheck(IDC_DHCP), 0);
-    EXPECT_EQ(b.controls.GetCurSel(IDC_PROTOCOL), 0) << "the user's pick stays";
+    EXPECT_EQ(b.controls.GetCurSel(IDC_PROTOCOL), -1) << "no pick for an earlier module stands";
     std::vector<std::string_view> unknown;
     for (const auto& u : b.dlg.UnknownFields()) {
         unknown.push_back(u.field->name);
+        EXPECT_TRUE(b.controls.NotReported(u.field->id)) << u.field->name << " is marked";
     }
-    EXPECT_EQ(unknown.size(), 19u);
+    EXPECT_EQ(unknown.size(), 20u);
     EXPECT_EQ(std::count(unknown.begin(), unknown.end(), "ssid"), 0);
-    EXPECT_EQ(std::count(unknown.begin(), unknown.end(), "protocol"), 0);
+    EXPECT_FALSE(b.controls.NotReported(IDC_SSID));
     EXPECT_EQ(unknown.front(), "netType") << "in the form's order";
+    b.controls.UserType(IDC_KEY, "given");
+    EXPECT_FALSE(b.controls.NotReported(IDC_KEY)) << "the mark goes once a value is given";
 }
 
 TEST(KnownValues, DhcpIsKnownOnlyAsEnableOrDisenable) {
@@ -246,7 +249,7 @@ TEST(KnownValues, DhcpIsKnownOnlyAsEnableOrDisenable) {
     }
 }
 
-TEST(KnownValues, TheProtocolIsUnknownUntilTheUserPicksItAndThePickStays) {
+TEST(KnownValues, TheProtocolIsUnknownAfterEveryConnectUntilTheUserPicksIt) {
     Bench b;
     EXPECT_EQ(b.controls.GetCurSel(IDC_PROTOCOL), 0) << "TCP at start, no one's choice";
     b.Connect(kReport, -1);
@@ -259,11 +262,13 @@ TEST(KnownValues, TheProtocolIsUnknownUntilTheUserPicksItAndThePickStays) {
     b.Submit();
     b.Acknowledge(11);
     EXPECT_EQ(b.Sent().back(), "AT+SZ_TCPUDP_MODEL=UDP\r\n");
-    // The next module in the same window keeps the user's choice.
+    // After a reconnect the list shows nothing that could pass for the
+    // module's value: the user picks again.
     b.controls.UserClick(IDC_CONNECT);
     b.Connect(kReport, -1);
-    EXPECT_EQ(b.controls.GetCurSel(IDC_PROTOCOL), 1);
-    EXPECT_TRUE(b.dlg.UnknownFields().empty());
+    EXPECT_EQ(b.controls.GetCurSel(IDC_PROTOCOL), -1);
+    EXPECT_TRUE(b.controls.NotReported(IDC_PROTOCOL));
+    ASSERT_EQ(b.dlg.UnknownFields().size(), 1u);
 }
 
 TEST(KnownValues, ATextTheReportLacksIsEmptyUntilTyped) {
