@@ -51,10 +51,7 @@ Text JobSession::SaveState() const {
     if (!submitted || completed) {
         return {};
     }
-    if (saveAcknowledged) {
-        return SavedNotVerified();
-    }
-    return lastStep_ == kStepCount ? SaveNotConfirmed() : NothingSaved();
+    return SaveStateAfter(lastStep_, saveAcknowledged);
 }
 
 void JobSession::ReportParsed(const std::vector<UnknownValue>&) {

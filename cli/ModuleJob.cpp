@@ -25,28 +25,20 @@ using namespace wifi;
 
 namespace {
 
-// Whether the form, as the module reported it and the settings changed it,
-// can be written whole; what stands in the way, or nothing. Nothing is sent
-// when something does: a field nobody knows would be written with a value
-// nobody gave, a value that breaks its rule would fail mid-sequence, and a
-// list without a usable value would send nothing and stall.
+// What stands in the way of writing the form whole, in the command line's
+// words: the dialog's own check, as the window makes it. Nothing is sent
+// when something does.
 std::optional<Message> CheckForm(const CConfigDlg& dlg) {
-    if (const auto unknown = dlg.UnknownFields(); !unknown.empty()) {
-        return UnknownFieldsNotGiven(unknown);
+    const auto blocker = dlg.WriteBlocker();
+    if (!blocker) {
+        return std::nullopt;
+    }
+    if (blocker->why == RuleBreak::Unknown) {
+        return UnknownFieldsNotGiven(dlg.UnknownFields());
     }
     // Values given were checked before any port opened: what breaks a rule
     // here came from the module.
-    for (const auto& problem : dlg.CheckValues()) {
-        return ReportedValueBreaks(*problem.field, problem.why);
-    }
-    const std::vector<StepCommand> plan = dlg.PlanWrite();
-    for (unsigned step = 1; step <= plan.size(); ++step) {
-        if (!plan[step - 1].line) {
-            return ReportedValueBreaks(FieldOfStep(step, plan[step - 1].source),
-                                       RuleBreak::NoValue);
-        }
-    }
-    return std::nullopt;
+    return ReportedValueBreaks(*blocker->field, blocker->why);
 }
 
 // The fields given a value the module reported already, in the order given;

@@ -5,6 +5,8 @@
 
 #include "Output.h"
 #include "Probe.h"
+#include "form/ControlIds.h"
+#include "form/Fields.h"
 #include "ports/PortInfo.h"
 #include "ports/SystemPorts.h"
 #include "profile/Json.h"
@@ -40,17 +42,19 @@ void AddProbe(Json& entry, const Probe& probe, TextEncoding chosen) {
     if (!module) {
         return;
     }
-    const auto netType = ReportValue(probe.report, report::kNetworkType);
-    entry["netType"] = netType ? Json(*netType) : Json();
-    const auto ssid = ReportValue(probe.report, report::kSsid);
+    const Field& netTypeField = FieldOfControl(IDC_NETTYPE);
+    const std::string ssidName(FieldOfControl(IDC_SSID).name);
+    const auto netType = ReportValue(probe.report, netTypeField.reportKey);
+    entry[std::string(netTypeField.name)] = netType ? Json(*netType) : Json();
+    const auto ssid = ReportValue(probe.report, FieldOfControl(IDC_SSID).reportKey);
     const TextCodec codec(ssid ? DetectEncoding(*ssid).value_or(chosen) : chosen);
     entry["encoding"] = std::string(EncodingName(codec.encoding()));
     if (!ssid) {
-        entry["ssid"] = nullptr;
+        entry[ssidName] = nullptr;
     } else if (const auto text = codec.Decode(*ssid)) {
-        entry["ssid"] = *text;
+        entry[ssidName] = *text;
     } else {
-        entry["ssid"] = BytesAsHex(*ssid);
+        entry[ssidName] = BytesAsHex(*ssid);
     }
 }
 
@@ -73,9 +77,10 @@ std::string TextLine(const Json& e) {
         if (e["busy"].get<bool>()) {
             line += "  busy";
         } else if (e["module"].get<bool>()) {
-            const Json& ssid = e["ssid"];
-            line += "  module: " + e["netType"].get<std::string>() + " " +
-                    (ssid.is_string() ? ssid.get<std::string>() : ssid["hex"].get<std::string>());
+            const Json& ssid = e[std::string(FieldOfControl(IDC_SSID).name)];
+            line +=
+                "  module: " + e[std::string(FieldOfControl(IDC_NETTYPE).name)].get<std::string>() +
+                " " + (ssid.is_string() ? ssid.get<std::string>() : ssid["hex"].get<std::string>());
         } else {
             line += "  no module";
         }

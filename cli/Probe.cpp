@@ -6,6 +6,7 @@
 #include "asioserial/AsioComm.h"
 #include "protocol/Commands.h"
 #include "protocol/ReceiveBuffer.h"
+#include "serial/SerialLink.h"
 
 namespace cli {
 
@@ -17,7 +18,7 @@ Probe ProbeForReport(const std::string& port, int timeoutMs) {
     AsioComm comm(pump, [&port](int) { return port; });
     try {
         comm.SetCommPort(1);
-        comm.SetSettings("19200,n,8,1");
+        comm.SetSettings(kLinkSettings);
         comm.SetPortOpen(true);
     } catch (const CommError& e) {
         probe.found = e.kind() == CommFailure::Busy           ? Probe::Found::Busy

@@ -10,6 +10,7 @@
 #include "asioserial/AsioComm.h"
 #include "protocol/Commands.h"
 #include "protocol/Secrets.h"
+#include "serial/SerialLink.h"
 #include "serial/TrafficFormat.h"
 
 namespace cli {
@@ -56,7 +57,7 @@ int RunSend(const SendRequest& request) {
     bool failed = false;
     try {
         comm.SetCommPort(1);
-        comm.SetSettings("19200,n,8,1");
+        comm.SetSettings(kLinkSettings);
         comm.SetPortOpen(true);
     } catch (const CommError& e) {
         std::fprintf(stderr, "wifi-config: %s\n", e.what());

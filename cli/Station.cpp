@@ -34,7 +34,6 @@ using Clock = std::chrono::steady_clock;
 using std::chrono::milliseconds;
 constexpr milliseconds kPoll{50};          // a look at the device: two stat calls
 constexpr milliseconds kQueryEvery{1000};  // a module is asked at most once a second
-constexpr std::string_view kSecretField = "key";
 
 // What the operator reads on standard error, in the locale's language.
 class Operator {
@@ -103,7 +102,7 @@ void Pause(const StationSpec& spec, std::chrono::milliseconds time) {
 // to it), or null.
 Json AdapterSerial(const std::string& port) {
     std::error_code ignored;
-    const std::string real = std::filesystem::canonical(port, ignored).string();
+    const std::string real = std::filesystem::canonical(PathFromUtf8(port), ignored).string();
     for (const auto& p : SystemPorts()) {
         if ((p.device == port || p.device == real) && !p.serialNumber.empty()) {
             return p.serialNumber;
@@ -176,9 +175,11 @@ std::string RecordLine(const StationSpec& spec, const std::string& time, const J
         list.push_back(ReadBackJson(f, spec.logSecrets));
     }
     Json before = r.form;
-    if (before.contains(kSecretField)) {
-        before[std::string(kSecretField)] = ShownValue(
-            std::string(kSecretField), before[std::string(kSecretField)], spec.logSecrets);
+    for (const Field& f : FormFields()) {
+        const std::string name(f.name);
+        if (IsSecret(f) && before.contains(name)) {
+            before[name] = ShownValue(name, before[name], spec.logSecrets);
+        }
     }
     Json record;
     record["time"] = time;

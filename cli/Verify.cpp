@@ -11,22 +11,19 @@
 #endif
 
 #include "ports/SystemPorts.h"
+#include "profile/Files.h"
+#include "protocol/Secrets.h"
 #include "serial/TrafficFormat.h"
 
 namespace cli {
 
 using namespace wifi;
 
-namespace {
-[[maybe_unused]] std::filesystem::path PathOf(const std::string& utf8) {
-    return std::filesystem::path(
-        std::u8string(reinterpret_cast<const char8_t*>(utf8.data()), utf8.size()));
-}
-}  // namespace
-
 Json ShownValue(const std::string& field, const Json& value, bool logSecrets) {
     // The Wi-Fi key: what --log-secrets would show.
-    return field == "key" && !logSecrets && !value.is_null() ? Json("***") : value;
+    const Field* f = FindField(field);
+    return f && IsSecret(*f) && !logSecrets && !value.is_null() ? Json(std::string(kMaskedSecret))
+                                                                : value;
 }
 
 std::string Shown(const std::string& field, const Json& value, bool logSecrets) {
@@ -56,8 +53,8 @@ std::string DeviceIdentity(const std::string& port) {
 #endif
     };
     std::error_code ignored;
-    return std::filesystem::canonical(PathOf(port), ignored).string() + " " + stamp(link) + " " +
-           stamp(node) + " " + std::to_string(node.st_rdev);
+    return std::filesystem::canonical(PathFromUtf8(port), ignored).string() + " " + stamp(link) +
+           " " + stamp(node) + " " + std::to_string(node.st_rdev);
 #else
     return port;
 #endif

@@ -23,6 +23,7 @@
 #include "StopSignal.h"
 #include "Verify.h"
 #include "Version.h"
+#include "form/ControlIds.h"
 #include "profile/FormFields.h"
 #include "profile/Profile.h"
 #include "wording/Messages.h"
@@ -65,11 +66,6 @@ std::optional<double> Seconds(const std::string& text) {
     return value >= 0.1 && value <= 3600 ? std::optional(value) : std::nullopt;
 }
 
-std::filesystem::path PathOf(const std::string& utf8) {
-    return std::filesystem::path(
-        std::u8string(reinterpret_cast<const char8_t*>(utf8.data()), utf8.size()));
-}
-
 // A whole number from `low`; nothing for anything else.
 std::optional<int> WholeNumber(const std::string& text, int low) {
     if (text.empty() || text.size() > 9 ||
@@ -108,7 +104,7 @@ std::string Parse(const std::vector<std::string>& arguments, Args& args) {
         }
     }
     if (!args.log.empty()) {
-        std::ofstream log(PathOf(args.log), std::ios::app);
+        std::ofstream log(wifi::PathFromUtf8(args.log), std::ios::app);
         if (!log) {
             return "--log: " + args.log + ": cannot be written";
         }
@@ -146,8 +142,8 @@ std::string Parse(const std::vector<std::string>& arguments, Args& args) {
     for (std::size_t i = 0; i < args.ports.size(); ++i) {
         for (std::size_t j = 0; j < i; ++j) {
             std::error_code failed;
-            const auto a1 = std::filesystem::canonical(PathOf(args.ports[i]), failed);
-            const auto b1 = std::filesystem::canonical(PathOf(args.ports[j]), failed);
+            const auto a1 = std::filesystem::canonical(wifi::PathFromUtf8(args.ports[i]), failed);
+            const auto b1 = std::filesystem::canonical(wifi::PathFromUtf8(args.ports[j]), failed);
             if (args.ports[i] == args.ports[j] || (!a1.empty() && a1 == b1)) {
                 return "the same device twice: " + args.ports[j] + " and " + args.ports[i];
             }
@@ -177,7 +173,7 @@ std::string Parse(const std::vector<std::string>& arguments, Args& args) {
     // must be told it once, not stop at each.
     if (args.command == "station" &&
         std::none_of(args.settings.begin(), args.settings.end(), [](const wifi::Setting& s) {
-            return s.field == wifi::FindField("protocol") && !s.isNull;
+            return s.field == &wifi::FieldOfControl(wifi::IDC_PROTOCOL) && !s.isNull;
         })) {
         return "station: the profile does not set the protocol, which no module reports; add "
                "\"protocol\": \"TCP\" (or \"UDP\") to it, or --set protocol=...";

@@ -111,6 +111,11 @@ class CConfigDlg final : private ReceiveBranches {
         RuleBreak why;
     };
     std::vector<ValueProblem> CheckValues() const;
+    // What stands in the way of writing the form whole, the first of it:
+    // a field nobody knows, a value that breaks its rule, an address emptied,
+    // a list without a value its command has, a line too long to send.
+    // Nothing when the form can be written. Every front end asks this.
+    std::optional<ValueProblem> WriteBlocker() const;
 
     // Whether the module is connected and the form holds edits that no
     // completed write has sent.

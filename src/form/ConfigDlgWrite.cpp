@@ -99,37 +99,41 @@ void CConfigDlg::PrepareSequence() {
     UpdateData(true);
 }
 
-bool CConfigDlg::CheckSequence() {
-    const Field* field = nullptr;
-    RuleBreak why = RuleBreak::None;
+std::optional<CConfigDlg::ValueProblem> CConfigDlg::WriteBlocker() const {
     if (const auto unknown = UnknownFields(); !unknown.empty()) {
-        field = unknown.front().field;
-        why = RuleBreak::Unknown;
-    } else if (const auto problems = CheckValues(); !problems.empty()) {
-        field = problems.front().field;
-        why = problems.front().why;
-    } else {
-        for (const Field& f : FormFields()) {
-            if (!field && f.kind == FieldKind::Address && controls_.IsBlank(f.id)) {
-                field = &f;  // emptied by the user: there is nothing to send
-                why = RuleBreak::NoValue;
-            }
-        }
-        const std::vector<StepCommand> plan = PlanWrite();
-        for (unsigned step = 1; step <= plan.size() && !field; ++step) {
-            if (!plan[step - 1].line) {
-                field = &FieldOfStep(step, plan[step - 1].source);
-                why = plan[step - 1].skip == StepSkip::LineEnd ? RuleBreak::ControlCharacter
-                                                               : RuleBreak::NoValue;
-            } else if (plan[step - 1].line->size() > kMaxLineBytes) {
-                field = &FieldOfStep(step, plan[step - 1].source);
-                why = RuleBreak::TooLongToSend;
-            }
+        return ValueProblem{unknown.front().field, RuleBreak::Unknown};
+    }
+    if (const auto problems = CheckValues(); !problems.empty()) {
+        return problems.front();
+    }
+    for (const Field& f : FormFields()) {
+        if (f.kind == FieldKind::Address && controls_.IsBlank(f.id)) {
+            // Emptied by the user: there is nothing to send.
+            return ValueProblem{&f, RuleBreak::NoValue};
         }
     }
-    if (!field) {
+    const std::vector<StepCommand> plan = PlanWrite();
+    for (unsigned step = 1; step <= plan.size(); ++step) {
+        const StepCommand& command = plan[step - 1];
+        if (!command.line) {
+            return ValueProblem{&FieldOfStep(step, command.source),
+                                command.skip == StepSkip::LineEnd ? RuleBreak::ControlCharacter
+                                                                  : RuleBreak::NoValue};
+        }
+        if (command.line->size() > kMaxLineBytes) {
+            return ValueProblem{&FieldOfStep(step, command.source), RuleBreak::TooLongToSend};
+        }
+    }
+    return std::nullopt;
+}
+
+bool CConfigDlg::CheckSequence() {
+    const auto blocker = WriteBlocker();
+    if (!blocker) {
         return true;
     }
+    const Field* field = blocker->field;
+    const RuleBreak why = blocker->why;
     // An address DHCP keeps disabled is reached through the DHCP box.
     const bool underDhcp =
         !controls_.IsWindowEnabled(field->id) &&

@@ -105,6 +105,10 @@ const Field& FieldOfControl(int id) {
     throw std::logic_error("control " + std::to_string(id) + " holds no field");
 }
 
+bool IsSecret(const Field& field) {
+    return field.id == IDC_KEY;
+}
+
 const Field& FieldOfStep(unsigned step, unsigned source) {
     for (const Field& f : Table()) {
         if (f.step == step && f.stepSource == source) {

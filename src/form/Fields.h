@@ -52,6 +52,9 @@ const Field& SaveField();
 const Field* FindField(std::string_view name);
 // The field of a control (IDC_SSID); the id must be a field's.
 const Field& FieldOfControl(int id);
+// Whether a field holds a secret (the Wi-Fi key): masked wherever it is shown
+// unless the user asks for it.
+bool IsSecret(const Field& field);
 // The row that step `step` sends (source: see Field::stepSource).
 const Field& FieldOfStep(unsigned step, unsigned source = 0);
 

@@ -1,9 +1,17 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
 namespace wifi {
+
+// A path given as UTF-8 (a command line's argument, a window's file name),
+// as the system names it, whatever its code page.
+inline std::filesystem::path PathFromUtf8(const std::string& utf8) {
+    return std::filesystem::path(
+        std::u8string(reinterpret_cast<const char8_t*>(utf8.data()), utf8.size()));
+}
 
 // Who may read a file the tool writes: anyone the umask allows, or, for a
 // file that holds a secret (a profile with the key, a log with secrets

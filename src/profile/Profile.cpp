@@ -17,11 +17,6 @@ namespace {
 
 constexpr std::string_view kEncodingKey = "encoding";
 
-std::filesystem::path PathOf(const std::string& utf8) {
-    return std::filesystem::path(
-        std::u8string(reinterpret_cast<const char8_t*>(utf8.data()), utf8.size()));
-}
-
 std::optional<Setting> ProfileSetting(const std::string& name, const Json& value,
                                       const TextCodec& codec, Text& error, ValueSource source) {
     const Field* f = FindField(name);
@@ -120,7 +115,7 @@ std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t li
     // A device is no profile, and reading one may never end; a window must
     // not wait on a FIFO nobody writes to.
     std::error_code failed;
-    const auto status = std::filesystem::status(PathOf(path), failed);
+    const auto status = std::filesystem::status(PathFromUtf8(path), failed);
     if (!failed) {
         if (std::filesystem::is_character_file(status) || std::filesystem::is_block_file(status)) {
             error = "a device, not a file";
@@ -132,7 +127,7 @@ std::optional<std::string> ReadFileBytes(const std::string& path, std::size_t li
             return std::nullopt;
         }
     }
-    std::ifstream file(PathOf(path), std::ios::binary);
+    std::ifstream file(PathFromUtf8(path), std::ios::binary);
     if (!file) {
         error = std::strerror(errno);
         return std::nullopt;

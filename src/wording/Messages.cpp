@@ -396,16 +396,21 @@ Message ReadBackOutcome(const ReadBack& outcome) {
     return Problem(Text(UI_TEXT("参数已保存，但未能读回校验：%1"), {why}), ReadAgainToSeeTheSave());
 }
 
-Message WriteCutOff(const Exchange& during) {
-    if (during.step >= kCompletionStep) {
-        // The save was acknowledged; the read-back was cut off.
-        return Problem(WithSaveState(Text(UI_TEXT("连接已断开")), SavedNotVerified()),
-                       ReadAgainToSeeTheSave());
+Text SaveStateAfter(unsigned lastStepSent, bool saveAcknowledged) {
+    if (saveAcknowledged) {
+        return SavedNotVerified();
     }
-    const bool save = during.command == InFlight::Write && during.step == kStepCount;
+    return lastStepSent >= kStepCount ? SaveNotConfirmed() : NothingSaved();
+}
+
+Message WriteCutOff(const Exchange& during) {
+    const bool acknowledged = during.step >= kCompletionStep;
+    const bool sent =
+        acknowledged || (during.command == InFlight::Write && during.step == kStepCount);
     return Problem(
-        WithSaveState(Text(UI_TEXT("连接已断开")), save ? SaveNotConfirmed() : NothingSaved()),
-        save ? ReadAgainToSeeTheSave() : Text(UI_TEXT("请插好设备，重新连接后再提交。")));
+        WithSaveState(Text(UI_TEXT("连接已断开")),
+                      SaveStateAfter(sent ? kStepCount : 0, acknowledged)),
+        sent ? ReadAgainToSeeTheSave() : Text(UI_TEXT("请插好设备，重新连接后再提交。")));
 }
 
 Message Modified() {

@@ -112,6 +112,10 @@ Text NothingSaved();
 Text SaveNotConfirmed();
 // The save was acknowledged, but the read-back did not happen.
 Text SavedNotVerified();
+// What a write cut off now means for the module's configuration: nothing
+// saved before the save went out (`lastStepSent` below kStepCount), not
+// confirmed after, saved but not verified once it was acknowledged.
+Text SaveStateAfter(unsigned lastStepSent, bool saveAcknowledged);
 // "message; nothing was saved": a failure and what it means for the save.
 Text WithSaveState(const Text& failure, const Text& saveState);
 // A signal stopped the work; saveState as above, or empty.
