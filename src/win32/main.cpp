@@ -10,8 +10,8 @@
 
 #include "Version.h"
 #include "profile/Preferences.h"
-#include "win32/ConfigDialog.h"
 #include "win32/RegistryStore.h"
+#include "win32/Win32ConfigWindow.h"
 #include "win32/Win32Text.h"
 #include "wording/Language.h"
 
@@ -80,7 +80,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_INTERNET_CLASSES};
     InitCommonControlsEx(&controls);
 
-    ConfigDialog dialog(instance, options);
+    Win32ConfigWindow dialog(instance, options);
     const HWND window = dialog.Create();
     if (!window) {
         return 1;

@@ -20,11 +20,11 @@
 #include "form/ControlIds.h"
 #include "form/DialogTemplate.h"
 #include "form/EnablingGroups.h"
-#include "platform/ConfigWindow.h"
-#include "platform/IpAddressEdit.h"
-#include "platform/TrafficWindow.h"
-#include "platform/Translations.h"
 #include "protocol/WriteSequence.h"
+#include "qt/IpAddressEdit.h"
+#include "qt/QtConfigWindow.h"
+#include "qt/TrafficWindow.h"
+#include "qt/Translations.h"
 
 using namespace wifi;
 
@@ -72,20 +72,20 @@ class GuiEndToEndTest : public QObject {
 
     std::unique_ptr<QTemporaryDir> dir_;  // a fresh module for every test
     std::unique_ptr<e2e::SimProcess> sim_;
-    std::unique_ptr<ConfigWindow> window_;
+    std::unique_ptr<QtConfigWindow> window_;
     std::unique_ptr<MessageWatcher> messages_;
 
     std::string PathOf(const char* name) const { return Path(name).toStdString(); }
     QString Path(const char* name) const { return dir_->filePath(QString::fromLatin1(name)); }
 
     void Start(std::vector<std::string> simArgs = {},
-               int timeoutSeconds = ConfigWindow::kDefaultTimeoutSeconds) {
+               int timeoutSeconds = QtConfigWindow::kDefaultTimeoutSeconds) {
         simArgs.insert(simArgs.end(),
                        {"--state", Path("module.txt").toStdString(), "--log",
                         Path("traffic.log").toStdString(), "--link", Path("module").toStdString()});
         sim_ = std::make_unique<e2e::SimProcess>(simArgs);
         QVERIFY(!sim_->path().empty());
-        window_ = std::make_unique<ConfigWindow>(QStringList{Path("module")}, timeoutSeconds);
+        window_ = std::make_unique<QtConfigWindow>(QStringList{Path("module")}, timeoutSeconds);
         window_->show();
         messages_ = std::make_unique<MessageWatcher>();
     }

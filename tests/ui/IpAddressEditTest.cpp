@@ -4,7 +4,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "platform/IpAddressEdit.h"
+#include "qt/IpAddressEdit.h"
 
 using wifi::IpAddressEdit;
 using Address = std::array<std::uint8_t, 4>;

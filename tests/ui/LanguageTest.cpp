@@ -7,8 +7,8 @@
 
 #include "form/ControlIds.h"
 #include "form/DialogTemplate.h"
-#include "platform/ConfigWindow.h"
-#include "platform/Translations.h"
+#include "qt/QtConfigWindow.h"
+#include "qt/Translations.h"
 #include "wording/Messages.h"
 
 using namespace wifi;
@@ -18,7 +18,7 @@ class LanguageTest : public QObject {
   private slots:
     void theEnglishWindowFitsItsTemplate() {
         QVERIFY2(InstallTranslations(*qApp, Language::English), "the English texts are built in");
-        ConfigWindow window({QStringLiteral("/dev/null-port")});
+        QtConfigWindow window({QStringLiteral("/dev/null-port")});
         QCOMPARE(window.windowTitle(), QStringLiteral("Wi-Fi Module Configuration"));
         QCOMPARE(qobject_cast<QPushButton*>(window.Item(IDC_CONNECT))->text(),
                  QStringLiteral("Connect"));

@@ -2,7 +2,7 @@
 // it follows the system while the port is closed and finds an adapter again.
 #include <QTest>
 
-#include "platform/PortComboBox.h"
+#include "qt/PortComboBox.h"
 
 using namespace wifi;
 

@@ -2,7 +2,7 @@
 // UTF-8, byte for byte both ways on "你好".
 #include <QTest>
 
-#include "platform/QtTextConverter.h"
+#include "qt/QtTextConverter.h"
 #include "text/TextCodec.h"
 
 using namespace wifi;

@@ -22,11 +22,11 @@
 #include "form/DialogTemplate.h"
 #include "form/EnablingGroups.h"
 #include "form/ListContents.h"
-#include "platform/ConfigWindow.h"
-#include "platform/IpAddressEdit.h"
-#include "platform/QtTextConverter.h"
-#include "platform/SettingsStore.h"
-#include "platform/Translations.h"
+#include "qt/IpAddressEdit.h"
+#include "qt/QtConfigWindow.h"
+#include "qt/QtTextConverter.h"
+#include "qt/SettingsStore.h"
+#include "qt/Translations.h"
 #include "wording/Messages.h"
 
 using namespace wifi;
@@ -63,7 +63,7 @@ QString TextOf(QWidget* w) {
 
 // A control's id; 0 for the encoding list, -1 for the menu button, which
 // the template does not hold.
-int IdOf(ConfigWindow& window, QWidget* w) {
+int IdOf(QtConfigWindow& window, QWidget* w) {
     if (w == window.menuButton()) {
         return -1;
     }
@@ -81,7 +81,7 @@ int IdOf(ConfigWindow& window, QWidget* w) {
 class WindowTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<ConfigWindow> window_;
+    std::unique_ptr<QtConfigWindow> window_;
 
     QComboBox* Combo(int id) { return qobject_cast<QComboBox*>(window_->Item(id)); }
     QLineEdit* Edit(int id) { return qobject_cast<QLineEdit*>(window_->Item(id)); }
@@ -110,7 +110,7 @@ class WindowTest : public QObject {
     }
 
   private slots:
-    void init() { window_ = std::make_unique<ConfigWindow>(QStringList{"/dev/null-port"}); }
+    void init() { window_ = std::make_unique<QtConfigWindow>(QStringList{"/dev/null-port"}); }
     void cleanup() { window_.reset(); }
 
     void captionSizeAndFont() {
@@ -372,8 +372,8 @@ class WindowTest : public QObject {
         const std::vector<PortInfo> system = {
             {"/dev/ttyUSB0", "FT232R", "FTDI", "A50285BI", 0x0403, 0x6001, {}},
             {"/dev/ttyUSB3", "CP2102", "Silicon Labs", "0001", 0x10c4, 0xea60, {}}};
-        window_ = std::make_unique<ConfigWindow>(QStringList{}, 10, nullptr,
-                                                 [&system] { return system; });
+        window_ = std::make_unique<QtConfigWindow>(QStringList{}, 10, nullptr,
+                                                   [&system] { return system; });
         auto* ports = Combo(IDC_COMPORT);
         QCOMPARE(ports->currentData().toString(), QStringLiteral("/dev/ttyUSB0"));
         QCOMPARE(ports->currentText(), QStringLiteral("ttyUSB0 — FT232R (0403:6001)"));
@@ -391,8 +391,8 @@ class WindowTest : public QObject {
                  int(GbkAvailable() ? TextEncoding::Gbk : TextEncoding::Utf8));
 
         // A port named on the command line wins over the remembered one.
-        window_ = std::make_unique<ConfigWindow>(QStringList{"/tmp/named"}, 10, nullptr,
-                                                 [&system] { return system; });
+        window_ = std::make_unique<QtConfigWindow>(QStringList{"/tmp/named"}, 10, nullptr,
+                                                   [&system] { return system; });
         QCOMPARE(Combo(IDC_COMPORT)->currentData().toString(), QStringLiteral("/tmp/named"));
     }
 

@@ -1,4 +1,4 @@
-#include "platform/ConfigWindow.h"
+#include "qt/QtConfigWindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -18,11 +18,11 @@
 #include "form/ControlIds.h"
 #include "form/DialogTemplate.h"
 #include "form/Fields.h"
-#include "platform/IpAddressEdit.h"
-#include "platform/PortComboBox.h"
-#include "platform/SlimComboStyle.h"
-#include "platform/TrafficWindow.h"
-#include "platform/Translations.h"
+#include "qt/IpAddressEdit.h"
+#include "qt/PortComboBox.h"
+#include "qt/SlimComboStyle.h"
+#include "qt/TrafficWindow.h"
+#include "qt/Translations.h"
 #include "serial/CommError.h"
 #include "wording/Messages.h"
 
@@ -46,8 +46,8 @@ QString Utf8(std::string_view utf8) {
 
 }  // namespace
 
-ConfigWindow::ConfigWindow(const QStringList& namedPorts, int timeoutSeconds, QWidget* parent,
-                           PortSource portSource)
+QtConfigWindow::QtConfigWindow(const QStringList& namedPorts, int timeoutSeconds, QWidget* parent,
+                               PortSource portSource)
     : QDialog(parent),
       font_(
           DialogFont(Utf8(ConfigDialogTemplate().fontName), ConfigDialogTemplate().fontPointSize)),
@@ -96,11 +96,11 @@ ConfigWindow::ConfigWindow(const QStringList& namedPorts, int timeoutSeconds, QW
     BuildActions();
 }
 
-ConfigWindow::~ConfigWindow() {
+QtConfigWindow::~QtConfigWindow() {
     delete traffic_;  // before the log it shows, which the members hold
 }
 
-void ConfigWindow::WireNotifications() {
+void QtConfigWindow::WireNotifications() {
     for (const DialogItem& item : ConfigDialogTemplate().items) {
         const int id = item.id;
         QWidget* w = controls_.Widget(id);
@@ -130,7 +130,7 @@ void ConfigWindow::WireNotifications() {
     }
     connect(comm_.get(), &SerialComm::commEvent, this,
             [this] { Handle([this] { dlg_->OnCommEvent(); }); });
-    connect(comm_.get(), &SerialComm::portLost, this, &ConfigWindow::OnPortLost);
+    connect(comm_.get(), &SerialComm::portLost, this, &QtConfigWindow::OnPortLost);
     encoding_->setCurrentIndex(encoding_->findData(int(controls_.encoding())));
     connect(encoding_, &QComboBox::currentIndexChanged, this, [this] {
         const auto lossy =
@@ -145,7 +145,7 @@ void ConfigWindow::WireNotifications() {
     };
 }
 
-void ConfigWindow::FitToScreen() {
+void QtConfigWindow::FitToScreen() {
     auto* scroll = new QScrollArea(this);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setFocusPolicy(Qt::NoFocus);  // the controls take it, and are scrolled to
@@ -174,7 +174,7 @@ void ConfigWindow::FitToScreen() {
     resize(fitted);
 }
 
-void ConfigWindow::Handle(const std::function<void()>& handler) {
+void QtConfigWindow::Handle(const std::function<void()>& handler) {
     try {
         handler();
     } catch (const CommError& e) {
@@ -182,14 +182,14 @@ void ConfigWindow::Handle(const std::function<void()>& handler) {
     }
 }
 
-void ConfigWindow::ShowProgress(const Message& message) {
+void QtConfigWindow::ShowProgress(const Message& message) {
     const QString text = Shown(message);
     progress_->setText(text);
     progress_->setToolTip(text);
     progress_->setStyleSheet(message.problem ? QStringLiteral("color: #b00020;") : QString());
 }
 
-void ConfigWindow::ShowMessageBox(const Message& message, bool warning) {
+void QtConfigWindow::ShowMessageBox(const Message& message, bool warning) {
     // What happened, then what to do next; the system's own words on a line
     // of their own below.
     QMessageBox box(warning ? QMessageBox::Warning : QMessageBox::Critical, windowTitle(),
@@ -203,7 +203,7 @@ void ConfigWindow::ShowMessageBox(const Message& message, bool warning) {
     box.exec();
 }
 
-void ConfigWindow::OnPortLost(const QString& description, const QString& detail) {
+void QtConfigWindow::OnPortLost(const QString& description, const QString& detail) {
     (void)description;
     // The progress line says what became of a write; the message, that the
     // device is gone, with the system's words below.
@@ -214,7 +214,7 @@ void ConfigWindow::OnPortLost(const QString& description, const QString& detail)
     ShowMessageBox(PortLost(comm_->portName().toStdString(), detail.toStdString()), true);
 }
 
-void ConfigWindow::OnForeignText(int id, std::optional<TextEncoding> detected) {
+void QtConfigWindow::OnForeignText(int id, std::optional<TextEncoding> detected) {
     const int index = detected ? encoding_->findData(int(*detected)) : -1;
     if (index >= 0) {
         // The choice follows the module, and says so.
@@ -225,7 +225,7 @@ void ConfigWindow::OnForeignText(int id, std::optional<TextEncoding> detected) {
     }
 }
 
-void ConfigWindow::reject() {
+void QtConfigWindow::reject() {
     if (dlg_->HasUnsavedEdits() &&
         QMessageBox::question(this, windowTitle(), Shown(UnsavedEditsQuestion()),
                               QMessageBox::Yes | QMessageBox::No,
@@ -235,7 +235,7 @@ void ConfigWindow::reject() {
     QDialog::reject();
 }
 
-void ConfigWindow::keyPressEvent(QKeyEvent* event) {
+void QtConfigWindow::keyPressEvent(QKeyEvent* event) {
     // Enter must not end the program; only Escape and the close box do.
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         event->accept();

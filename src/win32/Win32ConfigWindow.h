@@ -28,12 +28,12 @@ struct WindowOptions {
 // The configuration window for Windows: the dialog built from the core's
 // template, the core's dialog behind it, and only showing, moving and routing
 // here. The serial port runs on a thread of its own and posts to the window.
-class ConfigDialog {
+class Win32ConfigWindow {
   public:
-    ConfigDialog(HINSTANCE instance, WindowOptions options);
-    ~ConfigDialog();
-    ConfigDialog(const ConfigDialog&) = delete;
-    ConfigDialog& operator=(const ConfigDialog&) = delete;
+    Win32ConfigWindow(HINSTANCE instance, WindowOptions options);
+    ~Win32ConfigWindow();
+    Win32ConfigWindow(const Win32ConfigWindow&) = delete;
+    Win32ConfigWindow& operator=(const Win32ConfigWindow&) = delete;
 
     HWND Create();
     // Keys the dialog manager would take first: the menu keys and shortcuts.

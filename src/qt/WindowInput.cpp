@@ -1,10 +1,10 @@
-#include "platform/WindowInput.h"
+#include "qt/WindowInput.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <algorithm>
 
-#include "platform/IpAddressEdit.h"
+#include "qt/IpAddressEdit.h"
 
 namespace wifi {
 

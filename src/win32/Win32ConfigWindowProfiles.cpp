@@ -1,6 +1,6 @@
 // The window's profiles: the form saved to, and filled from, the same JSON
 // file the command line reads and writes.
-#include "win32/ConfigDialog.h"
+#include "win32/Win32ConfigWindow.h"
 
 #include <commctrl.h>
 
@@ -21,7 +21,7 @@ namespace wifi {
 
 // A person's edits on the window's controls, each raising what a person's
 // edit raises: an imported profile.
-class ConfigDialog::Input : public UserInput {
+class Win32ConfigWindow::Input : public UserInput {
   public:
     Input(Win32Controls& controls, CConfigDlg& dlg) : controls_(controls), dlg_(dlg) {}
     bool UserSelect(int id, int index) override {
@@ -64,7 +64,7 @@ class ConfigDialog::Input : public UserInput {
     CConfigDlg& dlg_;
 };
 
-void ConfigDialog::ExportProfile() {
+void Win32ConfigWindow::ExportProfile() {
     // Named after the network, so that a folder of profiles reads as a list.
     std::wstring ssid(std::size_t(GetWindowTextLengthW(controls_.Item(IDC_SSID))) + 1, L'\0');
     ssid.resize(
@@ -81,7 +81,7 @@ void ConfigDialog::ExportProfile() {
     }
 }
 
-void ConfigDialog::ImportProfile() {
+void Win32ConfigWindow::ImportProfile() {
     const auto path = AskOpenPath(dialog_, {kImportTitle, kProfileFilter, L"*.json", nullptr, {}});
     if (!path) {
         return;

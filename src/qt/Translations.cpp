@@ -1,4 +1,4 @@
-#include "platform/Translations.h"
+#include "qt/Translations.h"
 
 #include <QCoreApplication>
 #include <QFontDatabase>

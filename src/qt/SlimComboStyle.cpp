@@ -1,4 +1,4 @@
-#include "platform/SlimComboStyle.h"
+#include "qt/SlimComboStyle.h"
 
 #include <QStyleOptionComplex>
 

@@ -1,6 +1,6 @@
 // The window's menu and its keys: read again, the traffic view, the
 // language; Shift+F10 and the Menu key in any field.
-#include "win32/ConfigDialog.h"
+#include "win32/Win32ConfigWindow.h"
 
 #include <commctrl.h>
 #include <commdlg.h>
@@ -16,7 +16,7 @@
 
 namespace wifi {
 
-bool ConfigDialog::PreTranslate(MSG& msg) {
+bool Win32ConfigWindow::PreTranslate(MSG& msg) {
     if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) {
         return false;
     }
@@ -50,7 +50,7 @@ bool ConfigDialog::PreTranslate(MSG& msg) {
     return false;
 }
 
-void ConfigDialog::ShowMenu(POINT at) {
+void Win32ConfigWindow::ShowMenu(POINT at) {
     const HMENU menu = CreatePopupMenu();
     const auto item = [&](UINT id, const char* text, const wchar_t* keys) {
         AppendMenuW(menu, MF_STRING, id, (Ui(text) + L"\t" + keys).c_str());
@@ -72,7 +72,7 @@ void ConfigDialog::ShowMenu(POINT at) {
     DestroyMenu(menu);
 }
 
-void ConfigDialog::ReadAgain() {
+void Win32ConfigWindow::ReadAgain() {
     if (dlg_->HasUnsavedEdits() &&
         MessageBoxW(dialog_, Ui(ReadAgainQuestion()).c_str(),
                     Ui(ConfigDialogTemplate().caption).c_str(),
@@ -82,7 +82,7 @@ void ConfigDialog::ReadAgain() {
     Guarded([this] { dlg_->ReadAgain(); });
 }
 
-void ConfigDialog::ShowTraffic() {
+void Win32ConfigWindow::ShowTraffic() {
     if (!traffic_) {
         traffic_ =
             std::make_unique<TrafficView>(instance_, history_, [this](std::string_view bytes) {
@@ -92,7 +92,7 @@ void ConfigDialog::ShowTraffic() {
     traffic_->Show(dialog_);
 }
 
-void ConfigDialog::ChooseLanguage(Language language) {
+void Win32ConfigWindow::ChooseLanguage(Language language) {
     // The language takes effect the next time the window opens: every text
     // of the template is made once.
     preferences_.language = std::string(LanguageCode(language));

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "form/Controls.h"
-#include "platform/QtTextConverter.h"
+#include "qt/QtTextConverter.h"
 #include "text/ModuleTexts.h"
 
 class QLineEdit;

@@ -8,10 +8,10 @@
 #include <memory>
 
 #include "form/ConfigDlg.h"
-#include "platform/DialogUnits.h"
-#include "platform/QtControls.h"
 #include "ports/PortInfo.h"
 #include "profile/Preferences.h"
+#include "qt/DialogUnits.h"
+#include "qt/QtControls.h"
 #include "qtserial/QtPortSource.h"
 #include "qtserial/QtReplyClock.h"
 #include "qtserial/SerialComm.h"
@@ -34,7 +34,7 @@ class TrafficWindow;
 // place in dialog units, the lists filled, the tab order of the template, and
 // every notification of its controls passed to the dialog's message map. A
 // serial control error ends the handler and shows its description.
-class ConfigWindow : public QDialog {
+class QtConfigWindow : public QDialog {
     Q_OBJECT
   public:
     static constexpr int kDefaultTimeoutSeconds = 10;
@@ -42,10 +42,10 @@ class ConfigWindow : public QDialog {
     // namedPorts: devices named on the command line; the first is selected.
     // timeoutSeconds: how long any answer of the module is awaited.
     // portSource: what the system reports of its serial ports.
-    explicit ConfigWindow(const QStringList& namedPorts = {},
-                          int timeoutSeconds = kDefaultTimeoutSeconds, QWidget* parent = nullptr,
-                          PortSource portSource = QtSystemPorts);
-    ~ConfigWindow() override;
+    explicit QtConfigWindow(const QStringList& namedPorts = {},
+                            int timeoutSeconds = kDefaultTimeoutSeconds, QWidget* parent = nullptr,
+                            PortSource portSource = QtSystemPorts);
+    ~QtConfigWindow() override;
 
     CConfigDlg& dlg() { return *dlg_; }
     SerialComm& comm() { return *comm_; }

@@ -1,4 +1,4 @@
-#include "platform/PortComboBox.h"
+#include "qt/PortComboBox.h"
 
 #include <QAbstractItemView>
 #include <QStandardItemModel>
@@ -6,7 +6,7 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "platform/Translations.h"
+#include "qt/Translations.h"
 #include "wording/WindowTexts.h"
 
 namespace wifi {

@@ -5,21 +5,21 @@
 #include <QMessageBox>
 
 #include "form/ControlIds.h"
-#include "platform/ConfigWindow.h"
-#include "platform/Translations.h"
-#include "platform/WindowInput.h"
 #include "profile/FormProfile.h"
+#include "qt/QtConfigWindow.h"
+#include "qt/Translations.h"
+#include "qt/WindowInput.h"
 #include "wording/Messages.h"
 #include "wording/WindowTexts.h"
 
 namespace wifi {
 
-std::optional<Message> ConfigWindow::ExportProfile(const QString& path) {
+std::optional<Message> QtConfigWindow::ExportProfile(const QString& path) {
     return ExportFormProfile(path.toStdString(), controls_, dlg_->UnknownFields(),
                              controls_.encoding(), QtTextConverters());
 }
 
-std::optional<Message> ConfigWindow::ImportProfile(const QString& path) {
+std::optional<Message> QtConfigWindow::ImportProfile(const QString& path) {
     // The form takes values only from a connected module: what the file
     // leaves out keeps the module's values, as on the command line.
     if (!dlg_->IsConnected()) {
@@ -35,7 +35,7 @@ std::optional<Message> ConfigWindow::ImportProfile(const QString& path) {
     return wrong;
 }
 
-void ConfigWindow::OnExportProfile() {
+void QtConfigWindow::OnExportProfile() {
     // Named after the network, so that a folder of profiles reads as a list
     // of networks.
     const auto* ssid = qobject_cast<QLineEdit*>(Item(IDC_SSID));
@@ -51,7 +51,7 @@ void ConfigWindow::OnExportProfile() {
     }
 }
 
-void ConfigWindow::OnImportProfile() {
+void QtConfigWindow::OnImportProfile() {
     const QString path = QFileDialog::getOpenFileName(this, UiText(kImportTitle), QString(),
                                                       UiText(kProfileOpenFilter));
     if (path.isEmpty()) {

@@ -4,7 +4,7 @@
 
 #include "form/Notification.h"
 #include "form/UserInput.h"
-#include "platform/QtControls.h"
+#include "qt/QtControls.h"
 
 namespace wifi {
 

@@ -1,4 +1,4 @@
-#include "platform/QtControls.h"
+#include "qt/QtControls.h"
 
 #include "wording/WindowTexts.h"
 
@@ -10,8 +10,8 @@
 #include <stdexcept>
 
 #include "form/ControlIds.h"
-#include "platform/IpAddressEdit.h"
-#include "platform/Translations.h"
+#include "qt/IpAddressEdit.h"
+#include "qt/Translations.h"
 
 namespace wifi {
 

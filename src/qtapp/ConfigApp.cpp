@@ -1,4 +1,4 @@
-#include "app/ConfigApp.h"
+#include "qtapp/ConfigApp.h"
 
 #include <QCommandLineParser>
 #include <QIcon>
@@ -9,9 +9,9 @@
 #include <string_view>
 
 #include "Version.h"
-#include "platform/ConfigWindow.h"
-#include "platform/SettingsStore.h"
-#include "platform/Translations.h"
+#include "qt/QtConfigWindow.h"
+#include "qt/SettingsStore.h"
+#include "qt/Translations.h"
 
 namespace wifi {
 
@@ -62,8 +62,8 @@ Options Describe(QCommandLineParser& parser) {
         QStringLiteral("timeout"),
         QStringLiteral("How long to wait for each answer of the module (default %1). When it "
                        "does not come, the window says which and on which port.")
-            .arg(ConfigWindow::kDefaultTimeoutSeconds),
-        QStringLiteral("SECONDS"), QString::number(ConfigWindow::kDefaultTimeoutSeconds));
+            .arg(QtConfigWindow::kDefaultTimeoutSeconds),
+        QStringLiteral("SECONDS"), QString::number(QtConfigWindow::kDefaultTimeoutSeconds));
     parser.addOption(timeout);
     QCommandLineOption lang(
         QStringLiteral("lang"),
@@ -139,7 +139,7 @@ int CConfigApp::InitInstance() {
     }
     InstallTranslations(*this, language);
 
-    ConfigWindow window(parser.values(port), seconds);
+    QtConfigWindow window(parser.values(port), seconds);
     window.show();
     if (qEnvironmentVariableIsSet("WIFI_CONFIG_EXIT_WHEN_SHOWN")) {
         // For the start-up benchmark: once the shown window has been drawn,

@@ -1,4 +1,4 @@
-#include "platform/IpAddressEdit.h"
+#include "qt/IpAddressEdit.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,4 +1,4 @@
-#include "platform/QtTextConverter.h"
+#include "qt/QtTextConverter.h"
 
 #include <QByteArray>
 #include <QStringDecoder>

@@ -1,4 +1,4 @@
-#include "win32/ConfigDialog.h"
+#include "win32/Win32ConfigWindow.h"
 
 #include <commctrl.h>
 #include <commdlg.h>
@@ -37,7 +37,7 @@ constexpr UINT kPortPollMs = 1000;
 }  // namespace
 
 // The reply clock on the window's timer.
-class ConfigDialog::Clock : public SteadyReplyClock {
+class Win32ConfigWindow::Clock : public SteadyReplyClock {
   public:
     explicit Clock(HWND& window) : window_(window) {}
     void Start(Duration after) override {
@@ -49,7 +49,7 @@ class ConfigDialog::Clock : public SteadyReplyClock {
     HWND& window_;
 };
 
-ConfigDialog::ConfigDialog(HINSTANCE instance, WindowOptions options)
+Win32ConfigWindow::Win32ConfigWindow(HINSTANCE instance, WindowOptions options)
     : instance_(instance),
       options_(std::move(options)),
       controls_(DefaultEncoding()),
@@ -80,7 +80,7 @@ ConfigDialog::ConfigDialog(HINSTANCE instance, WindowOptions options)
     dlg_->SetEvents(&progressLine_);
 }
 
-ConfigDialog::~ConfigDialog() {
+Win32ConfigWindow::~Win32ConfigWindow() {
     traffic_.reset();  // before the history it shows
     dlg_.reset();
     tapped_.reset();
@@ -90,16 +90,16 @@ ConfigDialog::~ConfigDialog() {
     }
 }
 
-HWND ConfigDialog::Create() {
+HWND Win32ConfigWindow::Create() {
     const std::vector<WORD> dialog = BuildDialogTemplate();
     return CreateDialogIndirectParamW(instance_, reinterpret_cast<LPCDLGTEMPLATEW>(dialog.data()),
-                                      nullptr, &ConfigDialog::Proc, LPARAM(this));
+                                      nullptr, &Win32ConfigWindow::Proc, LPARAM(this));
 }
 
-INT_PTR CALLBACK ConfigDialog::Proc(HWND window, UINT message, WPARAM w, LPARAM l) {
+INT_PTR CALLBACK Win32ConfigWindow::Proc(HWND window, UINT message, WPARAM w, LPARAM l) {
     if (message == WM_INITDIALOG) {
         SetWindowLongPtrW(window, DWLP_USER, l);
-        auto* self = reinterpret_cast<ConfigDialog*>(l);
+        auto* self = reinterpret_cast<Win32ConfigWindow*>(l);
         self->dialog_ = window;
         self->OnInit();
         return FALSE;  // the focus is set
@@ -119,11 +119,11 @@ INT_PTR CALLBACK ConfigDialog::Proc(HWND window, UINT message, WPARAM w, LPARAM 
         SetWindowLongPtrW(window, DWLP_MSGRESULT, TRUE);
         return TRUE;
     }
-    auto* self = reinterpret_cast<ConfigDialog*>(GetWindowLongPtrW(window, DWLP_USER));
+    auto* self = reinterpret_cast<Win32ConfigWindow*>(GetWindowLongPtrW(window, DWLP_USER));
     return self ? self->Handle(message, w, l) : FALSE;
 }
 
-void ConfigDialog::OnInit() {
+void Win32ConfigWindow::OnInit() {
     const DialogTemplate& t = ConfigDialogTemplate();
     controls_.SetDialog(dialog_, Ui(t.caption));
     SendMessageW(dialog_, WM_SETICON, ICON_BIG, LPARAM(LoadIconW(instance_, L"IDI_APP")));
@@ -177,7 +177,7 @@ void ConfigDialog::OnInit() {
     SendMessageW(dialog_, WM_NEXTDLGCTL, WPARAM(controls_.Item(IDC_COMPORT)), TRUE);
 }
 
-void ConfigDialog::FillLists() {
+void Win32ConfigWindow::FillLists() {
     for (const auto& list : ParameterLists()) {
         const HWND box = controls_.Item(list.id);
         for (auto entry : list.entries) {
@@ -193,7 +193,7 @@ void ConfigDialog::FillLists() {
     FillPorts();
 }
 
-void ConfigDialog::FillPorts() {
+void Win32ConfigWindow::FillPorts() {
     const HWND box = controls_.Item(IDC_COMPORT);
     SendMessageW(box, CB_RESETCONTENT, 0, 0);
     for (std::size_t i = 0; i < ports_.devices().size(); ++i) {
@@ -202,14 +202,14 @@ void ConfigDialog::FillPorts() {
     SendMessageW(box, CB_SETCURSEL, WPARAM(ports_.chosen()), 0);
 }
 
-void ConfigDialog::RefreshPorts() {
+void Win32ConfigWindow::RefreshPorts() {
     if (comm_->GetPortOpen() || !ports_.Update(SystemPorts())) {
         return;
     }
     FillPorts();
 }
 
-void ConfigDialog::DrawPortEntry(const DRAWITEMSTRUCT& item) {
+void Win32ConfigWindow::DrawPortEntry(const DRAWITEMSTRUCT& item) {
     if (item.CtlID != IDC_COMPORT) {
         return;
     }
@@ -235,7 +235,7 @@ void ConfigDialog::DrawPortEntry(const DRAWITEMSTRUCT& item) {
     }
 }
 
-void ConfigDialog::Guarded(const std::function<void()>& handler) {
+void Win32ConfigWindow::Guarded(const std::function<void()>& handler) {
     try {
         handler();
     } catch (const CommError& e) {
@@ -243,17 +243,17 @@ void ConfigDialog::Guarded(const std::function<void()>& handler) {
     }
 }
 
-void ConfigDialog::ShowProgress(const Message& message) {
+void Win32ConfigWindow::ShowProgress(const Message& message) {
     progressIsProblem_ = message.problem;
     SetDlgItemTextW(dialog_, IDC_PROGRESS_LINE, Ui(message).c_str());
 }
 
-void ConfigDialog::Box(const Message& message, UINT icon) {
+void Win32ConfigWindow::Box(const Message& message, UINT icon) {
     MessageBoxW(dialog_, Ui(message).c_str(), Ui(ConfigDialogTemplate().caption).c_str(),
                 MB_OK | icon);
 }
 
-void ConfigDialog::OnForeignText(int id, std::optional<TextEncoding> detected) {
+void Win32ConfigWindow::OnForeignText(int id, std::optional<TextEncoding> detected) {
     if (detected) {
         // The choice follows the module, and says so.
         SendMessageW(GetDlgItem(dialog_, IDC_ENCODING), CB_SETCURSEL,
@@ -265,7 +265,7 @@ void ConfigDialog::OnForeignText(int id, std::optional<TextEncoding> detected) {
     }
 }
 
-void ConfigDialog::OnEncodingChosen() {
+void Win32ConfigWindow::OnEncodingChosen() {
     const auto index = SendMessageW(GetDlgItem(dialog_, IDC_ENCODING), CB_GETCURSEL, 0, 0);
     const auto lossy = controls_.SetEncoding(index == 1 ? TextEncoding::Gbk : TextEncoding::Utf8);
     if (!lossy.empty()) {
@@ -274,7 +274,7 @@ void ConfigDialog::OnEncodingChosen() {
     }
 }
 
-void ConfigDialog::OnCommand(int id, int code) {
+void Win32ConfigWindow::OnCommand(int id, int code) {
     switch (id) {
         case IDOK: return;  // Enter never closes the window
         case IDCANCEL:
@@ -334,7 +334,7 @@ void ConfigDialog::OnCommand(int id, int code) {
     }
 }
 
-INT_PTR ConfigDialog::Handle(UINT message, WPARAM w, LPARAM l) {
+INT_PTR Win32ConfigWindow::Handle(UINT message, WPARAM w, LPARAM l) {
     switch (message) {
         case WM_COMMAND: {
             const int id = LOWORD(w);
@@ -411,14 +411,14 @@ INT_PTR ConfigDialog::Handle(UINT message, WPARAM w, LPARAM l) {
     }
 }
 
-bool ConfigDialog::MayClose() {
+bool Win32ConfigWindow::MayClose() {
     return !dlg_->HasUnsavedEdits() ||
            MessageBoxW(dialog_, Ui(UnsavedEditsQuestion()).c_str(),
                        Ui(ConfigDialogTemplate().caption).c_str(),
                        MB_YESNO | MB_DEFBUTTON2 | MB_ICONQUESTION) == IDYES;
 }
 
-void ConfigDialog::SavePreferences() {
+void Win32ConfigWindow::SavePreferences() {
     if (!ports_.Device().empty()) {
         preferences_.port = ports_.Device();
         preferences_.portSerial = ports_.SerialNumber();

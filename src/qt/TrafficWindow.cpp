@@ -1,4 +1,4 @@
-#include "platform/TrafficWindow.h"
+#include "qt/TrafficWindow.h"
 
 #include "profile/Files.h"
 
@@ -11,7 +11,7 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-#include "platform/Translations.h"
+#include "qt/Translations.h"
 #include "wording/Messages.h"
 #include "wording/WindowTexts.h"
 

@@ -1,5 +1,5 @@
 // wifi-config-gui: the configuration window.
-#include "app/ConfigApp.h"
+#include "qtapp/ConfigApp.h"
 
 int main(int argc, char** argv) {
     if (wifi::CConfigApp::AsksOnlyForHelp(argc, argv)) {

@@ -1,4 +1,4 @@
-#include "platform/SettingsStore.h"
+#include "qt/SettingsStore.h"
 
 namespace wifi {
 

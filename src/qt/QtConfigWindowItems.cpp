@@ -14,10 +14,10 @@
 #include "form/DialogTemplate.h"
 #include "form/ListContents.h"
 #include "form/WindowExtras.h"
-#include "platform/ConfigWindow.h"
-#include "platform/IpAddressEdit.h"
-#include "platform/PortComboBox.h"
-#include "platform/Translations.h"
+#include "qt/IpAddressEdit.h"
+#include "qt/PortComboBox.h"
+#include "qt/QtConfigWindow.h"
+#include "qt/Translations.h"
 #include "wording/WindowTexts.h"
 
 namespace wifi {
@@ -42,7 +42,7 @@ class CheckBoxCaption : public QLabel {
 
 }  // namespace
 
-void ConfigWindow::BuildItems(const QStringList& namedPorts, PortSource portSource) {
+void QtConfigWindow::BuildItems(const QStringList& namedPorts, PortSource portSource) {
     const DialogTemplate& t = ConfigDialogTemplate();
     for (std::size_t index = 0; index < t.items.size(); ++index) {
         const DialogItem& item = t.items[index];

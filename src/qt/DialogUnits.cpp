@@ -1,4 +1,4 @@
-#include "platform/DialogUnits.h"
+#include "qt/DialogUnits.h"
 
 #include <algorithm>
 

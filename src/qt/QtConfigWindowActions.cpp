@@ -10,19 +10,19 @@
 #include <QScreen>
 #include <QToolButton>
 
-#include "platform/ConfigWindow.h"
-#include "platform/PortComboBox.h"
-#include "platform/QtTextConverter.h"
-#include "platform/SettingsStore.h"
-#include "platform/TrafficWindow.h"
-#include "platform/Translations.h"
+#include "qt/PortComboBox.h"
+#include "qt/QtConfigWindow.h"
+#include "qt/QtTextConverter.h"
+#include "qt/SettingsStore.h"
+#include "qt/TrafficWindow.h"
+#include "qt/Translations.h"
 #include "text/TextCodec.h"
 #include "wording/Messages.h"
 #include "wording/WindowTexts.h"
 
 namespace wifi {
 
-void ConfigWindow::BuildActions() {
+void QtConfigWindow::BuildActions() {
     auto add = [this](const QString& text, const QKeySequence& keys, auto slot) {
         auto* action = new QAction(text, this);
         action->setShortcut(keys);
@@ -32,11 +32,11 @@ void ConfigWindow::BuildActions() {
         actions_ << action;
         return action;
     };
-    add(UiText(kMenuExport), QKeySequence(Qt::CTRL | Qt::Key_S), &ConfigWindow::OnExportProfile)
+    add(UiText(kMenuExport), QKeySequence(Qt::CTRL | Qt::Key_S), &QtConfigWindow::OnExportProfile)
         ->setObjectName(QStringLiteral("exportProfile"));
-    add(UiText(kMenuImport), QKeySequence(Qt::CTRL | Qt::Key_O), &ConfigWindow::OnImportProfile)
+    add(UiText(kMenuImport), QKeySequence(Qt::CTRL | Qt::Key_O), &QtConfigWindow::OnImportProfile)
         ->setObjectName(QStringLiteral("importProfile"));
-    add(UiText(kMenuReadAgain), QKeySequence(Qt::Key_F5), &ConfigWindow::OnReadAgain)
+    add(UiText(kMenuReadAgain), QKeySequence(Qt::Key_F5), &QtConfigWindow::OnReadAgain)
         ->setObjectName(QStringLiteral("readAgain"));
     add(UiText(kMenuTraffic), QKeySequence(Qt::CTRL | Qt::Key_L), [this] {
         traffic()->show();
@@ -95,7 +95,7 @@ void ConfigWindow::BuildActions() {
     }
 }
 
-void ConfigWindow::OnReadAgain() {
+void QtConfigWindow::OnReadAgain() {
     if (dlg_->HasUnsavedEdits() &&
         QMessageBox::question(this, windowTitle(), Shown(ReadAgainQuestion()),
                               QMessageBox::Yes | QMessageBox::No,
@@ -105,7 +105,7 @@ void ConfigWindow::OnReadAgain() {
     Handle([this] { dlg_->ReadAgain(); });
 }
 
-TrafficWindow* ConfigWindow::traffic() {
+TrafficWindow* QtConfigWindow::traffic() {
     if (!traffic_) {
         traffic_ = new TrafficWindow(
             history_,
@@ -117,15 +117,15 @@ TrafficWindow* ConfigWindow::traffic() {
     return traffic_;
 }
 
-void ConfigWindow::PopUpMenu(const QPoint& globalPos) {
+void QtConfigWindow::PopUpMenu(const QPoint& globalPos) {
     menu_->popup(globalPos);
 }
 
-void ConfigWindow::contextMenuEvent(QContextMenuEvent* event) {
+void QtConfigWindow::contextMenuEvent(QContextMenuEvent* event) {
     PopUpMenu(event->globalPos());
 }
 
-bool ConfigWindow::eventFilter(QObject* watched, QEvent* event) {
+bool QtConfigWindow::eventFilter(QObject* watched, QEvent* event) {
     // Asked of every event of every field: the cheap test first.
     bool menuKey = false;
     if (event->type() == QEvent::ContextMenu) {
@@ -143,7 +143,7 @@ bool ConfigWindow::eventFilter(QObject* watched, QEvent* event) {
     return true;
 }
 
-void ConfigWindow::ApplyPreferences(const QStringList& namedPorts) {
+void QtConfigWindow::ApplyPreferences(const QStringList& namedPorts) {
     preferences_ = Preferences::Load(SettingsStore());
     if (!namedPorts.isEmpty()) {
         ports_->Choose(namedPorts.first());
@@ -172,7 +172,7 @@ void ConfigWindow::ApplyPreferences(const QStringList& namedPorts) {
     }
 }
 
-void ConfigWindow::done(int result) {
+void QtConfigWindow::done(int result) {
     if (!ports_->Device().isEmpty()) {
         preferences_.port = ports_->Device().toStdString();
         preferences_.portSerial = ports_->SerialNumber().toStdString();
