@@ -26,6 +26,7 @@
 #include "form/ControlIds.h"
 #include "profile/FormFields.h"
 #include "profile/Profile.h"
+#include "protocol/ReplyTimeout.h"
 #include "wording/Messages.h"
 
 namespace {
@@ -51,19 +52,6 @@ struct Args {
 int Usage(const std::string& error) {
     std::fprintf(stderr, "wifi-config: %s\nTry 'wifi-config --help'.\n", error.c_str());
     return cli::kBadInput;
-}
-
-// Seconds from 0.1 to 3600, fractions allowed; nothing for anything else.
-std::optional<double> Seconds(const std::string& text) {
-    if (text.empty() || text.size() > 12 ||
-        text.find_first_not_of("0123456789.") != std::string::npos ||
-        std::count(text.begin(), text.end(), '.') > 1 || text.front() == '.' ||
-        text.back() == '.') {
-        return std::nullopt;
-    }
-    double value = 0;  // from_chars: a dot whatever the locale says
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    return value >= 0.1 && value <= 3600 ? std::optional(value) : std::nullopt;
 }
 
 // A whole number from `low`; nothing for anything else.
@@ -114,11 +102,11 @@ std::string Parse(const std::vector<std::string>& arguments, Args& args) {
     }
     args.ports = a.All("--port");
     if (a.Has("--timeout")) {
-        const auto seconds = Seconds(a.Last("--timeout"));
-        if (!seconds) {
+        const auto timeout = wifi::ParseReplyTimeout(a.Last("--timeout"));
+        if (!timeout) {
             return "--timeout: not a number of seconds from 0.1 to 3600: " + a.Last("--timeout");
         }
-        args.timeout = *seconds;
+        args.timeout = static_cast<double>(timeout->count()) / 1000.0;
     }
     if (a.Has("--format")) {
         const std::string v = a.Last("--format");

@@ -14,6 +14,7 @@
 #include "protocol/ConfigSnapshot.h"
 #include "protocol/Dispatcher.h"
 #include "protocol/ReplyClock.h"
+#include "protocol/ReplyTimeout.h"
 #include "protocol/SessionState.h"
 #include "protocol/WriteSequence.h"
 #include "serial/CMSComm.h"
@@ -36,8 +37,6 @@ inline constexpr const char* kSavedMessage = UI_TEXT("参数已保存!");
 // its connection, so several dialogs (one per module) can run side by side.
 class CConfigDlg final : private ReceiveBranches {
   public:
-    static constexpr ReplyClock::Duration kDefaultReplyTimeout{10000};
-
     // clock: the timer of its waits; its expiry calls OnTimer.
     CConfigDlg(Controls& controls, CMSComm& comm, SleepFn sleep, ReplyClock& clock);
 
@@ -265,7 +264,7 @@ class CConfigDlg final : private ReceiveBranches {
     Controls& controls_;
     SleepFn sleep_;
     ReplyClock& clock_;
-    ReplyClock::Duration replyTimeout_ = kDefaultReplyTimeout;
+    ReplyClock::Duration replyTimeout_ = wifi::kDefaultReplyTimeout;
     SessionEvents* events_ = nullptr;
     SessionState session_;
     ConfigSnapshot snapshot_;

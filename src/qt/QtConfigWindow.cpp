@@ -46,14 +46,14 @@ QString Utf8(std::string_view utf8) {
 
 }  // namespace
 
-QtConfigWindow::QtConfigWindow(const QStringList& namedPorts, int timeoutSeconds, QWidget* parent,
-                               PortSource portSource)
+QtConfigWindow::QtConfigWindow(const QStringList& namedPorts, double timeoutSeconds,
+                               QWidget* parent, PortSource portSource)
     : QDialog(parent),
       font_(
           DialogFont(Utf8(ConfigDialogTemplate().fontName), ConfigDialogTemplate().fontPointSize)),
       units_(font_),
       comboStyle_(new SlimComboStyle(units_.ToX(6))),
-      timeoutMs_(timeoutSeconds * 1000),
+      timeoutMs_(static_cast<int>(timeoutSeconds * 1000 + 0.5)),
       clock_([this] { Handle([this] { dlg_->OnTimer(); }); }) {
     InitResources();
     comboStyle_->setParent(QCoreApplication::instance());

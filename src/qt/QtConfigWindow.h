@@ -10,6 +10,7 @@
 #include "form/ConfigDlg.h"
 #include "ports/PortInfo.h"
 #include "profile/Preferences.h"
+#include "protocol/ReplyTimeout.h"
 #include "qt/DialogUnits.h"
 #include "qt/QtControls.h"
 #include "qtserial/QtPortSource.h"
@@ -37,14 +38,14 @@ class TrafficWindow;
 class QtConfigWindow : public QDialog {
     Q_OBJECT
   public:
-    static constexpr int kDefaultTimeoutSeconds = 10;
+    static constexpr double kDefaultTimeoutSeconds = kDefaultReplyTimeout.count() / 1000.0;
 
     // namedPorts: devices named on the command line; the first is selected.
     // timeoutSeconds: how long any answer of the module is awaited.
     // portSource: what the system reports of its serial ports.
     explicit QtConfigWindow(const QStringList& namedPorts = {},
-                            int timeoutSeconds = kDefaultTimeoutSeconds, QWidget* parent = nullptr,
-                            PortSource portSource = QtSystemPorts);
+                            double timeoutSeconds = kDefaultTimeoutSeconds,
+                            QWidget* parent = nullptr, PortSource portSource = QtSystemPorts);
     ~QtConfigWindow() override;
 
     CConfigDlg& dlg() { return *dlg_; }

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "Version.h"
+#include "protocol/ReplyTimeout.h"
 #include "qt/QtConfigWindow.h"
 #include "qt/SettingsStore.h"
 #include "qt/Translations.h"
@@ -107,14 +108,14 @@ int CConfigApp::InitInstance() {
     if (!parser.positionalArguments().isEmpty()) {
         parser.showHelp(2);
     }
-    bool ok = false;
-    const int seconds = parser.value(timeout).toInt(&ok);
-    if (!ok || seconds < 1 || seconds > 3600) {
+    const auto parsed = ParseReplyTimeout(parser.value(timeout).toStdString());
+    if (!parsed) {
         std::fprintf(stderr,
-                     "wifi-config-gui: --timeout: not a number of seconds from 1 to 3600: %s\n",
+                     "wifi-config-gui: --timeout: not a number of seconds from 0.1 to 3600: %s\n",
                      qPrintable(parser.value(timeout)));
         return 2;
     }
+    const double seconds = static_cast<double>(parsed->count()) / 1000.0;
     std::optional<Language> asked;
     if (parser.isSet(lang)) {
         asked = LanguageNamed(parser.value(lang).toStdString());

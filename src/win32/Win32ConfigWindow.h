@@ -9,6 +9,7 @@
 #include "form/ConfigDlg.h"
 #include "ports/PortInfo.h"
 #include "profile/Preferences.h"
+#include "protocol/ReplyTimeout.h"
 #include "serial/TappedComm.h"
 #include "serial/TrafficHistory.h"
 #include "win32/ThreadComm.h"
@@ -21,7 +22,7 @@ namespace wifi {
 // What the window was started with.
 struct WindowOptions {
     std::vector<std::string> namedPorts;  // --port: listed, the first chosen
-    int timeoutMs = 10000;
+    int timeoutMs = int(kDefaultReplyTimeout.count());
     Preferences remembered;  // read once, at start
 };
 

@@ -10,6 +10,7 @@
 
 #include "Version.h"
 #include "profile/Preferences.h"
+#include "protocol/ReplyTimeout.h"
 #include "win32/RegistryStore.h"
 #include "win32/Win32ConfigWindow.h"
 #include "win32/Win32Text.h"
@@ -58,12 +59,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
             options.namedPorts.push_back(args[++i]);
         } else if (a == "--timeout" && hasValue) {
             const std::string& v = args[++i];
-            char* end = nullptr;
-            const double seconds = std::strtod(v.c_str(), &end);
-            if (v.empty() || *end || !(seconds >= 0.1 && seconds <= 3600)) {
+            const auto timeout = ParseReplyTimeout(v);
+            if (!timeout) {
                 return Refuse(L"--timeout: not a number of seconds from 0.1 to 3600: " + Wide(v));
             }
-            options.timeoutMs = int(seconds * 1000);
+            options.timeoutMs = int(timeout->count());
         } else if (a == "--lang" && hasValue) {
             asked = LanguageNamed(args[++i]);
             if (!asked) {

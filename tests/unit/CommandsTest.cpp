@@ -2,6 +2,7 @@
 
 #include "protocol/Commands.h"
 #include "protocol/Dispatcher.h"
+#include "protocol/ReplyTimeout.h"
 #include "protocol/Secrets.h"
 #include "protocol/WriteSequence.h"
 
@@ -70,6 +71,17 @@ TEST(Secrets, AreMaskedWhereTheProtocolCarriesThemAndNowhereElse) {
          {"SSID:KEY:x\r\n", "AT+SZ_SSID=KEY:x\r\n", "OK\r\n", "Port:8899\r\n"}) {
         EXPECT_EQ(MaskSecret(plain), plain);
         EXPECT_EQ(SecretStart(plain), std::string_view::npos);
+    }
+}
+
+// One reading of --timeout for every front end: the windows and the command
+// line take and refuse the same texts.
+TEST(ReplyTimeout, SecondsWithADotFromATenthToAnHour) {
+    EXPECT_EQ(ParseReplyTimeout("0.5"), ReplyClock::Duration(500));
+    EXPECT_EQ(ParseReplyTimeout("10"), kDefaultReplyTimeout);
+    EXPECT_EQ(ParseReplyTimeout("3600"), ReplyClock::Duration(3600000));
+    for (const char* refused : {"", "0x10", "1e3", "-1", "0.05", "3600.5", "1,5", ".5", "5."}) {
+        EXPECT_FALSE(ParseReplyTimeout(refused)) << refused;
     }
 }
 
