@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QToolButton>
 
+#include "profile/Placement.h"
 #include "qt/PortComboBox.h"
 #include "qt/QtConfigWindow.h"
 #include "qt/QtTextConverter.h"
@@ -160,16 +161,22 @@ void QtConfigWindow::ApplyPreferences(const QStringList& namedPorts) {
             encoding_->setCurrentIndex(index);
         }
     }
-    // Where it was, if that is still on a screen.
-    if (preferences_.position) {
-        const QPoint position(preferences_.position->first, preferences_.position->second);
-        for (const QScreen* screen : QGuiApplication::screens()) {
-            if (screen->availableGeometry().contains(position)) {
-                move(position);
-                break;
-            }
+    // Where it was if it then lies on a screen, else centred on the primary
+    // one.
+    std::vector<ScreenArea> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect area = screen->availableGeometry();
+        const ScreenArea s{area.left(), area.top(), area.left() + area.width(),
+                           area.top() + area.height()};
+        if (screen == QGuiApplication::primaryScreen()) {
+            screens.insert(screens.begin(), s);
+        } else {
+            screens.push_back(s);
         }
     }
+    const QSize frame = sizeHint().expandedTo(size());
+    const auto [x, y] = WindowPlace(preferences_.position, frame.width(), frame.height(), screens);
+    move(x, y);
 }
 
 void QtConfigWindow::done(int result) {

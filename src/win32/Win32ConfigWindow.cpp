@@ -1,5 +1,7 @@
 #include "win32/Win32ConfigWindow.h"
 
+#include "profile/Placement.h"
+
 #include <commctrl.h>
 #include <commdlg.h>
 #include <dbt.h>
@@ -167,12 +169,31 @@ void Win32ConfigWindow::OnInit() {
                      *preferences_.encoding == TextEncoding::Gbk ? 1 : 0, 0);
         OnEncodingChosen();
     }
-    if (preferences_.position) {
-        const POINT at{preferences_.position->first, preferences_.position->second};
-        if (MonitorFromPoint(at, MONITOR_DEFAULTTONULL)) {
-            SetWindowPos(dialog_, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-        }
-    }
+    // Where it was if it then lies on a screen, else centred on the primary
+    // one (a first start included, never the screen's corner).
+    std::vector<ScreenArea> screens;
+    EnumDisplayMonitors(
+        nullptr, nullptr,
+        [](HMONITOR monitor, HDC, LPRECT, LPARAM list) -> BOOL {
+            MONITORINFO info{sizeof info, {}, {}, 0};
+            if (GetMonitorInfoW(monitor, &info)) {
+                auto& areas = *reinterpret_cast<std::vector<ScreenArea>*>(list);
+                const ScreenArea area{info.rcWork.left, info.rcWork.top, info.rcWork.right,
+                                      info.rcWork.bottom};
+                if (info.dwFlags & MONITORINFOF_PRIMARY) {
+                    areas.insert(areas.begin(), area);
+                } else {
+                    areas.push_back(area);
+                }
+            }
+            return TRUE;
+        },
+        LPARAM(&screens));
+    RECT frame{};
+    GetWindowRect(dialog_, &frame);
+    const auto [x, y] = WindowPlace(preferences_.position, frame.right - frame.left,
+                                    frame.bottom - frame.top, screens);
+    SetWindowPos(dialog_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     SetTimer(dialog_, kPortPollTimer, kPortPollMs, nullptr);
     SendMessageW(dialog_, WM_NEXTDLGCTL, WPARAM(controls_.Item(IDC_COMPORT)), TRUE);
 }

@@ -15,6 +15,7 @@
 #endif
 
 #include "Bench.h"
+#include "profile/Placement.h"
 #include "profile/Preferences.h"
 #include "profile/Profile.h"
 
@@ -203,6 +204,20 @@ TEST(Preferences, WhatAWindowRemembersComesBackAsItWasSaved) {
     EXPECT_EQ(Preferences::Load(store).language, "") << "never chosen as far as it knows";
     EXPECT_FALSE(Preferences::Load(store).position);
     EXPECT_FALSE(Preferences::Load(MemoryStore()).encoding);
+}
+
+// Both windows open where they were only if they then lie whole on a screen;
+// otherwise, and the first time, centred on the primary screen.
+TEST(Preferences, AWindowOpensWhereItWasOnlyIfItLiesOnAScreen) {
+    const std::vector<ScreenArea> screens = {{0, 0, 1920, 1040}, {1920, 0, 3840, 1080}};
+    EXPECT_EQ(WindowPlace(std::nullopt, 520, 400, screens), (std::pair{700, 320}));
+    EXPECT_EQ(WindowPlace(std::pair{2000, 100}, 520, 400, screens), (std::pair{2000, 100}));
+    // The position kept at 100 %, with the window twice as large at 200 %.
+    EXPECT_EQ(WindowPlace(std::pair{1500, 700}, 1040, 800, screens), (std::pair{440, 120}));
+    // Its second monitor is gone.
+    EXPECT_EQ(WindowPlace(std::pair{2000, 100}, 520, 400, {screens[0]}), (std::pair{700, 320}));
+    // Larger than the screen: its title bar stays on it.
+    EXPECT_EQ(WindowPlace(std::nullopt, 2000, 1200, screens), (std::pair{0, 0}));
 }
 
 #ifndef _WIN32
