@@ -974,5 +974,9 @@
         <source>模块没有报告这一项：请填写或选择后再提交</source>
         <translation>The module did not report this: fill it in or choose before you submit</translation>
     </message>
+    <message>
+        <source>%1 — %2 %3</source>
+        <translation>%1 — %2 %3</translation>
+    </message>
 </context>
 </TS>

@@ -96,6 +96,9 @@ void CConfigDlg::ShowClosed() {
         session_.writeStep = 0;
     }
     ShowStatus(kStatusNotConnected);
+    if (events_) {
+        events_->ConnectionChanged(false);
+    }
     controls_.SetCaption(IDC_CONNECT, kConnectCaption);
     m_cbComPort.EnableWindow(true);
     SetModuleGroupEnabled(false);
@@ -217,6 +220,7 @@ void CConfigDlg::ConnectedBranch() {
     CaptureSnapshot();
     if (events_) {
         events_->Connected();
+        events_->ConnectionChanged(true);
     }
     if (phase_ == Phase::Reconnecting) {
         // The fresh connect request of a second submit was answered.

@@ -96,6 +96,9 @@ class SessionEvents {
     // The report filled the form; these fields it left unknown.
     virtual void ReportParsed(const std::vector<UnknownValue>& unknown) { (void)unknown; }
     virtual void Connected() {}
+    // The module is connected (its handshake done, the port open), or no
+    // longer: what a window's title shows.
+    virtual void ConnectionChanged(bool connected) { (void)connected; }
     // After a save the module restarted, and its port was opened again to
     // read it back.
     virtual void PortReopened() {}

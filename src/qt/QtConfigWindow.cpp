@@ -81,6 +81,11 @@ QtConfigWindow::QtConfigWindow(const QStringList& namedPorts, double timeoutSeco
     dlg_->SetReplyTimeout(ReplyClock::Duration(timeoutMs_));
     progressLine_.SetTimeout(ReplyClock::Duration(timeoutMs_));
     progressLine_.show = [this](const Message& m) { ShowProgress(m); };
+    // The connection at a glance: the port and the line's settings.
+    progressLine_.connection = [this](bool connected) {
+        setWindowTitle(Shown(WindowTitle(ConfigDialogTemplate().caption,
+                                         comm_->portName().toStdString(), connected)));
+    };
     progressLine_.alert = [this](const Message& m) {
         // Shown once the handler has returned: the dialog's state is final.
         const Message onPort{OnPort(comm_->portName().toStdString(), m.text), true, m.detail,

@@ -79,6 +79,10 @@ Win32ConfigWindow::Win32ConfigWindow(HINSTANCE instance, WindowOptions options)
         PostMessageW(dialog_, kMsgAlert, 0,
                      LPARAM(new Message{OnPort(portName_, m.text), true, m.detail, m.next}));
     };
+    progressLine_.connection = [this](bool connected) {
+        SetWindowTextW(
+            dialog_, Ui(WindowTitle(ConfigDialogTemplate().caption, portName_, connected)).c_str());
+    };
     dlg_->SetEvents(&progressLine_);
 }
 

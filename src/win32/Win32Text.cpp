@@ -61,4 +61,20 @@ std::wstring Ui(const Message& message) {
     return out;
 }
 
+bool ChineseFontInstalled() {
+    const HDC screen = GetDC(nullptr);
+    LOGFONTW wanted{};
+    wanted.lfCharSet = GB2312_CHARSET;
+    bool found = false;
+    EnumFontFamiliesExW(
+        screen, &wanted,
+        [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) -> int {
+            *reinterpret_cast<bool*>(found) = true;
+            return 0;  // one is enough
+        },
+        LPARAM(&found), 0);
+    ReleaseDC(nullptr, screen);
+    return found;
+}
+
 }  // namespace wifi

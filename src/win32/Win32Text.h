@@ -12,6 +12,9 @@ namespace wifi {
 std::wstring Wide(std::string_view utf8);
 std::string Utf8(std::wstring_view wide);
 
+// Whether a font with Chinese characters (GB2312) is installed: without one
+// every Chinese label would be boxes, and the window speaks English.
+bool ChineseFontInstalled();
 // The language the window speaks; set once, at start.
 void SetWindowLanguage(Language language);
 Language WindowLanguage();

@@ -74,8 +74,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         }
     }
     options.remembered = Preferences::Load(RegistryStore());
-    SetWindowLanguage(wifi::ChooseLanguage(asked, LanguageNamed(options.remembered.language),
-                                           EnvironmentLocale()));
+    // The same rule as the Qt window's: English when no font can show the
+    // Chinese.
+    const Language chosen = wifi::ChooseLanguage(asked, LanguageNamed(options.remembered.language),
+                                                 EnvironmentLocale());
+    std::string why;
+    SetWindowLanguage(
+        ShowableLanguage(chosen, chosen != Language::Chinese || ChineseFontInstalled(), why));
 
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_INTERNET_CLASSES};
     InitCommonControlsEx(&controls);

@@ -7,6 +7,7 @@
 #include "protocol/Commands.h"
 #include "protocol/Dispatcher.h"
 #include "protocol/Secrets.h"
+#include "serial/PortSettings.h"
 #include "serial/SerialLink.h"
 #include "serial/TrafficFormat.h"
 
@@ -520,6 +521,21 @@ Message ImportedNotYetWritten() {
 
 Text LanguageNextTime() {
     return Text(UI_TEXT("下次打开窗口时使用新的语言。"));
+}
+
+Text WindowTitle(std::string_view caption, const std::string& port, bool connected) {
+    // The caption is a marked source text of the template: a literal.
+    if (!connected) {
+        return Text(caption.data());
+    }
+    const auto link = ParsePortSettings(kLinkSettings);
+    const char parity = link->parity == PortSettings::Parity::None   ? 'N'
+                        : link->parity == PortSettings::Parity::Even ? 'E'
+                                                                     : 'O';
+    const std::string settings = std::to_string(link->baud) + " " + std::to_string(link->dataBits) +
+                                 parity + std::to_string(link->stopBits);
+    return Text(UI_TEXT("%1 — %2 %3"),
+                {Text(caption.data()), Text::Literal(port), Text::Literal(settings)});
 }
 
 Text OnPort(const std::string& port, const Text& text) {

@@ -96,6 +96,9 @@ Text AlreadyAsGiven(const std::vector<std::string>& fields);
 // A profile was imported: its values are in the form, not yet in the module.
 Message ImportedNotYetWritten();
 Text LanguageNextTime();
+// The window's title: its caption, and while a module is connected the port
+// and the line's settings ("WIFI参数配置 — /dev/ttyUSB0 19200 8N1").
+Text WindowTitle(std::string_view caption, const std::string& port, bool connected);
 // A message about the port, naming it: "串口 %1：%2", "%1: %2".
 Text OnPort(const std::string& port, const Text& text);
 

@@ -117,4 +117,10 @@ void ProgressLine::FormEdited(bool unsaved) {
     Show(unsaved ? Modified() : Message{});
 }
 
+void ProgressLine::ConnectionChanged(bool connected) {
+    if (connection) {
+        connection(connected);
+    }
+}
+
 }  // namespace wifi

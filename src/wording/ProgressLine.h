@@ -18,6 +18,8 @@ class ProgressLine : public SessionEvents {
     std::function<void(const Message&)> show;
     // Said in a message as well: an answer that did not come.
     std::function<void(const Message&)> alert;
+    // The connection began or ended: the window's title says it.
+    std::function<void(bool connected)> connection;
 
     // How long a reply is awaited, for the words.
     void SetTimeout(ReplyClock::Duration timeout) { timeout_ = timeout; }
@@ -42,6 +44,7 @@ class ProgressLine : public SessionEvents {
     void Completed() override;
     void Disconnected(const Exchange& during) override;
     void FormEdited(bool unsaved) override;
+    void ConnectionChanged(bool connected) override;
 
   private:
     void Show(const Message& message);

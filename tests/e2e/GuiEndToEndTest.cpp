@@ -158,7 +158,11 @@ class GuiEndToEndTest : public QObject {
 
     void connectFillsTheFormFromTheReport() {
         Start();
+        const QString caption = window_->windowTitle();
         Connect();
+        // The connection at a glance.
+        QCOMPARE(window_->windowTitle(),
+                 caption + QStringLiteral(" — ") + Path("module") + QStringLiteral(" 19200 8N1"));
         QCOMPARE(Edit(IDC_SSID)->text(), QStringLiteral("SimNet"));
         QCOMPARE(Combo(IDC_SECURITY)->currentText(), QStringLiteral("WPA"));
         QCOMPARE(Combo(IDC_KEYFORMAT)->currentText(), QStringLiteral("ASCII"));

@@ -206,11 +206,17 @@ TEST(ProgressLine, TellsEachStepAndSaysWhetherAnythingWasSaved) {
     EXPECT_TRUE(shown.back().problem);
     b.controls.UserType(IDC_SERVERPORT, "8080");
     EXPECT_FALSE(shown.back().problem);
-    // Closing the port mid-write says what became of the save.
+    // Closing the port mid-write says what became of the save, and the
+    // title no longer names the port.
+    std::vector<bool> connection;
+    line.connection = [&](bool connected) { connection.push_back(connected); };
     b.Submit();
     b.Acknowledge(3);
     b.controls.UserClick(IDC_CONNECT);
     EXPECT_EQ(shown.back().text.Format(Language::Chinese), "连接已断开，参数未保存");
+    EXPECT_EQ(connection, std::vector<bool>{false});
+    EXPECT_EQ(WindowTitle("WIFI参数配置", "COM3", true).Format(Language::Chinese),
+              "WIFI参数配置 — COM3 19200 8N1");
 
     // A refused handshake is said; the next attempt starts clean.
     Bench refused;
