@@ -348,6 +348,25 @@ class GuiEndToEndTest : public QObject {
         QCOMPARE(Status(), QStringLiteral("已连接"));
     }
 
+    // A module that restarts after its save is read back on its port opened
+    // anew: saved and verified, and no word of an unplugged device.
+    void aModuleThatRestartsAfterItsSaveIsReadBack() {
+        // Paced, it hangs up while the read-back's report is on its way.
+        Start({"--restart-after-save", "0", "--pace", "19200"});
+        Connect();
+        Submit();
+        QTRY_VERIFY_WITH_TIMEOUT(messages_->seen.contains(QStringLiteral("参数已保存!")), kWaitMs);
+        QCOMPARE(messages_->seen.size(), 1);
+        const std::string log = e2e::ReadFile(PathOf("traffic.log"));
+        const auto restart = log.find(" restart ");
+        QVERIFY2(restart != std::string::npos, "the module restarted");
+        QVERIFY2(log.find("AT+SZ_CHECKCONFIG=ALL", restart) != std::string::npos,
+                 "and was queried on its new port");
+        QVERIFY2(window_->progress()->text().contains(QStringLiteral("读回校验一致")),
+                 qPrintable(window_->progress()->text()));
+        QCOMPARE(Status(), QStringLiteral("已连接"));
+    }
+
     // A second submit after a save runs whole, whether the module wants a new
     // connect request first or not.
     void aSecondSubmitWritesTheNewEditWhole() {
