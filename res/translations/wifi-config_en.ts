@@ -978,5 +978,9 @@
         <source>%1 — %2 %3</source>
         <translation>%1 — %2 %3</translation>
     </message>
+    <message>
+        <source>…（点击查看全文）</source>
+        <translation>… (click for all of it)</translation>
+    </message>
 </context>
 </TS>

@@ -1,5 +1,7 @@
 #include "qt/QtConfigWindow.h"
 
+#include <QFontMetrics>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -25,6 +27,7 @@
 #include "qt/Translations.h"
 #include "serial/CommError.h"
 #include "wording/Messages.h"
+#include "wording/WindowTexts.h"
 
 // The icon and banner live in the platform library's resources.
 static void InitResources() {
@@ -189,8 +192,28 @@ void QtConfigWindow::Handle(const std::function<void()>& handler) {
 
 void QtConfigWindow::ShowProgress(const Message& message) {
     const QString text = Shown(message);
-    progress_->setText(text);
+    progressText_ = text;
+    // No message is cut: what does not fit shows its start, and a click
+    // shows all of it.
+    const QFontMetrics metrics(progress_->font());
+    const auto fits = [&](const QString& shown) {
+        return metrics
+                   .boundingRect(QRect(0, 0, progress_->width(), 1 << 20), Qt::TextWordWrap, shown)
+                   .height() <= progress_->height();
+    };
+    progressCut_ = !fits(text);
+    QString shown = text;
+    if (progressCut_) {
+        const QString more = UiText(kProgressMore);
+        qsizetype keep = text.size();
+        while (keep > 0 && !fits(text.left(keep) + more)) {
+            --keep;
+        }
+        shown = text.left(keep) + more;
+    }
+    progress_->setText(shown);
     progress_->setToolTip(text);
+    progress_->setCursor(progressCut_ ? Qt::PointingHandCursor : Qt::ArrowCursor);
     progress_->setStyleSheet(message.problem ? QStringLiteral("color: #b00020;") : QString());
 }
 

@@ -56,6 +56,8 @@ class QtConfigWindow : public QDialog {
     const QList<QWidget*>& Items() const { return items_; }
     const DialogUnits& units() const { return units_; }
     QLabel* progress() const { return progress_; }
+    // The progress line's whole message, however much of it fits.
+    const QString& progressText() const { return progressText_; }
     QComboBox* encoding() const { return encoding_; }
     PortComboBox* ports() const { return ports_; }
     // The traffic view, made when first asked for.
@@ -133,6 +135,8 @@ class QtConfigWindow : public QDialog {
     QWidget* form_ = nullptr;
     PortComboBox* ports_ = nullptr;
     QLabel* progress_ = nullptr;
+    QString progressText_;
+    bool progressCut_ = false;  // the line shows the message's start
     QComboBox* encoding_ = nullptr;
     int timeoutMs_;
     QtReplyClock clock_;

@@ -5,6 +5,7 @@
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
@@ -127,6 +128,10 @@ void QtConfigWindow::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 bool QtConfigWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == progress_ && progressCut_ && event->type() == QEvent::MouseButtonRelease) {
+        QMessageBox::information(this, windowTitle(), progressText_);
+        return true;
+    }
     // Asked of every event of every field: the cheap test first.
     bool menuKey = false;
     if (event->type() == QEvent::ContextMenu) {

@@ -116,9 +116,10 @@ std::vector<WORD> BuildDialogTemplate() {
                              WC_COMBOBOXW, L""});
         }
     }
-    items.push_back({WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, kProgressRect[0],
-                     kProgressRect[1], kProgressRect[2], kProgressRect[3], IDC_PROGRESS_LINE,
-                     WC_STATICW, L""});
+    // What does not fit ends in an ellipsis; a click shows all of it.
+    items.push_back({WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX | SS_NOTIFY | SS_WORDELLIPSIS, 0,
+                     kProgressRect[0], kProgressRect[1], kProgressRect[2], kProgressRect[3],
+                     IDC_PROGRESS_LINE, WC_STATICW, L""});
 
     Writer out;
     out.Word(1);       // dlgVer

@@ -270,6 +270,7 @@ void Win32ConfigWindow::Guarded(const std::function<void()>& handler) {
 
 void Win32ConfigWindow::ShowProgress(const Message& message) {
     progressIsProblem_ = message.problem;
+    progressMessage_ = message;
     SetDlgItemTextW(dialog_, IDC_PROGRESS_LINE, Ui(message).c_str());
 }
 
@@ -365,6 +366,15 @@ INT_PTR Win32ConfigWindow::Handle(UINT message, WPARAM w, LPARAM l) {
             const int id = LOWORD(w);
             const int code = HIWORD(w);
             const HWND from = reinterpret_cast<HWND>(l);
+            if (code == STN_CLICKED && id == IDC_PROGRESS_LINE) {
+                // The whole message, however much of it the line shows.
+                const std::wstring all = Ui(progressMessage_);
+                if (!all.empty()) {
+                    MessageBoxW(dialog_, all.c_str(), Ui(ConfigDialogTemplate().caption).c_str(),
+                                MB_OK | (progressIsProblem_ ? MB_ICONWARNING : MB_ICONINFORMATION));
+                }
+                return TRUE;
+            }
             if (code == STN_CLICKED && from && id == (IDC_STATIC & 0xFFFF) &&
                 (GetWindowLongW(from, GWL_STYLE) & SS_NOTIFY)) {
                 // A check box's caption: a click on it is a click on the box.

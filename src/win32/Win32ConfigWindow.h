@@ -79,6 +79,7 @@ class Win32ConfigWindow {
     std::unique_ptr<CConfigDlg> dlg_;
     ProgressLine progressLine_;
     bool progressIsProblem_ = false;
+    Message progressMessage_;  // the line's whole message
     PortList ports_;
     Preferences preferences_;
     std::string portName_;  // the device the port list chose, for messages

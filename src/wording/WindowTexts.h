@@ -11,6 +11,9 @@ inline constexpr const char* kMenuExport = UI_TEXT("导出配置…");
 inline constexpr const char* kMenuImport = UI_TEXT("导入配置…");
 inline constexpr const char* kMenuReadAgain = UI_TEXT("重新读取");
 inline constexpr const char* kMenuTraffic = UI_TEXT("通信记录");
+// What ends the progress line's start when the whole message does not fit:
+// a click shows all of it.
+inline constexpr const char* kProgressMore = UI_TEXT("…（点击查看全文）");
 // A field the module did not report: the hint in it, and its tooltip.
 inline constexpr const char* kNotReported = UI_TEXT("未报告");
 inline constexpr const char* kNotReportedTip = UI_TEXT("模块没有报告这一项：请填写或选择后再提交");
