@@ -63,12 +63,12 @@ std::optional<Setting> ProfileSetting(const std::string& name, const Json& value
     return SettingFromText(*f, value.get<std::string>(), codec, error, source);
 }
 
-// The first key that an object of the text gives twice, if any: JSON keeps
-// the last silently, and a profile must not say two things of one field.
-std::optional<std::string> DuplicateKey(std::string_view text) {
-    std::vector<std::vector<std::string>> open;
-    std::optional<std::string> twice;
-    const Json::parser_callback_t look = [&](int, Json::parse_event_t event, Json& parsed) {
+// A callback for the parse that notes the first key an object of the text
+// gives twice: JSON keeps the last silently, and a profile must not say two
+// things of one field.
+Json::parser_callback_t NoteDuplicateKey(std::vector<std::vector<std::string>>& open,
+                                         std::optional<std::string>& twice) {
+    return [&open, &twice](int, Json::parse_event_t event, Json& parsed) {
         switch (event) {
             case Json::parse_event_t::object_start: open.emplace_back(); break;
             case Json::parse_event_t::object_end:
@@ -90,13 +90,6 @@ std::optional<std::string> DuplicateKey(std::string_view text) {
         }
         return true;
     };
-    try {
-        const Json whole = Json::parse(text, look);
-        (void)whole;
-    } catch (const Json::exception&) {
-        return std::nullopt;  // the parse proper says what is wrong
-    }
-    return twice;
 }
 
 }  // namespace
@@ -167,8 +160,10 @@ std::optional<std::vector<Setting>> ParseProfile(std::string_view text, TextEnco
         return std::nullopt;
     }
     Json object;
+    std::vector<std::vector<std::string>> openObjects;
+    std::optional<std::string> twice;
     try {
-        object = Json::parse(text);
+        object = Json::parse(text, NoteDuplicateKey(openObjects, twice));
     } catch (const Json::parse_error& e) {
         // Where the text stops being JSON, as an editor shows it.
         const std::size_t at = std::min<std::size_t>(e.byte > 0 ? e.byte - 1 : 0, text.size());
@@ -185,7 +180,7 @@ std::optional<std::vector<Setting>> ParseProfile(std::string_view text, TextEnco
         error = Text(UI_TEXT("不是有效的 JSON（%1）"), {Text::Literal(e.what())});
         return std::nullopt;
     }
-    if (const auto twice = DuplicateKey(text)) {
+    if (twice) {
         error = Text(UI_TEXT("“%1”出现了两次"), {Text::Literal(*twice)});
         return std::nullopt;
     }

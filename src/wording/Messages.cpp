@@ -333,7 +333,7 @@ Text FormValueText(const Field& field, const std::string& value) {
         }
         case FieldKind::Flag: return Literal(value == "0" ? "false" : "true");
         case FieldKind::Text:
-            if (field.id == FindField("key")->id) {
+            if (IsSecret(field)) {
                 return Literal(kMaskedSecret);
             }
             return Text::Literal("\"" + VisibleBytes(value) + "\"");
@@ -351,7 +351,7 @@ Text ReadBackItem(const ReadBackField& f) {
                     {name, wrote, FormValueText(*f.field, *f.has)});
     }
     if (f.reported) {
-        const bool key = f.field->id == FindField("key")->id;
+        const bool key = IsSecret(*f.field);
         return Text(UI_TEXT("%1：写入 %2，无法判断（模块报告了“%3”）"),
                     {name, wrote, key ? Literal(kMaskedSecret) : Reported(*f.reported)});
     }
