@@ -157,12 +157,11 @@ bool MemoryControls::UserClick(int id) {
     return true;
 }
 
-bool MemoryControls::UserSetAddressField(int id, int field, std::optional<int> value) {
-    if (!Accepts(id) || field < 0 || field > 3 || (value && *value < 0)) {
+bool MemoryControls::TypeAddressField(int id, int field, std::uint8_t value) {
+    if (!Accepts(id)) {
         return false;
     }
-    auto& slot = At(id).fields[static_cast<std::size_t>(field)];
-    slot = value ? std::optional<int>(std::min(*value, 255)) : std::nullopt;
+    At(id).fields[static_cast<std::size_t>(field)] = value;
     Notify(id, Notification::FieldChanged);
     return true;
 }

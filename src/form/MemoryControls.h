@@ -55,13 +55,13 @@ class MemoryControls : public Controls, public UserInput {
     bool UserSelect(int id, int index) override;
     bool UserType(int id, const std::string& text) override;
     bool UserClick(int id) override;
-    // Types into one field of an address control (0 to 3); nothing empties it.
-    // A value over 255 becomes 255, as the real control corrects it.
-    bool UserSetAddressField(int id, int field, std::optional<int> value) override;
     bool UserClearAddress(int id);
 
     // The messages shown so far, with their types.
     const std::vector<std::pair<std::string, MessageType>>& messages() const { return messages_; }
+
+  protected:
+    bool TypeAddressField(int id, int field, std::uint8_t value) override;
 
   private:
     struct Control {

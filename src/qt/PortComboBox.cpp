@@ -13,29 +13,20 @@ namespace wifi {
 
 namespace {
 
-std::vector<std::string> StdStrings(const QStringList& list) {
-    std::vector<std::string> out;
-    for (const QString& s : list) {
-        out.push_back(s.toStdString());
-    }
-    return out;
-}
-
 QString Q(const std::string& s) {
     return QString::fromStdString(s);
 }
 
 }  // namespace
 
-PortComboBox::PortComboBox(const QStringList& named, QWidget* parent, PortSource source)
-    : QComboBox(parent), source_(std::move(source)), list_(ThisSystem(), StdStrings(named)) {
+PortComboBox::PortComboBox(PortList& list, std::function<void()> refresh, QWidget* parent)
+    : QComboBox(parent), list_(list), refresh_(std::move(refresh)) {
     // The closed box is narrow: its tooltip tells the whole entry and path.
     connect(this, &QComboBox::currentIndexChanged, this, [this](int index) {
         list_.Choose(index);
         setToolTip(index < 0 ? QString() : itemData(index, Qt::ToolTipRole).toString());
     });
-    Refresh();
-    setCurrentIndex(-1);
+    Show();
     poll_ = new QTimer(this);
     poll_->setInterval(1000);
     connect(poll_, &QTimer::timeout, this, &PortComboBox::Poll);
@@ -48,27 +39,6 @@ QString PortComboBox::DeviceAt(int index) const {
 
 QString PortComboBox::Device() const {
     return DeviceAt(currentIndex());
-}
-
-QString PortComboBox::SerialNumber() const {
-    return Q(list_.SerialNumber());
-}
-
-bool PortComboBox::Choose(const QString& device, const QString& serialNumber) {
-    if (!list_.Choose(device.toStdString(), serialNumber.toStdString())) {
-        return false;
-    }
-    setCurrentIndex(list_.chosen());
-    return true;
-}
-
-void PortComboBox::Refresh() {
-    if (list_.Update(source_()) || count() == 0) {
-        Show();
-    }
-    const int chosen = list_.chosen();
-    setCurrentIndex(chosen);
-    setToolTip(chosen < 0 ? QString() : itemData(chosen, Qt::ToolTipRole).toString());
 }
 
 void PortComboBox::Show() {
@@ -92,6 +62,9 @@ void PortComboBox::Show() {
     }
     // The open list is as wide as its longest entry, however narrow the box.
     view()->setMinimumWidth(widest + 4 * fontMetrics().averageCharWidth());
+    const int chosen = list_.chosen();
+    setCurrentIndex(chosen);
+    setToolTip(chosen < 0 ? QString() : itemData(chosen, Qt::ToolTipRole).toString());
 }
 
 QString PortComboBox::ClosedText() const {
@@ -109,15 +82,13 @@ void PortComboBox::paintEvent(QPaintEvent*) {
 }
 
 void PortComboBox::Poll() {
-    if (isEnabled() && !view()->isVisible()) {
-        Refresh();
+    if (!view()->isVisible()) {
+        refresh_();
     }
 }
 
 void PortComboBox::showPopup() {
-    if (isEnabled()) {
-        Refresh();
-    }
+    refresh_();
     QComboBox::showPopup();
 }
 

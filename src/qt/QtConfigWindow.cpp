@@ -22,6 +22,7 @@
 #include "form/Fields.h"
 #include "qt/IpAddressEdit.h"
 #include "qt/PortComboBox.h"
+#include "qt/SettingsStore.h"
 #include "qt/SlimComboStyle.h"
 #include "qt/TrafficWindow.h"
 #include "qt/Translations.h"
@@ -56,7 +57,7 @@ QtConfigWindow::QtConfigWindow(const QStringList& namedPorts, double timeoutSeco
           DialogFont(Utf8(ConfigDialogTemplate().fontName), ConfigDialogTemplate().fontPointSize)),
       units_(font_),
       comboStyle_(new SlimComboStyle(units_.ToX(6))),
-      timeoutMs_(static_cast<int>(timeoutSeconds * 1000 + 0.5)),
+      store_(std::make_unique<SettingsStore>()),
       clock_([this] { Handle([this] { dlg_->OnTimer(); }); }) {
     InitResources();
     comboStyle_->setParent(QCoreApplication::instance());
@@ -72,35 +73,28 @@ QtConfigWindow::QtConfigWindow(const QStringList& namedPorts, double timeoutSeco
 
     comm_ =
         std::make_unique<SerialComm>([this](int number) { return ports_->DeviceAt(number - 1); });
-    BuildItems(namedPorts, std::move(portSource));
-    FitToScreen();
-    controls_.SetWindow(this, windowTitle());
     tapped_ = std::make_unique<TappedComm>(
         *comm_, [this](LineDirection direction, const std::string& line) {
-            history_.Add(comm_->portName().toStdString(), direction, line);
+            session_->Tap(direction, line);
         });
     dlg_ = std::make_unique<CConfigDlg>(
         controls_, *tapped_, [](unsigned ms) { QThread::msleep(ms); }, clock_);
-    dlg_->SetReplyTimeout(ReplyClock::Duration(timeoutMs_));
-    progressLine_.SetTimeout(ReplyClock::Duration(timeoutMs_));
-    progressLine_.show = [this](const Message& m) { ShowProgress(m); };
-    // The connection at a glance: the port and the line's settings.
-    progressLine_.connection = [this](bool connected) {
-        setWindowTitle(Shown(WindowTitle(ConfigDialogTemplate().caption,
-                                         comm_->portName().toStdString(), connected)));
-    };
-    progressLine_.alert = [this](const Message& m) {
-        // Shown once the handler has returned: the dialog's state is final.
-        const Message onPort{OnPort(comm_->portName().toStdString(), m.text), true, m.detail,
-                             m.next};
-        QTimer::singleShot(0, this, [this, onPort] { ShowMessageBox(onPort, true); });
-    };
-    dlg_->SetEvents(&progressLine_);
-    WireNotifications();
-    if (dlg_->OnInitDialog()) {
-        ports_->setFocus(Qt::OtherFocusReason);  // the first control of the tab order
+    WindowStart start{CurrentLanguage(), {}, {}, ThisSystem(), std::move(portSource)};
+    for (const QString& port : namedPorts) {
+        start.namedPorts.push_back(port.toStdString());
     }
-    ApplyPreferences(namedPorts);
+    start.timeout = ReplyClock::Duration(static_cast<long long>(timeoutSeconds * 1000 + 0.5));
+    session_ = std::make_unique<WindowSession>(static_cast<WindowShell&>(*this), *dlg_, controls_,
+                                               controls_, QtTextConverters(), std::move(start));
+    BuildItems();
+    FitToScreen();
+    controls_.SetWindow(this, windowTitle());
+    WireNotifications();
+    session_->Start();
+    ports_->setFocus(Qt::OtherFocusReason);  // the first control of the tab order
+    const QSize frame = sizeHint().expandedTo(size());
+    const auto [x, y] = session_->Place(frame.width(), frame.height());
+    move(x, y);
     BuildActions();
 }
 
@@ -138,18 +132,15 @@ void QtConfigWindow::WireNotifications() {
     }
     connect(comm_.get(), &SerialComm::commEvent, this,
             [this] { Handle([this] { dlg_->OnCommEvent(); }); });
-    connect(comm_.get(), &SerialComm::portLost, this, &QtConfigWindow::OnPortLost);
-    encoding_->setCurrentIndex(encoding_->findData(int(controls_.encoding())));
+    connect(comm_.get(), &SerialComm::portLost, this,
+            [this](const QString&, const QString& detail) {
+                session_->PortLost(detail.toStdString());
+            });
     connect(encoding_, &QComboBox::currentIndexChanged, this, [this] {
-        const auto lossy =
-            controls_.SetEncoding(static_cast<TextEncoding>(encoding_->currentData().toInt()));
-        if (!lossy.empty()) {
-            progressLine_.Note(
-                TextNotInChosenEncoding(FieldOfControl(lossy.front()), controls_.encoding()));
-        }
+        session_->EncodingChosen(static_cast<TextEncoding>(encoding_->currentData().toInt()));
     });
     controls_.onForeignText = [this](int id, std::optional<TextEncoding> detected) {
-        OnForeignText(id, detected);
+        session_->ForeignText(id, detected);
     };
 }
 
@@ -183,16 +174,11 @@ void QtConfigWindow::FitToScreen() {
 }
 
 void QtConfigWindow::Handle(const std::function<void()>& handler) {
-    try {
-        handler();
-    } catch (const CommError& e) {
-        ShowMessageBox(PortFailure(e), false);
-    }
+    session_->Run(handler);
 }
 
-void QtConfigWindow::ShowProgress(const Message& message) {
-    const QString text = Shown(message);
-    progressText_ = text;
+void QtConfigWindow::ShowProgress(const std::string& message, bool problem) {
+    const QString text = QString::fromStdString(message);
     // No message is cut: what does not fit shows its start, and a click
     // shows all of it.
     const QFontMetrics metrics(progress_->font());
@@ -214,53 +200,56 @@ void QtConfigWindow::ShowProgress(const Message& message) {
     progress_->setText(shown);
     progress_->setToolTip(text);
     progress_->setCursor(progressCut_ ? Qt::PointingHandCursor : Qt::ArrowCursor);
-    progress_->setStyleSheet(message.problem ? QStringLiteral("color: #b00020;") : QString());
+    progress_->setStyleSheet(problem ? QStringLiteral("color: #b00020;") : QString());
 }
 
-void QtConfigWindow::ShowMessageBox(const Message& message, bool warning) {
-    // What happened, then what to do next; the system's own words on a line
-    // of their own below.
-    QMessageBox box(warning ? QMessageBox::Warning : QMessageBox::Critical, windowTitle(),
-                    Shown(Message{message.text, message.problem, {}, {}}), QMessageBox::Ok, this);
-    QString more = Shown(Message{message.next, false, {}, {}});
-    if (!message.detail.empty()) {
-        more += (more.isEmpty() ? QString() : QStringLiteral("\n")) +
-                QString::fromStdString(message.detail);
-    }
-    box.setInformativeText(more);
+void QtConfigWindow::Tell(const BoxText& text, BoxKind kind) {
+    const QMessageBox::Icon icon = kind == BoxKind::Error     ? QMessageBox::Critical
+                                   : kind == BoxKind::Warning ? QMessageBox::Warning
+                                                              : QMessageBox::Information;
+    QMessageBox box(icon, QString::fromStdString(text.title), QString::fromStdString(text.text),
+                    QMessageBox::NoButton, this);
+    box.setInformativeText(QString::fromStdString(text.more));
+    box.addButton(UiText(kAnswerOk), QMessageBox::AcceptRole);
     box.exec();
 }
 
-void QtConfigWindow::OnPortLost(const QString& description, const QString& detail) {
-    (void)description;
-    // The progress line says what became of a write; the message, that the
-    // device is gone, with the system's words below.
-    Handle([this] { dlg_->OnPortLost(); });
-    if (dlg_->AwaitingModuleReturn()) {
-        return;  // a module restarting after its save: it is read back when back
-    }
-    ShowMessageBox(PortLost(comm_->portName().toStdString(), detail.toStdString()), true);
+bool QtConfigWindow::Ask(const QuestionText& question) {
+    QMessageBox box(QMessageBox::Question, QString::fromStdString(question.title),
+                    QString::fromStdString(question.text), QMessageBox::NoButton, this);
+    QPushButton* yes = box.addButton(QString::fromStdString(question.yes), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QString::fromStdString(question.no), QMessageBox::NoRole);
+    box.setDefaultButton(no);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
 }
 
-void QtConfigWindow::OnForeignText(int id, std::optional<TextEncoding> detected) {
-    const int index = detected ? encoding_->findData(int(*detected)) : -1;
-    if (index >= 0) {
-        // The choice follows the module, and says so.
-        encoding_->setCurrentIndex(index);
-        progressLine_.Note(TextInOtherEncoding(FieldOfControl(id), *detected));
-    } else {
-        progressLine_.Note(TextInNoEncoding(FieldOfControl(id)));
-    }
+void QtConfigWindow::ShowTitle(const std::string& title) {
+    setWindowTitle(QString::fromStdString(title));
+}
+
+void QtConfigWindow::ShowEncoding(TextEncoding encoding) {
+    const QSignalBlocker quiet(encoding_);
+    encoding_->setCurrentIndex(encoding_->findData(int(encoding)));
+}
+
+void QtConfigWindow::ShowPorts() {
+    ports_->Show();
+}
+
+void QtConfigWindow::Later(std::function<void()> task) {
+    QTimer::singleShot(0, this, std::move(task));
+}
+
+PreferenceStore& QtConfigWindow::Store() {
+    return *store_;
 }
 
 void QtConfigWindow::reject() {
-    if (dlg_->HasUnsavedEdits() &&
-        QMessageBox::question(this, windowTitle(), Shown(UnsavedEditsQuestion()),
-                              QMessageBox::Yes | QMessageBox::No,
-                              QMessageBox::No) != QMessageBox::Yes) {
-        return;
+    if (session_->MayClose()) {
+        QDialog::reject();
     }
-    QDialog::reject();
 }
 
 void QtConfigWindow::keyPressEvent(QKeyEvent* event) {

@@ -9,7 +9,6 @@
 
 #include "form/ConfigDlg.h"
 #include "ports/PortInfo.h"
-#include "profile/Preferences.h"
 #include "protocol/ReplyTimeout.h"
 #include "qt/DialogUnits.h"
 #include "qt/QtControls.h"
@@ -18,8 +17,7 @@
 #include "qtserial/SerialComm.h"
 #include "serial/CommError.h"
 #include "serial/TappedComm.h"
-#include "serial/TrafficHistory.h"
-#include "wording/ProgressLine.h"
+#include "window/WindowSession.h"
 
 class QComboBox;
 class QLabel;
@@ -33,9 +31,10 @@ class TrafficWindow;
 
 // The configuration window, built from the dialog template: every item at its
 // place in dialog units, the lists filled, the tab order of the template, and
-// every notification of its controls passed to the dialog's message map. A
-// serial control error ends the handler and shows its description.
-class QtConfigWindow : public QDialog {
+// every notification of its controls passed to the dialog's message map. What
+// the window decides beyond that, its window session decides; the window
+// draws what the session asks for.
+class QtConfigWindow : public QDialog, private WindowShell {
     Q_OBJECT
   public:
     static constexpr double kDefaultTimeoutSeconds = kDefaultReplyTimeout.count() / 1000.0;
@@ -49,6 +48,7 @@ class QtConfigWindow : public QDialog {
     ~QtConfigWindow() override;
 
     CConfigDlg& dlg() { return *dlg_; }
+    WindowSession& session() { return *session_; }
     SerialComm& comm() { return *comm_; }
     QtControls& controls() { return controls_; }
     QWidget* Item(int id) const { return controls_.Widget(id); }
@@ -57,7 +57,7 @@ class QtConfigWindow : public QDialog {
     const DialogUnits& units() const { return units_; }
     QLabel* progress() const { return progress_; }
     // The progress line's whole message, however much of it fits.
-    const QString& progressText() const { return progressText_; }
+    QString progressText() const { return QString::fromStdString(session_->progressText()); }
     QComboBox* encoding() const { return encoding_; }
     PortComboBox* ports() const { return ports_; }
     // The traffic view, made when first asked for.
@@ -94,23 +94,26 @@ class QtConfigWindow : public QDialog {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void BuildItems(const QStringList& namedPorts, PortSource portSource);
+    void BuildItems();
     void FitToScreen();
     void WireNotifications();
     void Handle(const std::function<void()>& handler);
-    // A message box of the core's words: the message, the system's own text
-    // on a detail line, the progress line as that detail where asked.
-    void ShowMessageBox(const Message& message, bool warning);
-    void ShowProgress(const Message& message);
-    void OnPortLost(const QString& description, const QString& detail);
-    void OnForeignText(int id, std::optional<TextEncoding> detected);
     // The actions of the context menu, with their shortcuts: profiles, the
     // traffic view, the language.
     void BuildActions();
     void PopUpMenu(const QPoint& globalPos);
-    void OnExportProfile();
-    void OnImportProfile();
-    void ApplyPreferences(const QStringList& namedPorts);
+
+    // What the session asks of the window.
+    bool Ask(const QuestionText& question) override;
+    void Tell(const BoxText& box, BoxKind kind) override;
+    std::optional<std::string> ChooseFile(const FileChoice& choice) override;
+    void ShowProgress(const std::string& text, bool problem) override;
+    void ShowTitle(const std::string& title) override;
+    void ShowEncoding(TextEncoding encoding) override;
+    void ShowPorts() override;
+    void Later(std::function<void()> task) override;
+    std::vector<ScreenArea> Screens() const override;
+    PreferenceStore& Store() override;
 
     QFont font_;
     DialogUnits units_;
@@ -121,24 +124,21 @@ class QtConfigWindow : public QDialog {
     // What the form drives: the serial port, every line also told to the
     // traffic view.
     std::unique_ptr<TappedComm> tapped_;
-    TrafficHistory history_;
     TrafficWindow* traffic_ = nullptr;
     QList<QAction*> actions_;
     QMenu* menu_ = nullptr;
     QToolButton* menuButton_ = nullptr;
-    Preferences preferences_;
     std::unique_ptr<CConfigDlg> dlg_;
-    ProgressLine progressLine_;
+    std::unique_ptr<WindowSession> session_;
+    std::unique_ptr<PreferenceStore> store_;
     QList<QWidget*> items_;
     // The form the template describes, at its size; in a scroll area that
     // shows all of it where the screen has room, and scrolls where not.
     QWidget* form_ = nullptr;
     PortComboBox* ports_ = nullptr;
     QLabel* progress_ = nullptr;
-    QString progressText_;
     bool progressCut_ = false;  // the line shows the message's start
     QComboBox* encoding_ = nullptr;
-    int timeoutMs_;
     QtReplyClock clock_;
 };
 

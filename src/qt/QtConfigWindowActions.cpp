@@ -3,23 +3,19 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QContextMenuEvent>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QMessageBox>
 #include <QScreen>
 #include <QToolButton>
 
-#include "profile/Placement.h"
 #include "qt/PortComboBox.h"
 #include "qt/QtConfigWindow.h"
-#include "qt/QtTextConverter.h"
-#include "qt/SettingsStore.h"
 #include "qt/TrafficWindow.h"
 #include "qt/Translations.h"
-#include "text/TextCodec.h"
-#include "wording/Messages.h"
+#include "qt/WindowInput.h"
 #include "wording/WindowTexts.h"
 
 namespace wifi {
@@ -34,28 +30,27 @@ void QtConfigWindow::BuildActions() {
         actions_ << action;
         return action;
     };
-    add(UiText(kMenuExport), QKeySequence(Qt::CTRL | Qt::Key_S), &QtConfigWindow::OnExportProfile)
-        ->setObjectName(QStringLiteral("exportProfile"));
-    add(UiText(kMenuImport), QKeySequence(Qt::CTRL | Qt::Key_O), &QtConfigWindow::OnImportProfile)
-        ->setObjectName(QStringLiteral("importProfile"));
+    add(UiText(kMenuExport), QKeySequence(Qt::CTRL | Qt::Key_S), [this] {
+        session_->ExportProfile();
+    })->setObjectName(QStringLiteral("exportProfile"));
+    add(UiText(kMenuImport), QKeySequence(Qt::CTRL | Qt::Key_O), [this] {
+        WindowInput input(controls_, [this](int id, Notification code) {
+            Handle([this, id, code] { dlg_->Dispatch(id, code); });
+        });
+        session_->ImportProfile(input);
+    })->setObjectName(QStringLiteral("importProfile"));
     add(UiText(kMenuReadAgain), QKeySequence(Qt::Key_F5), &QtConfigWindow::OnReadAgain)
         ->setObjectName(QStringLiteral("readAgain"));
     add(UiText(kMenuTraffic), QKeySequence(Qt::CTRL | Qt::Key_L), [this] {
         traffic()->show();
         traffic()->raise();
     })->setObjectName(QStringLiteral("showTraffic"));
-    auto* verify = add(UiText(kMenuVerify), QKeySequence(), [this](bool on) {
-        preferences_.verify = on;
-        dlg_->SetVerify(on);
-        SettingsStore store;
-        preferences_.Save(store);
-    });
+    auto* verify =
+        add(UiText(kMenuVerify), QKeySequence(), [this](bool on) { session_->SetVerify(on); });
     verify->setObjectName(QStringLiteral("readBack"));
     verify->setCheckable(true);
     verify->setChecked(dlg_->verify());
 
-    // The language takes effect the next time the window opens: every text
-    // of the template is made once.
     auto* languages = new QActionGroup(this);
     for (const auto& [language, name] : {std::pair{Language::Chinese, QStringLiteral("中文")},
                                          std::pair{Language::English, QStringLiteral("English")}}) {
@@ -64,14 +59,8 @@ void QtConfigWindow::BuildActions() {
         action->setChecked(CurrentLanguage() == language);
         action->setObjectName(QStringLiteral("language_") +
                               QString::fromLatin1(LanguageCode(language).data()));
-        connect(action, &QAction::triggered, this, [this, language] {
-            preferences_.language = std::string(LanguageCode(language));
-            SettingsStore store;
-            preferences_.Save(store);
-            if (language != CurrentLanguage()) {
-                QMessageBox::information(this, windowTitle(), Shown(LanguageNextTime()));
-            }
-        });
+        connect(action, &QAction::triggered, this,
+                [this, language] { session_->ChooseLanguage(language); });
         actions_ << action;
     }
 
@@ -98,23 +87,12 @@ void QtConfigWindow::BuildActions() {
 }
 
 void QtConfigWindow::OnReadAgain() {
-    if (dlg_->HasUnsavedEdits() &&
-        QMessageBox::question(this, windowTitle(), Shown(ReadAgainQuestion()),
-                              QMessageBox::Yes | QMessageBox::No,
-                              QMessageBox::No) != QMessageBox::Yes) {
-        return;
-    }
-    Handle([this] { dlg_->ReadAgain(); });
+    session_->ReadAgain();
 }
 
 TrafficWindow* QtConfigWindow::traffic() {
     if (!traffic_) {
-        traffic_ = new TrafficWindow(
-            history_,
-            [this](std::string_view bytes) {
-                return TextCodec(controls_.encoding(), QtTextConverters()).Decode(bytes);
-            },
-            this);
+        traffic_ = new TrafficWindow(*session_, this);
     }
     return traffic_;
 }
@@ -129,7 +107,7 @@ void QtConfigWindow::contextMenuEvent(QContextMenuEvent* event) {
 
 bool QtConfigWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == progress_ && progressCut_ && event->type() == QEvent::MouseButtonRelease) {
-        QMessageBox::information(this, windowTitle(), progressText_);
+        session_->ShowWholeProgress();
         return true;
     }
     // Asked of every event of every field: the cheap test first.
@@ -149,25 +127,7 @@ bool QtConfigWindow::eventFilter(QObject* watched, QEvent* event) {
     return true;
 }
 
-void QtConfigWindow::ApplyPreferences(const QStringList& namedPorts) {
-    preferences_ = Preferences::Load(SettingsStore());
-    if (!namedPorts.isEmpty()) {
-        ports_->Choose(namedPorts.first());
-    } else {
-        // The adapter by its serial number first: it may be back as another
-        // ttyUSBn.
-        ports_->Choose(QString::fromStdString(preferences_.port),
-                       QString::fromStdString(preferences_.portSerial));
-    }
-    dlg_->SetVerify(preferences_.verify);
-    if (preferences_.encoding) {
-        const int index = encoding_->findData(int(*preferences_.encoding));
-        if (index >= 0) {
-            encoding_->setCurrentIndex(index);
-        }
-    }
-    // Where it was if it then lies on a screen, else centred on the primary
-    // one.
+std::vector<ScreenArea> QtConfigWindow::Screens() const {
     std::vector<ScreenArea> screens;
     for (const QScreen* screen : QGuiApplication::screens()) {
         const QRect area = screen->availableGeometry();
@@ -179,20 +139,26 @@ void QtConfigWindow::ApplyPreferences(const QStringList& namedPorts) {
             screens.push_back(s);
         }
     }
-    const QSize frame = sizeHint().expandedTo(size());
-    const auto [x, y] = WindowPlace(preferences_.position, frame.width(), frame.height(), screens);
-    move(x, y);
+    return screens;
+}
+
+std::optional<std::string> QtConfigWindow::ChooseFile(const FileChoice& choice) {
+    const QString title = QString::fromStdString(choice.title);
+    const QString filter = QString::fromStdString(choice.filter);
+    const QString path =
+        choice.save
+            ? QFileDialog::getSaveFileName(this, title, QString::fromStdString(choice.suggested),
+                                           filter)
+            : QFileDialog::getOpenFileName(this, title, QString(),
+                                           filter + QStringLiteral(";;") + UiText(kAllFilesFilter));
+    if (path.isEmpty()) {
+        return std::nullopt;
+    }
+    return path.toStdString();
 }
 
 void QtConfigWindow::done(int result) {
-    if (!ports_->Device().isEmpty()) {
-        preferences_.port = ports_->Device().toStdString();
-        preferences_.portSerial = ports_->SerialNumber().toStdString();
-    }
-    preferences_.position = std::pair{pos().x(), pos().y()};
-    preferences_.encoding = controls_.encoding();
-    SettingsStore store;
-    preferences_.Save(store);
+    session_->Closed({pos().x(), pos().y()});
     if (traffic_) {
         traffic_->close();
     }

@@ -42,7 +42,7 @@ class CheckBoxCaption : public QLabel {
 
 }  // namespace
 
-void QtConfigWindow::BuildItems(const QStringList& namedPorts, PortSource portSource) {
+void QtConfigWindow::BuildItems() {
     const DialogTemplate& t = ConfigDialogTemplate();
     for (std::size_t index = 0; index < t.items.size(); ++index) {
         const DialogItem& item = t.items[index];
@@ -71,7 +71,8 @@ void QtConfigWindow::BuildItems(const QStringList& namedPorts, PortSource portSo
             case ItemKind::DropList: {
                 QComboBox* box = nullptr;
                 if (item.id == IDC_COMPORT) {
-                    box = ports_ = new PortComboBox(namedPorts, form_, std::move(portSource));
+                    box = ports_ = new PortComboBox(
+                        session_->ports(), [this] { session_->RefreshPorts(); }, form_);
                 } else {
                     box = new QComboBox(form_);
                     for (auto entry : ListEntries(item.id)) {

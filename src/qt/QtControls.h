@@ -9,6 +9,7 @@
 #include "form/Controls.h"
 #include "qt/QtTextConverter.h"
 #include "text/ModuleTexts.h"
+#include "window/WindowShell.h"
 
 class QLineEdit;
 class QWidget;
@@ -19,7 +20,7 @@ namespace wifi {
 // list entries are interface texts (UTF-8). The other edits hold module texts,
 // which are bytes: the core's ModuleTexts decides what each shows and what
 // goes back to the module.
-class QtControls : public Controls {
+class QtControls : public Controls, public EncodedTexts {
   public:
     void Add(int id, QWidget* widget) { widgets_.insert(id, widget); }
     QWidget* Widget(int id) const;
@@ -36,10 +37,10 @@ class QtControls : public Controls {
     // chosen encoding are kept as they are, as a reported text's would be.
     void SetTypedBytes(int id, const std::string& bytes);
 
-    TextEncoding encoding() const { return texts_.encoding(); }
+    TextEncoding encoding() const override { return texts_.encoding(); }
     // Re-decodes the untouched reported texts at once; the ids of those not
     // valid in the new encoding, shown with U+FFFD where their bytes are.
-    std::vector<int> SetEncoding(TextEncoding encoding);
+    std::vector<int> SetEncoding(TextEncoding encoding) override;
     // Told when a reported text is not valid in the chosen encoding: with the
     // encoding it is in, or nothing when it is in neither.
     std::function<void(int id, std::optional<TextEncoding> detected)> onForeignText;

@@ -1,24 +1,19 @@
 #include "qt/TrafficWindow.h"
 
-#include "profile/Files.h"
-
 #include <QCheckBox>
-#include <QFileDialog>
 #include <QHBoxLayout>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "qt/Translations.h"
-#include "wording/Messages.h"
 #include "wording/WindowTexts.h"
 
 namespace wifi {
 
-TrafficWindow::TrafficWindow(TrafficHistory& log, Decode decode, QWidget* parent)
-    : QDialog(parent), log_(log), decode_(std::move(decode)) {
+TrafficWindow::TrafficWindow(WindowSession& session, QWidget* parent)
+    : QDialog(parent), session_(session), log_(session.traffic()) {
     setWindowTitle(UiText(kTrafficTitle));
     setObjectName(QStringLiteral("traffic"));
     view_ = new QPlainTextEdit(this);
@@ -44,7 +39,8 @@ TrafficWindow::TrafficWindow(TrafficHistory& log, Decode decode, QWidget* parent
     resize(760, 360);
     connect(unmask_, &QCheckBox::toggled, this, &TrafficWindow::Rebuild);
     connect(hex_, &QCheckBox::toggled, this, &TrafficWindow::Rebuild);
-    connect(save, &QPushButton::clicked, this, &TrafficWindow::OnSave);
+    connect(save, &QPushButton::clicked, this,
+            [this] { session_.SaveTraffic(unmask_->isChecked(), hex_->isChecked()); });
     connect(clear, &QPushButton::clicked, this, [this] {
         log_.Clear();
         view_->clear();
@@ -58,7 +54,8 @@ TrafficWindow::~TrafficWindow() {
 }
 
 QString TrafficWindow::Render(const TrafficHistory::Entry& e) const {
-    TrafficHistory::View shown{unmask_->isChecked(), hex_->isChecked() ? Decode() : decode_};
+    const TrafficHistory::View shown =
+        session_.TrafficView(unmask_->isChecked(), hex_->isChecked());
     return QString::fromStdString(TrafficHistory::Render(e, shown));
 }
 
@@ -99,28 +96,6 @@ void TrafficWindow::showEvent(QShowEvent* event) {
 
 QString TrafficWindow::Text() const {
     return view_->toPlainText();
-}
-
-bool TrafficWindow::SaveTo(const QString& path, QString& error) const {
-    const QByteArray text = Text().toUtf8() + '\n';
-    std::string why;
-    // With the key shown, the log is its owner's alone.
-    if (!WriteFileBytes(path.toStdString(), std::string_view(text.constData(), text.size()), why,
-                        unmask_->isChecked() ? FileAccess::OwnerOnly : FileAccess::Shared)) {
-        error = QString::fromStdString(why);
-        return false;
-    }
-    return true;
-}
-
-void TrafficWindow::OnSave() {
-    const QString path = QFileDialog::getSaveFileName(this, UiText(kTrafficSaveTitle), QString(),
-                                                      UiText(kTextFilter));
-    QString error;
-    if (!path.isEmpty() && !SaveTo(path, error)) {
-        QMessageBox::warning(this, windowTitle(),
-                             Shown(FileNotSaved(path.toStdString(), error.toStdString())));
-    }
 }
 
 }  // namespace wifi

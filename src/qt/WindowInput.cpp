@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <algorithm>
 
 #include "qt/IpAddressEdit.h"
 
@@ -36,13 +35,13 @@ bool WindowInput::UserClick(int id) {
     return true;
 }
 
-bool WindowInput::UserSetAddressField(int id, int field, std::optional<int> value) {
+bool WindowInput::TypeAddressField(int id, int field, std::uint8_t value) {
     auto* edit = qobject_cast<IpAddressEdit*>(controls_.Widget(id));
-    if (!edit || !edit->isEnabled() || field < 0 || field > 3 || !value || *value < 0) {
+    if (!edit || !edit->isEnabled()) {
         return false;
     }
     Address address = edit->address();
-    address[static_cast<std::size_t>(field)] = static_cast<std::uint8_t>(std::min(*value, 255));
+    address[static_cast<std::size_t>(field)] = value;
     edit->setAddress(address);
     dispatch_(id, Notification::FieldChanged);
     return true;

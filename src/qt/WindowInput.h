@@ -20,7 +20,9 @@ class WindowInput : public UserInput {
     bool UserSelect(int id, int index) override;
     bool UserType(int id, const std::string& bytes) override;
     bool UserClick(int id) override;
-    bool UserSetAddressField(int id, int field, std::optional<int> value) override;
+
+  protected:
+    bool TypeAddressField(int id, int field, std::uint8_t value) override;
 
   private:
     QtControls& controls_;

@@ -13,6 +13,7 @@
 #include "qt/QtConfigWindow.h"
 #include "qt/SettingsStore.h"
 #include "qt/Translations.h"
+#include "window/WindowSession.h"
 
 namespace wifi {
 
@@ -130,11 +131,9 @@ int CConfigApp::InitInstance() {
     if (locale.empty()) {
         locale = QLocale::system().name().toStdString();
     }
-    const Language chosen =
-        ChooseLanguage(asked, LanguageNamed(Preferences::Load(SettingsStore()).language), locale);
     std::string why;
     const Language language =
-        ShowableLanguage(chosen, chosen != Language::Chinese || ChineseFontInstalled(), why);
+        StartLanguage(asked, SettingsStore(), locale, ChineseFontInstalled, why);
     if (!why.empty()) {
         std::fprintf(stderr, "wifi-config-gui: %s\n", why.c_str());
     }

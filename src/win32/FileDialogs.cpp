@@ -1,6 +1,7 @@
 #include "win32/FileDialogs.h"
 
 #include <commdlg.h>
+#include <shlobj.h>
 
 #include "win32/Win32Text.h"
 
@@ -8,12 +9,29 @@ namespace wifi {
 
 namespace {
 
-std::optional<std::string> Ask(HWND owner, const FileQuestion& question, bool save) {
+// The folder of the last file chosen in this run.
+std::wstring lastFolder;
+
+std::wstring Documents() {
     wchar_t path[MAX_PATH] = {};
-    lstrcpynW(path, question.suggested.c_str(), MAX_PATH);
-    std::wstring filter = Ui(question.filterText);
-    filter += std::wstring(1, L'\0') + question.pattern + std::wstring(2, L'\0');
-    const std::wstring title = Ui(question.title);
+    if (SUCCEEDED(SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, path))) {
+        return path;
+    }
+    return {};
+}
+
+}  // namespace
+
+std::optional<std::string> AskPath(HWND owner, const FileChoice& choice) {
+    wchar_t path[MAX_PATH] = {};
+    lstrcpynW(path, Wide(choice.suggested).c_str(), MAX_PATH);
+    const std::wstring pattern = Wide(choice.pattern);
+    std::wstring filter = Wide(choice.filter);
+    filter += std::wstring(1, L'\0') + pattern + std::wstring(2, L'\0');
+    const std::wstring title = Wide(choice.title);
+    // "*.json": "json" is added when the user types no extension.
+    const std::wstring extension = pattern.rfind(L"*.", 0) == 0 ? pattern.substr(2) : L"";
+    const std::wstring folder = lastFolder.empty() ? Documents() : lastFolder;
     OPENFILENAMEW ofn{};
     ofn.lStructSize = sizeof ofn;
     ofn.hwndOwner = owner;
@@ -21,23 +39,16 @@ std::optional<std::string> Ask(HWND owner, const FileQuestion& question, bool sa
     ofn.lpstrFile = path;
     ofn.nMaxFile = MAX_PATH;
     ofn.lpstrTitle = title.c_str();
-    ofn.lpstrDefExt = question.extension;
-    ofn.Flags =
-        OFN_NOCHANGEDIR | (save ? OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST : OFN_FILEMUSTEXIST);
-    if (!(save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn))) {
+    ofn.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
+    ofn.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
+    ofn.Flags = OFN_NOCHANGEDIR | OFN_HIDEREADONLY |
+                (choice.save ? OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST : OFN_FILEMUSTEXIST);
+    if (!(choice.save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn))) {
         return std::nullopt;
     }
-    return Utf8(path);
-}
-
-}  // namespace
-
-std::optional<std::string> AskSavePath(HWND owner, const FileQuestion& question) {
-    return Ask(owner, question, true);
-}
-
-std::optional<std::string> AskOpenPath(HWND owner, const FileQuestion& question) {
-    return Ask(owner, question, false);
+    const std::wstring chosen = path;
+    lastFolder = chosen.substr(0, chosen.find_last_of(L"\\/"));
+    return Utf8(chosen);
 }
 
 }  // namespace wifi

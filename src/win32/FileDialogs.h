@@ -5,20 +5,13 @@
 #include <optional>
 #include <string>
 
+#include "window/WindowShell.h"
+
 namespace wifi {
 
-// What the standard file dialogs are asked: a title and a filter from the
-// core's words ("配置文件 (*.json)" with the pattern "*.json").
-struct FileQuestion {
-    const char* title;
-    const char* filterText;
-    const wchar_t* pattern;
-    const wchar_t* extension;  // added when the user gives none
-    std::wstring suggested;    // the name offered
-};
-
+// The standard file dialog for the session's question: it opens in the
+// user's Documents folder, then in the folder last used; no read-only box.
 // The path the user chose (UTF-8), or nothing when cancelled.
-std::optional<std::string> AskSavePath(HWND owner, const FileQuestion& question);
-std::optional<std::string> AskOpenPath(HWND owner, const FileQuestion& question);
+std::optional<std::string> AskPath(HWND owner, const FileChoice& choice);
 
 }  // namespace wifi

@@ -2,10 +2,7 @@
 
 #include <commctrl.h>
 
-#include "profile/Profile.h"
-#include "win32/FileDialogs.h"
 #include "win32/Win32Text.h"
-#include "wording/Messages.h"
 #include "wording/WindowTexts.h"
 
 namespace wifi {
@@ -18,8 +15,8 @@ constexpr int kRow = 28;  // the buttons' row under the text, in pixels
 
 }  // namespace
 
-TrafficView::TrafficView(HINSTANCE instance, TrafficHistory& history, Decode decode)
-    : instance_(instance), history_(history), decode_(std::move(decode)) {}
+TrafficView::TrafficView(HINSTANCE instance, WindowSession& session)
+    : instance_(instance), session_(session), history_(session.traffic()) {}
 
 TrafficView::~TrafficView() {
     history_.onAdded = nullptr;
@@ -99,7 +96,7 @@ LRESULT TrafficView::Handle(UINT message, WPARAM w, LPARAM l) {
                     history_.Clear();
                     SetWindowTextW(text_, L"");
                     return 0;
-                case kSave: Save(); return 0;
+                case kSave: session_.SaveTraffic(Checked(unmask_), Checked(hex_)); return 0;
                 default: break;
             }
             break;
@@ -120,9 +117,7 @@ void TrafficView::Layout() {
 }
 
 std::wstring TrafficView::Render(const TrafficHistory::Entry& e) const {
-    const bool hex = SendMessageW(hex_, BM_GETCHECK, 0, 0) == BST_CHECKED;
-    const TrafficHistory::View view{SendMessageW(unmask_, BM_GETCHECK, 0, 0) == BST_CHECKED,
-                                    hex ? Decode() : decode_};
+    const TrafficHistory::View view = session_.TrafficView(Checked(unmask_), Checked(hex_));
     return Wide(TrafficHistory::Render(e, view)) + L"\r\n";
 }
 
@@ -143,21 +138,8 @@ void TrafficView::Append(const TrafficHistory::Entry& e) {
     SendMessageW(text_, EM_REPLACESEL, FALSE, LPARAM(Render(e).c_str()));
 }
 
-void TrafficView::Save() {
-    const auto path = AskSavePath(window_, {kTrafficSaveTitle, kTextFilter, L"*.txt", L"txt", {}});
-    if (!path) {
-        return;
-    }
-    // What the view shows, as UTF-8 with the system's line ends.
-    std::wstring text(std::size_t(GetWindowTextLengthW(text_)) + 1, L'\0');
-    text.resize(std::size_t(GetWindowTextW(text_, text.data(), int(text.size()))));
-    std::string error;
-    const bool secrets = SendMessageW(unmask_, BM_GETCHECK, 0, 0) == BST_CHECKED;
-    if (!WriteFileBytes(*path, Utf8(text), error,
-                        secrets ? FileAccess::OwnerOnly : FileAccess::Shared)) {
-        MessageBoxW(window_, Ui(FileNotSaved(*path, error)).c_str(), Ui(kTrafficTitle).c_str(),
-                    MB_OK | MB_ICONWARNING);
-    }
+bool TrafficView::Checked(HWND box) const {
+    return SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 }  // namespace wifi

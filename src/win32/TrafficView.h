@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "serial/TrafficHistory.h"
+#include "window/WindowSession.h"
 
 namespace wifi {
 
@@ -18,8 +19,8 @@ namespace wifi {
 // records from the start.
 class TrafficView {
   public:
-    using Decode = std::function<std::optional<std::string>(std::string_view)>;
-    TrafficView(HINSTANCE instance, TrafficHistory& history, Decode decode);
+    // session: its traffic log, how lines are shown, and saving it.
+    TrafficView(HINSTANCE instance, WindowSession& session);
     ~TrafficView();
     TrafficView(const TrafficView&) = delete;
     TrafficView& operator=(const TrafficView&) = delete;
@@ -34,11 +35,11 @@ class TrafficView {
     void Rebuild();
     void Append(const TrafficHistory::Entry& e);
     std::wstring Render(const TrafficHistory::Entry& e) const;
-    void Save();
+    bool Checked(HWND box) const;
 
     HINSTANCE instance_;
+    WindowSession& session_;
     TrafficHistory& history_;
-    Decode decode_;
     HWND window_ = nullptr;
     HWND text_ = nullptr;
     HWND unmask_ = nullptr;

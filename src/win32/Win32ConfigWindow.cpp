@@ -1,7 +1,5 @@
 #include "win32/Win32ConfigWindow.h"
 
-#include "profile/Placement.h"
-
 #include <commctrl.h>
 #include <commdlg.h>
 #include <dbt.h>
@@ -13,12 +11,10 @@
 #include "form/DialogTemplate.h"
 #include "form/ListContents.h"
 #include "ports/SystemPorts.h"
-#include "profile/FormFields.h"
-#include "profile/Profile.h"
 #include "serial/CommError.h"
-#include "text/TextCodec.h"
+#include "win32/Boxes.h"
 #include "win32/DialogBuilder.h"
-#include "win32/RegistryStore.h"
+#include "win32/FileDialogs.h"
 #include "win32/Win32Text.h"
 #include "wording/Messages.h"
 #include "wording/WindowTexts.h"
@@ -30,8 +26,8 @@ namespace {
 // From the port's thread: bytes came; the device is gone (lParam: its words).
 constexpr UINT kMsgReceive = WM_APP + 1;
 constexpr UINT kMsgLost = WM_APP + 2;
-// A time-out's message, shown once the handler that found it has returned.
-constexpr UINT kMsgAlert = WM_APP + 3;
+// A task of the session's, run once the handler now running has returned.
+constexpr UINT kMsgLater = WM_APP + 3;
 constexpr UINT_PTR kReplyTimer = 1;
 constexpr UINT_PTR kPortPollTimer = 2;
 constexpr UINT kPortPollMs = 1000;
@@ -51,13 +47,10 @@ class Win32ConfigWindow::Clock : public SteadyReplyClock {
     HWND& window_;
 };
 
-Win32ConfigWindow::Win32ConfigWindow(HINSTANCE instance, WindowOptions options)
-    : instance_(instance),
-      options_(std::move(options)),
-      controls_(DefaultEncoding()),
-      ports_(PortSystem::Windows, options_.namedPorts) {
+Win32ConfigWindow::Win32ConfigWindow(HINSTANCE instance, WindowStart start)
+    : instance_(instance), controls_(DefaultEncoding()) {
     comm_ = std::make_unique<ThreadComm>([this](int number) {
-        const auto& devices = ports_.devices();
+        const auto& devices = session_->ports().devices();
         return number >= 1 && number <= int(devices.size()) ? devices[std::size_t(number - 1)]
                                                             : std::string();
     });
@@ -67,23 +60,14 @@ Win32ConfigWindow::Win32ConfigWindow(HINSTANCE instance, WindowOptions options)
     };
     tapped_ = std::make_unique<TappedComm>(
         *comm_, [this](LineDirection direction, const std::string& line) {
-            history_.Add(portName_, direction, line);
+            session_->Tap(direction, line);
         });
     clock_ = std::make_unique<Clock>(dialog_);
     dlg_ = std::make_unique<CConfigDlg>(
         controls_, *tapped_, [](unsigned ms) { Sleep(ms); }, *clock_);
-    dlg_->SetReplyTimeout(ReplyClock::Duration(options_.timeoutMs));
-    progressLine_.SetTimeout(ReplyClock::Duration(options_.timeoutMs));
-    progressLine_.show = [this](const Message& m) { ShowProgress(m); };
-    progressLine_.alert = [this](const Message& m) {
-        PostMessageW(dialog_, kMsgAlert, 0,
-                     LPARAM(new Message{OnPort(portName_, m.text), true, m.detail, m.next}));
-    };
-    progressLine_.connection = [this](bool connected) {
-        SetWindowTextW(
-            dialog_, Ui(WindowTitle(ConfigDialogTemplate().caption, portName_, connected)).c_str());
-    };
-    dlg_->SetEvents(&progressLine_);
+    start.ports = [] { return SystemPorts(); };
+    session_ = std::make_unique<WindowSession>(static_cast<WindowShell&>(*this), *dlg_, controls_,
+                                               controls_, SystemTextConverters(), std::move(start));
 }
 
 Win32ConfigWindow::~Win32ConfigWindow() {
@@ -155,26 +139,100 @@ void Win32ConfigWindow::OnInit() {
     }
     FillLists();
     controls_.onForeignText = [this](int id, std::optional<TextEncoding> detected) {
-        OnForeignText(id, detected);
+        session_->ForeignText(id, detected);
     };
-    Guarded([this] { dlg_->OnInitDialog(); });
+    session_->Start();
+    RECT frame{};
+    GetWindowRect(dialog_, &frame);
+    const auto [x, y] = session_->Place(frame.right - frame.left, frame.bottom - frame.top);
+    SetWindowPos(dialog_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    SetTimer(dialog_, kPortPollTimer, kPortPollMs, nullptr);
+    SendMessageW(dialog_, WM_NEXTDLGCTL, WPARAM(controls_.Item(IDC_COMPORT)), TRUE);
+}
 
-    preferences_ = options_.remembered;
-    dlg_->SetVerify(preferences_.verify);
-    if (!options_.namedPorts.empty()) {
-        ports_.Choose(options_.namedPorts.front());
-    } else {
-        ports_.Choose(preferences_.port, preferences_.portSerial);
+void Win32ConfigWindow::FillLists() {
+    for (const auto& list : ParameterLists()) {
+        const HWND box = controls_.Item(list.id);
+        for (auto entry : list.entries) {
+            SendMessageW(box, CB_ADDSTRING, 0, LPARAM(Ui(entry).c_str()));
+        }
     }
-    SendMessageW(controls_.Item(IDC_COMPORT), CB_SETCURSEL, WPARAM(ports_.chosen()), 0);
-    portName_ = ports_.Device();
-    if (preferences_.encoding && *preferences_.encoding != controls_.encoding()) {
-        SendMessageW(GetDlgItem(dialog_, IDC_ENCODING), CB_SETCURSEL,
-                     *preferences_.encoding == TextEncoding::Gbk ? 1 : 0, 0);
-        OnEncodingChosen();
+    const HWND encoding = GetDlgItem(dialog_, IDC_ENCODING);
+    for (TextEncoding e : {TextEncoding::Utf8, TextEncoding::Gbk}) {
+        SendMessageW(encoding, CB_ADDSTRING, 0, LPARAM(Wide(EncodingDisplayName(e)).c_str()));
     }
-    // Where it was if it then lies on a screen, else centred on the primary
-    // one (a first start included, never the screen's corner).
+    ShowEncoding(controls_.encoding());
+    ShowPorts();
+}
+
+void Win32ConfigWindow::ShowPorts() {
+    const PortList& ports = session_->ports();
+    const HWND box = controls_.Item(IDC_COMPORT);
+    SendMessageW(box, CB_RESETCONTENT, 0, 0);
+    for (std::size_t i = 0; i < ports.devices().size(); ++i) {
+        SendMessageW(box, CB_ADDSTRING, 0, LPARAM(Wide(PortEntryText(ports.InfoAt(i))).c_str()));
+    }
+    SendMessageW(box, CB_SETCURSEL, WPARAM(ports.chosen()), 0);
+}
+
+void Win32ConfigWindow::ShowEncoding(TextEncoding encoding) {
+    SendMessageW(GetDlgItem(dialog_, IDC_ENCODING), CB_SETCURSEL,
+                 encoding == TextEncoding::Gbk ? 1 : 0, 0);
+}
+
+void Win32ConfigWindow::DrawPortEntry(const DRAWITEMSTRUCT& item) {
+    if (item.CtlID != IDC_COMPORT) {
+        return;
+    }
+    const bool selected = (item.itemState & ODS_SELECTED) != 0;
+    const bool disabled = (item.itemState & ODS_DISABLED) != 0;
+    FillRect(item.hDC, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+    std::wstring text;
+    const PortList& ports = session_->ports();
+    if (item.itemID < ports.devices().size()) {
+        const PortInfo info = ports.InfoAt(item.itemID);
+        text = Wide((item.itemState & ODS_COMBOBOXEDIT) ? ShortName(info.device)
+                                                        : PortEntryText(info));
+    }
+    SetBkMode(item.hDC, TRANSPARENT);
+    SetTextColor(item.hDC, GetSysColor(disabled   ? COLOR_GRAYTEXT
+                                       : selected ? COLOR_HIGHLIGHTTEXT
+                                                  : COLOR_WINDOWTEXT));
+    RECT r = item.rcItem;
+    r.left += 2;
+    DrawTextW(item.hDC, text.c_str(), int(text.size()), &r,
+              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+    if (item.itemState & ODS_FOCUS) {
+        DrawFocusRect(item.hDC, &item.rcItem);
+    }
+}
+
+void Win32ConfigWindow::ShowProgress(const std::string& text, bool problem) {
+    progressIsProblem_ = problem;
+    SetDlgItemTextW(dialog_, IDC_PROGRESS_LINE, Wide(text).c_str());
+}
+
+void Win32ConfigWindow::ShowTitle(const std::string& title) {
+    SetWindowTextW(dialog_, Wide(title).c_str());
+}
+
+bool Win32ConfigWindow::Ask(const QuestionText& question) {
+    return AskBox(dialog_, question);
+}
+
+void Win32ConfigWindow::Tell(const BoxText& box, BoxKind kind) {
+    TellBox(dialog_, box, kind, session_->Words(kAnswerOk));
+}
+
+std::optional<std::string> Win32ConfigWindow::ChooseFile(const FileChoice& choice) {
+    return AskPath(dialog_, choice);
+}
+
+void Win32ConfigWindow::Later(std::function<void()> task) {
+    PostMessageW(dialog_, kMsgLater, 0, LPARAM(new std::function<void()>(std::move(task))));
+}
+
+std::vector<ScreenArea> Win32ConfigWindow::Screens() const {
     std::vector<ScreenArea> screens;
     EnumDisplayMonitors(
         nullptr, nullptr,
@@ -193,119 +251,17 @@ void Win32ConfigWindow::OnInit() {
             return TRUE;
         },
         LPARAM(&screens));
-    RECT frame{};
-    GetWindowRect(dialog_, &frame);
-    const auto [x, y] = WindowPlace(preferences_.position, frame.right - frame.left,
-                                    frame.bottom - frame.top, screens);
-    SetWindowPos(dialog_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    SetTimer(dialog_, kPortPollTimer, kPortPollMs, nullptr);
-    SendMessageW(dialog_, WM_NEXTDLGCTL, WPARAM(controls_.Item(IDC_COMPORT)), TRUE);
-}
-
-void Win32ConfigWindow::FillLists() {
-    for (const auto& list : ParameterLists()) {
-        const HWND box = controls_.Item(list.id);
-        for (auto entry : list.entries) {
-            SendMessageW(box, CB_ADDSTRING, 0, LPARAM(Ui(entry).c_str()));
-        }
-    }
-    const HWND encoding = GetDlgItem(dialog_, IDC_ENCODING);
-    for (TextEncoding e : {TextEncoding::Utf8, TextEncoding::Gbk}) {
-        SendMessageW(encoding, CB_ADDSTRING, 0, LPARAM(Wide(EncodingDisplayName(e)).c_str()));
-    }
-    SendMessageW(encoding, CB_SETCURSEL, controls_.encoding() == TextEncoding::Gbk ? 1 : 0, 0);
-    ports_.Update(SystemPorts());
-    FillPorts();
-}
-
-void Win32ConfigWindow::FillPorts() {
-    const HWND box = controls_.Item(IDC_COMPORT);
-    SendMessageW(box, CB_RESETCONTENT, 0, 0);
-    for (std::size_t i = 0; i < ports_.devices().size(); ++i) {
-        SendMessageW(box, CB_ADDSTRING, 0, LPARAM(Wide(PortEntryText(ports_.InfoAt(i))).c_str()));
-    }
-    SendMessageW(box, CB_SETCURSEL, WPARAM(ports_.chosen()), 0);
-}
-
-void Win32ConfigWindow::RefreshPorts() {
-    if (comm_->GetPortOpen() || !ports_.Update(SystemPorts())) {
-        return;
-    }
-    FillPorts();
-}
-
-void Win32ConfigWindow::DrawPortEntry(const DRAWITEMSTRUCT& item) {
-    if (item.CtlID != IDC_COMPORT) {
-        return;
-    }
-    const bool selected = (item.itemState & ODS_SELECTED) != 0;
-    const bool disabled = (item.itemState & ODS_DISABLED) != 0;
-    FillRect(item.hDC, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
-    std::wstring text;
-    if (item.itemID < ports_.devices().size()) {
-        const PortInfo info = ports_.InfoAt(item.itemID);
-        text = Wide((item.itemState & ODS_COMBOBOXEDIT) ? ShortName(info.device)
-                                                        : PortEntryText(info));
-    }
-    SetBkMode(item.hDC, TRANSPARENT);
-    SetTextColor(item.hDC, GetSysColor(disabled   ? COLOR_GRAYTEXT
-                                       : selected ? COLOR_HIGHLIGHTTEXT
-                                                  : COLOR_WINDOWTEXT));
-    RECT r = item.rcItem;
-    r.left += 2;
-    DrawTextW(item.hDC, text.c_str(), int(text.size()), &r,
-              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
-    if (item.itemState & ODS_FOCUS) {
-        DrawFocusRect(item.hDC, &item.rcItem);
-    }
-}
-
-void Win32ConfigWindow::Guarded(const std::function<void()>& handler) {
-    try {
-        handler();
-    } catch (const CommError& e) {
-        Box(PortFailure(e), MB_ICONERROR);
-    }
-}
-
-void Win32ConfigWindow::ShowProgress(const Message& message) {
-    progressIsProblem_ = message.problem;
-    progressMessage_ = message;
-    SetDlgItemTextW(dialog_, IDC_PROGRESS_LINE, Ui(message).c_str());
-}
-
-void Win32ConfigWindow::Box(const Message& message, UINT icon) {
-    MessageBoxW(dialog_, Ui(message).c_str(), Ui(ConfigDialogTemplate().caption).c_str(),
-                MB_OK | icon);
-}
-
-void Win32ConfigWindow::OnForeignText(int id, std::optional<TextEncoding> detected) {
-    if (detected) {
-        // The choice follows the module, and says so.
-        SendMessageW(GetDlgItem(dialog_, IDC_ENCODING), CB_SETCURSEL,
-                     *detected == TextEncoding::Gbk ? 1 : 0, 0);
-        controls_.SetEncoding(*detected);
-        progressLine_.Note(TextInOtherEncoding(FieldOfControl(id), *detected));
-    } else {
-        progressLine_.Note(TextInNoEncoding(FieldOfControl(id)));
-    }
-}
-
-void Win32ConfigWindow::OnEncodingChosen() {
-    const auto index = SendMessageW(GetDlgItem(dialog_, IDC_ENCODING), CB_GETCURSEL, 0, 0);
-    const auto lossy = controls_.SetEncoding(index == 1 ? TextEncoding::Gbk : TextEncoding::Utf8);
-    if (!lossy.empty()) {
-        progressLine_.Note(
-            TextNotInChosenEncoding(FieldOfControl(lossy.front()), controls_.encoding()));
-    }
+    return screens;
 }
 
 void Win32ConfigWindow::OnCommand(int id, int code) {
     switch (id) {
         case IDOK: return;  // Enter never closes the window
         case IDCANCEL:
-            if (MayClose()) {
-                SavePreferences();
+            if (session_->MayClose()) {
+                RECT r;
+                GetWindowRect(dialog_, &r);
+                session_->Closed({int(r.left), int(r.top)});
                 DestroyWindow(dialog_);
             }
             return;
@@ -317,30 +273,24 @@ void Win32ConfigWindow::OnCommand(int id, int code) {
         }
         case IDC_ENCODING:
             if (code == CBN_SELCHANGE) {
-                OnEncodingChosen();
+                const auto index = SendMessageW(controls_.Item(id), CB_GETCURSEL, 0, 0);
+                session_->EncodingChosen(index == 1 ? TextEncoding::Gbk : TextEncoding::Utf8);
             }
             return;
-        case IDM_EXPORT: ExportProfile(); return;
+        case IDM_EXPORT: session_->ExportProfile(); return;
         case IDM_IMPORT: ImportProfile(); return;
-        case IDM_READ_AGAIN: ReadAgain(); return;
+        case IDM_READ_AGAIN: session_->ReadAgain(); return;
         case IDM_TRAFFIC: ShowTraffic(); return;
-        case IDM_CHINESE: ChooseLanguage(Language::Chinese); return;
-        case IDM_ENGLISH: ChooseLanguage(Language::English); return;
-        case IDM_VERIFY: {
-            preferences_.verify = !dlg_->verify();
-            dlg_->SetVerify(preferences_.verify);
-            RegistryStore store;
-            preferences_.Save(store);
-            return;
-        }
+        case IDM_CHINESE: session_->ChooseLanguage(Language::Chinese); return;
+        case IDM_ENGLISH: session_->ChooseLanguage(Language::English); return;
+        case IDM_VERIFY: session_->SetVerify(!dlg_->verify()); return;
         default: break;
     }
     if (controls_.changing()) {
         return;  // the code's own change, not the user's
     }
     if (id == IDC_COMPORT && code == CBN_SELCHANGE) {
-        ports_.Choose(int(SendMessageW(controls_.Item(id), CB_GETCURSEL, 0, 0)));
-        portName_ = ports_.Device();
+        session_->PortChosen(int(SendMessageW(controls_.Item(id), CB_GETCURSEL, 0, 0)));
     }
     std::optional<Notification> notification;
     const HWND control = controls_.Item(id);
@@ -368,11 +318,7 @@ INT_PTR Win32ConfigWindow::Handle(UINT message, WPARAM w, LPARAM l) {
             const HWND from = reinterpret_cast<HWND>(l);
             if (code == STN_CLICKED && id == IDC_PROGRESS_LINE) {
                 // The whole message, however much of it the line shows.
-                const std::wstring all = Ui(progressMessage_);
-                if (!all.empty()) {
-                    MessageBoxW(dialog_, all.c_str(), Ui(ConfigDialogTemplate().caption).c_str(),
-                                MB_OK | (progressIsProblem_ ? MB_ICONWARNING : MB_ICONINFORMATION));
-                }
+                session_->ShowWholeProgress();
                 return TRUE;
             }
             if (code == STN_CLICKED && from && id == (IDC_STATIC & 0xFFFF) &&
@@ -392,29 +338,25 @@ INT_PTR Win32ConfigWindow::Handle(UINT message, WPARAM w, LPARAM l) {
                 KillTimer(dialog_, kReplyTimer);  // once; a start sets it anew
                 Guarded([this] { dlg_->OnTimer(); });
             } else if (w == kPortPollTimer) {
-                RefreshPorts();
+                session_->RefreshPorts();
             }
             return TRUE;
         case kMsgReceive: Guarded([this] { dlg_->OnCommEvent(); }); return TRUE;
         case kMsgLost: {
             const std::unique_ptr<std::string> detail(reinterpret_cast<std::string*>(l));
-            // The progress line says what became of a write; the message, that
-            // the device is gone, with the system's words below.
-            Guarded([this] { dlg_->OnPortLost(); });
-            if (!dlg_->AwaitingModuleReturn()) {  // else a module restarting after its save
-                Box(PortLost(portName_, *detail), MB_ICONWARNING);
-            }
+            session_->PortLost(*detail);
             return TRUE;
         }
-        case kMsgAlert: {
-            const std::unique_ptr<Message> alert(reinterpret_cast<Message*>(l));
-            Box(*alert, MB_ICONWARNING);
+        case kMsgLater: {
+            const std::unique_ptr<std::function<void()>> task(
+                reinterpret_cast<std::function<void()>*>(l));
+            (*task)();
             return TRUE;
         }
         case WM_DEVICECHANGE:
             if (w == DBT_DEVICEARRIVAL || w == DBT_DEVICEREMOVECOMPLETE ||
                 w == DBT_DEVNODES_CHANGED) {
-                RefreshPorts();
+                session_->RefreshPorts();
             }
             return TRUE;
         case WM_CONTEXTMENU: {
@@ -444,26 +386,6 @@ INT_PTR Win32ConfigWindow::Handle(UINT message, WPARAM w, LPARAM l) {
             return TRUE;
         default: return FALSE;
     }
-}
-
-bool Win32ConfigWindow::MayClose() {
-    return !dlg_->HasUnsavedEdits() ||
-           MessageBoxW(dialog_, Ui(UnsavedEditsQuestion()).c_str(),
-                       Ui(ConfigDialogTemplate().caption).c_str(),
-                       MB_YESNO | MB_DEFBUTTON2 | MB_ICONQUESTION) == IDYES;
-}
-
-void Win32ConfigWindow::SavePreferences() {
-    if (!ports_.Device().empty()) {
-        preferences_.port = ports_.Device();
-        preferences_.portSerial = ports_.SerialNumber();
-    }
-    RECT r;
-    GetWindowRect(dialog_, &r);
-    preferences_.position = std::pair{int(r.left), int(r.top)};
-    preferences_.encoding = controls_.encoding();
-    RegistryStore store;
-    preferences_.Save(store);
 }
 
 }  // namespace wifi

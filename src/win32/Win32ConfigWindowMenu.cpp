@@ -3,15 +3,10 @@
 #include "win32/Win32ConfigWindow.h"
 
 #include <commctrl.h>
-#include <commdlg.h>
 
 #include "form/ControlIds.h"
-#include "form/DialogTemplate.h"
-#include "text/TextCodec.h"
 #include "win32/DialogBuilder.h"
-#include "win32/RegistryStore.h"
 #include "win32/Win32Text.h"
-#include "wording/Messages.h"
 #include "wording/WindowTexts.h"
 
 namespace wifi {
@@ -72,36 +67,11 @@ void Win32ConfigWindow::ShowMenu(POINT at) {
     DestroyMenu(menu);
 }
 
-void Win32ConfigWindow::ReadAgain() {
-    if (dlg_->HasUnsavedEdits() &&
-        MessageBoxW(dialog_, Ui(ReadAgainQuestion()).c_str(),
-                    Ui(ConfigDialogTemplate().caption).c_str(),
-                    MB_YESNO | MB_DEFBUTTON2 | MB_ICONQUESTION) != IDYES) {
-        return;
-    }
-    Guarded([this] { dlg_->ReadAgain(); });
-}
-
 void Win32ConfigWindow::ShowTraffic() {
     if (!traffic_) {
-        traffic_ =
-            std::make_unique<TrafficView>(instance_, history_, [this](std::string_view bytes) {
-                return TextCodec(controls_.encoding()).Decode(bytes);
-            });
+        traffic_ = std::make_unique<TrafficView>(instance_, *session_);
     }
     traffic_->Show(dialog_);
-}
-
-void Win32ConfigWindow::ChooseLanguage(Language language) {
-    // The language takes effect the next time the window opens: every text
-    // of the template is made once.
-    preferences_.language = std::string(LanguageCode(language));
-    RegistryStore store;
-    preferences_.Save(store);
-    if (language != WindowLanguage()) {
-        MessageBoxW(dialog_, Ui(LanguageNextTime()).c_str(),
-                    Ui(ConfigDialogTemplate().caption).c_str(), MB_OK | MB_ICONINFORMATION);
-    }
 }
 
 }  // namespace wifi

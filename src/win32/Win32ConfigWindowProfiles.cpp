@@ -1,21 +1,11 @@
-// The window's profiles: the form saved to, and filled from, the same JSON
-// file the command line reads and writes.
+// A profile's values typed into the window's controls, as a person's edits:
+// the session decides what is imported.
 #include "win32/Win32ConfigWindow.h"
 
 #include <commctrl.h>
 
-#include <algorithm>
-
 #include "form/ControlIds.h"
-#include "form/DialogTemplate.h"
 #include "form/UserInput.h"
-#include "profile/FormFields.h"
-#include "profile/FormProfile.h"
-#include "win32/DialogBuilder.h"
-#include "win32/FileDialogs.h"
-#include "win32/Win32Text.h"
-#include "wording/Messages.h"
-#include "wording/WindowTexts.h"
 
 namespace wifi {
 
@@ -48,12 +38,14 @@ class Win32ConfigWindow::Input : public UserInput {
         SendMessageW(controls_.Item(id), BM_CLICK, 0, 0);
         return true;
     }
-    bool UserSetAddressField(int id, int field, std::optional<int> value) override {
-        if (!controls_.IsWindowEnabled(id) || field < 0 || field > 3 || !value || *value < 0) {
+
+  protected:
+    bool TypeAddressField(int id, int field, std::uint8_t value) override {
+        if (!controls_.IsWindowEnabled(id)) {
             return false;
         }
         Address address = controls_.IsBlank(id) ? Address{} : controls_.GetAddress(id);
-        address[std::size_t(field)] = static_cast<std::uint8_t>(std::min(*value, 255));
+        address[std::size_t(field)] = value;
         controls_.SetAddress(id, address);
         dlg_.Dispatch(id, Notification::FieldChanged);
         return true;
@@ -64,42 +56,9 @@ class Win32ConfigWindow::Input : public UserInput {
     CConfigDlg& dlg_;
 };
 
-void Win32ConfigWindow::ExportProfile() {
-    // Named after the network, so that a folder of profiles reads as a list.
-    std::wstring ssid(std::size_t(GetWindowTextLengthW(controls_.Item(IDC_SSID))) + 1, L'\0');
-    ssid.resize(
-        std::size_t(GetWindowTextW(controls_.Item(IDC_SSID), ssid.data(), int(ssid.size()))));
-    const auto path = AskSavePath(dialog_, {kExportTitle, kProfileFilter, L"*.json", L"json",
-                                            Wide(ProfileFileName(Utf8(ssid)))});
-    if (!path) {
-        return;
-    }
-    const std::string file = WithJsonSuffix(*path);
-    if (const auto wrong =
-            ExportFormProfile(file, controls_, dlg_->UnknownFields(), controls_.encoding())) {
-        Box(*wrong, MB_ICONWARNING);
-    }
-}
-
 void Win32ConfigWindow::ImportProfile() {
-    const auto path = AskOpenPath(dialog_, {kImportTitle, kProfileFilter, L"*.json", nullptr, {}});
-    if (!path) {
-        return;
-    }
-    // The form takes values only from a connected module: what the file
-    // leaves out keeps the module's values, as on the command line.
-    if (!dlg_->IsConnected()) {
-        Box(ImportNeedsAConnection(), MB_ICONWARNING);
-        return;
-    }
     Input input(controls_, *dlg_);
-    std::optional<Message> wrong;
-    Guarded([&] { wrong = ImportFormProfile(*path, controls_, input, controls_.encoding()); });
-    if (wrong) {
-        Box(*wrong, MB_ICONWARNING);
-        return;
-    }
-    progressLine_.Imported();
+    session_->ImportProfile(input);
 }
 
 }  // namespace wifi

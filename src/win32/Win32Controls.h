@@ -8,6 +8,7 @@
 
 #include "form/Controls.h"
 #include "text/ModuleTexts.h"
+#include "window/WindowShell.h"
 
 namespace wifi {
 
@@ -15,7 +16,7 @@ namespace wifi {
 // status field and the list entries are interface texts. The other edits
 // hold module texts, which are bytes: the core's ModuleTexts decides what each
 // shows and what goes back to the module.
-class Win32Controls : public Controls {
+class Win32Controls : public Controls, public EncodedTexts {
   public:
     explicit Win32Controls(TextEncoding encoding) : texts_(encoding) {}
     void SetDialog(HWND dialog, std::wstring caption) {
@@ -34,10 +35,10 @@ class Win32Controls : public Controls {
     bool CanEncode(int id) const override;
     // Puts a module text in as typed (an imported profile's).
     void SetTypedBytes(int id, const std::string& bytes);
-    TextEncoding encoding() const { return texts_.encoding(); }
+    TextEncoding encoding() const override { return texts_.encoding(); }
     // Re-decodes the untouched reported texts; the ids not valid in the new
     // encoding.
-    std::vector<int> SetEncoding(TextEncoding encoding);
+    std::vector<int> SetEncoding(TextEncoding encoding) override;
     // Told when a reported text is not valid in the chosen encoding.
     std::function<void(int id, std::optional<TextEncoding> detected)> onForeignText;
 

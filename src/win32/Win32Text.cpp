@@ -68,9 +68,14 @@ bool ChineseFontInstalled() {
     bool found = false;
     EnumFontFamiliesExW(
         screen, &wanted,
-        [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) -> int {
-            *reinterpret_cast<bool*>(found) = true;
-            return 0;  // one is enough
+        [](const LOGFONTW*, const TEXTMETRICW*, DWORD type, LPARAM found) -> int {
+            // A bitmap system font (Wine ships one) draws no dialog: only an
+            // outline font counts.
+            if (type & TRUETYPE_FONTTYPE) {
+                *reinterpret_cast<bool*>(found) = true;
+                return 0;  // one is enough
+            }
+            return 1;
         },
         LPARAM(&found), 0);
     ReleaseDC(nullptr, screen);

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "Version.h"
-#include "profile/Preferences.h"
 #include "protocol/ReplyTimeout.h"
 #include "win32/RegistryStore.h"
 #include "win32/Win32ConfigWindow.h"
@@ -43,7 +42,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     }
     LocalFree(wide);
 
-    WindowOptions options;
+    WindowStart options;
     std::optional<Language> asked;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
@@ -63,7 +62,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
             if (!timeout) {
                 return Refuse(L"--timeout: not a number of seconds from 0.1 to 3600: " + Wide(v));
             }
-            options.timeoutMs = int(timeout->count());
+            options.timeout = *timeout;
         } else if (a == "--lang" && hasValue) {
             asked = LanguageNamed(args[++i]);
             if (!asked) {
@@ -73,19 +72,15 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
             return Refuse(L"unexpected argument: " + Wide(a));
         }
     }
-    options.remembered = Preferences::Load(RegistryStore());
-    // The same rule as the Qt window's: English when no font can show the
-    // Chinese.
-    const Language chosen = wifi::ChooseLanguage(asked, LanguageNamed(options.remembered.language),
-                                                 EnvironmentLocale());
     std::string why;
-    SetWindowLanguage(
-        ShowableLanguage(chosen, chosen != Language::Chinese || ChineseFontInstalled(), why));
+    options.language =
+        StartLanguage(asked, RegistryStore(), EnvironmentLocale(), ChineseFontInstalled, why);
+    SetWindowLanguage(options.language);
 
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_INTERNET_CLASSES};
     InitCommonControlsEx(&controls);
 
-    Win32ConfigWindow dialog(instance, options);
+    Win32ConfigWindow dialog(instance, std::move(options));
     const HWND window = dialog.Create();
     if (!window) {
         return 1;

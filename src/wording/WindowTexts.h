@@ -43,5 +43,11 @@ inline constexpr const char* kTrafficHexTip =
     UI_TEXT("按字节显示所有非 ASCII 字符（\\xB2），不按所选编码解码");
 inline constexpr const char* kTrafficSaveTitle = UI_TEXT("保存通信记录");
 inline constexpr const char* kTextFilter = UI_TEXT("文本文件 (*.txt)");
+inline constexpr const char* kAllFilesFilter = UI_TEXT("所有文件 (*)");
+// The answers of a window's boxes: each question's answers name what they do.
+inline constexpr const char* kAnswerClose = UI_TEXT("关闭");
+inline constexpr const char* kAnswerReadAgain = UI_TEXT("重新读取");
+inline constexpr const char* kAnswerCancel = UI_TEXT("取消");
+inline constexpr const char* kAnswerOk = UI_TEXT("确定");
 
 }  // namespace wifi

@@ -133,11 +133,34 @@ struct Gui {
             LPARAM(&search));
         return search.found;
     }
-    // Waits for a message box, answers it with `button`, and tells its text.
+    // The texts of a box's children of one class, in order: its words
+    // ("Static") or its buttons' captions ("Button").
+    static std::vector<std::string> Children(HWND box, const wchar_t* kind) {
+        std::vector<std::string> texts;
+        for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+            wchar_t name[32] = {};
+            GetClassNameW(c, name, 32);
+            const std::string text = Utf8(TextOf(c));
+            if (lstrcmpiW(name, kind) == 0 && IsWindowVisible(c) && !text.empty()) {
+                texts.push_back(text);
+            }
+        }
+        return texts;
+    }
+    // The buttons of the last box answered.
+    std::vector<std::string> buttons;
+
+    // Waits for a box, answers it with `button`, and tells its first text
+    // (what happened, or what is asked).
     std::string Answer(int button) {
         HWND box = nullptr;
         Check(WaitFor([&] { return (box = Box()) != nullptr; }), "a message box shows");
-        const std::string text = Utf8(TextOf(GetDlgItem(box, 0xFFFF)));
+        // A task dialog draws its words on a window of its own, made as it
+        // shows: waited for.
+        std::vector<std::string> words;
+        WaitFor([&] { return !(words = Children(box, L"Static")).empty(); }, 5000);
+        buttons = Children(box, L"Button");
+        const std::string text = words.empty() ? std::string() : words.front();
         std::printf("   box: %s\n", text.c_str());
         PostMessageW(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
         Check(WaitFor([&] { return !IsWindow(box) || !IsWindowVisible(box); }),
@@ -289,12 +312,16 @@ void Unplugged(Gui& gui) {
     Check(!gui.Enabled(IDC_SSID), "the form locks");
 }
 
-// Closing with edits not yet written asks; No keeps the window, Yes closes it.
+// Closing with edits not yet written asks, with answers in the window's
+// language; No keeps the window, Yes closes it.
 void CloseWithUnsavedEdits(Gui& gui) {
     gui.Connect();
     gui.Type(IDC_KEY, L"changed");
     PostMessageW(gui.dialog, WM_CLOSE, 0, 0);
     Check(gui.Answer(IDNO).find("还没有写入模块") != std::string::npos, "closing asks first");
+    Check(gui.buttons == std::vector<std::string>{"关闭", "取消"},
+          "its answers read 关闭 and 取消: " +
+              (gui.buttons.empty() ? std::string("none") : gui.buttons.front()));
     Check(!gui.Gone(300), "No keeps the window");
     PostMessageW(gui.dialog, WM_CLOSE, 0, 0);
     gui.Answer(IDYES);
@@ -312,6 +339,28 @@ void GbkKept(Gui& gui) {
     Check(gui.Answer(IDOK) == "参数已保存!", "the save is confirmed");
 }
 
+// Where no font shows Chinese, the window speaks English, though asked for
+// Chinese.
+void EnglishWithoutAChineseFont(Gui& gui) {
+    Check(gui.Text(IDC_CONNECT) == "Connect",
+          "the connect button reads Connect: " + gui.Text(IDC_CONNECT));
+    Check(gui.Text(IDC_SUBMIT) == "Submit",
+          "the submit button reads Submit: " + gui.Text(IDC_SUBMIT));
+}
+
+// Nothing remembered: the window opens centred on the primary screen's work
+// area, not at its corner.
+void FirstPosition(Gui& gui) {
+    RECT work{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    RECT r{};
+    GetWindowRect(gui.dialog, &r);
+    const long dx = (r.left + r.right) / 2 - (work.left + work.right) / 2;
+    const long dy = (r.top + r.bottom) / 2 - (work.top + work.bottom) / 2;
+    Check(dx >= -2 && dx <= 2 && dy >= -2 && dy <= 2,
+          "the window is centred: off by " + std::to_string(dx) + "," + std::to_string(dy));
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -323,6 +372,9 @@ int wmain(int argc, wchar_t** argv) {
     const std::wstring screenshot = argc > 4 ? argv[4] : L"";
     try {
         const std::wstring more = scenario == L"timeout" ? L"--timeout 1" : L"";
+        if (scenario == L"first-position") {
+            RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\WifiConfig");
+        }
         Gui gui(argv[2], argv[3], more);
         if (scenario == L"connect-edit-submit") {
             ConnectEditSubmit(gui, screenshot);
@@ -336,6 +388,10 @@ int wmain(int argc, wchar_t** argv) {
             CloseWithUnsavedEdits(gui);
         } else if (scenario == L"gbk") {
             GbkKept(gui);
+        } else if (scenario == L"english") {
+            EnglishWithoutAChineseFont(gui);
+        } else if (scenario == L"first-position") {
+            FirstPosition(gui);
         } else {
             std::fprintf(stderr, "gui-driver: no scenario %ls\n", scenario.c_str());
             return 2;

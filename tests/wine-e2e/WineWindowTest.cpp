@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <fstream>
 
 #include "SimProcess.h"
 #include "WineSupport.h"
@@ -103,6 +104,36 @@ TEST_F(WineWindow, ClosingAsksAboutUnsavedEditsAndGbkNamesKeepTheirBytes) {
     EXPECT_NE(state.find("SSID:" + gbkSsid + "\n"), std::string::npos) << state;
     EXPECT_NE(state.find("KEY:\xC3\xDC\xC2\xEB\n"), std::string::npos) << state;
     EXPECT_EQ(Count(Received(m.module.log), "AT+SZ_SAVE_CONFIG=SAVE"), 1);
+}
+
+// Nothing remembered: the first start is centred on the screen.
+TEST_F(WineWindow, TheFirstStartIsCentredOnThePrimaryScreen) {
+    WineModule m({}, kState);
+    const auto r = Drive("first-position", m);
+    EXPECT_EQ(r.status, 0) << r.out << r.err;
+}
+
+// A Windows without a Chinese outline font (a prefix of its own, seeing only
+// DejaVu): the window asked for Chinese speaks English rather than boxes.
+TEST_F(WineWindow, WithoutAChineseFontTheWindowSpeaksEnglish) {
+    TempDir prefix;
+    const fs::path conf = prefix.path / "fonts.conf";
+    {
+        std::ofstream out(conf);
+        out << "<?xml version=\"1.0\"?>\n<!DOCTYPE fontconfig SYSTEM \"fonts.dtd\">\n"
+            << "<fontconfig><dir>/usr/share/fonts/truetype/dejavu</dir><cachedir>"
+            << (prefix.path / "cache").string() << "</cachedir></fontconfig>\n";
+    }
+    const std::string env = "WINEPREFIX=" + (prefix.path / "wine").string();
+    TempDir files;
+    const auto r = Output(
+        e2e::Run("/bin/sh",
+                 InFiles(files, {"/usr/bin/env", env, "FONTCONFIG_FILE=" + conf.string(), WINE64,
+                                 GUI_DRIVER_EXE, "english", WindowsPath(WIFI_GUI_EXE), "COM1"})),
+        files);
+    e2e::Run("/usr/bin/env", {env, WINESERVER, "-k"});
+    EXPECT_EQ(r.status, 0) << r.out << r.err;
+    EXPECT_NE(r.out.find("reads Connect"), std::string::npos) << r.out;
 }
 
 }  // namespace

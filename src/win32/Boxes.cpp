@@ -1,0 +1,54 @@
+#include "win32/Boxes.h"
+
+#include <commctrl.h>
+
+#include "win32/Win32Text.h"
+
+namespace wifi {
+
+namespace {
+
+int Show(HWND owner, const std::wstring& title, const std::wstring& text, const std::wstring& more,
+         PCWSTR icon, const TASKDIALOG_BUTTON* buttons, UINT count, int defaultButton) {
+    TASKDIALOGCONFIG config{};
+    config.cbSize = sizeof config;
+    config.hwndParent = owner;
+    config.dwFlags = TDF_ALLOW_DIALOG_CANCELLATION | TDF_POSITION_RELATIVE_TO_WINDOW;
+    config.pszWindowTitle = title.c_str();
+    config.pszMainIcon = icon;
+    config.pszMainInstruction = text.c_str();
+    config.pszContent = more.empty() ? nullptr : more.c_str();
+    config.cButtons = count;
+    config.pButtons = buttons;
+    config.nDefaultButton = defaultButton;
+    int pressed = 0;
+    if (FAILED(TaskDialogIndirect(&config, &pressed, nullptr, nullptr))) {
+        // No task dialog (an old common-controls library): a message box,
+        // with the system's buttons.
+        const std::wstring all = more.empty() ? text : text + L"\n\n" + more;
+        const UINT style = count > 1 ? MB_YESNO | MB_DEFBUTTON2 : MB_OK;
+        return MessageBoxW(owner, all.c_str(), title.c_str(), style);
+    }
+    return pressed;
+}
+
+}  // namespace
+
+bool AskBox(HWND owner, const QuestionText& question) {
+    const std::wstring yes = Wide(question.yes);
+    const std::wstring no = Wide(question.no);
+    const TASKDIALOG_BUTTON buttons[] = {{IDYES, yes.c_str()}, {IDNO, no.c_str()}};
+    return Show(owner, Wide(question.title), Wide(question.text), {}, TD_INFORMATION_ICON, buttons,
+                2, IDNO) == IDYES;
+}
+
+void TellBox(HWND owner, const BoxText& box, BoxKind kind, const std::string& ok) {
+    const std::wstring caption = Wide(ok);
+    const TASKDIALOG_BUTTON buttons[] = {{IDOK, caption.c_str()}};
+    const PCWSTR icon = kind == BoxKind::Error     ? TD_ERROR_ICON
+                        : kind == BoxKind::Warning ? TD_WARNING_ICON
+                                                   : TD_INFORMATION_ICON;
+    Show(owner, Wide(box.title), Wide(box.text), Wide(box.more), icon, buttons, 1, IDOK);
+}
+
+}  // namespace wifi
