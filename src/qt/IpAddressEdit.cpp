@@ -27,7 +27,6 @@ IpAddressEdit::IpAddressEdit(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Base);
-    setStyleSheet(QStringLiteral("QLineEdit { border: none; background: transparent; }"));
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(1, 0, 1, 0);
     layout->setSpacing(0);
@@ -42,7 +41,12 @@ IpAddressEdit::IpAddressEdit(QWidget* parent) : QFrame(parent) {
             layout->addWidget(dot);
         }
         auto* f = new QLineEdit(this);
+        // The fields show the frame's background: no panel of their own (and
+        // no style sheet, which costs every widget of the window its start-up).
         f->setFrame(false);
+        QPalette clear = f->palette();
+        clear.setColor(QPalette::Base, Qt::transparent);
+        f->setPalette(clear);
         f->setTextMargins(0, 0, 0, 0);
         f->setContentsMargins(0, 0, 0, 0);
         f->setAlignment(Qt::AlignCenter);

@@ -39,11 +39,6 @@ namespace wifi {
 
 namespace {
 
-// Group box captions sit on the frame's top line, as the dialog's do.
-constexpr const char* kWindowStyle =
-    "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 0.5em; }"
-    "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px; }";
-
 QString Utf8(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
@@ -63,7 +58,6 @@ QtConfigWindow::QtConfigWindow(const QStringList& namedPorts, double timeoutSeco
     comboStyle_->setParent(QCoreApplication::instance());
     const DialogTemplate& t = ConfigDialogTemplate();
     setWindowTitle(UiText(t.caption));
-    setStyleSheet(QString::fromLatin1(kWindowStyle));
     setFont(font_);
     form_ = new QWidget(this);
     form_->setFixedSize(units_.ToPixels(t.width, t.height));
@@ -200,7 +194,11 @@ void QtConfigWindow::ShowProgress(const std::string& message, bool problem) {
     progress_->setText(shown);
     progress_->setToolTip(text);
     progress_->setCursor(progressCut_ ? Qt::PointingHandCursor : Qt::ArrowCursor);
-    progress_->setStyleSheet(problem ? QStringLiteral("color: #b00020;") : QString());
+    QPalette colours = palette();
+    if (problem) {
+        colours.setColor(QPalette::WindowText, QColor(0xb0, 0x00, 0x20));
+    }
+    progress_->setPalette(colours);
 }
 
 void QtConfigWindow::Tell(const BoxText& text, BoxKind kind) {
@@ -250,6 +248,15 @@ void QtConfigWindow::reject() {
     if (session_->MayClose()) {
         QDialog::reject();
     }
+}
+
+bool QtConfigWindow::event(QEvent* event) {
+    // Asking the system for its ports takes long: once the window is drawn.
+    if (event->type() == QEvent::Paint && !portsAsked_) {
+        portsAsked_ = true;
+        QTimer::singleShot(0, this, [this] { session_->FindPorts(); });
+    }
+    return QDialog::event(event);
 }
 
 void QtConfigWindow::keyPressEvent(QKeyEvent* event) {

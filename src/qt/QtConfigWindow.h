@@ -88,6 +88,7 @@ class QtConfigWindow : public QDialog, private WindowShell {
     void done(int result) override;
 
   protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     // Shift+F10 and the Menu key in any of the window's fields.
@@ -138,6 +139,7 @@ class QtConfigWindow : public QDialog, private WindowShell {
     PortComboBox* ports_ = nullptr;
     QLabel* progress_ = nullptr;
     bool progressCut_ = false;  // the line shows the message's start
+    bool portsAsked_ = false;   // the system's ports, once drawn
     QComboBox* encoding_ = nullptr;
     QtReplyClock clock_;
 };

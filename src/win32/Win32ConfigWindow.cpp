@@ -31,6 +31,9 @@ constexpr UINT kMsgLater = WM_APP + 3;
 constexpr UINT_PTR kReplyTimer = 1;
 constexpr UINT_PTR kPortPollTimer = 2;
 constexpr UINT kPortPollMs = 1000;
+// Asking the system for its ports takes long: a timer's message comes after
+// the first paint.
+constexpr UINT_PTR kFindPortsTimer = 3;
 
 }  // namespace
 
@@ -146,6 +149,7 @@ void Win32ConfigWindow::OnInit() {
     GetWindowRect(dialog_, &frame);
     const auto [x, y] = session_->Place(frame.right - frame.left, frame.bottom - frame.top);
     SetWindowPos(dialog_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    SetTimer(dialog_, kFindPortsTimer, 1, nullptr);
     SetTimer(dialog_, kPortPollTimer, kPortPollMs, nullptr);
     SendMessageW(dialog_, WM_NEXTDLGCTL, WPARAM(controls_.Item(IDC_COMPORT)), TRUE);
 }
@@ -337,6 +341,9 @@ INT_PTR Win32ConfigWindow::Handle(UINT message, WPARAM w, LPARAM l) {
             if (w == kReplyTimer) {
                 KillTimer(dialog_, kReplyTimer);  // once; a start sets it anew
                 Guarded([this] { dlg_->OnTimer(); });
+            } else if (w == kFindPortsTimer) {
+                KillTimer(dialog_, kFindPortsTimer);
+                session_->FindPorts();
             } else if (w == kPortPollTimer) {
                 session_->RefreshPorts();
             }

@@ -39,9 +39,6 @@ WindowSession::WindowSession(WindowShell& shell, CConfigDlg& dlg, const Controls
         shell_.Later([this, onPort] { Tell(onPort, BoxKind::Warning); });
     };
     dlg_.SetEvents(&progress_);
-    if (start_.ports) {
-        ports_.Update(start_.ports());
-    }
 }
 
 std::string WindowSession::Words(const Text& text) const {
@@ -72,12 +69,10 @@ BoxText WindowSession::LaidOut(const Message& message) const {
 void WindowSession::Start() {
     Run([this] { dlg_.OnInitDialog(); });
     preferences_ = Preferences::Load(shell_.Store());
-    // A port named at start, else the adapter by its serial number: it may
-    // be back under another name.
+    // The named ports are listed before the system is asked.
+    ports_.Update({});
     if (!start_.namedPorts.empty()) {
         ports_.Choose(start_.namedPorts.front());
-    } else {
-        ports_.Choose(preferences_.port, preferences_.portSerial);
     }
     shell_.ShowPorts();
     dlg_.SetVerify(preferences_.verify);
@@ -222,10 +217,35 @@ void WindowSession::PortLost(const std::string& detail) {
     Tell(::wifi::PortLost(ports_.Device(), detail), BoxKind::Warning);
 }
 
+void WindowSession::FindPorts() {
+    if (portsFound_) {
+        return;
+    }
+    portsFound_ = true;
+    const std::string chosen = ports_.Device();
+    if (start_.ports) {
+        ports_.Update(start_.ports());
+    }
+    // A port named at start, else the adapter by its serial number: it may
+    // be back under another name. A choice the user made meanwhile stands.
+    if (!start_.namedPorts.empty()) {
+        if (chosen.empty() || chosen == start_.namedPorts.front()) {
+            ports_.Choose(start_.namedPorts.front());
+        }
+    } else if (chosen.empty()) {
+        ports_.Choose(preferences_.port, preferences_.portSerial);
+    }
+    shell_.ShowPorts();
+}
+
 void WindowSession::RefreshPorts() {
     // The list follows the system only while a port may be chosen: the open
     // port's entry never moves under a running exchange.
     if (!start_.ports || !dlg_.PortSelectable() || dlg_.IsWriting()) {
+        return;
+    }
+    if (!portsFound_) {
+        FindPorts();
         return;
     }
     if (ports_.Update(start_.ports())) {

@@ -49,10 +49,14 @@ class WindowSession {
     // A box's words: the text, then the next step and the system's words.
     BoxText LaidOut(const Message& message) const;
 
-    // Once the window is built: the dialog set up, the remembered port,
-    // read-back and encoding restored. Then where the window goes, for a
-    // frame of this size.
+    // Once the window is built: the dialog set up, a port named at start
+    // chosen, read-back and encoding restored. Then where the window goes,
+    // for a frame of this size.
     void Start();
+    // Once the window has been drawn (asking the system takes long): the
+    // system's ports listed, and unless the user has chosen already, the
+    // named port, else the remembered adapter by its serial number.
+    void FindPorts();
     std::pair<int, int> Place(int width, int height) const;
     // Runs a handler of the dialog; a failing port shows its message.
     void Run(const std::function<void()>& handler);
@@ -122,6 +126,7 @@ class WindowSession {
     TrafficHistory traffic_;
     std::string progressText_;
     bool progressProblem_ = false;
+    bool portsFound_ = false;
 };
 
 // The language a window opens in: --lang, else the one last chosen in a

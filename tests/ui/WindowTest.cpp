@@ -374,7 +374,10 @@ class WindowTest : public QObject {
             {"/dev/ttyUSB3", "CP2102", "Silicon Labs", "0001", 0x10c4, 0xea60, {}}};
         window_ = std::make_unique<QtConfigWindow>(QStringList{}, 10, nullptr,
                                                    [&system] { return system; });
+        // The system is asked once the window is drawn.
+        Show();
         auto* ports = Combo(IDC_COMPORT);
+        QTRY_COMPARE(ports->currentData().toString(), QStringLiteral("/dev/ttyUSB0"));
         QCOMPARE(ports->currentData().toString(), QStringLiteral("/dev/ttyUSB0"));
         QCOMPARE(ports->currentText(), QStringLiteral("ttyUSB0 — FT232R (0403:6001)"));
 

@@ -94,6 +94,8 @@ TEST(WindowSession, WhatWasRememberedComesBackAndAPortNamedAtStartWins) {
     before.verify = false;
     before.Save(remembering.shell.store);
     remembering.session.Start();
+    EXPECT_EQ(remembering.session.ports().Device(), "") << "the system is asked once drawn";
+    remembering.session.FindPorts();
     EXPECT_EQ(remembering.session.ports().Device(), "COM3");
     EXPECT_GT(remembering.shell.portsShown, 0);
     EXPECT_FALSE(remembering.b.dlg.verify());
@@ -112,6 +114,8 @@ TEST(WindowSession, WhatWasRememberedComesBackAndAPortNamedAtStartWins) {
     Desk named({"COM7"}, Language::Chinese, false);
     before.Save(named.shell.store);
     named.session.Start();
+    EXPECT_EQ(named.session.ports().Device(), "COM7") << "listed before the system is asked";
+    named.session.FindPorts();
     EXPECT_EQ(named.session.ports().Device(), "COM7");
     named.session.SetVerify(true);
     EXPECT_TRUE(named.b.dlg.verify());
@@ -240,6 +244,7 @@ TEST(WindowSession, ThePortsLossAndFailureAreToldOnceNamingThePort) {
 
 TEST(WindowSession, ThePortListFollowsTheSystemOnlyWhileAPortMayBeChosen) {
     Desk d;
+    d.session.FindPorts();
     const int shown = d.shell.portsShown;
     d.session.RefreshPorts();
     EXPECT_EQ(d.shell.portsShown, shown) << "nothing changed, nothing drawn";
