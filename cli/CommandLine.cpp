@@ -32,9 +32,12 @@ const std::vector<Command>& Commands() {
          "records it, waits until it is gone (unplugged, or silent\n"
          "for --settle seconds), and takes the next, until stopped or\n"
          "--count modules are written. The profile must set the\n"
-         "protocol, which no module reports. One JSON line per module\n"
-         "on standard output and in --log; progress and a summary on\n"
-         "standard error.",
+         "protocol, which no module reports. On a terminal it shows\n"
+         "one line per module (a green pass or a red fail, the unit's\n"
+         "number, port, seconds and why) and a running count; each\n"
+         "module's record, one JSON line, goes to --log, and to\n"
+         "standard output when that is not a terminal or with\n"
+         "--format json.",
          ""},
         {"ports",
          "lists the serial ports with what the system knows of them\n"
@@ -85,8 +88,12 @@ const std::vector<Option>& Options() {
          "send: the line is done when nothing came for MS\n"
          "milliseconds (default 300)",
          ""},
-        {"--format", "json|text", "read write ports diff", "", "", "json text",
-         "JSON Lines (default) or \"name: value\" lines", ""},
+        {"--format", "json|text", "read write ports station diff", "", "", "json text",
+         "JSON Lines (default) or \"name: value\" lines; station:\n"
+         "json prints each record on standard output too (the\n"
+         "default when it is not a terminal), text shows the\n"
+         "operator's screen there",
+         ""},
         {"--encoding", "gbk|utf-8", "read write ports station diff", "", "", "gbk utf-8",
          "the encoding of texts (ssid, key): --set values go out in\n"
          "it, and read decodes with it unless every text the module\n"
@@ -108,6 +115,11 @@ const std::vector<Option>& Options() {
          "stop after N modules written, ok or failed; default: until\n"
          "SIGINT or SIGTERM",
          ""},
+        {"--skip-configured", "", "station", "", "", "",
+         "write nothing to a module whose every reported field is\n"
+         "as the profile has it (its record says so)",
+         ""},
+        {"--no-bell", "", "station", "", "", "", "no bell on the terminal when a module fails", ""},
         {"--settle", "SECONDS", "station", "", "", "",
          "a module that leaves the query unanswered this long in a\n"
          "row is gone (default 3)",

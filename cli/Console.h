@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -19,5 +20,8 @@ void UseUtf8Output();
 // its number; false when standard output was closed: nothing printed there
 // would arrive.
 bool PrepareStandardStreams();
+
+// Whether the stream is a terminal (a console on Windows).
+bool IsTerminal(std::FILE* stream);
 
 }  // namespace cli

@@ -2,6 +2,7 @@
 #include "Console.h"
 
 #include <fcntl.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <csignal>
@@ -25,6 +26,10 @@ bool PrepareStandardStreams() {
         }
     }
     return outputOpen;
+}
+
+bool IsTerminal(std::FILE* stream) {
+    return isatty(fileno(stream)) != 0;
 }
 
 }  // namespace cli

@@ -43,4 +43,8 @@ bool PrepareStandardStreams() {
     return true;
 }
 
+bool IsTerminal(std::FILE* stream) {
+    return _isatty(_fileno(stream)) != 0;
+}
+
 }  // namespace cli

@@ -60,6 +60,20 @@ std::vector<std::string> AlreadyAsGiven(const std::vector<Setting>& settings,
     return same;
 }
 
+// Every field the module reported is as the form now holds it: what the
+// module does not report (the protocol) cannot be told, and does not count.
+bool AlreadyConfigured(const JobResult& result) {
+    for (const std::string& name : DifferingFields(result.written, result.values)) {
+        const bool unknown =
+            std::any_of(result.unknown.begin(), result.unknown.end(),
+                        [&](const UnknownValue& u) { return u.field->name == name; });
+        if (!unknown) {
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 JobResult RunJob(const JobSpec& spec) {
@@ -153,7 +167,9 @@ JobResult RunJob(const JobSpec& spec) {
         result.wrote = ReadForm(controls, spec.encoding).form;
         result.written = ReadFieldValues(controls);
         result.alreadyAsGiven = AlreadyAsGiven(spec.settings, result);
-        if (spec.applyOnly) {
+        result.alreadyConfigured = AlreadyConfigured(result);
+        if (spec.applyOnly || (spec.skipConfigured && result.alreadyConfigured)) {
+            result.skipped = !spec.applyOnly;
             return finish();
         }
         if (const auto why = CheckForm(dlg)) {

@@ -40,6 +40,10 @@ struct JobResult {
     wifi::FieldValues written;
     // write: the fields given that the module already had as given.
     std::vector<std::string> alreadyAsGiven;
+    // write: every field the module reported was already as the settings
+    // make the form; with skipConfigured nothing was written.
+    bool alreadyConfigured = false;
+    bool skipped = false;
     bool reported = false;  // a whole configuration report came: a module answered
     // write: the save was read back as written; or the fields that were not.
     bool verified = false;
@@ -57,6 +61,7 @@ struct JobSpec {
     bool applyOnly = false;
     std::vector<wifi::Setting> settings;  // write: applied in order, as a user's edits
     bool verify = true;                   // write: read the module back after its save
+    bool skipConfigured = false;  // write: nothing is written to a module already so configured
     double timeoutSeconds = 10;
     bool trace = false;
     bool logSecrets = false;  // the trace shows the key as it is

@@ -2,21 +2,16 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <optional>
 #include <thread>
 
-#ifdef _WIN32
-#include <io.h>
-#define WIFI_ISATTY(f) _isatty(_fileno(f))
-#else
-#include <unistd.h>
-#define WIFI_ISATTY(f) isatty(fileno(f))
-#endif
-
+#include "Console.h"
 #include "JobSession.h"
 #include "ModuleJob.h"
+#include "OperatorScreen.h"
 #include "Output.h"
 #include "Probe.h"
 #include "Verify.h"
@@ -35,54 +30,15 @@ using std::chrono::milliseconds;
 constexpr milliseconds kPoll{50};          // a look at the device: two stat calls
 constexpr milliseconds kQueryEvery{1000};  // a module is asked at most once a second
 
-// What the operator reads on standard error, in the locale's language.
-class Operator {
-  public:
-    Operator() : language_(LanguageOfLocale(EnvironmentLocale())) {}
-    void Say(const Text& text) { Say(text.Format(language_, Audience::CommandLine)); }
-    void Say(const std::string& text) {
-        EndStep();
-        std::fprintf(stderr, "%s\n", text.c_str());
+// Why a module failed, in one line the operator can act on: the field and
+// command refused, or each field that differs with both values, as the job
+// found them.
+std::string FailureForOperator(const JobResult& r) {
+    if (r.exit >= 128) {
+        return StationInterrupted().Format(LanguageOfLocale(EnvironmentLocale()),
+                                           Audience::CommandLine);
     }
-    // 写入 12/22, rewritten in place on a terminal, left out elsewhere.
-    void Step(unsigned step) {
-        if (!tty_) {
-            return;
-        }
-        std::fprintf(stderr, "\r%s", StationStep(step).Format(language_).c_str());
-        stepShown_ = true;
-    }
-
-  private:
-    void EndStep() {
-        if (stepShown_) {
-            std::fputc('\n', stderr);
-            stepShown_ = false;
-        }
-    }
-    Language language_;
-    bool tty_ = WIFI_ISATTY(stderr) != 0;
-    bool stepShown_ = false;
-};
-
-// Why a module failed, in one short line the operator can act on.
-Text FailureForOperator(int exit, const std::vector<ReadBackField>& differing) {
-    if (!differing.empty()) {
-        std::string fields;
-        for (const ReadBackField& f : differing) {
-            fields += (fields.empty() ? "" : ", ") + std::string(f.field->name);
-        }
-        return ModuleFailed(StationFailure::Differs, fields);
-    }
-    if (exit >= 128) {
-        return ModuleFailed(StationFailure::Interrupted);
-    }
-    switch (exit) {
-        case kRefused: return ModuleFailed(StationFailure::Refused);
-        case kTimeout: return ModuleFailed(StationFailure::NoAnswer);
-        case kBadInput: return ModuleFailed(StationFailure::CannotWrite);
-        default: return ModuleFailed(StationFailure::PortFailed);
-    }
+    return r.error;
 }
 
 bool Stopped(const StationSpec& spec) {
@@ -117,7 +73,8 @@ Json AdapterSerial(const std::string& port) {
 // a second. A module is asked again only once its line has been silent for
 // that second: a slow report is never cut off and taken up, tail first, by
 // the next query. Nothing when stopped.
-std::optional<JobResult> WaitAndWrite(const StationSpec& spec, const JobSpec& job, Operator& op) {
+std::optional<JobResult> WaitAndWrite(const StationSpec& spec, const JobSpec& job,
+                                      OperatorScreen& op) {
     std::string told;  // a port that cannot be opened is said once, not every second
     while (!Stopped(spec)) {
         if (!DevicePresent(spec.port)) {
@@ -169,7 +126,7 @@ bool WaitUntilGone(const StationSpec& spec, const std::string& identity) {
 }
 
 std::string RecordLine(const StationSpec& spec, const std::string& time, const JobResult& r,
-                       const std::string& error, double seconds) {
+                       const std::string& error, double seconds, int unit) {
     Json list = Json::array();
     for (const ReadBackField& f : r.readBack) {
         list.push_back(ReadBackJson(f, spec.logSecrets));
@@ -185,11 +142,14 @@ std::string RecordLine(const StationSpec& spec, const std::string& time, const J
     record["time"] = time;
     record["port"] = spec.port;
     record["adapterSerial"] = AdapterSerial(spec.port);
+    record["unit"] = unit;
     record["ok"] = error.empty();
     record["verified"] = r.verified;
     record["error"] = error.empty() ? Json() : Json(error);
     record["mismatches"] = list;
     record["seconds"] = static_cast<double>(static_cast<long long>(seconds * 100)) / 100.0;
+    record["alreadyConfigured"] = r.alreadyConfigured;
+    record["skipped"] = r.skipped;
     std::string line = JsonLine(record);
     // The form in read's own order and spacing.
     line.pop_back();
@@ -200,7 +160,9 @@ std::string RecordLine(const StationSpec& spec, const std::string& time, const J
 // The record, on disk first: written, flushed to the device and checked
 // before the operator hears the verdict. False, said on the screen, when the
 // log could not take it.
-bool Record(const std::string& path, bool logSecrets, const std::string& line, Operator& op) {
+bool Record(const StationSpec& spec, const std::string& line, OperatorScreen& op) {
+    const std::string& path = spec.logPath;
+    const bool logSecrets = spec.logSecrets;
     if (!path.empty()) {
         std::string why;
         if (!AppendFileBytes(path, line + "\n", why,
@@ -210,7 +172,7 @@ bool Record(const std::string& path, bool logSecrets, const std::string& line, O
             return false;
         }
     }
-    if (!Print(line + "\n")) {
+    if (spec.recordsOnOutput && !Print(line + "\n")) {
         op.Say(
             "wifi-config: standard output cannot take the records (the log has them); the "
             "station stops");
@@ -222,12 +184,16 @@ bool Record(const std::string& path, bool logSecrets, const std::string& line, O
 }  // namespace
 
 int RunStation(const StationSpec& spec) {
-    Operator op;
-    int ok = 0;
-    int failed = 0;
+    // The screen: standard output when it is a terminal that takes no
+    // records, else standard error, as for any program's notes.
+    const bool screenOnOutput = !spec.recordsOnOutput && IsTerminal(stdout);
+    std::FILE* screen = screenOnOutput ? stdout : stderr;
+    const char* noColour = std::getenv("NO_COLOR");
+    OperatorScreen op(screen, IsTerminal(screen), !noColour || !*noColour, spec.bell);
+    int unit = 0;
     bool logFailed = false;
-    while (spec.count == 0 || ok + failed < spec.count) {
-        op.Say(WaitingForAModule());
+    while (spec.count == 0 || op.passed() + op.failed() < spec.count) {
+        op.Waiting();
         JobSpec job;
         job.port = spec.port;
         job.write = true;
@@ -238,6 +204,7 @@ int RunStation(const StationSpec& spec) {
         job.encoding = spec.encoding;
         job.stop = spec.stop;
         job.verify = spec.verify;
+        job.skipConfigured = spec.skipConfigured;
         job.onStep = [&op](unsigned step) { op.Step(step); };
         job.firstAnswerMs = int(kQueryEvery.count());
         const std::optional<JobResult> written = WaitAndWrite(spec, job, op);
@@ -245,35 +212,37 @@ int RunStation(const StationSpec& spec) {
             break;
         }
         const JobResult& r = *written;
+        ++unit;
         // The module's time: from its report, as the job measured it.
         const std::string time =
             UtcSeconds(WallClock::now() - milliseconds(static_cast<long long>(r.seconds * 1000)));
         const std::string error = r.exit == kOk ? std::string() : "write: " + r.error;
-        if (!Record(spec.logPath, spec.logSecrets, RecordLine(spec, time, r, error, r.seconds),
-                    op)) {
+        if (!Record(spec, RecordLine(spec, time, r, error, r.seconds, unit), op)) {
             logFailed = true;
             break;
         }
         if (error.empty()) {
-            ++ok;
-            op.Say(ModuleOk());
+            op.Passed(unit, spec.port, r.seconds, r.alreadyConfigured);
         } else {
-            ++failed;
-            op.Say(FailureForOperator(r.exit, r.readBack));
+            op.Failed(unit, spec.port, r.seconds, FailureForOperator(r));
         }
-        const bool done = spec.count > 0 && ok + failed >= spec.count;
-        if (r.exit >= 128 || Stopped(spec) || done || !WaitUntilGone(spec, r.identity)) {
+        const bool done = spec.count > 0 && op.passed() + op.failed() >= spec.count;
+        if (r.exit >= 128 || Stopped(spec) || done) {
+            break;
+        }
+        op.RemoveIt();
+        if (!WaitUntilGone(spec, r.identity)) {
             break;
         }
     }
-    op.Say(StationSummary(ok, failed));
+    op.Finish();
     if (logFailed) {
         return kOutputFailed;
     }
     if (Stopped(spec)) {
         return 128 + spec.stop->number();
     }
-    return failed > 0 ? kRefused : kOk;
+    return op.failed() > 0 ? kRefused : kOk;
 }
 
 }  // namespace cli

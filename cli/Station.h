@@ -20,14 +20,20 @@ struct StationSpec {
     wifi::TextEncoding encoding = wifi::DefaultEncoding();
     bool logSecrets = false;
     bool trace = false;
+    bool skipConfigured = false;  // a module already so configured is not written
+    bool bell = true;             // a failure rings the terminal's bell
+    // Records on standard output too (JSON Lines, for scripts); else the
+    // operator's screen is there when it is a terminal.
+    bool recordsOnOutput = true;
     StopSignal* stop = nullptr;  // not owned
 };
 
 // `wifi-config station`: waits for a module on the port, writes the profile,
 // verifies it (with `verify`), records it, waits until it is gone, and takes
 // the next, until stopped or `count` modules are written. One JSON line per
-// module on standard output and in the log; progress and a summary on
-// standard error. The exit status: 0 when every module was ok, 1 when any
+// module in the log, and on standard output with `recordsOnOutput`; the
+// operator's screen on standard output when it is a terminal and takes no
+// records, else on standard error. The exit status: 0 when every module was ok, 1 when any
 // failed, 128 + the signal's number when stopped by one.
 int RunStation(const StationSpec& spec);
 

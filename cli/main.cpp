@@ -36,6 +36,9 @@ struct Args {
     std::vector<std::string> ports;
     double timeout = 10;
     bool json = true;
+    bool formatGiven = false;
+    bool skipConfigured = false;
+    bool noBell = false;
     bool trace = false;
     bool probe = false;
     bool verify = true;
@@ -77,6 +80,9 @@ std::string Parse(const std::vector<std::string>& arguments, Args& args) {
     args.probe = a.Has("--probe");
     args.verify = !a.Has("--no-verify");
     args.logSecrets = a.Has("--log-secrets");
+    args.skipConfigured = a.Has("--skip-configured");
+    args.noBell = a.Has("--no-bell");
+    args.formatGiven = a.Has("--format");
     args.log = a.Last("--log");
     args.lines = a.operands;
     for (const auto& [option, out, low] :
@@ -274,6 +280,11 @@ int Run(const std::vector<std::string>& arguments) {
         station.encoding = args.encoding;
         station.logSecrets = args.logSecrets;
         station.trace = args.trace;
+        station.skipConfigured = args.skipConfigured;
+        station.bell = !args.noBell;
+        // Records where a script reads them; on a terminal, the operator's
+        // screen unless asked for JSON.
+        station.recordsOnOutput = args.formatGiven ? args.json : !cli::IsTerminal(stdout);
         station.stop = &stop;
         return cli::RunStation(station);
     }

@@ -998,5 +998,33 @@
         <source>所有文件 (*)</source>
         <translation>All files (*)</translation>
     </message>
+    <message>
+        <source>✔ 成功</source>
+        <translation>✔ passed</translation>
+    </message>
+    <message>
+        <source>✘ 失败</source>
+        <translation>✘ failed</translation>
+    </message>
+    <message>
+        <source>%1  #%2  %3  %4</source>
+        <translation>%1  #%2  %3  %4</translation>
+    </message>
+    <message>
+        <source>%1  %2</source>
+        <translation>%1  %2</translation>
+    </message>
+    <message>
+        <source>已是此配置</source>
+        <translation>already configured</translation>
+    </message>
+    <message>
+        <source>请取下模块</source>
+        <translation>remove the module</translation>
+    </message>
+    <message>
+        <source>成功 %1 · 失败 %2 · %3</source>
+        <translation>passed %1 · failed %2 · %3</translation>
+    </message>
 </context>
 </TS>

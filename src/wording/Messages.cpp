@@ -621,6 +621,30 @@ Text StationStep(unsigned step) {
     return Text(UI_TEXT("写入 %1/%2"), {Text::Number(step), Text::Number(kCompletionStep)});
 }
 
+Text UnitVerdict(bool ok, int unit, const std::string& port, const std::string& seconds,
+                 const Text& more) {
+    const Text verdict = ok ? Text(UI_TEXT("✔ 成功")) : Text(UI_TEXT("✘ 失败"));
+    const Text line(UI_TEXT("%1  #%2  %3  %4"),
+                    {verdict, Text::Number(unit), Text::Literal(port), Text::Literal(seconds)});
+    return more.empty() ? line : Text(UI_TEXT("%1  %2"), {line, more});
+}
+
+Text StationInterrupted() {
+    return Text(UI_TEXT("已中断"));
+}
+
+Text AlreadyConfigured() {
+    return Text(UI_TEXT("已是此配置"));
+}
+
+Text RemoveTheModule() {
+    return Text(UI_TEXT("请取下模块"));
+}
+
+Text StationCount(int ok, int failed, const Text& state) {
+    return Text(UI_TEXT("成功 %1 · 失败 %2 · %3"), {Text::Number(ok), Text::Number(failed), state});
+}
+
 Text StationSummary(int ok, int failed) {
     return Text(UI_TEXT("%1 个成功，%2 个失败"), {Text::Number(ok), Text::Number(failed)});
 }

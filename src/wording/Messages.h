@@ -134,5 +134,13 @@ enum class StationFailure { Refused, Differs, NoAnswer, PortFailed, CannotWrite,
 Text ModuleFailed(StationFailure why, const std::string& fields = {});
 Text StationStep(unsigned step);
 Text StationSummary(int ok, int failed);
+// The operator's screen: a module's verdict, "✔ 成功  #3  /dev/ttyUSB0  4.2 s"
+// or "✘ 失败  #4  ...  why"; the count line "成功 12 · 失败 1 · 等待模块…".
+Text UnitVerdict(bool ok, int unit, const std::string& port, const std::string& seconds,
+                 const Text& more);
+Text AlreadyConfigured();
+Text StationInterrupted();
+Text RemoveTheModule();
+Text StationCount(int ok, int failed, const Text& state);
 
 }  // namespace wifi

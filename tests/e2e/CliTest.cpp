@@ -1,5 +1,8 @@
 // wifi-config against simulated modules over pseudo-terminals.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <sys/wait.h>
 
 #include <signal.h>
 #include <sys/stat.h>
@@ -8,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 #include "SimProcess.h"
 
@@ -1044,7 +1048,8 @@ TEST(CliEdges, AClosedTerminalStopsAWriteAndTheStationLikeSigterm) {
     EXPECT_EQ(r->status, 129) << r->err;
     ASSERT_EQ(line.Records().size(), 1u);
     EXPECT_NE(line.Records()[0].find(R"("error": "write: interrupted)"), std::string::npos);
-    EXPECT_NE(r->err.find("失败（已中断），请取下模块"), std::string::npos) << r->err;
+    EXPECT_NE(r->err.find("✘ 失败  #1  " + line.link), std::string::npos) << r->err;
+    EXPECT_NE(r->err.find("已中断\n"), std::string::npos) << r->err;
     EXPECT_NE(r->err.find("0 个成功，1 个失败"), std::string::npos) << r->err;
 }
 
@@ -1181,8 +1186,15 @@ TEST(CliStation, ModulesInTurnBehindOneLinkAreWrittenCheckedAndRecorded) {
         << "configured, not failed: " << records[4];
     EXPECT_NE(r->err.find("等待模块"), std::string::npos) << r->err;
     EXPECT_NE(r->err.find("3 个成功，2 个失败"), std::string::npos) << r->err;
-    // The operator reads why, in one short line.
-    EXPECT_NE(r->err.find("失败（校验不符：ssid），请取下模块\n"), std::string::npos) << r->err;
+    // The operator reads each verdict, numbered, and why: the field that
+    // differs, with both values.
+    EXPECT_NE(r->err.find("✔ 成功  #1  " + line.link), std::string::npos) << r->err;
+    const auto second = r->err.find("✘ 失败  #2  " + line.link);
+    ASSERT_NE(second, std::string::npos) << r->err;
+    const std::string why = r->err.substr(second, r->err.find('\n', second) - second);
+    EXPECT_NE(why.find("ssid: wrote \"Factory\", the module has \"SimNet\""), std::string::npos)
+        << why;
+    EXPECT_EQ(r->err.find("\033["), std::string::npos) << "no colour where no terminal is";
 }
 
 // A record is on disk before the operator hears the verdict: a log that
@@ -1198,6 +1210,123 @@ TEST(CliStation, ALogThatCannotBeWrittenStopsTheStationBeforeAnyVerdict) {
         << r.err;
     EXPECT_EQ(r.err.find("成功，请取下模块"), std::string::npos) << r.err;
     EXPECT_EQ(r.out, "") << "nothing counted done that is not on disk";
+}
+
+// The station's standard output on a terminal, as the operator sees it:
+// what the program wrote there until it ended (within the bound), and its
+// status. extra: variables added to its environment.
+std::pair<std::string, int> OnTerminal(const std::vector<std::string>& args,
+                                       const std::vector<std::string>& extra = {}) {
+    const int master = posix_openpt(O_RDWR | O_NOCTTY);
+    EXPECT_GE(master, 0);
+    grantpt(master);
+    unlockpt(master);
+    const std::string slave = ptsname(master);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        setsid();
+        const int tty = open(slave.c_str(), O_RDWR);
+        dup2(tty, 1);
+        const int null = open("/dev/null", O_WRONLY);
+        dup2(null, 2);
+        for (const std::string& e : extra) {
+            putenv(const_cast<char*>(e.c_str()));
+        }
+        std::vector<char*> argv{const_cast<char*>(WIFI_CONFIG)};
+        for (const std::string& a : args) {
+            argv.push_back(const_cast<char*>(a.c_str()));
+        }
+        argv.push_back(nullptr);
+        execv(WIFI_CONFIG, argv.data());
+        _exit(127);
+    }
+    std::string screen;
+    int status = -1;
+    const auto end = std::chrono::steady_clock::now() + milliseconds(60000);
+    for (;;) {
+        pollfd p{master, POLLIN, 0};
+        if (poll(&p, 1, 100) > 0 && (p.revents & POLLIN)) {
+            char buf[4096];
+            const ssize_t n = read(master, buf, sizeof buf);
+            if (n > 0) {
+                screen.append(buf, std::size_t(n));
+                continue;
+            }
+        }
+        if (status < 0 && waitpid(pid, &status, WNOHANG) == pid) {
+            status = WEXITSTATUS(status);
+            continue;  // what is left in the terminal is read first
+        }
+        if (status >= 0 || std::chrono::steady_clock::now() > end) {
+            break;
+        }
+    }
+    if (status < 0) {
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+    }
+    close(master);
+    return {screen, status};
+}
+
+// On a terminal: a green line per module, numbered, a count kept in place,
+// no records (the log has them); the same unit twice is said to be already
+// so configured, and with --skip-configured nothing is written to it.
+TEST(CliStation, TheOperatorsScreenShowsPassOrFailAndTheSameUnitAgain) {
+    Line7 line;
+    const std::string state = (line.dir.path / "unit.txt").string();
+    std::unique_ptr<SimProcess> module;
+    std::thread plugging([&] {
+        module = line.Plug({"--state", state}, "first");
+        WaitFor([&] { return line.Records().size() == 1; }, milliseconds(30000));
+        module.reset();  // unplugged, and the same unit plugged in again
+        module = line.Plug({"--state", state}, "second");
+    });
+    const auto [screen, status] =
+        OnTerminal({"station", "--port", line.link, "--from", line.profile, "--count", "2", "--log",
+                    line.log.string(), "--settle", "1", "--skip-configured"});
+    plugging.join();
+    EXPECT_EQ(status, 0) << screen;
+    EXPECT_NE(screen.find("\033[1;32m✔ 成功  #1  " + line.link), std::string::npos) << screen;
+    EXPECT_NE(screen.find("✔ 成功  #2  " + line.link), std::string::npos) << screen;
+    EXPECT_NE(screen.find("已是此配置"), std::string::npos) << screen;
+    EXPECT_NE(screen.find("\r\033[K成功 1 · 失败 0 · "), std::string::npos) << "counted in place";
+    EXPECT_EQ(screen.find("{\"time\""), std::string::npos) << "records go to the log only";
+    const auto records = line.Records();
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_NE(records[0].find(R"("unit": 1, )"), std::string::npos) << records[0];
+    EXPECT_NE(records[0].find(R"("alreadyConfigured": false, "skipped": false)"), std::string::npos)
+        << records[0];
+    EXPECT_NE(records[1].find(R"("alreadyConfigured": true, "skipped": true)"), std::string::npos)
+        << records[1];
+    const auto second = Received(line.dir.path / "second.log");
+    EXPECT_EQ(std::count(second.begin(), second.end(), "AT+SZ_CONFIGURE=START"), 0)
+        << "nothing written to a unit already so configured";
+}
+
+// A failure rings the bell; NO_COLOR, or --format json, give plain lines and
+// the records where a script reads them.
+TEST(CliStation, AFailureRingsAndNoColourIsPlain) {
+    Line7 line;
+    auto module = line.Plug({"--forget", "ssid"}, "forgetful");
+    const auto [screen, status] = OnTerminal({"station", "--port", line.link, "--from",
+                                              line.profile, "--count", "1", "--format", "json"},
+                                             {"NO_COLOR=1"});
+    EXPECT_EQ(status, 1) << screen;
+    EXPECT_EQ(screen.find("\033["), std::string::npos) << "no colour: " << screen;
+    EXPECT_NE(screen.find("{\"time\""), std::string::npos) << "asked for JSON: " << screen;
+
+    Line7 bell;
+    auto again = bell.Plug({"--forget", "ssid"}, "forgetful");
+    const auto [rung, failed] =
+        OnTerminal({"station", "--port", bell.link, "--from", bell.profile, "--count", "1"});
+    EXPECT_EQ(failed, 1);
+    const auto red = rung.find("\033[1;31m✘ 失败  #1  " + bell.link);
+    ASSERT_NE(red, std::string::npos) << rung;
+    EXPECT_NE(rung.find("ssid: wrote \"Factory\", the module has \"SimNet\"", red),
+              std::string::npos)
+        << rung;
+    EXPECT_NE(rung.find('\a', red), std::string::npos) << "the bell";
 }
 
 // A device's identity is taken when its module answers: a module plugged in
