@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -16,6 +17,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "SimProcess.h"
@@ -156,6 +158,61 @@ double Station(bool verify) {
     return perModule / ideal;
 }
 
+// Several benches in one station, each with modules plugged in turn: the
+// modules a minute of the whole station.
+double StationBenches(int ports) {
+    constexpr int kModules = 4;  // per bench
+    TempDir dir;
+    const auto log = dir.path / "station.log";
+    const std::string profile = (dir.path / "profile.json").string();
+    std::ofstream(profile) << R"({"ssid": "Bench line", "baudRate": "57600", "protocol": "TCP"})";
+    std::vector<std::string> args = {
+        "station", "--from",    profile, "--count", std::to_string(kModules * ports),
+        "--log",   log.string()};
+    std::vector<std::string> links;
+    for (int p = 0; p < ports; ++p) {
+        links.push_back((dir.path / ("line" + std::to_string(p))).string());
+        args.insert(args.end(), {"--port", links.back()});
+    }
+    auto recordsOn = [&](const std::string& link) {
+        const std::string text = ReadFile(log);
+        const std::string port = "\"port\": \"" + link + "\"";
+        int n = 0;
+        for (auto at = text.find(port); at != std::string::npos; at = text.find(port, at + 1)) {
+            ++n;
+        }
+        return n;
+    };
+    Child station(WIFI_CONFIG, args);
+    const auto start = Clock::now();
+    std::vector<std::thread> benches;
+    std::atomic<bool> failed{false};
+    for (const std::string& link : links) {
+        benches.emplace_back([&, link] {
+            for (int i = 0; i < kModules && !failed; ++i) {
+                SimProcess sim({"--pace", "19200", "--link", link});
+                if (!WaitFor([&] { return recordsOn(link) == i + 1; },
+                             std::chrono::milliseconds(60000))) {
+                    failed = true;
+                }
+            }
+        });
+    }
+    for (std::thread& bench : benches) {
+        bench.join();
+    }
+    const double elapsed = Seconds(Clock::now() - start).count();
+    station.Finish();
+    if (failed) {
+        std::printf("  station on %d ports: a module was not recorded\n", ports);
+        return 0;
+    }
+    const double perMinute = 60.0 * kModules * ports / elapsed;
+    std::printf("  station, %d port%s  %d modules in %.2f s: %.1f modules a minute\n", ports,
+                ports == 1 ? " " : "s", kModules * ports, elapsed, perMinute);
+    return perMinute;
+}
+
 // "2026-12-07T04:05:06.123456Z", as the simulator stamps its log, as a time.
 std::optional<std::chrono::system_clock::time_point> StampTime(const std::string& stamp) {
     std::tm t{};
@@ -271,6 +328,11 @@ int main() {
     std::printf("== production line against wifi-module-sim --pace 19200\n");
     Station(false);
     Station(true);
+    const double one = StationBenches(1);
+    const double four = StationBenches(4);
+    if (one > 0 && four > 0) {
+        std::printf("  4 ports against 1: %.2f times the modules a minute\n", four / one);
+    }
 
     std::printf("== window start-up, offscreen (%d runs each, medians)\n", kRuns);
     setenv("QT_QPA_PLATFORM", "offscreen", 1);

@@ -119,6 +119,12 @@ const std::vector<Option>& Options() {
          "write nothing to a module whose every reported field is\n"
          "as the profile has it (its record says so)",
          ""},
+        {"--units", "FILE", "station", "", "", "files",
+         "a CSV of per-unit values: a header of field names (ip,ssid)\n"
+         "and a row per unit; each new module takes the next row not\n"
+         "yet given to a saved unit (kept in --log, which it needs);\n"
+         "exit 9 when none is left",
+         ""},
         {"--no-bell", "", "station", "", "", "", "no bell on the terminal when a module fails", ""},
         {"--settle", "SECONDS", "station", "", "", "",
          "a module that leaves the query unanswered this long in a\n"

@@ -21,6 +21,7 @@ enum Exit : int {
     // 5 and 6 are diff's: the module differs, or cannot be told apart.
     kNotVerified = 7,   // saved, but the module could not be read back
     kOutputFailed = 8,  // a result or record could not be written out
+    kRowsRanOut = 9,    // station --units: every row was given to a saved unit
     // Interrupted by a signal: 128 + its number (130 for SIGINT, 143 for SIGTERM).
 };
 

@@ -1,5 +1,6 @@
 #include "OperatorScreen.h"
 
+#include "ports/PortInfo.h"
 #include "wording/Messages.h"
 
 namespace cli {
@@ -35,10 +36,35 @@ void OperatorScreen::ClearCount() {
     }
 }
 
-void OperatorScreen::Count(const Text& state) {
-    state_ = state;
+int OperatorScreen::passed() const {
+    const std::lock_guard<std::mutex> hold(lock_);
+    return passed_;
+}
+
+int OperatorScreen::failed() const {
+    const std::lock_guard<std::mutex> hold(lock_);
+    return failed_;
+}
+
+void OperatorScreen::Count(const std::string& port, const Text& state) {
+    states_[port] = state;
+    ShowCount();
+}
+
+void OperatorScreen::ShowCount() {
+    if (states_.empty()) {
+        return;
+    }
+    // One bench: its state; several: each port's, by its short name.
+    Text states;
+    for (const auto& [port, state] : states_) {
+        const Text one = states_.size() == 1
+                             ? state
+                             : Text(UI_TEXT("%1 %2"), {Text::Literal(ShortName(port)), state});
+        states = states.empty() ? one : Text(UI_TEXT("%1 · %2"), {states, one});
+    }
     const std::string line =
-        StationCount(passed_, failed_, state).Format(language_, Audience::CommandLine);
+        StationCount(passed_, failed_, states).Format(language_, Audience::CommandLine);
     if (live_) {
         std::fprintf(screen_, "%s%s", kClearLine, line.c_str());
         countShown_ = true;
@@ -49,10 +75,15 @@ void OperatorScreen::Count(const Text& state) {
 }
 
 void OperatorScreen::Say(const std::string& text) {
+    const std::lock_guard<std::mutex> hold(lock_);
+    SayLocked(text);
+}
+
+void OperatorScreen::SayLocked(const std::string& text) {
     ClearCount();
     std::fprintf(screen_, "%s\n", text.c_str());
-    if (live_ && !state_.empty()) {
-        Count(state_);
+    if (live_) {
+        ShowCount();
     }
 }
 
@@ -60,19 +91,24 @@ void OperatorScreen::Say(const Text& text) {
     Say(text.Format(language_, Audience::CommandLine));
 }
 
-void OperatorScreen::Waiting() {
-    Count(WaitingForAModule());
+void OperatorScreen::Waiting(const std::string& port) {
+    const std::lock_guard<std::mutex> hold(lock_);
+    Count(port, WaitingForAModule());
 }
 
-void OperatorScreen::Step(unsigned step) {
+void OperatorScreen::Step(const std::string& port, unsigned step) {
     // Every step is a line of its own where nothing is rewritten: left out.
+    const std::lock_guard<std::mutex> hold(lock_);
     if (live_) {
-        Count(StationStep(step));
+        Count(port, StationStep(step));
+    } else {
+        states_[port] = StationStep(step);
     }
 }
 
-void OperatorScreen::RemoveIt() {
-    Count(RemoveTheModule());
+void OperatorScreen::RemoveIt(const std::string& port) {
+    const std::lock_guard<std::mutex> hold(lock_);
+    Count(port, RemoveTheModule());
 }
 
 void OperatorScreen::Verdict(bool ok, const std::string& line) {
@@ -85,10 +121,14 @@ void OperatorScreen::Verdict(bool ok, const std::string& line) {
     if (!ok && bell_) {
         std::fputc('\a', screen_);
     }
+    if (live_) {
+        ShowCount();
+    }
     std::fflush(screen_);
 }
 
 void OperatorScreen::Passed(int unit, const std::string& port, double seconds, bool already) {
+    const std::lock_guard<std::mutex> hold(lock_);
     ++passed_;
     Verdict(true,
             UnitVerdict(true, unit, port, Seconds(seconds), already ? AlreadyConfigured() : Text())
@@ -97,12 +137,14 @@ void OperatorScreen::Passed(int unit, const std::string& port, double seconds, b
 
 void OperatorScreen::Failed(int unit, const std::string& port, double seconds,
                             const std::string& reason) {
+    const std::lock_guard<std::mutex> hold(lock_);
     ++failed_;
     Verdict(false, UnitVerdict(false, unit, port, Seconds(seconds), Text::Literal(reason))
                        .Format(language_, Audience::CommandLine));
 }
 
 void OperatorScreen::Finish() {
+    const std::lock_guard<std::mutex> hold(lock_);
     ClearCount();
     std::fprintf(screen_, "%s\n",
                  StationSummary(passed_, failed_).Format(language_, Audience::CommandLine).c_str());

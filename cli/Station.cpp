@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <atomic>
+#include <mutex>
 #include <optional>
 #include <thread>
 
@@ -74,9 +76,9 @@ Json AdapterSerial(const std::string& port) {
 // that second: a slow report is never cut off and taken up, tail first, by
 // the next query. Nothing when stopped.
 std::optional<JobResult> WaitAndWrite(const StationSpec& spec, const JobSpec& job,
-                                      OperatorScreen& op) {
+                                      OperatorScreen& op, const std::atomic<bool>& over) {
     std::string told;  // a port that cannot be opened is said once, not every second
-    while (!Stopped(spec)) {
+    while (!Stopped(spec) && !over) {
         if (!DevicePresent(spec.port)) {
             Pause(spec, kPoll);
             continue;
@@ -100,10 +102,11 @@ std::optional<JobResult> WaitAndWrite(const StationSpec& spec, const JobSpec& jo
 // one's record was written is not taken for it) disappears or is replaced (or
 // the query finds it missing), or the query goes unanswered for the settle
 // time in a row. False when stopped.
-bool WaitUntilGone(const StationSpec& spec, const std::string& identity) {
+bool WaitUntilGone(const StationSpec& spec, const std::string& identity,
+                   const std::atomic<bool>& over) {
     auto silentSince = Clock::now();
     std::optional<Clock::time_point> asked;
-    while (!Stopped(spec)) {
+    while (!Stopped(spec) && !over) {
         if (identity.empty() || DeviceIdentity(spec.port) != identity) {
             return true;
         }
@@ -126,7 +129,8 @@ bool WaitUntilGone(const StationSpec& spec, const std::string& identity) {
 }
 
 std::string RecordLine(const StationSpec& spec, const std::string& time, const JobResult& r,
-                       const std::string& error, double seconds, int unit) {
+                       const std::string& error, double seconds, int unit,
+                       const std::optional<UnitRow>& row) {
     Json list = Json::array();
     for (const ReadBackField& f : r.readBack) {
         list.push_back(ReadBackJson(f, spec.logSecrets));
@@ -143,6 +147,15 @@ std::string RecordLine(const StationSpec& spec, const std::string& time, const J
     record["port"] = spec.port;
     record["adapterSerial"] = AdapterSerial(spec.port);
     record["unit"] = unit;
+    if (row) {
+        record["row"] = row->number;
+        Json values = Json::object();
+        for (const auto& [name, value] : row->values) {
+            values[name] =
+                IsSecret(*FindField(name)) && !spec.logSecrets ? Json("***") : Json(value);
+        }
+        record["rowValues"] = values;
+    }
     record["ok"] = error.empty();
     record["verified"] = r.verified;
     record["error"] = error.empty() ? Json() : Json(error);
@@ -181,6 +194,113 @@ bool Record(const StationSpec& spec, const std::string& line, OperatorScreen& op
     return true;
 }
 
+// What the benches of one station share: the screen, the log, the rows, the
+// units' numbers, and why it stopped.
+struct Shared {
+    explicit Shared(OperatorScreen& screen) : op(screen) {}
+    OperatorScreen& op;
+    std::mutex lock;  // the log, the rows, the numbers
+    int unit = 0;
+    bool logFailed = false;
+    bool rowsOut = false;
+    // Done: the benches waiting for a module, or for one to go, stop.
+    std::atomic<bool> over{false};
+    bool Done(const StationSpec& spec) const {
+        return logFailed || rowsOut || (spec.count > 0 && op.passed() + op.failed() >= spec.count);
+    }
+};
+
+// One bench: module after module on its port, until the station is done.
+void RunBench(const StationSpec& spec, Shared& shared) {
+    OperatorScreen& op = shared.op;
+    for (;;) {
+        std::optional<UnitRow> row;
+        {
+            const std::lock_guard<std::mutex> hold(shared.lock);
+            if (shared.Done(spec) || Stopped(spec)) {
+                return;
+            }
+            if (spec.rows) {
+                row = spec.rows->Take();
+                if (!row) {
+                    shared.over = true;
+                    if (!shared.rowsOut) {
+                        shared.rowsOut = true;
+                        op.Say(RowsRanOut());
+                    }
+                    return;
+                }
+            }
+        }
+        op.Waiting(spec.port);
+        JobSpec job;
+        job.port = spec.port;
+        job.write = true;
+        job.settings = spec.settings;
+        if (row) {
+            job.settings.insert(job.settings.end(), row->settings.begin(), row->settings.end());
+        }
+        job.timeoutSeconds = spec.timeoutSeconds;
+        job.trace = spec.trace;
+        job.logSecrets = spec.logSecrets;
+        job.encoding = spec.encoding;
+        job.stop = spec.stop;
+        job.verify = spec.verify;
+        job.skipConfigured = spec.skipConfigured;
+        job.onStep = [&op, &spec](unsigned step) { op.Step(spec.port, step); };
+        job.firstAnswerMs = int(kQueryEvery.count());
+        const std::optional<JobResult> written = WaitAndWrite(spec, job, op, shared.over);
+        const std::lock_guard<std::mutex> hold(shared.lock);
+        if (!written) {
+            if (row) {
+                spec.rows->GiveBack(row->number);
+            }
+            return;
+        }
+        const JobResult& r = *written;
+        const int unit = ++shared.unit;
+        // The module's time: from its report, as the job measured it.
+        const std::string time =
+            UtcSeconds(WallClock::now() - milliseconds(static_cast<long long>(r.seconds * 1000)));
+        const std::string error = r.exit == kOk ? std::string() : "write: " + r.error;
+        // The record is on disk before the row counts as spent: a crash
+        // after it never gives the row twice.
+        if (!Record(spec, RecordLine(spec, time, r, error, r.seconds, unit, row), op)) {
+            shared.logFailed = true;
+            shared.over = true;
+            return;
+        }
+        if (row) {
+            if (error.empty()) {
+                spec.rows->Spend(row->number);
+            } else {
+                spec.rows->GiveBack(row->number);  // the next unit takes it
+            }
+        }
+        if (error.empty()) {
+            op.Passed(unit, spec.port, r.seconds, r.alreadyConfigured);
+        } else {
+            op.Failed(unit, spec.port, r.seconds, FailureForOperator(r));
+        }
+        if (spec.rows && spec.rows->left() == 0 && !shared.rowsOut) {
+            shared.rowsOut = true;  // every row is in a saved unit
+            op.Say(RowsRanOut());
+        }
+        if (r.exit >= 128 || Stopped(spec) || shared.Done(spec)) {
+            shared.over = true;
+            return;
+        }
+        op.RemoveIt(spec.port);
+        // Waiting for the module to go holds nothing the others need.
+        shared.lock.unlock();
+        const bool gone = WaitUntilGone(spec, r.identity, shared.over);
+        shared.lock.lock();
+        if (!gone) {
+            return;
+        }
+    }
+}
+
 }  // namespace
 
 int RunStation(const StationSpec& spec) {
@@ -190,57 +310,25 @@ int RunStation(const StationSpec& spec) {
     std::FILE* screen = screenOnOutput ? stdout : stderr;
     const char* noColour = std::getenv("NO_COLOR");
     OperatorScreen op(screen, IsTerminal(screen), !noColour || !*noColour, spec.bell);
-    int unit = 0;
-    bool logFailed = false;
-    while (spec.count == 0 || op.passed() + op.failed() < spec.count) {
-        op.Waiting();
-        JobSpec job;
-        job.port = spec.port;
-        job.write = true;
-        job.settings = spec.settings;
-        job.timeoutSeconds = spec.timeoutSeconds;
-        job.trace = spec.trace;
-        job.logSecrets = spec.logSecrets;
-        job.encoding = spec.encoding;
-        job.stop = spec.stop;
-        job.verify = spec.verify;
-        job.skipConfigured = spec.skipConfigured;
-        job.onStep = [&op](unsigned step) { op.Step(step); };
-        job.firstAnswerMs = int(kQueryEvery.count());
-        const std::optional<JobResult> written = WaitAndWrite(spec, job, op);
-        if (!written) {
-            break;
-        }
-        const JobResult& r = *written;
-        ++unit;
-        // The module's time: from its report, as the job measured it.
-        const std::string time =
-            UtcSeconds(WallClock::now() - milliseconds(static_cast<long long>(r.seconds * 1000)));
-        const std::string error = r.exit == kOk ? std::string() : "write: " + r.error;
-        if (!Record(spec, RecordLine(spec, time, r, error, r.seconds, unit), op)) {
-            logFailed = true;
-            break;
-        }
-        if (error.empty()) {
-            op.Passed(unit, spec.port, r.seconds, r.alreadyConfigured);
-        } else {
-            op.Failed(unit, spec.port, r.seconds, FailureForOperator(r));
-        }
-        const bool done = spec.count > 0 && op.passed() + op.failed() >= spec.count;
-        if (r.exit >= 128 || Stopped(spec) || done) {
-            break;
-        }
-        op.RemoveIt();
-        if (!WaitUntilGone(spec, r.identity)) {
-            break;
-        }
+    Shared shared(op);
+    std::vector<std::thread> benches;
+    for (const std::string& port : spec.ports) {
+        StationSpec bench = spec;
+        bench.port = port;
+        benches.emplace_back([bench, &shared] { RunBench(bench, shared); });
+    }
+    for (std::thread& bench : benches) {
+        bench.join();
     }
     op.Finish();
-    if (logFailed) {
+    if (shared.logFailed) {
         return kOutputFailed;
     }
     if (Stopped(spec)) {
         return 128 + spec.stop->number();
+    }
+    if (shared.rowsOut) {
+        return kRowsRanOut;
     }
     return op.failed() > 0 ? kRefused : kOk;
 }

@@ -5,12 +5,14 @@
 
 #include "StopSignal.h"
 #include "profile/FormFields.h"
+#include "profile/Units.h"
 #include "text/TextEncoding.h"
 
 namespace cli {
 
 struct StationSpec {
-    std::string port;
+    std::vector<std::string> ports;       // each a bench of its own, all at once
+    std::string port;                     // the bench's own, set per bench
     std::vector<wifi::Setting> settings;  // the profile, then --set
     bool verify = false;
     std::string logPath;  // empty: standard output only
@@ -25,6 +27,9 @@ struct StationSpec {
     // Records on standard output too (JSON Lines, for scripts); else the
     // operator's screen is there when it is a terminal.
     bool recordsOnOutput = true;
+    // Each unit's own values (--units), handed out one row per unit; null:
+    // every unit gets the profile alone. Not owned.
+    wifi::UnitRows* rows = nullptr;
     StopSignal* stop = nullptr;  // not owned
 };
 
@@ -33,8 +38,9 @@ struct StationSpec {
 // the next, until stopped or `count` modules are written. One JSON line per
 // module in the log, and on standard output with `recordsOnOutput`; the
 // operator's screen on standard output when it is a terminal and takes no
-// records, else on standard error. The exit status: 0 when every module was ok, 1 when any
-// failed, 128 + the signal's number when stopped by one.
+// records, else on standard error. Several ports are benches at once, each
+// on its own thread: one screen, one log, one set of rows. The exit status: 0 when every module was
+// ok, 1 when any failed, 128 + the signal's number when stopped by one.
 int RunStation(const StationSpec& spec);
 
 }  // namespace cli

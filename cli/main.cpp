@@ -26,6 +26,7 @@
 #include "form/ControlIds.h"
 #include "profile/FormFields.h"
 #include "profile/Profile.h"
+#include "profile/Units.h"
 #include "protocol/ReplyTimeout.h"
 #include "wording/Messages.h"
 
@@ -39,6 +40,7 @@ struct Args {
     bool formatGiven = false;
     bool skipConfigured = false;
     bool noBell = false;
+    std::optional<std::vector<wifi::UnitRow>> units;
     bool trace = false;
     bool probe = false;
     bool verify = true;
@@ -128,7 +130,8 @@ std::string Parse(const std::vector<std::string>& arguments, Args& args) {
         }
         args.encoding = *encoding;
     }
-    if (args.command != "write" && args.command != "ports" && args.ports.size() > 1) {
+    if (args.command != "write" && args.command != "ports" && args.command != "station" &&
+        args.ports.size() > 1) {
         return args.command + " takes one --port";
     }
     // One device under two names (a path and a symlink to it) would be driven
@@ -162,6 +165,22 @@ std::string Parse(const std::vector<std::string>& arguments, Args& args) {
             return cli::English(wrong);
         }
         args.settings.push_back(*setting);
+    }
+    if (const std::string units = a.Last("--units"); !units.empty()) {
+        if (args.log.empty()) {
+            return "--units needs --log: the log keeps which rows were given, across restarts";
+        }
+        std::string why;
+        constexpr std::size_t kMostBytes = 16 << 20;
+        const auto csv = wifi::ReadFileBytes(units, kMostBytes, why);
+        if (!csv || csv->size() > kMostBytes) {
+            return "--units: " + units + ": " + (csv ? std::string("larger than 16 MiB") : why);
+        }
+        wifi::Text wrong;
+        args.units = wifi::ParseUnits(*csv, codec, wrong);
+        if (!args.units) {
+            return "--units: " + units + ": " + cli::English(wrong);
+        }
     }
     // No module reports the protocol: a station writing module after module
     // must be told it once, not stop at each.
@@ -270,7 +289,7 @@ int Run(const std::vector<std::string>& arguments) {
     }
     if (args.command == "station") {
         cli::StationSpec station;
-        station.port = args.ports.front();
+        station.ports = args.ports;
         station.settings = args.settings;
         station.verify = args.verify;
         station.logPath = args.log;
@@ -286,6 +305,14 @@ int Run(const std::vector<std::string>& arguments) {
         // screen unless asked for JSON.
         station.recordsOnOutput = args.formatGiven ? args.json : !cli::IsTerminal(stdout);
         station.stop = &stop;
+        std::optional<wifi::UnitRows> rows;
+        if (args.units) {
+            // The rows already spent, across restarts and crashes: from the log.
+            std::string ignored;  // a log not there yet holds no rows
+            const auto log = wifi::ReadFileBytes(args.log, std::size_t(1) << 30, ignored);
+            rows.emplace(*args.units, wifi::SpentRows(log.value_or(std::string())));
+            station.rows = &*rows;
+        }
         return cli::RunStation(station);
     }
 

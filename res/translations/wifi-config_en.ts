@@ -1026,5 +1026,45 @@
         <source>成功 %1 · 失败 %2 · %3</source>
         <translation>passed %1 · failed %2 · %3</translation>
     </message>
+    <message>
+        <source>第 %1 行</source>
+        <translation>row %1</translation>
+    </message>
+    <message>
+        <source>单元文件：引号没有结束</source>
+        <translation>units file: a quote is not closed</translation>
+    </message>
+    <message>
+        <source>单元文件：需要一行字段名和至少一行单元</source>
+        <translation>units file: a header of field names and at least one row are needed</translation>
+    </message>
+    <message>
+        <source>单元文件：未知的字段“%1”</source>
+        <translation>units file: unknown field "%1"</translation>
+    </message>
+    <message>
+        <source>单元文件：字段“%1”出现两次</source>
+        <translation>units file: field "%1" is given twice</translation>
+    </message>
+    <message>
+        <source>有 %1 个值，字段有 %2 个</source>
+        <translation>%1 values for %2 fields</translation>
+    </message>
+    <message>
+        <source>与第 %1 行相同</source>
+        <translation>the same as row %1</translation>
+    </message>
+    <message>
+        <source>单元文件的行已用完</source>
+        <translation>no rows of the units file are left</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
 </context>
 </TS>

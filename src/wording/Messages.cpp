@@ -629,6 +629,10 @@ Text UnitVerdict(bool ok, int unit, const std::string& port, const std::string& 
     return more.empty() ? line : Text(UI_TEXT("%1  %2"), {line, more});
 }
 
+Text RowsRanOut() {
+    return Text(UI_TEXT("单元文件的行已用完"));
+}
+
 Text StationInterrupted() {
     return Text(UI_TEXT("已中断"));
 }

@@ -140,6 +140,8 @@ Text UnitVerdict(bool ok, int unit, const std::string& port, const std::string& 
                  const Text& more);
 Text AlreadyConfigured();
 Text StationInterrupted();
+// --units: every row has been given to a unit that was saved.
+Text RowsRanOut();
 Text RemoveTheModule();
 Text StationCount(int ok, int failed, const Text& state);
 

@@ -10,6 +10,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <thread>
 
@@ -1327,6 +1328,93 @@ TEST(CliStation, AFailureRingsAndNoColourIsPlain) {
               std::string::npos)
         << rung;
     EXPECT_NE(rung.find('\a', red), std::string::npos) << "the bell";
+}
+
+// --units: each unit gets its own row; a crash mid-unit gives no row twice
+// and skips none; when the rows run out the station says so (exit 9). A bad
+// file is refused before any module is touched.
+TEST(CliStation, UnitsRowsAreGivenOnceAcrossACrashAndRunOut) {
+    Line7 line;
+    const std::string units = (line.dir.path / "units.csv").string();
+    std::ofstream(units) << "ssid,ip\nUnit-1,10.0.0.1\nUnit-2,10.0.0.2\n";
+    const std::vector<std::string> args = {"station",         "--port",   line.link, "--from",
+                                           line.profile,      "--units",  units,     "--log",
+                                           line.log.string(), "--settle", "1"};
+    {
+        Child station(WIFI_CONFIG, args);
+        auto first = line.Plug({"--state", (line.dir.path / "a.txt").string()}, "a");
+        ASSERT_TRUE(WaitFor([&] { return line.Records().size() == 1; }, milliseconds(30000)));
+        first.reset();
+        // The next unit never acknowledges its save: the station is killed
+        // in the middle of it.
+        auto hung = line.Plug({"--no-reply", "AT+SZ_SAVE_CONFIG="}, "b");
+        ASSERT_TRUE(WaitFor([&] {
+            const auto got = Received(line.dir.path / "b.log");
+            return !got.empty() && got.back() == "AT+SZ_SAVE_CONFIG=SAVE";
+        }));
+        station.Signal(SIGKILL);
+        station.Finish();
+    }
+    Child again(WIFI_CONFIG, args);
+    auto next = line.Plug({"--state", (line.dir.path / "c.txt").string()}, "c");
+    const auto r = again.Finish(milliseconds(30000));
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->status, 9) << r->err;
+    EXPECT_NE(r->err.find("单元文件的行已用完"), std::string::npos) << r->err;
+    const auto records = line.Records();
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_NE(records[0].find(R"("row": 1, "rowValues": {"ssid": "Unit-1", "ip": "10.0.0.1"})"),
+              std::string::npos)
+        << records[0];
+    EXPECT_NE(records[1].find(R"("row": 2, )"), std::string::npos)
+        << "the killed unit's row goes to the next: " << records[1];
+    EXPECT_NE(ReadFile(line.dir.path / "a.txt").find("SSID:Unit-1\n"), std::string::npos);
+    EXPECT_NE(ReadFile(line.dir.path / "c.txt").find("SSID:Unit-2\n"), std::string::npos);
+
+    std::ofstream(units) << "ssid,colour\nUnit-3,red\n";
+    auto untouched = line.Plug({}, "d");
+    const auto bad = Cli({"station", "--port", line.link, "--from", line.profile, "--units", units,
+                          "--log", line.log.string()});
+    EXPECT_EQ(bad.status, 2) << bad.err;
+    EXPECT_NE(bad.err.find("unknown field \"colour\""), std::string::npos) << bad.err;
+    EXPECT_TRUE(Received(line.dir.path / "d.log").empty()) << "nothing sent";
+}
+
+// Four benches in one station: each port on its own, one log, the rows
+// shared; a hung module slows none of the others.
+TEST(CliStation, FourBenchesRunAtOnceAndAHungOneSlowsNoOther) {
+    Line7 line;
+    std::vector<std::unique_ptr<Line7>> benches;
+    std::vector<std::unique_ptr<SimProcess>> modules;
+    const std::string units = (line.dir.path / "units.csv").string();
+    std::ofstream(units) << "ssid\nBench-1\nBench-2\nBench-3\nBench-4\nBench-5\n";
+    std::vector<std::string> args = {
+        "station",         "--from",  line.profile, "--units",   units, "--log",
+        line.log.string(), "--count", "4",          "--timeout", "3"};
+    for (int i = 0; i < 4; ++i) {
+        benches.push_back(std::make_unique<Line7>());
+        args.insert(args.end(), {"--port", benches.back()->link});
+        modules.push_back(
+            benches.back()->Plug(i == 0 ? std::vector<std::string>{"--no-reply", "AT+SZ_SSID="}
+                                        : std::vector<std::string>{},
+                                 "m"));
+    }
+    const auto r = Cli(args);
+    EXPECT_EQ(r.status, 1) << r.err;
+    const auto records = line.Records();
+    ASSERT_EQ(records.size(), 4u);
+    // The three good benches were recorded first: none waited for the hung one.
+    std::set<std::string> rows;
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_NE(records[i].find(R"("ok": true)"), std::string::npos) << records[i];
+        const auto at = records[i].find(R"("row": )");
+        ASSERT_NE(at, std::string::npos) << records[i];
+        rows.insert(records[i].substr(at, records[i].find(',', at) - at));
+    }
+    EXPECT_EQ(rows.size(), 3u) << "no row given twice";
+    EXPECT_NE(records[3].find(benches[0]->link), std::string::npos) << records[3];
+    EXPECT_NE(records[3].find(R"("ok": false)"), std::string::npos) << records[3];
+    EXPECT_NE(r.err.find("3 个成功，1 个失败"), std::string::npos) << r.err;
 }
 
 // A device's identity is taken when its module answers: a module plugged in

@@ -18,6 +18,7 @@
 #include "profile/Placement.h"
 #include "profile/Preferences.h"
 #include "profile/Profile.h"
+#include "profile/Units.h"
 
 namespace wifi::testing {
 namespace {
@@ -262,6 +263,66 @@ TEST(Files, ASecretIsTheOwnersAloneAndAWindowReadsOnlyRegularFiles) {
     std::filesystem::remove_all(dir);
 }
 #endif
+
+// A units file gives each unit its own values; whatever is wrong in it is
+// named by row and field before any module is touched.
+TEST(Units, EachRowGivesItsUnitsValuesAndEveryFaultIsNamedByRow) {
+    const TextCodec codec(TextEncoding::Utf8);
+    Text error;
+    const auto rows = ParseUnits(
+        "\xEF\xBB\xBFip,ssid\r\n192.168.1.11,\"Line, 7\"\r\n192.168.1.12,\r\n", codec, error);
+    ASSERT_TRUE(rows) << English(error);
+    ASSERT_EQ(rows->size(), 2u);
+    EXPECT_EQ((*rows)[0].number, 1);
+    ASSERT_EQ((*rows)[0].settings.size(), 2u);
+    EXPECT_EQ((*rows)[0].settings[1].text, "Line, 7") << "a quoted comma is the cell's";
+    EXPECT_EQ((*rows)[1].settings.size(), 1u) << "an empty cell keeps the profile's value";
+    EXPECT_EQ((*rows)[1].values, (std::vector<std::pair<std::string, std::string>>{
+                                     {"ip", "192.168.1.12"}}));
+
+    const std::vector<std::pair<std::string, std::string>> wrong = {
+        {"ip,colour\n1.2.3.4,red\n", "unknown field \"colour\""},
+        {"ip\n1.2.3.4\n1.2.3.400\n", "row 2"},
+        {"ip,ssid\n1.2.3.4,a\n1.2.3.4,a\n", "the same as row 1"},
+        {"ip,ssid\n1.2.3.4\n", "1 values for 2 fields"},
+        {"ip\n", "at least one row"},
+        {"ssid\n\"open\n", "quote is not closed"},
+    };
+    for (const auto& [csv, said] : wrong) {
+        EXPECT_FALSE(ParseUnits(csv, codec, error)) << csv;
+        EXPECT_NE(English(error).find(said), std::string::npos) << csv << ": " << English(error);
+    }
+}
+
+// A row is given to one unit at a time, spent only when its unit is saved,
+// and a restart finds the spent rows in the log.
+TEST(Units, ARowIsNeverGivenTwiceAndAFailedUnitsRowGoesToTheNext) {
+    const TextCodec codec(TextEncoding::Utf8);
+    Text error;
+    auto rows = ParseUnits("ip\n10.0.0.1\n10.0.0.2\n10.0.0.3\n", codec, error);
+    ASSERT_TRUE(rows);
+    const std::string log =
+        "{\"time\": \"t\", \"row\": 1, \"ok\": true}\n"
+        "{\"time\": \"t\", \"row\": 2, \"ok\": false}\n"
+        "not a record\n";
+    EXPECT_EQ(SpentRows(log), (std::set<int>{1}));
+    UnitRows units(*rows, SpentRows(log));
+    EXPECT_EQ(units.left(), 2u);
+    const auto a = units.Take();
+    const auto b = units.Take();
+    ASSERT_TRUE(a && b);
+    EXPECT_EQ(a->number, 2) << "row 1 was spent before the restart";
+    EXPECT_EQ(b->number, 3) << "taken rows are not given again";
+    EXPECT_FALSE(units.Take());
+    units.GiveBack(a->number);  // its unit failed
+    units.Spend(b->number);
+    const auto c = units.Take();
+    ASSERT_TRUE(c);
+    EXPECT_EQ(c->number, 2);
+    units.Spend(c->number);
+    EXPECT_EQ(units.left(), 0u);
+    EXPECT_FALSE(units.Take());
+}
 
 }  // namespace
 }  // namespace wifi::testing

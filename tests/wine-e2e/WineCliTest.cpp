@@ -140,10 +140,10 @@ TEST(WineCli, TheStationWritesAModuleAndRecordsIt) {
     const std::string record = ReadFile(log);
     EXPECT_EQ(record, r.out) << "standard output and the log agree";
     EXPECT_EQ(record.rfind(R"({"time": "20)", 0), 0u) << record;
-    EXPECT_NE(
-        record.find(R"("port": ")" + m.port() +
-                    R"(", "adapterSerial": null, "ok": true, "verified": true, "error": null, )"),
-        std::string::npos)
+    EXPECT_NE(record.find(R"("port": ")" + m.port() +
+                          R"(", "adapterSerial": null, "unit": 1, "ok": true, "verified": true, )"
+                          R"("error": null, )"),
+              std::string::npos)
         << record;
     EXPECT_NE(record.find(R"("key": "***")"), std::string::npos) << record;
     EXPECT_NE(r.err.find("1 个成功，0 个失败"), std::string::npos) << r.err;
