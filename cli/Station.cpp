@@ -1,11 +1,11 @@
 #include "Station.h"
 
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <atomic>
 #include <mutex>
 #include <optional>
 #include <thread>
@@ -130,7 +130,7 @@ bool WaitUntilGone(const StationSpec& spec, const std::string& identity,
 
 std::string RecordLine(const StationSpec& spec, const std::string& time, const JobResult& r,
                        const std::string& error, double seconds, int unit,
-                       const std::optional<UnitRow>& row) {
+                       const std::optional<UnitRow>& row, const Json& adapter) {
     Json list = Json::array();
     for (const ReadBackField& f : r.readBack) {
         list.push_back(ReadBackJson(f, spec.logSecrets));
@@ -145,7 +145,7 @@ std::string RecordLine(const StationSpec& spec, const std::string& time, const J
     Json record;
     record["time"] = time;
     record["port"] = spec.port;
-    record["adapterSerial"] = AdapterSerial(spec.port);
+    record["adapterSerial"] = adapter;
     record["unit"] = unit;
     if (row) {
         record["row"] = row->number;
@@ -250,6 +250,8 @@ void RunBench(const StationSpec& spec, Shared& shared) {
         job.onStep = [&op, &spec](unsigned step) { op.Step(spec.port, step); };
         job.firstAnswerMs = int(kQueryEvery.count());
         const std::optional<JobResult> written = WaitAndWrite(spec, job, op, shared.over);
+        // Asking the system for the adapter walks sysfs: before the lock.
+        const Json adapter = written ? AdapterSerial(spec.port) : Json();
         const std::lock_guard<std::mutex> hold(shared.lock);
         if (!written) {
             if (row) {
@@ -265,7 +267,7 @@ void RunBench(const StationSpec& spec, Shared& shared) {
         const std::string error = r.exit == kOk ? std::string() : "write: " + r.error;
         // The record is on disk before the row counts as spent: a crash
         // after it never gives the row twice.
-        if (!Record(spec, RecordLine(spec, time, r, error, r.seconds, unit, row), op)) {
+        if (!Record(spec, RecordLine(spec, time, r, error, r.seconds, unit, row, adapter), op)) {
             shared.logFailed = true;
             shared.over = true;
             return;

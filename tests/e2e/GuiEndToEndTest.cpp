@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <tuple>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -398,6 +399,31 @@ class GuiEndToEndTest : public QObject {
             QCOMPARE(messages_->seen.last(), QStringLiteral("参数已保存!"));
             QVERIFY(e2e::ReadFile(PathOf("module.txt")).find("SSID:Second\n") != std::string::npos);
         }
+    }
+
+    // An edit after a save is not in the module: the line says so, in
+    // either language. Each window is drawn for the README.
+    void anEditAfterASaveSaysModifiedNotWritten() {
+        for (const auto& [language, said, name] :
+             {std::tuple{Language::Chinese, "已修改，尚未写入", "zh"},
+              std::tuple{Language::English, "Modified, not written", "en"}}) {
+            cleanup();
+            init();
+            InstallTranslations(*qApp, language);
+            Start();
+            Click(IDC_CONNECT);
+            QTRY_VERIFY_WITH_TIMEOUT(window_->dlg().IsConnected(), kWaitMs);
+            Submit();
+            QTRY_COMPARE_WITH_TIMEOUT(messages_->seen.size(), qsizetype(1), kWaitMs);
+            QVERIFY(!window_->progressText().contains(QString::fromUtf8(said)));
+            Edit(IDC_SSID)->setFocus();
+            QTest::keyClick(Edit(IDC_SSID), Qt::Key_End);
+            QTest::keyClicks(Edit(IDC_SSID), QStringLiteral(" 2"));
+            QCOMPARE(window_->progressText(), QString::fromUtf8(said));
+            window_->grab().save(QStringLiteral(WIFI_SCREENSHOT_DIR "/window-modified-") +
+                                 QString::fromLatin1(name) + QStringLiteral(".png"));
+        }
+        InstallTranslations(*qApp, Language::Chinese);
     }
 
     // Closing with edits not yet written asks once; with none it just closes.

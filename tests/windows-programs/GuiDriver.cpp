@@ -339,6 +339,23 @@ void GbkKept(Gui& gui) {
     Check(gui.Answer(IDOK) == "参数已保存!", "the save is confirmed");
 }
 
+// An edit after a save is not in the module: the line says so, in the
+// window's language; the window is drawn for the README.
+void ModifiedAfterASave(Gui& gui, bool english, const std::wstring& screenshot) {
+    gui.Click(IDC_CONNECT);
+    Check(gui.WaitText(IDC_STATUS, english ? "Connected" : "已连接"), "connected");
+    gui.Choose(IDC_PROTOCOL, 0);
+    gui.Click(IDC_SUBMIT);
+    Check(gui.Answer(IDOK) == (english ? "Parameters saved!" : "参数已保存!"), "saved");
+    gui.Type(IDC_SSID, L"Line 9");
+    const std::string said = english ? "Modified, not written" : "已修改，尚未写入";
+    Check(gui.WaitText(kProgressLine, said),
+          "the line says the edit is not written: " + gui.Text(kProgressLine));
+    if (!screenshot.empty()) {
+        Screenshot(gui.dialog, screenshot);
+    }
+}
+
 // Where no font shows Chinese, the window speaks English, though asked for
 // Chinese.
 void EnglishWithoutAChineseFont(Gui& gui) {
@@ -371,7 +388,9 @@ int wmain(int argc, wchar_t** argv) {
     const std::wstring scenario = argv[1];
     const std::wstring screenshot = argc > 4 ? argv[4] : L"";
     try {
-        const std::wstring more = scenario == L"timeout" ? L"--timeout 1" : L"";
+        const std::wstring more = scenario == L"timeout"       ? L"--timeout 1"
+                                  : scenario == L"modified-en" ? L"--lang en"
+                                                               : L"";
         if (scenario == L"first-position") {
             RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\WifiConfig");
         }
@@ -388,6 +407,8 @@ int wmain(int argc, wchar_t** argv) {
             CloseWithUnsavedEdits(gui);
         } else if (scenario == L"gbk") {
             GbkKept(gui);
+        } else if (scenario == L"modified-zh" || scenario == L"modified-en") {
+            ModifiedAfterASave(gui, scenario == L"modified-en", screenshot);
         } else if (scenario == L"english") {
             EnglishWithoutAChineseFont(gui);
         } else if (scenario == L"first-position") {

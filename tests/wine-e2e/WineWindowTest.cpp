@@ -106,6 +106,19 @@ TEST_F(WineWindow, ClosingAsksAboutUnsavedEditsAndGbkNamesKeepTheirBytes) {
     EXPECT_EQ(Count(Received(m.module.log), "AT+SZ_SAVE_CONFIG=SAVE"), 1);
 }
 
+// An edit after a save is said not to be in the module, in either language;
+// each window is drawn into build/ for the README.
+TEST_F(WineWindow, AnEditAfterASaveIsSaidNotWrittenInBothLanguages) {
+    for (const std::string language : {"zh", "en"}) {
+        WineModule m({}, kState);
+        const fs::path shot = fs::path(WIFI_WINDOW_SCREENSHOT).parent_path() /
+                              ("window-modified-wine-" + language + ".bmp");
+        const auto r = Drive("modified-" + language, m, shot.string());
+        EXPECT_EQ(r.status, 0) << r.out << r.err;
+        EXPECT_EQ(Count(Received(m.module.log), "AT+SZ_SAVE_CONFIG=SAVE"), 1);
+    }
+}
+
 // Nothing remembered: the first start is centred on the screen.
 TEST_F(WineWindow, TheFirstStartIsCentredOnThePrimaryScreen) {
     WineModule m({}, kState);
