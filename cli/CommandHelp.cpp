@@ -239,8 +239,8 @@ std::string HelpText() {
     for (const Option& o : Options()) {
         OptionLines(out, OptionHead(o), o.help);
     }
-    OptionLines(out, "  -h, --help", "show this text; after a command, that command's");
-    OptionLines(out, "  --version", "print the version");
+    OptionLines(out, "  -h, --help", "show this text; after a command, that command's help only");
+    OptionLines(out, "  -V, --version", "print the version");
     return out + "\n" + std::string(kOutput) + "\n" + FormValues() + std::string(kTail);
 }
 
@@ -262,7 +262,10 @@ std::string CommandHelpText(std::string_view command) {
             OptionLines(out, OptionHead(o), o.help);
         }
     }
-    return out + "\nForm values, output, exit status and examples: wifi-config --help\n";
+    // What --set takes, where the command takes it.
+    const bool sets = command == "write" || command == "station" || command == "diff";
+    return out + (sets ? "\n" + FormValues() : std::string()) +
+           "\nOutput, exit status and examples: wifi-config --help\n";
 }
 
 std::string BashCompletion() {
@@ -281,7 +284,7 @@ std::string BashCompletion() {
         out += std::string(c.name) + " ";
     }
     out +=
-        "--help --version\" -- \"$cur\"))\n"
+        "--help --version -V\" -- \"$cur\"))\n"
         "        return\n"
         "    fi\n"
         "    if [[ $cur == --*=* ]]; then\n"

@@ -60,7 +60,8 @@ const std::vector<Command>& Commands() {
          "received, as --trace does, until the line is quiet for\n"
          "--quiet ms; for firmware queries and factory resets. It\n"
          "bypasses every check of the form: what is given goes out.\n"
-         "Exits 0 when any line came back, 4 when none did.",
+         "Exits 0 when any line came back, 1 when the module answered\n"
+         "ERROR, 4 when none did.",
          "LINE ..."},
     };
     return commands;
@@ -268,7 +269,8 @@ std::optional<Arguments> ParseArguments(const std::vector<std::string>& a, std::
         args.values[name].push_back(*value);
     }
     for (const Option& o : Options()) {
-        if (o.TakenBy(args.command) && o.RequiredBy(args.command) &&
+        // A missing port may be found: the caller looks at the system.
+        if (o.TakenBy(args.command) && o.RequiredBy(args.command) && o.name != "--port" &&
             !args.Has(std::string(o.name))) {
             error = "no " + std::string(o.name) + " given";
             return std::nullopt;

@@ -1,5 +1,7 @@
 #include "SendCommand.h"
 
+#include "protocol/Dispatcher.h"
+
 #include <asio/steady_timer.hpp>
 #include <chrono>
 #include <cstdio>
@@ -78,6 +80,7 @@ int RunSend(const SendRequest& request) {
     totalTimer.async_wait([&overall](const std::error_code& error) { overall = !error; });
 
     std::string pending;
+    bool refused = false;  // a line the module answered "ERROR"
     comm.onReceive = [&] {
         try {
             const Bytes bytes = comm.GetInput();
@@ -91,6 +94,11 @@ int RunSend(const SendRequest& request) {
         }
         while (auto line = TakeLine(pending)) {
             ++received;
+            std::string_view words = *line;
+            while (!words.empty() && (words.back() == '\n' || words.back() == '\r')) {
+                words.remove_suffix(1);
+            }
+            refused = refused || IsRefusalLine(words);
             PrintLine(request, LineDirection::Received, *line);
         }
     };
@@ -142,6 +150,10 @@ int RunSend(const SendRequest& request) {
                      "then send again\n",
                      request.port.c_str());
         return kTimeout;
+    }
+    if (refused) {
+        std::fprintf(stderr, "wifi-config: %s: the module answered ERROR\n", request.port.c_str());
+        return kRefused;
     }
     return kOk;
 }

@@ -24,6 +24,7 @@
 #include "Verify.h"
 #include "Version.h"
 #include "form/ControlIds.h"
+#include "ports/SystemPorts.h"
 #include "profile/FormFields.h"
 #include "profile/Profile.h"
 #include "profile/Units.h"
@@ -69,6 +70,16 @@ std::optional<int> WholeNumber(const std::string& text, int low) {
     return value >= low ? std::optional(value) : std::nullopt;
 }
 
+// Whether the command works on a port: --port is required of it.
+bool PortRequired(const std::string& command) {
+    for (const cli::Option& o : cli::Options()) {
+        if (o.name == "--port") {
+            return o.RequiredBy(command);
+        }
+    }
+    return false;
+}
+
 // Parses and checks everything before any port is opened. Empty on success.
 std::string Parse(const std::vector<std::string>& arguments, Args& args) {
     std::string error;
@@ -109,6 +120,29 @@ std::string Parse(const std::vector<std::string>& arguments, Args& args) {
         args.timeout = 2;  // a module answers its query at once
     }
     args.ports = a.All("--port");
+    if (args.ports.empty() && PortRequired(args.command)) {
+        // The only serial port there is is the one meant; among several the
+        // user chooses, helped by ports --probe.
+        std::vector<std::string> found;
+        for (const wifi::PortInfo& p : ListedPorts(wifi::ThisSystem(), wifi::SystemPorts())) {
+            found.push_back(p.device);
+        }
+        if (found.empty()) {
+            return "no --port given, and this system has no serial port: plug in the adapter, "
+                   "or name the device with --port";
+        }
+        if (found.size() > 1) {
+            std::string list;
+            for (const std::string& port : found) {
+                list.append(list.empty() ? "" : ", ").append(port);
+            }
+            return "no --port given; the serial ports here are " + list +
+                   " (wifi-config ports --probe says which one a module answers on)";
+        }
+        args.ports = found;
+        std::fprintf(stderr, "wifi-config: no --port given: using %s, the only serial port\n",
+                     found.front().c_str());
+    }
     if (a.Has("--timeout")) {
         const auto timeout = wifi::ParseReplyTimeout(a.Last("--timeout"));
         if (!timeout) {
@@ -122,6 +156,10 @@ std::string Parse(const std::vector<std::string>& arguments, Args& args) {
             return "--format: json or text, not " + v;
         }
         args.json = v == "json";
+    } else {
+        // People read text; a pipe or a file gets JSON Lines, as scripts
+        // always have.
+        args.json = !cli::IsTerminal(stdout);
     }
     if (a.Has("--encoding")) {
         const auto encoding = wifi::EncodingNamed(a.Last("--encoding"));
@@ -252,7 +290,7 @@ int Run(const std::vector<std::string>& arguments) {
             cli::Print(cli::BashCompletion());
             return 0;
         }
-        if (arg == "--version") {
+        if (arg == "--version" || arg == "-V") {
             cli::Print("wifi-config " + std::string(wifi::kVersion) + "\n");
             return 0;
         }

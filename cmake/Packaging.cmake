@@ -27,7 +27,8 @@ if(HELP2MAN AND GZIP AND NOT CMAKE_CROSSCOMPILING)
         set(page ${CMAKE_BINARY_DIR}/man/${program}.1)
         add_custom_command(OUTPUT ${page}.gz
             COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/man
-            COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
+            # A UTF-8 locale: the help's Chinese words stay words, not "????".
+            COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8
                     ${HELP2MAN} --no-info --section=1 --name=${what} --output=${page}
                     $<TARGET_FILE:${program}>
             COMMAND ${GZIP} -9nf ${page}
@@ -45,6 +46,10 @@ if(HELP2MAN AND GZIP AND NOT CMAKE_CROSSCOMPILING)
     install(FILES ${pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
     install(FILES ${completion} DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
 endif()
+
+# Debian policy: every package says who holds the copyright and the licence.
+install(FILES ${PROJECT_SOURCE_DIR}/res/copyright
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/wifi-config)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME wifi-config)

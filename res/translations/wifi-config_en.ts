@@ -1066,5 +1066,13 @@
         <source>%1 · %2</source>
         <translation>%1 · %2</translation>
     </message>
+    <message>
+        <source>%1：没有模块报告它，请给出 %2</source>
+        <translation>%1: no module reports it; give %2</translation>
+    </message>
+    <message>
+        <source>%1 或 %2</source>
+        <translation>%1 or %2</translation>
+    </message>
 </context>
 </TS>

@@ -428,7 +428,17 @@ Message UnknownFieldsNotGiven(const std::vector<UnknownValue>& unknown) {
     for (const UnknownValue& u : unknown) {
         const Text name = Text::Named(*u.field);
         if (u.field->reportKey.empty()) {
-            items.push_back(Text(UI_TEXT("%1：没有模块报告它"), {name}));
+            // How to give it: "--set protocol=TCP 或 --set protocol=UDP".
+            Text ways;
+            for (const auto value : u.field->names) {
+                std::string set("--set ");
+                set.append(u.field->name).append("=").append(value);
+                ways =
+                    ways.empty() ? Literal(set) : Text(UI_TEXT("%1 或 %2"), {ways, Literal(set)});
+            }
+            items.push_back(ways.empty()
+                                ? Text(UI_TEXT("%1：没有模块报告它"), {name})
+                                : Text(UI_TEXT("%1：没有模块报告它，请给出 %2"), {name, ways}));
         } else if (!u.reported) {
             items.push_back(
                 Text(UI_TEXT("%1：模块的报告缺少 %2"), {name, Literal(u.field->reportKey)}));

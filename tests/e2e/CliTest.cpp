@@ -707,6 +707,10 @@ TEST(CliHelp, DocumentsEverythingAndTheVersion) {
     }
     r = Cli({"--version"});
     EXPECT_EQ(r.out, "wifi-config 1.0.0.1\n");
+    EXPECT_EQ(Cli({"-V"}).out, r.out);
+    // What --set takes, where the command takes it.
+    r = Cli({"write", "--help"});
+    EXPECT_NE(r.out.find("  protocol    TCP | UDP\n"), std::string::npos) << r.out;
     // After a command, that command's usage and options only.
     for (const auto& args : std::vector<std::vector<std::string>>{
              {"read", "--help"}, {"help", "read"}, {"read", "-p", "x", "-h"}}) {
@@ -769,6 +773,11 @@ TEST(CliSend, SendsOnlyWhatItIsGivenAndShowsEveryLineBack) {
     EXPECT_NE(r.err.find("no line came back"), std::string::npos) << r.err;
     r = Cli({"send", "-p", "/nonexistent/port", "AT"});
     EXPECT_EQ(r.status, 3) << r.err;
+    // A refusal is a failure a script can see.
+    Module refusing({"--reply-error", "AT+SZ_SSID="});
+    r = Cli({"send", "-p", refusing.port(), "--quiet", "100", "AT+SZ_SSID=x"});
+    EXPECT_EQ(r.status, 1) << r.out << r.err;
+    EXPECT_NE(r.err.find("the module answered ERROR"), std::string::npos) << r.err;
 
     // Wherever the key command stands in an argument, it is masked; a
     // backslash is doubled, so the line says which bytes went out.
@@ -1415,6 +1424,16 @@ TEST(CliStation, FourBenchesRunAtOnceAndAHungOneSlowsNoOther) {
     EXPECT_NE(records[3].find(benches[0]->link), std::string::npos) << records[3];
     EXPECT_NE(records[3].find(R"("ok": false)"), std::string::npos) << records[3];
     EXPECT_NE(r.err.find("3 个成功，1 个失败"), std::string::npos) << r.err;
+}
+
+// Without --format, people at a terminal read text and a pipe gets JSON
+// Lines, as scripts always have.
+TEST(CliEdges, ATerminalGetsTextAndAPipeJson) {
+    Module m;
+    const auto [screen, status] = OnTerminal({"read", "-p", m.port()});
+    EXPECT_EQ(status, 0) << screen;
+    EXPECT_NE(screen.find("ssid: SimNet"), std::string::npos) << screen;
+    EXPECT_EQ(Cli({"read", "-p", m.port()}).out.rfind("{\"encoding\": ", 0), 0u);
 }
 
 // A device's identity is taken when its module answers: a module plugged in
