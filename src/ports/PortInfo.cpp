@@ -17,8 +17,6 @@ PortSystem ThisSystem() {
 
 namespace {
 
-constexpr int kComPorts = 16;
-
 // COM17 after COM9: by number, not by text.
 int ComNumber(const std::string& name) {
     if (name.size() < 4 || (name.compare(0, 3, "COM") != 0 && name.compare(0, 3, "com") != 0)) {
@@ -55,12 +53,9 @@ std::vector<PortInfo> ListedPorts(PortSystem system, const std::vector<PortInfo>
 
 std::vector<std::string> PortEntries(PortSystem system, const std::vector<PortInfo>& reported,
                                      const std::vector<std::string>& named) {
+    // What exists, in the system's order (COM2 before COM10), then what was
+    // named: a list of sixteen ports that may not be there helps nobody.
     std::vector<std::string> ports;
-    if (system == PortSystem::Windows) {
-        for (int i = 1; i <= kComPorts; ++i) {
-            ports.push_back("COM" + std::to_string(i));
-        }
-    }
     for (const auto& port : ListedPorts(system, reported)) {
         if (!Contains(ports, port.device)) {
             ports.push_back(port.device);

@@ -1,5 +1,5 @@
-// Windows: SetupAPI's Ports class, the SERIALCOMM map, and COM1 to COM16 as
-// far as the system knows them as devices.
+// Windows: SetupAPI's Ports class, the SERIALCOMM map, and every COM name
+// the system knows as a device.
 #include <windows.h>
 // windows.h first: the SetupAPI headers build on it.
 #include <devguid.h>
@@ -13,8 +13,6 @@
 namespace wifi {
 
 namespace {
-
-constexpr int kComPorts = 16;
 
 std::string Utf8(const std::wstring& text) {
     if (text.empty()) {
@@ -151,15 +149,23 @@ void FromSerialComm(std::vector<PortInfo>& ports) {
     RegCloseKey(key);
 }
 
-// COM1 to COM16 that name a device: a port no driver announces (a virtual
-// pair, a port mapped by hand) is still there to pick.
+// Every COM name the system knows as a device: a port no driver announces
+// (a virtual pair, a port mapped by hand, a link Wine makes) is still there
+// to pick.
 void FromDosDevices(std::vector<PortInfo>& ports) {
-    for (int n = 1; n <= kComPorts; ++n) {
-        const std::wstring name = L"COM" + std::to_wstring(n);
-        wchar_t target[512];
-        if (QueryDosDeviceW(name.c_str(), target, 512) != 0 && !Listed(ports, Utf8(name))) {
+    std::vector<wchar_t> names(1 << 16);
+    DWORD length = 0;
+    while ((length = QueryDosDeviceW(nullptr, names.data(), DWORD(names.size()))) == 0 &&
+           GetLastError() == ERROR_INSUFFICIENT_BUFFER && names.size() < (1u << 24)) {
+        names.resize(names.size() * 4);
+    }
+    for (const wchar_t* name = names.data(); length > 0 && *name; name += wcslen(name) + 1) {
+        const std::wstring device = name;
+        const bool com = device.size() > 3 && _wcsnicmp(device.c_str(), L"COM", 3) == 0 &&
+                         device.find_first_not_of(L"0123456789", 3) == std::wstring::npos;
+        if (com && !Listed(ports, Utf8(device))) {
             PortInfo port;
-            port.device = Utf8(name);
+            port.device = Utf8(device);
             ports.push_back(port);
         }
     }

@@ -11,7 +11,11 @@ namespace {
 
 constexpr const wchar_t* kClass = L"WifiConfigTraffic";
 enum : int { kUnmask = 1, kHex, kClear, kSave };
-constexpr int kRow = 28;  // the buttons' row under the text, in pixels
+constexpr int kRow = 28;  // the buttons' row under the text, in pixels at 96 DPI
+// New lines are gathered and shown together: an edit control redrawn for
+// each of a write's hundred lines slows the write itself.
+constexpr UINT_PTR kFlushTimer = 1;
+constexpr UINT kFlushMs = 100;
 
 }  // namespace
 
@@ -34,8 +38,25 @@ void TrafficView::Show(HWND owner) {
     }
     ShowWindow(window_, SW_SHOW);
     SetForegroundWindow(window_);
-    SendMessageW(text_, EM_SETSEL, WPARAM(-1), -1);
+    ScrollToEnd();
+}
+
+int TrafficView::Scaled(int pixels) const {
+    return MulDiv(pixels, dpi_, 96);
+}
+
+void TrafficView::ScrollToEnd() {
+    const int end = GetWindowTextLengthW(text_);
+    SendMessageW(text_, EM_SETSEL, WPARAM(end), LPARAM(end));
     SendMessageW(text_, EM_SCROLLCARET, 0, 0);
+}
+
+bool TrafficView::AtEnd() const {
+    SCROLLINFO info{sizeof info, SIF_ALL, 0, 0, 0, 0, 0};
+    if (!GetScrollInfo(text_, SB_VERT, &info) || info.nPage == 0) {
+        return true;  // nothing to scroll yet
+    }
+    return info.nPos + int(info.nPage) >= info.nMax;
 }
 
 void TrafficView::Create(HWND owner) {
@@ -47,9 +68,17 @@ void TrafficView::Create(HWND owner) {
     wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
     wc.lpszClassName = kClass;
     RegisterClassExW(&wc);  // a second registration fails harmlessly
+    // Sized for the screen's DPI, as the dialog is.
+    const HDC screen = GetDC(owner);
+    dpi_ = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(owner, screen);
     window_ =
         CreateWindowExW(0, kClass, Ui(kTrafficTitle).c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                        CW_USEDEFAULT, 760, 400, owner, nullptr, instance_, this);
+                        CW_USEDEFAULT, Scaled(760), Scaled(400), owner, nullptr, instance_, this);
+    SendMessageW(window_, WM_SETICON, ICON_BIG, LPARAM(LoadIconW(instance_, L"IDI_APP")));
+    SendMessageW(window_, WM_SETICON, ICON_SMALL,
+                 LPARAM(LoadImageW(instance_, L"IDI_APP", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                   GetSystemMetrics(SM_CYSMICON), 0)));
     const auto child = [this](const wchar_t* kind, const std::wstring& text, DWORD style, int id) {
         return CreateWindowExW(0, kind, text.c_str(), WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0,
                                window_, reinterpret_cast<HMENU>(INT_PTR(id)), instance_, nullptr);
@@ -62,8 +91,10 @@ void TrafficView::Create(HWND owner) {
     hex_ = child(WC_BUTTONW, Ui(kTrafficHex), BS_AUTOCHECKBOX | WS_TABSTOP, kHex);
     clear_ = child(WC_BUTTONW, Ui(kTrafficClear), BS_PUSHBUTTON | WS_TABSTOP, kClear);
     save_ = child(WC_BUTTONW, Ui(kTrafficSave), BS_PUSHBUTTON | WS_TABSTOP, kSave);
-    font_ = CreateFontW(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0,
-                        FIXED_PITCH, L"Consolas");
+    // No silent limit: the history bounds what the view holds.
+    SendMessageW(text_, EM_SETLIMITTEXT, 0, 0);
+    font_ = CreateFontW(-Scaled(13), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0,
+                        0, FIXED_PITCH, L"Consolas");
     SendMessageW(text_, WM_SETFONT, WPARAM(font_), FALSE);
     const auto ui = SendMessageW(owner, WM_GETFONT, 0, 0);
     for (HWND w : {unmask_, hex_, clear_, save_}) {
@@ -87,6 +118,12 @@ LRESULT CALLBACK TrafficView::Proc(HWND window, UINT message, WPARAM w, LPARAM l
 LRESULT TrafficView::Handle(UINT message, WPARAM w, LPARAM l) {
     switch (message) {
         case WM_SIZE: Layout(); return 0;
+        case WM_TIMER:
+            if (w == kFlushTimer) {
+                KillTimer(window_, kFlushTimer);
+                Flush();
+            }
+            return 0;
         case WM_CLOSE: ShowWindow(window_, SW_HIDE); return 0;  // the log goes on
         case WM_COMMAND:
             switch (LOWORD(w)) {
@@ -94,6 +131,9 @@ LRESULT TrafficView::Handle(UINT message, WPARAM w, LPARAM l) {
                 case kHex: Rebuild(); return 0;
                 case kClear:
                     history_.Clear();
+                    pending_.clear();
+                    pendingLines_ = 0;
+                    shown_ = 0;
                     SetWindowTextW(text_, L"");
                     return 0;
                 case kSave: session_.SaveTraffic(Checked(unmask_), Checked(hex_)); return 0;
@@ -108,12 +148,14 @@ LRESULT TrafficView::Handle(UINT message, WPARAM w, LPARAM l) {
 void TrafficView::Layout() {
     RECT r;
     GetClientRect(window_, &r);
-    const int y = r.bottom - kRow + 3;
-    MoveWindow(text_, 0, 0, r.right, r.bottom - kRow, TRUE);
-    MoveWindow(unmask_, 6, y, 120, 22, TRUE);
-    MoveWindow(hex_, 132, y, 120, 22, TRUE);
-    MoveWindow(clear_, r.right - 172, y, 80, 22, TRUE);
-    MoveWindow(save_, r.right - 86, y, 80, 22, TRUE);
+    const int row = Scaled(kRow);
+    const int y = r.bottom - row + Scaled(3);
+    const int height = Scaled(22);
+    MoveWindow(text_, 0, 0, r.right, r.bottom - row, TRUE);
+    MoveWindow(unmask_, Scaled(6), y, Scaled(120), height, TRUE);
+    MoveWindow(hex_, Scaled(132), y, Scaled(120), height, TRUE);
+    MoveWindow(clear_, r.right - Scaled(172), y, Scaled(80), height, TRUE);
+    MoveWindow(save_, r.right - Scaled(86), y, Scaled(80), height, TRUE);
 }
 
 std::wstring TrafficView::Render(const TrafficHistory::Entry& e) const {
@@ -122,20 +164,53 @@ std::wstring TrafficView::Render(const TrafficHistory::Entry& e) const {
 }
 
 void TrafficView::Rebuild() {
+    pending_.clear();
+    shown_ = 0;
     std::wstring all;
     for (const auto& e : history_.entries()) {
         all += Render(e);
+        ++shown_;
     }
     SetWindowTextW(text_, all.c_str());
-    SendMessageW(text_, EM_SETSEL, WPARAM(-1), -1);
-    SendMessageW(text_, EM_SCROLLCARET, 0, 0);
+    ScrollToEnd();
 }
 
 void TrafficView::Append(const TrafficHistory::Entry& e) {
-    // A new line goes at the end, and the view follows it.
+    pending_ += Render(e);
+    ++pendingLines_;
+    SetTimer(window_, kFlushTimer, kFlushMs, nullptr);  // once, for the batch
+}
+
+void TrafficView::Flush() {
+    if (pending_.empty()) {
+        return;
+    }
+    // A user who scrolled up to read keeps the place.
+    const bool follow = AtEnd();
+    const int first = int(SendMessageW(text_, EM_GETFIRSTVISIBLELINE, 0, 0));
+    SendMessageW(text_, WM_SETREDRAW, FALSE, 0);
     const int end = GetWindowTextLengthW(text_);
-    SendMessageW(text_, EM_SETSEL, end, end);
-    SendMessageW(text_, EM_REPLACESEL, FALSE, LPARAM(Render(e).c_str()));
+    SendMessageW(text_, EM_SETSEL, WPARAM(end), LPARAM(end));
+    SendMessageW(text_, EM_REPLACESEL, FALSE, LPARAM(pending_.c_str()));
+    shown_ += pendingLines_;
+    pending_.clear();
+    pendingLines_ = 0;
+    // The view holds what the history holds, the oldest lines going first.
+    if (shown_ > TrafficHistory::kMaxLines) {
+        const auto drop = int(shown_ - TrafficHistory::kMaxLines);
+        const auto upTo = SendMessageW(text_, EM_LINEINDEX, WPARAM(drop), 0);
+        SendMessageW(text_, EM_SETSEL, 0, upTo);
+        SendMessageW(text_, EM_REPLACESEL, FALSE, LPARAM(L""));
+        shown_ = TrafficHistory::kMaxLines;
+    }
+    SendMessageW(text_, WM_SETREDRAW, TRUE, 0);
+    if (follow) {
+        ScrollToEnd();
+    } else {
+        SendMessageW(text_, EM_LINESCROLL, 0,
+                     first - int(SendMessageW(text_, EM_GETFIRSTVISIBLELINE, 0, 0)));
+    }
+    InvalidateRect(text_, nullptr, TRUE);
 }
 
 bool TrafficView::Checked(HWND box) const {

@@ -120,6 +120,9 @@ void Win32ConfigWindow::OnInit() {
     const DialogTemplate& t = ConfigDialogTemplate();
     controls_.SetDialog(dialog_, Ui(t.caption));
     SendMessageW(dialog_, WM_SETICON, ICON_BIG, LPARAM(LoadIconW(instance_, L"IDI_APP")));
+    SendMessageW(dialog_, WM_SETICON, ICON_SMALL,
+                 LPARAM(LoadImageW(instance_, L"IDI_APP", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                   GetSystemMetrics(SM_CYSMICON), 0)));
     // The address controls take a font of their own unless given the dialog's.
     const auto font = SendMessageW(dialog_, WM_GETFONT, 0, 0);
     for (const DialogItem& item : t.items) {

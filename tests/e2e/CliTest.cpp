@@ -138,7 +138,7 @@ TEST(CliWrite, BadInputIsRefusedBeforeAnyPortIsOpened) {
     }
     EXPECT_TRUE(Received(m.log).empty()) << "no port was opened";
     for (const auto& args : std::vector<std::vector<std::string>>{
-             {}, {"erase", "--port", "x"}, {"read"}, {"read", "--port", "a", "--port", "b"}}) {
+             {}, {"erase", "--port", "x"}, {"read", "--port", "a", "--port", "b"}}) {
         EXPECT_EQ(Cli(args).status, 2);
     }
 }

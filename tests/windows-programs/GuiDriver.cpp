@@ -267,7 +267,11 @@ void ConnectEditSubmit(Gui& gui, const std::wstring& screenshot) {
     Check(
         WaitFor([&] { return (traffic = FindWindowW(L"WifiConfigTraffic", nullptr)) != nullptr; }),
         "the traffic view opens");
-    const std::string log = Utf8(TextOf(GetWindow(traffic, GW_CHILD)));
+    const HWND view = GetWindow(traffic, GW_CHILD);
+    const std::string log = Utf8(TextOf(view));
+    const auto lines = SendMessageW(view, EM_GETLINECOUNT, 0, 0);
+    Check(WaitFor([&] { return SendMessageW(view, EM_GETFIRSTVISIBLELINE, 0, 0) > 0; }),
+          "it opens at the newest of its " + std::to_string(lines) + " lines");
     Check(log.find(" > AT+SZ_CHECKCONFIG=ALL\\r\\n") != std::string::npos, "it shows the query");
     Check(log.find(" > AT+SZ_SSID=Line 8\\r\\n") != std::string::npos, "and what was written");
     Check(log.find(" > AT+SZ_SECURITY_KEY=***\\r\\n") != std::string::npos &&
