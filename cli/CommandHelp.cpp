@@ -300,7 +300,12 @@ std::string BashCompletion() {
         if (o.value.empty()) {
             continue;
         }
-        out += "        " + std::string(o.name) + ")\n";
+        // The short form completes as the long one: "-p <TAB>" offers devices.
+        out.append("        ").append(o.name);
+        if (!o.shortName.empty()) {
+            out.append("|").append(o.shortName);
+        }
+        out.append(")\n");
         if (o.completes == "devices") {
             out +=
                 "            COMPREPLY=($(compgen -W \"$(ls -d /dev/ttyUSB* /dev/ttyACM* "
@@ -338,7 +343,10 @@ std::string BashCompletion() {
         out += "        " + std::string(c.name) + ") options=\"";
         for (const Option& o : Options()) {
             if (o.TakenBy(c.name)) {
-                out += std::string(o.name) + " ";
+                out.append(o.name).append(" ");
+                if (!o.shortName.empty()) {
+                    out.append(o.shortName).append(" ");
+                }
             }
         }
         out += "\" ;;\n";

@@ -58,7 +58,7 @@ const std::vector<Command>& Commands() {
         {"send",
          "sends each LINE as given, with \"\\r\\n\", and prints every line\n"
          "received, as --trace does, until the line is quiet for\n"
-         "--quiet ms; for firmware queries and factory resets. It\n"
+         "--idle ms; for firmware queries and factory resets. It\n"
          "bypasses every check of the form: what is given goes out.\n"
          "Exits 0 when any line came back, 1 when the module answered\n"
          "ERROR, 4 when none did.",
@@ -85,10 +85,15 @@ const std::vector<Option>& Options() {
          "how long to wait for each answer, fractions allowed\n"
          "(default 10; 2 for ports --probe); send: the whole wait",
          "-t"},
-        {"--quiet", "MS", "send", "", "", "",
+        {"--idle", "MS", "send", "", "", "",
          "send: the line is done when nothing came for MS\n"
-         "milliseconds (default 300)",
+         "milliseconds (default 300); its old name --quiet MS is\n"
+         "still taken, with a note",
          ""},
+        {"--quiet", "", "read write ports station diff send", "", "", "",
+         "no notes on standard error, only errors and the operator's\n"
+         "lines",
+         "-q"},
         {"--format", "json|text", "read write ports station diff", "", "", "json text",
          "JSON Lines (default) or \"name: value\" lines; station:\n"
          "json prints each record on standard output too (the\n"

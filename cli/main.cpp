@@ -33,6 +33,9 @@
 
 namespace {
 
+// -q: notes are left out; errors never are.
+bool quietNotes = false;
+
 struct Args {
     std::string command;
     std::vector<std::string> ports;
@@ -70,6 +73,29 @@ std::optional<int> WholeNumber(const std::string& text, int low) {
     return value >= low ? std::optional(value) : std::nullopt;
 }
 
+bool AllDigits(const std::string& text) {
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+}
+
+// send's wait was once --quiet MS: taken, with a note, as --idle MS. Now
+// --quiet alone silences notes.
+std::vector<std::string> WithTodaysNames(std::vector<std::string> arguments) {
+    if (arguments.empty() || arguments.front() != "send") {
+        return arguments;
+    }
+    for (std::size_t i = 1; i < arguments.size(); ++i) {
+        const std::string& a = arguments[i];
+        const bool spaced =
+            a == "--quiet" && i + 1 < arguments.size() && AllDigits(arguments[i + 1]);
+        const bool joined = a.rfind("--quiet=", 0) == 0 && AllDigits(a.substr(8));
+        if (spaced || joined) {
+            std::fprintf(stderr, "wifi-config: note: send's --quiet MS is now --idle MS\n");
+            arguments[i] = joined ? "--idle=" + a.substr(8) : std::string("--idle");
+        }
+    }
+    return arguments;
+}
+
 // Whether the command works on a port: --port is required of it.
 bool PortRequired(const std::string& command) {
     for (const cli::Option& o : cli::Options()) {
@@ -93,6 +119,7 @@ std::string Parse(const std::vector<std::string>& arguments, Args& args) {
     args.probe = a.Has("--probe");
     args.verify = !a.Has("--no-verify");
     args.logSecrets = a.Has("--log-secrets");
+    quietNotes = a.Has("--quiet");
     args.skipConfigured = a.Has("--skip-configured");
     args.noBell = a.Has("--no-bell");
     args.formatGiven = a.Has("--format");
@@ -100,7 +127,7 @@ std::string Parse(const std::vector<std::string>& arguments, Args& args) {
     args.lines = a.operands;
     for (const auto& [option, out, low] :
          {std::tuple{"--count", &args.count, 1}, std::tuple{"--settle", &args.settle, 1},
-          std::tuple{"--quiet", &args.quietMs, 10}}) {
+          std::tuple{"--idle", &args.quietMs, 10}}) {
         if (a.Has(option)) {
             const auto n = WholeNumber(a.Last(option), low);
             if (!n) {
@@ -140,8 +167,10 @@ std::string Parse(const std::vector<std::string>& arguments, Args& args) {
                    " (wifi-config ports --probe says which one a module answers on)";
         }
         args.ports = found;
-        std::fprintf(stderr, "wifi-config: no --port given: using %s, the only serial port\n",
-                     found.front().c_str());
+        if (!a.Has("--quiet")) {
+            std::fprintf(stderr, "wifi-config: no --port given: using %s, the only serial port\n",
+                         found.front().c_str());
+        }
     }
     if (a.Has("--timeout")) {
         const auto timeout = wifi::ParseReplyTimeout(a.Last("--timeout"));
@@ -271,6 +300,9 @@ cli::JobSpec SpecFor(const Args& args, const std::string& port, cli::StopSignal&
 }
 
 void Say(const std::string& port, const wifi::Message& message) {
+    if (quietNotes) {
+        return;
+    }
     std::fprintf(stderr, "wifi-config: %s: %s\n", port.c_str(), cli::English(message.text).c_str());
 }
 
@@ -296,7 +328,7 @@ int Run(const std::vector<std::string>& arguments) {
         }
     }
     Args args;
-    if (const std::string error = Parse(arguments, args); !error.empty()) {
+    if (const std::string error = Parse(WithTodaysNames(arguments), args); !error.empty()) {
         return Usage(error);
     }
     if (args.command == "ports") {
@@ -394,7 +426,7 @@ int Run(const std::vector<std::string>& arguments) {
         exit = std::max(exit, results[i].exit);
         verified = verified || results[i].verified;
     }
-    if (verified) {
+    if (verified && !quietNotes) {
         // Once, as a note: no module reports it, so no read-back shows it.
         std::fprintf(stderr, "wifi-config: note: %s\n",
                      cli::English(wifi::ProtocolNotVerified()).c_str());

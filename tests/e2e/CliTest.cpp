@@ -393,6 +393,10 @@ TEST(CliTrust, OnlyAReadBackThatMatchesIsASuccess) {
               std::string::npos)
         << r.err;
     EXPECT_NE(ReadFile(banner.state).find("SSID:New\n"), std::string::npos);
+    // -q: the result and any error, no note.
+    r = Cli({"write", "-q", "--port", banner.port(), "--set", "protocol=TCP"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
 
     // --no-verify keeps the old proof, the quiet line after the save.
     Module unverified({"--refuse-save-late", "200"});
@@ -761,21 +765,23 @@ TEST(CliSend, SendsOnlyWhatItIsGivenAndShowsEveryLineBack) {
     EXPECT_EQ(r.out.find("sim-password"), std::string::npos) << r.out;
     EXPECT_EQ(Received(m.log), std::vector<std::string>{"AT+SZ_CHECKCONFIG=ALL"});
 
+    // The wait's old name is still taken, with a note.
     r = Cli({"send", "-p", m.port(), "--log-secrets", "--quiet", "100", "AT+SZ_CHECKCONFIG=ALL",
              "AT+SZ_CHECKCONFIG=ALL"});
     ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.err.find("--quiet MS is now --idle MS"), std::string::npos) << r.err;
     EXPECT_NE(r.out.find(" < KEY:sim-password\\r\\n"), std::string::npos) << r.out;
     EXPECT_EQ(Received(m.log).size(), 3u);
 
     Module silent({"--no-reply", "AT+SZ_CHECKCONFIG"});
-    r = Cli({"send", "-p", silent.port(), "--quiet", "50", "AT+SZ_CHECKCONFIG=ALL"});
+    r = Cli({"send", "-p", silent.port(), "--idle", "50", "AT+SZ_CHECKCONFIG=ALL"});
     EXPECT_EQ(r.status, 4) << r.out;
     EXPECT_NE(r.err.find("no line came back"), std::string::npos) << r.err;
     r = Cli({"send", "-p", "/nonexistent/port", "AT"});
     EXPECT_EQ(r.status, 3) << r.err;
     // A refusal is a failure a script can see.
     Module refusing({"--reply-error", "AT+SZ_SSID="});
-    r = Cli({"send", "-p", refusing.port(), "--quiet", "100", "AT+SZ_SSID=x"});
+    r = Cli({"send", "-p", refusing.port(), "--idle", "100", "AT+SZ_SSID=x"});
     EXPECT_EQ(r.status, 1) << r.out << r.err;
     EXPECT_NE(r.err.find("the module answered ERROR"), std::string::npos) << r.err;
 
