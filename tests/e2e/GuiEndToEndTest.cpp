@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <tuple>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -16,6 +15,7 @@
 #include <QTimer>
 #include <fstream>
 #include <sstream>
+#include <tuple>
 
 #include "SimProcess.h"
 #include "form/ControlIds.h"

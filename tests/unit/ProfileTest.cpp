@@ -277,8 +277,8 @@ TEST(Units, EachRowGivesItsUnitsValuesAndEveryFaultIsNamedByRow) {
     ASSERT_EQ((*rows)[0].settings.size(), 2u);
     EXPECT_EQ((*rows)[0].settings[1].text, "Line, 7") << "a quoted comma is the cell's";
     EXPECT_EQ((*rows)[1].settings.size(), 1u) << "an empty cell keeps the profile's value";
-    EXPECT_EQ((*rows)[1].values, (std::vector<std::pair<std::string, std::string>>{
-                                     {"ip", "192.168.1.12"}}));
+    EXPECT_EQ((*rows)[1].values,
+              (std::vector<std::pair<std::string, std::string>>{{"ip", "192.168.1.12"}}));
 
     const std::vector<std::pair<std::string, std::string>> wrong = {
         {"ip,colour\n1.2.3.4,red\n", "unknown field \"colour\""},

@@ -114,7 +114,8 @@ TEST(Messages, EveryOutcomeHasItsWordsInBothLanguages) {
          "/dev/ttyUSB0: the device was unplugged or the line hung up"},
         {UnknownFieldsNotGiven({{FindField("dhcp"), "Enable"}, {FindField("protocol"), {}}}),
          "dhcp: the module reported \"Enable\", which the form cannot hold; protocol: no module "
-         "reports it; give --set protocol=TCP or --set protocol=UDP; nothing was sent: give a value with --set NAME=VALUE or in the --from "
+         "reports it; give --set protocol=TCP or --set protocol=UDP; nothing was sent: give a "
+         "value with --set NAME=VALUE or in the --from "
          "profile"},
     };
     for (const auto& [message, english] : outcomes) {
