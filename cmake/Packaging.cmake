@@ -27,9 +27,10 @@ if(HELP2MAN AND GZIP AND NOT CMAKE_CROSSCOMPILING)
         set(page ${CMAKE_BINARY_DIR}/man/${program}.1)
         add_custom_command(OUTPUT ${page}.gz
             COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/man
-            # A UTF-8 locale: the help's Chinese words stay words, not "????".
-            COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8
-                    ${HELP2MAN} --no-info --section=1 --name=${what} --output=${page}
+            # A UTF-8 locale (help2man's own default is C): the help's Chinese
+            # words stay words, not "????".
+            COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
+                    ${HELP2MAN} --no-info --locale=C.UTF-8 --section=1 --name=${what} --output=${page}
                     $<TARGET_FILE:${program}>
             COMMAND ${GZIP} -9nf ${page}
             DEPENDS ${program}
