@@ -21,13 +21,11 @@ int Show(HWND owner, const std::wstring& title, const std::wstring& text, const 
     config.cButtons = count;
     config.pButtons = buttons;
     config.nDefaultButton = defaultButton;
-    int pressed = 0;
+    // The manifest asks for Common Controls 6, which always has task
+    // dialogs; one that cannot show keeps things as they are.
+    int pressed = defaultButton;
     if (FAILED(TaskDialogIndirect(&config, &pressed, nullptr, nullptr))) {
-        // No task dialog (an old common-controls library): a message box,
-        // with the system's buttons.
-        const std::wstring all = more.empty() ? text : text + L"\n\n" + more;
-        const UINT style = count > 1 ? MB_YESNO | MB_DEFBUTTON2 : MB_OK;
-        return MessageBoxW(owner, all.c_str(), title.c_str(), style);
+        return defaultButton;
     }
     return pressed;
 }
