@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cwctype>
+#include <string>
 
 #include "ports/SystemPorts.h"
 
@@ -171,6 +172,72 @@ void FromDosDevices(std::vector<PortInfo>& ports) {
     }
 }
 
+// Wine keeps each COM port as a link in the prefix's dosdevices folder
+// ("com5" -> /dev/ttyUSB0). Its mount manager registers only what it found
+// when the prefix started, so a link made since is read where it lies. Wine
+// lists no link that leads nowhere.
+void FromWineLinks(std::vector<PortInfo>& ports) {
+    using ToUnix = char*(CDECL*)(LPCWSTR);
+    using ToDos = WCHAR*(CDECL*)(LPCSTR);
+    const HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
+    // Through a plain function pointer: the two have their own signatures.
+    const auto toUnix = reinterpret_cast<ToUnix>(
+        reinterpret_cast<void (*)()>(GetProcAddress(kernel, "wine_get_unix_file_name")));
+    const auto toDos = reinterpret_cast<ToDos>(
+        reinterpret_cast<void (*)()>(GetProcAddress(kernel, "wine_get_dos_file_name")));
+    if (!toUnix || !toDos) {
+        return;  // Windows itself
+    }
+    char* drive = toUnix(L"C:\\");
+    if (!drive) {
+        return;
+    }
+    // ".../dosdevices/c:/", or ".../drive_c/" where the link is followed.
+    std::string folder = drive;
+    HeapFree(GetProcessHeap(), 0, drive);
+    while (!folder.empty() && folder.back() == '/') {
+        folder.pop_back();
+    }
+    const auto slash = folder.rfind('/');
+    if (slash == std::string::npos) {
+        return;
+    }
+    const bool inLinks = folder.compare(slash, std::string::npos, "/c:") == 0;
+    folder.erase(slash);
+    if (!inLinks) {
+        folder.append("/dosdevices");
+    }
+    WCHAR* dos = toDos(folder.c_str());
+    if (!dos) {
+        return;
+    }
+    const std::wstring links = dos;
+    HeapFree(GetProcessHeap(), 0, dos);
+    WIN32_FIND_DATAW found{};
+    HANDLE search = FindFirstFileW((links + L"\\com*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        return;
+    }
+    std::vector<unsigned> numbers;
+    do {
+        const std::wstring name = found.cFileName;
+        if (name.size() > 3 && name.size() < 7 &&
+            name.find_first_not_of(L"0123456789", 3) == std::wstring::npos) {
+            numbers.push_back(unsigned(std::wcstoul(name.c_str() + 3, nullptr, 10)));
+        }
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    std::sort(numbers.begin(), numbers.end());
+    for (const unsigned n : numbers) {
+        const std::string device = std::string("COM").append(std::to_string(n));
+        if (n > 0 && !Listed(ports, device)) {
+            PortInfo port;
+            port.device = device;
+            ports.push_back(port);
+        }
+    }
+}
+
 }  // namespace
 
 bool PortExists(const std::string& device) {
@@ -189,6 +256,7 @@ std::vector<PortInfo> SystemPorts() {
     FromSetupApi(ports);
     FromSerialComm(ports);
     FromDosDevices(ports);
+    FromWineLinks(ports);
     return ListedPorts(PortSystem::Windows, ports);
 }
 

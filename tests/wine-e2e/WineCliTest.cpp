@@ -169,6 +169,18 @@ TEST(WineCli, PortsProbesTheNamedComPorts) {
     EXPECT_EQ(Received(module.module.log), std::vector<std::string>{"AT+SZ_CHECKCONFIG=ALL"});
 }
 
+// A port linked into the prefix after it started is listed without being
+// opened; a link that leads nowhere is not.
+TEST(WineCli, PortsListsTheComPortsLinkedIntoThePrefix) {
+    WineModule module;
+    const ComPort nowhere;
+    const auto r = Exe({"ports"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find(R"({"port": ")" + module.port() + R"(", )"), std::string::npos) << r.out;
+    EXPECT_EQ(r.out.find(R"({"port": ")" + nowhere.name + R"(", )"), std::string::npos) << r.out;
+    EXPECT_TRUE(Received(module.module.log).empty());
+}
+
 TEST(WineCli, AGbkSsidTypedInUnicodeGoesOutInGbkAndComesBack) {
     WineModule m;
     auto r = Exe({"write", "--port", m.port(), "--encoding", "gbk", "--set", "protocol=TCP",
