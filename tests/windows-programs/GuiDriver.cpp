@@ -279,6 +279,59 @@ void ConnectEditSubmit(Gui& gui, const std::wstring& screenshot) {
           "with the key masked");
 }
 
+// A window's text length, asked of it: GetWindowTextLength does not ask a
+// window of another process.
+LRESULT Length(HWND window) {
+    return SendMessageW(window, WM_GETTEXTLENGTH, 0, 0);
+}
+
+// The traffic view past 40,000 characters, beyond an edit control's own
+// limit: it keeps taking lines and shows the newest. How long a write takes
+// with the view closed and open is printed, not judged.
+void TrafficPastTheEditLimit(Gui& gui, const std::wstring& screenshot) {
+    gui.Connect();
+    gui.Choose(IDC_PROTOCOL, 0);
+    int written = 0;
+    const auto submit = [&] {
+        gui.Type(IDC_SSID, L"Line " + std::to_wstring(++written));
+        const ULONGLONG start = GetTickCount64();
+        gui.Click(IDC_SUBMIT);
+        Check(gui.Answer(IDOK) == "参数已保存!", "saved");
+        return double(GetTickCount64() - start) / 1000;
+    };
+    double closed = 0;
+    for (int i = 0; i < 3; ++i) {
+        closed += submit() / 3;
+    }
+    PostMessageW(gui.dialog, WM_COMMAND, IDM_TRAFFIC, 0);
+    HWND traffic = nullptr;
+    Check(
+        WaitFor([&] { return (traffic = FindWindowW(L"WifiConfigTraffic", nullptr)) != nullptr; }),
+        "the traffic view opens");
+    const HWND view = GetWindow(traffic, GW_CHILD);
+    double open = 0;
+    int openWrites = 0;
+    while (Length(view) < 40000 && openWrites < 60) {
+        open += submit();
+        ++openWrites;
+    }
+    const std::string last =
+        std::string(" > AT+SZ_SSID=Line ").append(std::to_string(written)).append("\\r\\n");
+    Check(WaitFor([&] { return Utf8(TextOf(view)).find(last) != std::string::npos; }),
+          "the view shows the last write");
+    const auto length = Length(view);
+    Check(length >= 40000, "the view holds " + std::to_string(length) + " characters");
+    const auto lines = SendMessageW(view, EM_GETLINECOUNT, 0, 0);
+    const auto first = SendMessageW(view, EM_GETFIRSTVISIBLELINE, 0, 0);
+    Check(lines - first < 100, "it shows the newest lines: line " + std::to_string(first) + " of " +
+                                   std::to_string(lines) + " at the top");
+    if (!screenshot.empty()) {
+        Screenshot(traffic, screenshot);
+    }
+    std::printf("write with the traffic view closed: %.2f s, open: %.2f s (%.2f times)\n", closed,
+                open / openWrites, open / openWrites / closed);
+}
+
 // A refused save: said beside the button, no box, nothing saved.
 void Refused(Gui& gui) {
     gui.Connect();
@@ -401,6 +454,8 @@ int wmain(int argc, wchar_t** argv) {
         Gui gui(argv[2], argv[3], more);
         if (scenario == L"connect-edit-submit") {
             ConnectEditSubmit(gui, screenshot);
+        } else if (scenario == L"traffic") {
+            TrafficPastTheEditLimit(gui, screenshot);
         } else if (scenario == L"refused") {
             Refused(gui);
         } else if (scenario == L"timeout") {

@@ -64,6 +64,20 @@ TEST_F(WineWindow, ConnectEditSubmitAndASecondSubmitWriteExactlyAndSave) {
     EXPECT_TRUE(fs::exists(WIFI_WINDOW_SCREENSHOT));
 }
 
+// The traffic view keeps taking lines past an edit control's own limit and
+// shows the newest; the driver prints the write time with it closed and open.
+// A report line the module adds of its own fills the view sooner.
+TEST_F(WineWindow, TheTrafficViewTakesEveryLinePastFortyThousandCharacters) {
+    WineModule m({"--report", "Notes=" + std::string(1500, 'n')}, kState);
+    const auto r = Drive("traffic", m);
+    ASSERT_EQ(r.status, 0) << r.out << r.err;
+    const auto figure = r.out.rfind("ok the view holds");
+    std::printf("%s", figure == std::string::npos ? "" : r.out.substr(figure).c_str());
+    const auto got = Received(m.module.log);
+    EXPECT_GE(Count(got, "AT+SZ_SAVE_CONFIG=SAVE"), 4);
+    EXPECT_NE(ReadFile(m.module.state).find("SSID:Line "), std::string::npos);
+}
+
 // What goes wrong is told as the Qt window tells it, and nothing is saved.
 TEST_F(WineWindow, ARefusalATimeOutAndAnUnplugSayWhatBecameOfTheSave) {
     {
