@@ -77,11 +77,11 @@
     </message>
     <message>
         <source>组帧长度</source>
-        <translation>Frame</translation>
+        <translation>Frame length</translation>
     </message>
     <message>
         <source>组帧周期</source>
-        <translation>Timeout</translation>
+        <translation>Frame period</translation>
     </message>
     <message>
         <source>保存参数</source>
@@ -224,7 +224,7 @@
     </message>
     <message>
         <source>组帧周期</source>
-        <translation>Timeout</translation>
+        <translation>Period</translation>
     </message>
     <message>
         <source>无校验</source>
@@ -532,7 +532,7 @@
     </message>
     <message>
         <source>编码</source>
-        <translation>Text</translation>
+        <translation>Encoding</translation>
     </message>
     <message>
         <source>网络名称和密钥的编码：输入的文字按此编码发送</source>

@@ -97,6 +97,36 @@ const DialogTemplate& ConfigDialogTemplate() {
     return dialog;
 }
 
+const DialogTemplate& ConfigDialogTemplate(Language language) {
+    if (language == Language::Chinese) {
+        return ConfigDialogTemplate();
+    }
+    // The widths were chosen for Chinese, where a centred four-character
+    // label fills its box and so lines up with the three-character ones
+    // above it. Other words do not fill it: such a label starts where the
+    // labels of its column start, and keeps its right edge.
+    static const DialogTemplate translated = [] {
+        DialogTemplate t = ConfigDialogTemplate();
+        const DialogItem* column = nullptr;  // the last left-aligned label
+        for (DialogItem& item : t.items) {
+            if (item.kind != ItemKind::Label) {
+                continue;
+            }
+            if (!(item.style & style::kCentre)) {
+                column = &item;
+                continue;
+            }
+            if (column && column->x > item.x && column->x < item.x + item.width) {
+                item.width = item.x + item.width - column->x;
+                item.x = column->x;
+                item.style &= ~style::kCentre;
+            }
+        }
+        return t;
+    }();
+    return translated;
+}
+
 int CheckBoxOfLabel(const DialogTemplate& dialog, std::size_t index) {
     if (index == 0 || index >= dialog.items.size() || dialog.items[index].kind != ItemKind::Label ||
         dialog.items[index - 1].kind != ItemKind::CheckBox) {

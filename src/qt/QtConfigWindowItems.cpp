@@ -50,7 +50,7 @@ class CheckBoxCaption : public QLabel {
 }  // namespace
 
 void QtConfigWindow::BuildItems() {
-    const DialogTemplate& t = ConfigDialogTemplate();
+    const DialogTemplate& t = ConfigDialogTemplate(CurrentLanguage());
     for (std::size_t index = 0; index < t.items.size(); ++index) {
         const DialogItem& item = t.items[index];
         QWidget* w = nullptr;

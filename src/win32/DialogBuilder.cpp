@@ -77,7 +77,7 @@ const wchar_t* ClassOf(ItemKind kind) {
 }  // namespace
 
 std::vector<WORD> BuildDialogTemplate() {
-    const DialogTemplate& t = ConfigDialogTemplate();
+    const DialogTemplate& t = ConfigDialogTemplate(WindowLanguage());
     std::vector<Item> items;
     for (std::size_t index = 0; index < t.items.size(); ++index) {
         const DialogItem& d = t.items[index];

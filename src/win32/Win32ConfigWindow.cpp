@@ -117,7 +117,7 @@ INT_PTR CALLBACK Win32ConfigWindow::Proc(HWND window, UINT message, WPARAM w, LP
 }
 
 void Win32ConfigWindow::OnInit() {
-    const DialogTemplate& t = ConfigDialogTemplate();
+    const DialogTemplate& t = ConfigDialogTemplate(WindowLanguage());
     controls_.SetDialog(dialog_, Ui(t.caption));
     SendMessageW(dialog_, WM_SETICON, ICON_BIG, LPARAM(LoadIconW(instance_, L"IDI_APP")));
     SendMessageW(dialog_, WM_SETICON, ICON_SMALL,

@@ -53,6 +53,24 @@ class LanguageTest : public QObject {
                 QVERIFY2(!label->toolTip().isEmpty(), qPrintable(label->text()));
             }
         }
+        // The UART labels start in one column and show whole; the frame
+        // period is not called a time-out, and the encoding is named so.
+        const auto labelled = [&](const QString& text) -> QLabel* {
+            for (QLabel* label : window.findChildren<QLabel*>()) {
+                if (label->text() == text) {
+                    return label;
+                }
+            }
+            return nullptr;
+        };
+        const QLabel* baud = labelled(QStringLiteral("Baud"));
+        QVERIFY(baud);
+        for (const char* text : {"Parity", "Data", "Stop", "Frame", "Period"}) {
+            const QLabel* label = labelled(QString::fromLatin1(text));
+            QVERIFY2(label, text);
+            QCOMPARE(label->x(), baud->x());
+        }
+        QVERIFY(labelled(QStringLiteral("Encoding")));
     }
 };
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <set>
 
@@ -118,6 +119,37 @@ TEST(DialogTemplate, TheLabelAfterACheckBoxIsItsCaption) {
     EXPECT_EQ(CheckBoxOfLabel(t, t.items.size()), 0);
 }
 
+// In English the UART group's labels start in one column: the frame labels,
+// centred for four Chinese characters, start where 波特率 does and end where
+// they did. The Chinese window keeps its own geometry.
+TEST(DialogTemplate, ATranslatedWindowAlignsTheCentredLabelsWithTheirColumn) {
+    const auto labelOf = [](const DialogTemplate& t, std::string_view text) {
+        const auto at = std::find_if(t.items.begin(), t.items.end(),
+                                     [&](const DialogItem& item) { return item.text == text; });
+        return at == t.items.end() ? DialogItem{} : *at;
+    };
+    const DialogTemplate& chinese = ConfigDialogTemplate(Language::Chinese);
+    const DialogTemplate& english = ConfigDialogTemplate(Language::English);
+    EXPECT_EQ(&chinese, &ConfigDialogTemplate());
+    ASSERT_EQ(english.items.size(), chinese.items.size());
+    const int column = labelOf(chinese, "波特率").x;
+    for (const char* text : {"组帧长度", "组帧周期"}) {
+        const DialogItem before = labelOf(chinese, text);
+        const DialogItem after = labelOf(english, text);
+        EXPECT_TRUE(before.style & style::kCentre) << text;
+        EXPECT_FALSE(after.style & style::kCentre) << text;
+        EXPECT_EQ(after.x, column) << text;
+        EXPECT_EQ(after.x + after.width, before.x + before.width) << text;
+        EXPECT_EQ(after.y, before.y) << text;
+    }
+    // Nothing else moves.
+    int moved = 0;
+    for (std::size_t i = 0; i < english.items.size(); ++i) {
+        moved += english.items[i].x != chinese.items[i].x;
+    }
+    EXPECT_EQ(moved, 2);
+}
+
 // What a window adds (progress line, encoding, menu button) sits in free
 // space: inside the dialog, over no item but the frames of group boxes.
 TEST(DialogTemplate, WhatAWindowAddsCoversNoItem) {
@@ -131,8 +163,10 @@ TEST(DialogTemplate, WhatAWindowAddsCoversNoItem) {
         EXPECT_LE(extra[0] + extra[2], t.width);
         EXPECT_LE(extra[1] + extra[3], t.height);
         for (const DialogItem& item : t.items) {
-            const bool inert = item.kind == ItemKind::GroupBox || item.kind == ItemKind::CommControl;
-            const int height = item.kind == ItemKind::DropList ? kClosedDropListHeight : item.height;
+            const bool inert =
+                item.kind == ItemKind::GroupBox || item.kind == ItemKind::CommControl;
+            const int height =
+                item.kind == ItemKind::DropList ? kClosedDropListHeight : item.height;
             EXPECT_FALSE(!inert && overlap(extra, item.x, item.y, item.width, height))
                 << "an addition at " << extra[0] << "," << extra[1] << " covers item " << item.id;
         }
