@@ -94,6 +94,10 @@ const std::vector<Option>& Options() {
          "no notes on standard error, only errors and the operator's\n"
          "lines",
          "-q"},
+        {"--lang", "zh|en", "read write ports station diff send", "", "", "zh en",
+         "the language of notes, errors and the operator's screen\n"
+         "(default: Chinese in a Chinese locale, else English)",
+         ""},
         {"--format", "json|text", "read write ports station diff", "", "", "json text",
          "JSON Lines (default) or \"name: value\" lines; station:\n"
          "json prints each record on standard output too (the\n"

@@ -75,7 +75,7 @@ int RunDiff(const JobSpec& spec, bool json) {
         }
     }
     for (const Text& note : r.notes) {
-        std::fprintf(stderr, "wifi-config: %s: %s\n", r.port.c_str(), English(note).c_str());
+        std::fprintf(stderr, "wifi-config: %s: %s\n", r.port.c_str(), Spoken(note).c_str());
     }
     Print(out);
     return differs ? kDiffers : cannotTell ? kCannotTell : kOk;

@@ -7,12 +7,24 @@ namespace cli {
 
 using namespace wifi;
 
-std::string English(const Text& text) {
-    return text.Format(Language::English, Audience::CommandLine);
+namespace {
+Language spoken = Language::English;
+}  // namespace
+
+void SetSpokenLanguage(Language language) {
+    spoken = language;
 }
 
-std::string EnglishWithDetail(const Message& message) {
-    std::string text = English(message.text);
+Language SpokenLanguage() {
+    return spoken;
+}
+
+std::string Spoken(const Text& text) {
+    return text.Format(spoken, Audience::CommandLine);
+}
+
+std::string SpokenWithDetail(const Message& message) {
+    std::string text = Spoken(message.text);
     std::string detail = message.detail;
     while (!detail.empty() && (detail.back() == '.' || detail.back() == ' ')) {
         detail.pop_back();  // "Broken pipe." from Windows
@@ -26,7 +38,7 @@ JobSession::JobSession(ReplyClock::Duration timeout, EventPump& pump, StopSignal
 bool JobSession::Await(bool& goal) {
     pump_.RunUntil([&] {
         if (stop_ && stop_->number() != 0) {
-            Fail(128 + stop_->number(), English(Interrupted(SaveState())));
+            Fail(128 + stop_->number(), Spoken(Interrupted(SaveState())));
         }
         return goal || failed();
     });
@@ -42,9 +54,9 @@ void JobSession::Fail(int exit, const std::string& error) {
 
 void JobSession::Fail(int exit, const Message& error) {
     if (!failed()) {
-        next_ = English(error.next);
+        next_ = Spoken(error.next);
     }
-    Fail(exit, EnglishWithDetail(error));
+    Fail(exit, SpokenWithDetail(error));
 }
 
 Text JobSession::SaveState() const {

@@ -74,9 +74,13 @@ class JobSession : public wifi::SessionEvents {
     unsigned lastStep_ = 0;  // the step whose command went out last
 };
 
-// A core text as the command line says it: English, fields by their names.
-std::string English(const wifi::Text& text);
+// The language of this run, chosen once before anything is said.
+void SetSpokenLanguage(wifi::Language language);
+wifi::Language SpokenLanguage();
+// A core text as the command line says it: in the run's language, fields by
+// their names.
+std::string Spoken(const wifi::Text& text);
 // What happened, with the system's own words after it in brackets.
-std::string EnglishWithDetail(const wifi::Message& message);
+std::string SpokenWithDetail(const wifi::Message& message);
 
 }  // namespace cli

@@ -1,5 +1,6 @@
 #include "OperatorScreen.h"
 
+#include "JobSession.h"
 #include "ports/PortInfo.h"
 #include "wording/Messages.h"
 
@@ -27,7 +28,7 @@ OperatorScreen::OperatorScreen(std::FILE* screen, bool live, bool colour, bool b
       live_(live),
       colour_(live && colour),
       bell_(live && bell),
-      language_(LanguageOfLocale(EnvironmentLocale())) {}
+      language_(SpokenLanguage()) {}
 
 void OperatorScreen::ClearCount() {
     if (countShown_) {

@@ -37,8 +37,7 @@ constexpr milliseconds kQueryEvery{1000};  // a module is asked at most once a s
 // found them.
 std::string FailureForOperator(const JobResult& r) {
     if (r.exit >= 128) {
-        return StationInterrupted().Format(LanguageOfLocale(EnvironmentLocale()),
-                                           Audience::CommandLine);
+        return Spoken(StationInterrupted());
     }
     return r.error;
 }

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <tuple>
@@ -114,6 +115,14 @@ std::string Parse(const std::vector<std::string>& arguments, Args& args) {
         return error;
     }
     const cli::Arguments& a = *parsed;
+    std::optional<wifi::Language> asked;
+    if (a.Has("--lang")) {
+        asked = wifi::LanguageNamed(a.Last("--lang"));
+        if (!asked) {
+            return "--lang: zh or en, not " + a.Last("--lang");
+        }
+    }
+    cli::SetSpokenLanguage(wifi::CommandLineLanguage(asked, wifi::EnvironmentLocale()));
     args.command = a.command;
     args.trace = a.Has("--trace");
     args.probe = a.Has("--probe");
@@ -220,7 +229,7 @@ std::string Parse(const std::vector<std::string>& arguments, Args& args) {
             from, args.encoding, failed,
             args.command == "diff" ? wifi::ValueSource::Compared : wifi::ValueSource::Kept);
         if (!loaded) {
-            return cli::EnglishWithDetail(failed);
+            return cli::SpokenWithDetail(failed);
         }
         args.settings = *loaded;
     }
@@ -229,7 +238,7 @@ std::string Parse(const std::vector<std::string>& arguments, Args& args) {
         wifi::Text wrong;
         auto setting = wifi::ParseSetting(s, codec, wrong);
         if (!setting) {
-            return cli::English(wrong);
+            return cli::Spoken(wrong);
         }
         args.settings.push_back(*setting);
     }
@@ -246,7 +255,7 @@ std::string Parse(const std::vector<std::string>& arguments, Args& args) {
         wifi::Text wrong;
         args.units = wifi::ParseUnits(*csv, codec, wrong);
         if (!args.units) {
-            return "--units: " + units + ": " + cli::English(wrong);
+            return "--units: " + units + ": " + cli::Spoken(wrong);
         }
     }
     // No module reports the protocol: a station writing module after module
@@ -303,7 +312,7 @@ void Say(const std::string& port, const wifi::Message& message) {
     if (quietNotes) {
         return;
     }
-    std::fprintf(stderr, "wifi-config: %s: %s\n", port.c_str(), cli::English(message.text).c_str());
+    std::fprintf(stderr, "wifi-config: %s: %s\n", port.c_str(), cli::Spoken(message.text).c_str());
 }
 
 int Run(const std::vector<std::string>& arguments) {
@@ -429,7 +438,7 @@ int Run(const std::vector<std::string>& arguments) {
     if (verified && !quietNotes) {
         // Once, as a note: no module reports it, so no read-back shows it.
         std::fprintf(stderr, "wifi-config: note: %s\n",
-                     cli::English(wifi::ProtocolNotVerified()).c_str());
+                     cli::Spoken(wifi::ProtocolNotVerified()).c_str());
     }
     return exit;
 }

@@ -1074,5 +1074,57 @@
         <source>%1 或 %2</source>
         <translation>%1 or %2</translation>
     </message>
+    <message>
+        <source>请检查模块的电源和接线，然后重新运行命令。</source>
+        <translation>Check the module&apos;s power and wiring, then run the command again.</translation>
+    </message>
+    <message>
+        <source>请用 wifi-config read 读取模块，确认参数是否已保存。</source>
+        <translation>Run wifi-config read to see whether the save took.</translation>
+    </message>
+    <message>
+        <source>请重新运行命令。</source>
+        <translation>Run the command again.</translation>
+    </message>
+    <message>
+        <source>请改正后重新运行命令。</source>
+        <translation>Correct it, then run the command again.</translation>
+    </message>
+    <message>
+        <source>请检查设备是否插好，然后用 --port 指定串口（wifi-config ports 列出串口）。</source>
+        <translation>Check that the adapter is plugged in, then name its port with --port (wifi-config ports lists them).</translation>
+    </message>
+    <message>
+        <source>请重新运行命令；如果仍然失败，请重新插好设备。</source>
+        <translation>Run the command again; if it fails again, plug the adapter in again.</translation>
+    </message>
+    <message>
+        <source>请插好设备，然后重新运行命令。</source>
+        <translation>Plug the device back in, then run the command again.</translation>
+    </message>
+    <message>
+        <source>请确认模块接在该串口上（wifi-config ports --probe），然后重新运行命令。</source>
+        <translation>Make sure the module is on this port (wifi-config ports --probe tells), then run the command again.</translation>
+    </message>
+    <message>
+        <source>请重新运行命令；如果仍被拒绝，请重启模块。</source>
+        <translation>Run the command again; if the module refuses again, restart it.</translation>
+    </message>
+    <message>
+        <source>请检查这一项的值（--set），然后重新运行命令。</source>
+        <translation>Check that value (--set), then run the command again.</translation>
+    </message>
+    <message>
+        <source>请加上 --set dhcp=false 并填写这一项，然后重新运行命令。</source>
+        <translation>Add --set dhcp=false and fill it in, then run the command again.</translation>
+    </message>
+    <message>
+        <source>请重新运行命令；如果仍然不符，请检查模块。</source>
+        <translation>Run the command again; if it still differs, check the module.</translation>
+    </message>
+    <message>
+        <source>请改正文件，然后重新运行命令。</source>
+        <translation>Correct the file, then run the command again.</translation>
+    </message>
 </context>
 </TS>

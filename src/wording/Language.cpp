@@ -47,6 +47,13 @@ Language ChooseLanguage(std::optional<Language> commandLine, std::optional<Langu
     return LanguageOfLocale(locale);
 }
 
+Language CommandLineLanguage(std::optional<Language> asked, std::string_view locale) {
+    if (asked) {
+        return *asked;
+    }
+    return locale.starts_with("zh") ? Language::Chinese : Language::English;
+}
+
 Language ShowableLanguage(Language chosen, bool chineseFont, std::string& why) {
     if (chosen != Language::Chinese || chineseFont) {
         return chosen;

@@ -28,6 +28,12 @@ std::string SystemLocale();
 Language ChooseLanguage(std::optional<Language> commandLine, std::optional<Language> remembered,
                         std::string_view locale);
 
+// Which language the command line speaks, one for the whole run: the one
+// asked for (--lang), else Chinese where the locale is Chinese, else English.
+// Unlike a window it speaks English in C, POSIX and no locale at all: there
+// scripts run, and its help, options and argument errors are English.
+Language CommandLineLanguage(std::optional<Language> asked, std::string_view locale);
+
 // The language a window can show: English in place of Chinese when no font
 // has Chinese characters, with why in `why` (English, for standard error).
 Language ShowableLanguage(Language chosen, bool chineseFont, std::string& why);

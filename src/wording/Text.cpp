@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "EnglishTexts.h"
+#include "wording/CommandLineSteps.h"
 
 namespace wifi {
 
@@ -50,8 +51,12 @@ std::string Text::Format(Language language, Audience audience) const {
         case Kind::Source: break;
     }
     std::string_view pattern = source_;
+    if (audience == Audience::CommandLine && std::string_view(context_) == "wifi") {
+        pattern = CommandLineStep(pattern);
+    }
+    const std::string_view source = pattern;
     if (language == Language::English) {
-        const std::string_view english = EnglishOf(context_, source_);
+        const std::string_view english = EnglishOf(context_, source);
         pattern = english.empty() ? pattern : english;
     }
     std::string out;

@@ -1052,8 +1052,8 @@ TEST(CliEdges, AClosedTerminalStopsAWriteAndTheStationLikeSigterm) {
 
     Line7 line;
     auto module = line.Plug({"--no-reply", "AT+SZ_SAVE_CONFIG="}, "module");
-    Child station(WIFI_CONFIG, {"station", "--port", line.link, "--from", line.profile, "--log",
-                                line.log.string()});
+    Child station(WIFI_CONFIG, {"station", "--lang", "zh", "--port", line.link, "--from",
+                                line.profile, "--log", line.log.string()});
     ASSERT_TRUE(WaitFor([&] {
         const auto got = Received(line.dir.path / "module.log");
         return !got.empty() && got.back() == "AT+SZ_SAVE_CONFIG=SAVE";
@@ -1063,7 +1063,8 @@ TEST(CliEdges, AClosedTerminalStopsAWriteAndTheStationLikeSigterm) {
     ASSERT_TRUE(r);
     EXPECT_EQ(r->status, 129) << r->err;
     ASSERT_EQ(line.Records().size(), 1u);
-    EXPECT_NE(line.Records()[0].find(R"("error": "write: interrupted)"), std::string::npos);
+    // One language for the whole run: the record's words are the screen's.
+    EXPECT_NE(line.Records()[0].find(R"("error": "write: 已中断)"), std::string::npos);
     EXPECT_NE(r->err.find("✘ 失败  #1  " + line.link), std::string::npos) << r->err;
     EXPECT_NE(r->err.find("已中断\n"), std::string::npos) << r->err;
     EXPECT_NE(r->err.find("0 个成功，1 个失败"), std::string::npos) << r->err;
@@ -1200,12 +1201,14 @@ TEST(CliStation, ModulesInTurnBehindOneLinkAreWrittenCheckedAndRecorded) {
     EXPECT_NE(records[4].find(R"("ok": true, "verified": true, "error": null, "mismatches": [])"),
               std::string::npos)
         << "configured, not failed: " << records[4];
-    EXPECT_NE(r->err.find("等待模块"), std::string::npos) << r->err;
-    EXPECT_NE(r->err.find("3 个成功，2 个失败"), std::string::npos) << r->err;
+    // Outside a Chinese locale, and not asked, the station speaks English as
+    // the rest of the command line does.
+    EXPECT_NE(r->err.find("waiting for a module"), std::string::npos) << r->err;
+    EXPECT_NE(r->err.find("3 ok, 2 failed"), std::string::npos) << r->err;
     // The operator reads each verdict, numbered, and why: the field that
     // differs, with both values.
-    EXPECT_NE(r->err.find("✔ 成功  #1  " + line.link), std::string::npos) << r->err;
-    const auto second = r->err.find("✘ 失败  #2  " + line.link);
+    EXPECT_NE(r->err.find("✔ passed  #1  " + line.link), std::string::npos) << r->err;
+    const auto second = r->err.find("✘ failed  #2  " + line.link);
     ASSERT_NE(second, std::string::npos) << r->err;
     const std::string why = r->err.substr(second, r->err.find('\n', second) - second);
     EXPECT_NE(why.find("ssid: wrote \"Factory\", the module has \"SimNet\""), std::string::npos)
@@ -1298,9 +1301,9 @@ TEST(CliStation, TheOperatorsScreenShowsPassOrFailAndTheSameUnitAgain) {
         module.reset();  // unplugged, and the same unit plugged in again
         module = line.Plug({"--state", state}, "second");
     });
-    const auto [screen, status] =
-        OnTerminal({"station", "--port", line.link, "--from", line.profile, "--count", "2", "--log",
-                    line.log.string(), "--settle", "1", "--skip-configured"});
+    const auto [screen, status] = OnTerminal(
+        {"station", "--lang", "zh", "--port", line.link, "--from", line.profile, "--count", "2",
+         "--log", line.log.string(), "--settle", "1", "--skip-configured"});
     plugging.join();
     EXPECT_EQ(status, 0) << screen;
     EXPECT_NE(screen.find("\033[1;32m✔ 成功  #1  " + line.link), std::string::npos) << screen;
@@ -1325,22 +1328,22 @@ TEST(CliStation, TheOperatorsScreenShowsPassOrFailAndTheSameUnitAgain) {
 TEST(CliStation, AFailureRingsAndNoColourIsPlain) {
     Line7 line;
     auto module = line.Plug({"--forget", "ssid"}, "forgetful");
-    const auto [screen, status] = OnTerminal({"station", "--port", line.link, "--from",
-                                              line.profile, "--count", "1", "--format", "json"},
-                                             {"NO_COLOR=1"});
+    const auto [screen, status] =
+        OnTerminal({"station", "--lang", "zh", "--port", line.link, "--from", line.profile,
+                    "--count", "1", "--format", "json"},
+                   {"NO_COLOR=1"});
     EXPECT_EQ(status, 1) << screen;
     EXPECT_EQ(screen.find("\033["), std::string::npos) << "no colour: " << screen;
     EXPECT_NE(screen.find("{\"time\""), std::string::npos) << "asked for JSON: " << screen;
 
     Line7 bell;
     auto again = bell.Plug({"--forget", "ssid"}, "forgetful");
-    const auto [rung, failed] =
-        OnTerminal({"station", "--port", bell.link, "--from", bell.profile, "--count", "1"});
+    const auto [rung, failed] = OnTerminal(
+        {"station", "--lang", "zh", "--port", bell.link, "--from", bell.profile, "--count", "1"});
     EXPECT_EQ(failed, 1);
     const auto red = rung.find("\033[1;31m✘ 失败  #1  " + bell.link);
     ASSERT_NE(red, std::string::npos) << rung;
-    EXPECT_NE(rung.find("ssid: wrote \"Factory\", the module has \"SimNet\"", red),
-              std::string::npos)
+    EXPECT_NE(rung.find("ssid：写入 \"Factory\"，模块为 \"SimNet\"", red), std::string::npos)
         << rung;
     EXPECT_NE(rung.find('\a', red), std::string::npos) << "the bell";
 }
@@ -1352,9 +1355,9 @@ TEST(CliStation, UnitsRowsAreGivenOnceAcrossACrashAndRunOut) {
     Line7 line;
     const std::string units = (line.dir.path / "units.csv").string();
     std::ofstream(units) << "ssid,ip\nUnit-1,10.0.0.1\nUnit-2,10.0.0.2\n";
-    const std::vector<std::string> args = {"station",         "--port",   line.link, "--from",
-                                           line.profile,      "--units",  units,     "--log",
-                                           line.log.string(), "--settle", "1"};
+    const std::vector<std::string> args = {
+        "station", "--lang", "zh",    "--port",          line.link,  "--from", line.profile,
+        "--units", units,    "--log", line.log.string(), "--settle", "1"};
     {
         Child station(WIFI_CONFIG, args);
         auto first = line.Plug({"--state", (line.dir.path / "a.txt").string()}, "a");
@@ -1404,8 +1407,8 @@ TEST(CliStation, FourBenchesRunAtOnceAndAHungOneSlowsNoOther) {
     const std::string units = (line.dir.path / "units.csv").string();
     std::ofstream(units) << "ssid\nBench-1\nBench-2\nBench-3\nBench-4\nBench-5\n";
     std::vector<std::string> args = {
-        "station",         "--from",  line.profile, "--units",   units, "--log",
-        line.log.string(), "--count", "4",          "--timeout", "3"};
+        "station", "--lang",          "zh",      "--from", line.profile, "--units", units,
+        "--log",   line.log.string(), "--count", "4",      "--timeout",  "3"};
     for (int i = 0; i < 4; ++i) {
         benches.push_back(std::make_unique<Line7>());
         args.insert(args.end(), {"--port", benches.back()->link});
@@ -1476,7 +1479,7 @@ TEST(CliStation, AnInterruptMidModuleIsRecordedAndEndsTheStation) {
     EXPECT_NE(records[0].find(R"("ok": false, "verified": false, "error": "write: interrupted)"),
               std::string::npos)
         << records[0];
-    EXPECT_NE(r->err.find("0 个成功，1 个失败"), std::string::npos) << r->err;
+    EXPECT_NE(r->err.find("0 ok, 1 failed"), std::string::npos) << r->err;
 }
 
 TEST(CliStation, WriteVerifyUsesTheSameCheck) {

@@ -69,7 +69,12 @@ TEST_F(ReadBackTest, AFieldNotAsWrittenIsNamedWithBothValuesAndNeverASuccess) {
     EXPECT_EQ(
         Said(ReadBackOutcome(events.readBack)).Format(Language::English, Audience::CommandLine),
         "read back after the save, the module differs: ssid: wrote \"Bench-AP\", the "
-        "module has \"Other-Module\". Submit again; if it still differs, check the module.");
+        "module has \"Other-Module\". Run the command again; if it still differs, check the "
+        "module.");
+    EXPECT_TRUE(Said(ReadBackOutcome(events.readBack))
+                    .Format(Language::English)
+                    .ends_with(". Submit again; if it still differs, check the module."))
+        << "the window's step in the window";
 }
 
 TEST_F(ReadBackTest, AValueTheFormCannotHoldCannotBeToldAndIsNeverEqual) {
