@@ -157,28 +157,17 @@ std::string Parse(const std::vector<std::string>& arguments, Args& args) {
     }
     args.ports = a.All("--port");
     if (args.ports.empty() && PortRequired(args.command)) {
-        // The only serial port there is is the one meant; among several the
-        // user chooses, helped by ports --probe.
         std::vector<std::string> found;
         for (const wifi::PortInfo& p : ListedPorts(wifi::ThisSystem(), wifi::SystemPorts())) {
             found.push_back(p.device);
         }
-        if (found.empty()) {
-            return "no --port given, and this system has no serial port: plug in the adapter, "
-                   "or name the device with --port";
+        const wifi::UnnamedPort meant = wifi::PortWhenNoneNamed(found);
+        if (meant.port.empty()) {
+            return cli::Spoken(wifi::Said(meant.said));
         }
-        if (found.size() > 1) {
-            std::string list;
-            for (const std::string& port : found) {
-                list.append(list.empty() ? "" : ", ").append(port);
-            }
-            return "no --port given; the serial ports here are " + list +
-                   " (wifi-config ports --probe says which one a module answers on)";
-        }
-        args.ports = found;
+        args.ports = {meant.port};
         if (!a.Has("--quiet")) {
-            std::fprintf(stderr, "wifi-config: no --port given: using %s, the only serial port\n",
-                         found.front().c_str());
+            std::fprintf(stderr, "wifi-config: %s\n", cli::Spoken(meant.said.text).c_str());
         }
     }
     if (a.Has("--timeout")) {

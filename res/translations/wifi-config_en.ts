@@ -1126,5 +1126,25 @@
         <source>请改正文件，然后重新运行命令。</source>
         <translation>Correct the file, then run the command again.</translation>
     </message>
+    <message>
+        <source>未指定 --port：使用唯一的串口 %1</source>
+        <translation>no --port given: using %1, the only serial port</translation>
+    </message>
+    <message>
+        <source>未指定 --port，本机也没有串口</source>
+        <translation>no --port given, and this system has no serial port</translation>
+    </message>
+    <message>
+        <source>请插好设备，或用 --port 指定设备。</source>
+        <translation>Plug in the adapter, or name the device with --port.</translation>
+    </message>
+    <message>
+        <source>未指定 --port；本机的串口有 %1</source>
+        <translation>no --port given; the serial ports here are %1</translation>
+    </message>
+    <message>
+        <source>用 wifi-config ports --probe 找出接着模块的串口，再用 --port 指定。</source>
+        <translation>wifi-config ports --probe tells which one a module answers on; name it with --port.</translation>
+    </message>
 </context>
 </TS>

@@ -130,6 +130,26 @@ Message PortLost(const std::string& port, const std::string& detail) {
                    Text(UI_TEXT("请插好设备，然后重新连接。")), detail);
 }
 
+UnnamedPort PortWhenNoneNamed(const std::vector<std::string>& found) {
+    if (found.size() == 1) {
+        return {found.front(),
+                Note(Text(UI_TEXT("未指定 --port：使用唯一的串口 %1"), {Port(found.front())}))};
+    }
+    if (found.empty()) {
+        return {{},
+                Problem(Text(UI_TEXT("未指定 --port，本机也没有串口")),
+                        Text(UI_TEXT("请插好设备，或用 --port 指定设备。")))};
+    }
+    std::string list;
+    for (const std::string& port : found) {
+        list.append(list.empty() ? "" : ", ").append(port);
+    }
+    return {{},
+            Problem(Text(UI_TEXT("未指定 --port；本机的串口有 %1"), {Text::Literal(list)}),
+                    Text(UI_TEXT("用 wifi-config ports --probe 找出接着模块的串口，再用 --port "
+                                 "指定。")))};
+}
+
 Text StepText(unsigned step, unsigned source) {
     if (step == 0 || step > kStepCount) {
         return Text(UI_TEXT("开始配置"));

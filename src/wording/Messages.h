@@ -21,6 +21,14 @@ namespace wifi {
 // port. The system's own words go in the message's detail.
 Message PortFailure(const CommError& error);
 Message PortLost(const std::string& port, const std::string& detail);
+// The port the command line means when none is named: the only serial port
+// there is (`port`, with a note saying so). With none, or several to choose
+// from, `port` is empty and the problem says what to do.
+struct UnnamedPort {
+    std::string port;
+    Message said;
+};
+UnnamedPort PortWhenNoneNamed(const std::vector<std::string>& found);
 
 // A step of the write sequence: "第 15 步（波特率）", "parameter 15 (baudRate)".
 Text StepText(unsigned step, unsigned source = 0);

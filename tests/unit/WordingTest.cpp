@@ -254,5 +254,32 @@ TEST(ProgressLine, TellsEachStepAndSaysWhetherAnythingWasSaved) {
     EXPECT_FALSE(shown.front().problem);
 }
 
+// Without --port the only serial port there is is taken and named; with
+// none, or several, nothing is taken and the words say what to do.
+TEST(Messages, AnUnnamedPortIsTheOnlyOneThereIs) {
+    const auto say = [](const Message& m) {
+        return Said(m).Format(Language::English, Audience::CommandLine);
+    };
+    const UnnamedPort only = PortWhenNoneNamed({"/dev/ttyUSB0"});
+    EXPECT_EQ(only.port, "/dev/ttyUSB0");
+    EXPECT_FALSE(only.said.problem);
+    EXPECT_EQ(say(only.said), "no --port given: using /dev/ttyUSB0, the only serial port");
+
+    const UnnamedPort none = PortWhenNoneNamed({});
+    EXPECT_TRUE(none.port.empty());
+    EXPECT_TRUE(none.said.problem);
+    EXPECT_EQ(say(none.said),
+              "no --port given, and this system has no serial port. Plug in the "
+              "adapter, or name the device with --port.");
+
+    const UnnamedPort two = PortWhenNoneNamed({"COM3", "COM7"});
+    EXPECT_TRUE(two.port.empty());
+    EXPECT_EQ(say(two.said),
+              "no --port given; the serial ports here are COM3, COM7. wifi-config "
+              "ports --probe tells which one a module answers on; name it with "
+              "--port.");
+    EXPECT_TRUE(HasChinese(Said(two.said).Format(Language::Chinese, Audience::CommandLine)));
+}
+
 }  // namespace
 }  // namespace wifi::testing

@@ -146,8 +146,24 @@ TEST(WineCli, TheStationWritesAModuleAndRecordsIt) {
               std::string::npos)
         << record;
     EXPECT_NE(record.find(R"("key": "***")"), std::string::npos) << record;
-    EXPECT_NE(r.err.find("1 个成功，0 个失败"), std::string::npos) << r.err;
+    // One language for the run: English outside a Chinese locale...
+    EXPECT_NE(r.err.find("✔ passed  #1  " + m.port()), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("1 ok, 0 failed"), std::string::npos) << r.err;
     EXPECT_TRUE(EndsWithSaveReadBack(Received(m.module.log)));
+
+    // ...and Chinese in one, the record's reason too.
+    WineModule refusing({"--reply-error", "AT+SZ_SAVE_CONFIG="});
+    TempDir chinese;
+    const auto zh = Output(
+        e2e::Run("/bin/sh",
+                 InFiles(chinese, {"/usr/bin/env", "LANG=zh_CN.UTF-8", WINE64, WIFI_CONFIG_EXE,
+                                   "station", "--port", refusing.port(), "--from",
+                                   WindowsPath(files.path / "profile.json"), "--count", "1"})),
+        chinese);
+    EXPECT_EQ(zh.status, 1) << zh.err;
+    EXPECT_NE(zh.err.find("✘ 失败  #1  " + refusing.port()), std::string::npos) << zh.err;
+    EXPECT_NE(zh.err.find("0 个成功，1 个失败"), std::string::npos) << zh.err;
+    EXPECT_NE(zh.out.find(R"("error": "write: 模块拒绝)"), std::string::npos) << zh.out;
 }
 
 TEST(WineCli, PortsProbesTheNamedComPorts) {
