@@ -1,5 +1,7 @@
 #pragma once
 
+#include "wording/Language.h"
+
 namespace wifi {
 
 // Where a window puts what it adds to the form's template, in dialog units
@@ -16,6 +18,16 @@ inline constexpr int kProgressRect[4] = {93, 330, 126, 36};
 // The foot of the connection group: the encoding of the module's texts.
 inline constexpr int kEncodingLabelRect[4] = {14, 129, 26, 11};
 inline constexpr int kEncodingRect[4] = {43, 128, 38, 13};
+// In English "Encoding" needs more room than 编码: the list, whose longest
+// entry is "UTF-8", gives it up.
+inline constexpr int kEncodingLabelRectTranslated[4] = {14, 129, 31, 11};
+inline constexpr int kEncodingRectTranslated[4] = {46, 128, 35, 13};
+inline const int* EncodingLabelRect(Language language) {
+    return language == Language::Chinese ? kEncodingLabelRect : kEncodingLabelRectTranslated;
+}
+inline const int* EncodingRect(Language language) {
+    return language == Language::Chinese ? kEncodingRect : kEncodingRectTranslated;
+}
 // Under the communication group, level with the submit button: the button
 // that opens the window's menu.
 inline constexpr int kMenuButtonRect[4] = {25, 342, 51, 15};

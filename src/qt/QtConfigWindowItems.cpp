@@ -171,9 +171,11 @@ void QtConfigWindow::BuildItems() {
     progress_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     progress_->setWordWrap(true);
 
+    const int* labelRect = EncodingLabelRect(CurrentLanguage());
+    const int* listRect = EncodingRect(CurrentLanguage());
     auto* encodingLabel = new QLabel(UiText(kEncodingLabel), form_);
-    encodingLabel->setGeometry(units_.ToPixels(kEncodingLabelRect[0], kEncodingLabelRect[1],
-                                               kEncodingLabelRect[2], kEncodingLabelRect[3]));
+    encodingLabel->setGeometry(
+        units_.ToPixels(labelRect[0], labelRect[1], labelRect[2], labelRect[3]));
     encoding_ = new QComboBox(form_);
     encoding_->setObjectName(QStringLiteral("encoding"));
     encoding_->setStyle(comboStyle_);
@@ -184,8 +186,8 @@ void QtConfigWindow::BuildItems() {
         }
     }
     encoding_->setToolTip(UiText(kEncodingTip));
-    encoding_->setGeometry(units_.ToPixels(kEncodingRect[0], kEncodingRect[1], kEncodingRect[2],
-                                           kClosedDropListHeight));
+    encoding_->setGeometry(
+        units_.ToPixels(listRect[0], listRect[1], listRect[2], kClosedDropListHeight));
     menuButton_ = new QToolButton(form_);
     menuButton_->setObjectName(QStringLiteral("menuButton"));
     menuButton_->setText(UiText(kMenuButton));

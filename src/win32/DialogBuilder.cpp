@@ -108,12 +108,12 @@ std::vector<WORD> BuildDialogTemplate() {
                          d.text.empty() ? std::wstring() : Ui(d.text)});
         if (d.id == IDC_CONNECT) {
             // The encoding, in the connection's group, after its button.
-            items.push_back({WS_CHILD | WS_VISIBLE | SS_LEFT, 0, kEncodingLabelRect[0],
-                             kEncodingLabelRect[1], kEncodingLabelRect[2], kEncodingLabelRect[3],
-                             IDC_ENCODING_LABEL, WC_STATICW, Ui(kEncodingLabel)});
+            const int* label = EncodingLabelRect(WindowLanguage());
+            const int* list = EncodingRect(WindowLanguage());
+            items.push_back({WS_CHILD | WS_VISIBLE | SS_LEFT, 0, label[0], label[1], label[2],
+                             label[3], IDC_ENCODING_LABEL, WC_STATICW, Ui(kEncodingLabel)});
             items.push_back({WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0,
-                             kEncodingRect[0], kEncodingRect[1], kEncodingRect[2], 40, IDC_ENCODING,
-                             WC_COMBOBOXW, L""});
+                             list[0], list[1], list[2], 40, IDC_ENCODING, WC_COMBOBOXW, L""});
         }
     }
     // What does not fit ends in an ellipsis; a click shows all of it.

@@ -63,6 +63,8 @@ class LanguageTest : public QObject {
             }
             return nullptr;
         };
+        // Each label reaches as far as the control beside it: none is cut.
+        QVERIFY(labelled(QStringLiteral("IP address:")));
         const QLabel* baud = labelled(QStringLiteral("Baud"));
         QVERIFY(baud);
         for (const char* text : {"Parity", "Data", "Stop", "Frame", "Period"}) {
@@ -70,7 +72,10 @@ class LanguageTest : public QObject {
             QVERIFY2(label, text);
             QCOMPARE(label->x(), baud->x());
         }
-        QVERIFY(labelled(QStringLiteral("Encoding")));
+        const QLabel* encoding = labelled(QStringLiteral("Encoding"));
+        QVERIFY(encoding);
+        QVERIFY2(encoding->fontMetrics().horizontalAdvance(encoding->text()) <= encoding->width(),
+                 "the encoding's label shows whole");
     }
 };
 

@@ -142,6 +142,11 @@ TEST(DialogTemplate, ATranslatedWindowAlignsTheCentredLabelsWithTheirColumn) {
         EXPECT_EQ(after.x + after.width, before.x + before.width) << text;
         EXPECT_EQ(after.y, before.y) << text;
     }
+    // A label reaches as far as the control beside it: "IP address" has
+    // the room up to the address.
+    const DialogItem ip = labelOf(english, "IP地址：");
+    EXPECT_EQ(ip.x, labelOf(chinese, "IP地址：").x);
+    EXPECT_EQ(ip.x + ip.width + 1, 158);
     // Nothing else moves.
     int moved = 0;
     for (std::size_t i = 0; i < english.items.size(); ++i) {
@@ -159,7 +164,15 @@ TEST(DialogTemplate, WhatAWindowAddsCoversNoItem) {
     };
     const int encoding[4] = {kEncodingRect[0], kEncodingRect[1], kEncodingRect[2],
                              kClosedDropListHeight};
-    for (const int* extra : {kProgressRect, kEncodingLabelRect, +encoding, kMenuButtonRect}) {
+    const int* list = EncodingRect(Language::English);
+    const int* label = EncodingLabelRect(Language::English);
+    const int translated[4] = {list[0], list[1], list[2], kClosedDropListHeight};
+    // In English the label is wider and the list narrower; they still touch
+    // nothing, nor each other.
+    EXPECT_LE(label[0] + label[2], list[0]);
+    EXPECT_EQ(list[0] + list[2], kEncodingRect[0] + kEncodingRect[2]);
+    for (const int* extra :
+         {kProgressRect, kEncodingLabelRect, +encoding, kMenuButtonRect, label, +translated}) {
         EXPECT_LE(extra[0] + extra[2], t.width);
         EXPECT_LE(extra[1] + extra[3], t.height);
         for (const DialogItem& item : t.items) {
