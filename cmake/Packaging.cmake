@@ -48,23 +48,36 @@ if(HELP2MAN AND GZIP AND NOT CMAKE_CROSSCOMPILING)
     install(FILES ${completion} DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
 endif()
 
-# Debian policy: every package says who holds the copyright and the licence.
+# Debian policy: every package says who holds the copyright and the licence,
+# and a native package carries its changelog, compressed for good.
 install(FILES ${PROJECT_SOURCE_DIR}/res/copyright
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/wifi-config)
+if(GZIP AND NOT CMAKE_CROSSCOMPILING)
+    set(changelog ${CMAKE_BINARY_DIR}/changelog.gz)
+    add_custom_command(OUTPUT ${changelog}
+        COMMAND ${GZIP} -9nc ${PROJECT_SOURCE_DIR}/res/changelog > ${changelog}
+        DEPENDS ${PROJECT_SOURCE_DIR}/res/changelog
+        COMMENT "The package's changelog")
+    add_custom_target(changelog ALL DEPENDS ${changelog})
+    install(FILES ${changelog} DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/wifi-config)
+endif()
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME wifi-config)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_CONTACT "wifi-config maintainers <wifi-config@localhost>")
+set(CPACK_PACKAGE_CONTACT "wifi-config maintainers <wifi-config@example.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "configure Wi-Fi-to-serial (UART) modules over a serial port")
 # One string: a list (several arguments) would reach the control file with
 # its ";" separators.
+# Debian wants lines of at most 80 characters: CPack keeps the line breaks.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Reads a Wi-Fi serial module's whole configuration into one form, lets you edit it, \
-and writes every parameter back, one acknowledged command at a time, then saves: \
-a window (wifi-config-gui), a command line for scripts and production lines \
-(wifi-config), and a simulated module (wifi-module-sim).")
+    "Reads a Wi-Fi serial module's whole configuration into one form, lets you
+edit it, and writes every parameter back, one acknowledged command at a time,
+then saves: a window (wifi-config-gui), a command line for scripts and
+production lines (wifi-config), and a simulated module (wifi-module-sim).")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# Installed programs carry no debugging symbols.
+set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 # The libraries come from dpkg-shlibdeps; what it cannot see is named here:
