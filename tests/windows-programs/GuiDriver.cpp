@@ -236,6 +236,16 @@ void Screenshot(HWND window, const std::wstring& path) {
     ReleaseDC(nullptr, screen);
 }
 
+// Opens the traffic view from the menu's command; its window.
+HWND OpenTraffic(const Gui& gui) {
+    PostMessageW(gui.dialog, WM_COMMAND, IDM_TRAFFIC, 0);
+    HWND traffic = nullptr;
+    Check(
+        WaitFor([&] { return (traffic = FindWindowW(L"WifiConfigTraffic", nullptr)) != nullptr; }),
+        "the traffic view opens");
+    return traffic;
+}
+
 // Connect fills the form, the button reads 断开; an edit and a submit write
 // and save; a second submit writes the whole form again.
 void ConnectEditSubmit(Gui& gui, const std::wstring& screenshot) {
@@ -262,11 +272,7 @@ void ConnectEditSubmit(Gui& gui, const std::wstring& screenshot) {
     Check(gui.Answer(IDOK) == "参数已保存!", "a second submit saves again");
 
     // The traffic view shows every line, the key masked.
-    PostMessageW(gui.dialog, WM_COMMAND, IDM_TRAFFIC, 0);
-    HWND traffic = nullptr;
-    Check(
-        WaitFor([&] { return (traffic = FindWindowW(L"WifiConfigTraffic", nullptr)) != nullptr; }),
-        "the traffic view opens");
+    const HWND traffic = OpenTraffic(gui);
     const HWND view = GetWindow(traffic, GW_CHILD);
     const std::string log = Utf8(TextOf(view));
     const auto lines = SendMessageW(view, EM_GETLINECOUNT, 0, 0);
@@ -303,11 +309,7 @@ void TrafficPastTheEditLimit(Gui& gui, const std::wstring& screenshot) {
     for (int i = 0; i < 3; ++i) {
         closed += submit() / 3;
     }
-    PostMessageW(gui.dialog, WM_COMMAND, IDM_TRAFFIC, 0);
-    HWND traffic = nullptr;
-    Check(
-        WaitFor([&] { return (traffic = FindWindowW(L"WifiConfigTraffic", nullptr)) != nullptr; }),
-        "the traffic view opens");
+    const HWND traffic = OpenTraffic(gui);
     const HWND view = GetWindow(traffic, GW_CHILD);
     double open = 0;
     int openWrites = 0;
