@@ -5,8 +5,6 @@
 #include <string_view>
 #include <vector>
 
-#include "wording/Language.h"
-
 namespace wifi {
 
 enum class ItemKind {
@@ -51,8 +49,6 @@ struct DialogTemplate {
 };
 
 const DialogTemplate& ConfigDialogTemplate();
-// The dialog as a window in that language draws it.
-const DialogTemplate& ConfigDialogTemplate(Language language);
 
 // A check box's caption is the label that follows it: a click on the label
 // toggles the box. The check box's id for such a label (by its index), or 0.

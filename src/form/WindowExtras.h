@@ -1,7 +1,5 @@
 #pragma once
 
-#include "wording/Language.h"
-
 namespace wifi {
 
 // Where a window puts what it adds to the form's template, in dialog units
@@ -19,15 +17,9 @@ inline constexpr int kProgressRect[4] = {93, 330, 126, 36};
 inline constexpr int kEncodingLabelRect[4] = {14, 129, 26, 11};
 inline constexpr int kEncodingRect[4] = {43, 128, 38, 13};
 // In English "Encoding" needs more room than 编码: the list, whose longest
-// entry is "UTF-8", gives it up.
+// entry is "UTF-8", gives it up (see WindowLayout).
 inline constexpr int kEncodingLabelRectTranslated[4] = {14, 129, 31, 11};
 inline constexpr int kEncodingRectTranslated[4] = {46, 128, 35, 13};
-inline const int* EncodingLabelRect(Language language) {
-    return language == Language::Chinese ? kEncodingLabelRect : kEncodingLabelRectTranslated;
-}
-inline const int* EncodingRect(Language language) {
-    return language == Language::Chinese ? kEncodingRect : kEncodingRectTranslated;
-}
 // Under the communication group, level with the submit button: the button
 // that opens the window's menu.
 inline constexpr int kMenuButtonRect[4] = {25, 342, 51, 15};

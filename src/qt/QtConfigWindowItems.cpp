@@ -18,6 +18,7 @@
 #include "qt/PortComboBox.h"
 #include "qt/QtConfigWindow.h"
 #include "qt/Translations.h"
+#include "window/WindowLayout.h"
 #include "wording/WindowTexts.h"
 
 namespace wifi {

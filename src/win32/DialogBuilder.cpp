@@ -9,6 +9,7 @@
 #include "form/DialogTemplate.h"
 #include "form/WindowExtras.h"
 #include "win32/Win32Text.h"
+#include "window/WindowLayout.h"
 #include "wording/WindowTexts.h"
 
 namespace wifi {

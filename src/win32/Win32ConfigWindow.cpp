@@ -16,6 +16,7 @@
 #include "win32/DialogBuilder.h"
 #include "win32/FileDialogs.h"
 #include "win32/Win32Text.h"
+#include "window/WindowLayout.h"
 #include "wording/Messages.h"
 #include "wording/WindowTexts.h"
 

@@ -10,6 +10,7 @@
 #include "form/EnablingGroups.h"
 #include "form/ListContents.h"
 #include "form/WindowExtras.h"
+#include "window/WindowLayout.h"
 
 namespace wifi {
 namespace {
