@@ -24,11 +24,7 @@ std::string Seconds(double seconds) {
 }  // namespace
 
 OperatorScreen::OperatorScreen(std::FILE* screen, bool live, bool colour, bool bell)
-    : screen_(screen),
-      live_(live),
-      colour_(live && colour),
-      bell_(live && bell),
-      language_(SpokenLanguage()) {}
+    : screen_(screen), live_(live), colour_(live && colour), bell_(live && bell) {}
 
 void OperatorScreen::ClearCount() {
     if (countShown_) {
@@ -64,8 +60,7 @@ void OperatorScreen::ShowCount() {
                              : Text(UI_TEXT("%1 %2"), {Text::Literal(ShortName(port)), state});
         states = states.empty() ? one : Text(UI_TEXT("%1 · %2"), {states, one});
     }
-    const std::string line =
-        StationCount(passed_, failed_, states).Format(language_, Audience::CommandLine);
+    const std::string line = Spoken(StationCount(passed_, failed_, states));
     if (live_) {
         std::fprintf(screen_, "%s%s", kClearLine, line.c_str());
         countShown_ = true;
@@ -89,7 +84,7 @@ void OperatorScreen::SayLocked(const std::string& text) {
 }
 
 void OperatorScreen::Say(const Text& text) {
-    Say(text.Format(language_, Audience::CommandLine));
+    Say(Spoken(text));
 }
 
 void OperatorScreen::Waiting(const std::string& port) {
@@ -131,24 +126,21 @@ void OperatorScreen::Verdict(bool ok, const std::string& line) {
 void OperatorScreen::Passed(int unit, const std::string& port, double seconds, bool already) {
     const std::lock_guard<std::mutex> hold(lock_);
     ++passed_;
-    Verdict(true,
-            UnitVerdict(true, unit, port, Seconds(seconds), already ? AlreadyConfigured() : Text())
-                .Format(language_, Audience::CommandLine));
+    Verdict(true, Spoken(UnitVerdict(true, unit, port, Seconds(seconds),
+                                     already ? AlreadyConfigured() : Text())));
 }
 
 void OperatorScreen::Failed(int unit, const std::string& port, double seconds,
                             const std::string& reason) {
     const std::lock_guard<std::mutex> hold(lock_);
     ++failed_;
-    Verdict(false, UnitVerdict(false, unit, port, Seconds(seconds), Text::Literal(reason))
-                       .Format(language_, Audience::CommandLine));
+    Verdict(false, Spoken(UnitVerdict(false, unit, port, Seconds(seconds), Text::Literal(reason))));
 }
 
 void OperatorScreen::Finish() {
     const std::lock_guard<std::mutex> hold(lock_);
     ClearCount();
-    std::fprintf(screen_, "%s\n",
-                 StationSummary(passed_, failed_).Format(language_, Audience::CommandLine).c_str());
+    std::fprintf(screen_, "%s\n", Spoken(StationSummary(passed_, failed_)).c_str());
     std::fflush(screen_);
 }
 

@@ -5,7 +5,6 @@
 #include <mutex>
 #include <string>
 
-#include "wording/Language.h"
 #include "wording/Text.h"
 
 namespace cli {
@@ -52,7 +51,6 @@ class OperatorScreen {
     bool live_;
     bool colour_;
     bool bell_;
-    wifi::Language language_;
     int passed_ = 0;
     int failed_ = 0;
     bool countShown_ = false;

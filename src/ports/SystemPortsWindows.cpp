@@ -218,24 +218,20 @@ void FromWineLinks(std::vector<PortInfo>& ports) {
     if (search == INVALID_HANDLE_VALUE) {
         return;
     }
-    std::vector<unsigned> numbers;
     do {
+        // "com5": listed as COM5, in order with the others by ListedPorts.
         const std::wstring name = found.cFileName;
         if (name.size() > 3 && name.size() < 7 &&
             name.find_first_not_of(L"0123456789", 3) == std::wstring::npos) {
-            numbers.push_back(unsigned(std::wcstoul(name.c_str() + 3, nullptr, 10)));
+            const std::string device = std::string("COM").append(Utf8(name.substr(3)));
+            if (!Listed(ports, device)) {
+                PortInfo port;
+                port.device = device;
+                ports.push_back(port);
+            }
         }
     } while (FindNextFileW(search, &found));
     FindClose(search);
-    std::sort(numbers.begin(), numbers.end());
-    for (const unsigned n : numbers) {
-        const std::string device = std::string("COM").append(std::to_string(n));
-        if (n > 0 && !Listed(ports, device)) {
-            PortInfo port;
-            port.device = device;
-            ports.push_back(port);
-        }
-    }
 }
 
 }  // namespace

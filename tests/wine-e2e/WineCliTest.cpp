@@ -15,17 +15,22 @@
 namespace wifi::e2e {
 namespace {
 
-// wifi-config.exe with its arguments, its output in files.
-std::vector<std::string> ExeCommand(const TempDir& files, const std::vector<std::string>& args) {
+// wifi-config.exe with its arguments, its output in files; a locale given
+// is the program's environment's LANG.
+std::vector<std::string> ExeCommand(const TempDir& files, const std::vector<std::string>& args,
+                                    const std::string& locale = {}) {
     std::vector<std::string> command = {WINE64, WIFI_CONFIG_EXE};
+    if (!locale.empty()) {
+        command.insert(command.begin(), {"/usr/bin/env", "LANG=" + locale});
+    }
     command.insert(command.end(), args.begin(), args.end());
     return InFiles(files, command);
 }
 
 // Runs wifi-config.exe to its end.
-RunResult Exe(const std::vector<std::string>& args) {
+RunResult Exe(const std::vector<std::string>& args, const std::string& locale = {}) {
     TempDir files;
-    return Output(Run("/bin/sh", ExeCommand(files, args)), files);
+    return Output(Run("/bin/sh", ExeCommand(files, args, locale)), files);
 }
 
 TEST(WineCli, ReadsAModuleOnACom) {
@@ -153,13 +158,9 @@ TEST(WineCli, TheStationWritesAModuleAndRecordsIt) {
 
     // ...and Chinese in one, the record's reason too.
     WineModule refusing({"--reply-error", "AT+SZ_SAVE_CONFIG="});
-    TempDir chinese;
-    const auto zh = Output(
-        e2e::Run("/bin/sh",
-                 InFiles(chinese, {"/usr/bin/env", "LANG=zh_CN.UTF-8", WINE64, WIFI_CONFIG_EXE,
-                                   "station", "--port", refusing.port(), "--from",
-                                   WindowsPath(files.path / "profile.json"), "--count", "1"})),
-        chinese);
+    const auto zh = Exe({"station", "--port", refusing.port(), "--from",
+                         WindowsPath(files.path / "profile.json"), "--count", "1"},
+                        "zh_CN.UTF-8");
     EXPECT_EQ(zh.status, 1) << zh.err;
     EXPECT_NE(zh.err.find("✘ 失败  #1  " + refusing.port()), std::string::npos) << zh.err;
     EXPECT_NE(zh.err.find("0 个成功，1 个失败"), std::string::npos) << zh.err;
